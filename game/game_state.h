@@ -1,0 +1,99 @@
+#pragma once
+
+// The whole state of one game. Integer figures are 16-bit and Long figures
+// 32-bit, as the rules and the displays expect; money only changes through
+// changeMoney() so the 16-bit limit is enforced in one place.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tycora {
+
+using Integer = std::int16_t;
+using Long = std::int32_t;
+
+constexpr int MaxPlayers = 4;
+constexpr int SquareCount = 40;
+constexpr int DeckSize = 14;
+constexpr Integer StartingMoney = 1500;
+
+// PlayerType values.
+constexpr Long Human = 0;
+constexpr Long Computer = 1;
+
+struct Player {
+    Long PlayerType = Human;
+    std::string Name;
+    std::string Piece;
+    Long Colour = 0;
+    Integer Money = 0;
+    Integer Square = 0;        // -1 from game start until the piece's first step
+    Integer TargetSquare = 0;
+    Integer DoublesCount = 0;
+    bool PassedGo = false;
+};
+
+struct Property {
+    std::string Name;
+    bool IsStation = false;
+    bool IsUtility = false;
+    Long Group = 0;
+    Integer Price = 0;
+    Integer MortgageValue = 0;
+    Integer HouseCost = 0;
+    Integer HotelCost = 0;
+    Integer Rent = 0;
+    Integer Rent1House = 0;
+    Integer Rent2Houses = 0;
+    Integer Rent3Houses = 0;
+    Integer Rent4Houses = 0;
+    Integer RentHotel = 0;
+    Integer Owner = 0;         // meaningful only while Owned
+    bool Owned = false;        // set once by a purchase, never cleared
+};
+
+struct Building {
+    Integer Houses = 0;        // 0..4; a hotel keeps Houses at 4
+    bool Hotel = false;
+};
+
+struct SquareStat {
+    Integer Landed = 0;
+    Integer CurrentRent = 0;
+    Integer TotalRent = 0;
+};
+
+struct Card {
+    std::string CardId;
+};
+
+struct GameState {
+    std::array<Player, MaxPlayers> Players{};
+    std::array<Property, SquareCount> Properties{};
+    std::array<Building, SquareCount> Buildings{};
+    std::array<SquareStat, SquareCount> SquareStats{};
+    std::array<Card, DeckSize> ChanceCards{};
+    std::array<Card, DeckSize> CommunityCards{};
+
+    Integer PlayerCount = 0;
+    Integer CurrentPlayer = 0;
+    Integer DiceTotal = 0;
+    Integer ChancePos = 0;
+    Integer CommunityPos = 0;
+    bool MoveFlag = false;
+    Integer PayFrom = 0;
+    Integer PayTo = 0;
+    Integer PayAmount = 0;
+    std::array<bool, 6> ColourTaken{};   // Red, Blue, Green, Yellow, Orange, Purple
+    std::array<bool, 6> PieceTaken{};    // Dog, Battleship, Hat, Car, Wheelbarrow, Shoe
+
+    // A square is held by a player when it has been bought by that player.
+    bool holds(int player, int square) const
+    {
+        const Property &p = Properties[square];
+        return p.Owned && p.Owner == player;
+    }
+};
+
+} // namespace tycora

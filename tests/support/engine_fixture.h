@@ -1,0 +1,95 @@
+#pragma once
+
+// A game on a manual clock with scripted dice, a recording screen and a
+// recording log: the engine exactly as the program runs it, minus the window.
+
+#include "game/board.h"
+#include "game/decks.h"
+#include "game/dice.h"
+#include "game/engine.h"
+#include "game/manual_clock.h"
+#include "game/player_setup.h"
+#include "support/recording_log.h"
+#include "support/recording_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+namespace tycora::testing {
+
+class EngineFixture : public ::testing::Test {
+protected:
+    GameState state;
+    RecordingScreen screen;
+    RecordingLog log;
+    ManualClock clock;
+    SeededRandom random{12345};
+    RandomDice randomDice{random};
+    ScriptedDice dice{randomDice};
+    Engine engine{state, screen, clock, log, dice};
+
+    EngineFixture()
+    {
+        fillChanceDeck(state);
+        fillCommunityDeck(state);
+        loadBoard(state);
+    }
+
+    void addPlayer(const std::string &name, Long type = Human)
+    {
+        const int i = state.PlayerCount;
+        NewPlayer np{name, std::string(PieceNames[i]), std::string(ColourNames[i]),
+                     std::string(TypeNames[type == Computer ? 1 : 0])};
+        fillPlayerRecord(state, i, np);
+        state.PlayerCount = static_cast<Integer>(i + 1);
+    }
+
+    void scriptDice(std::initializer_list<int> values)
+    {
+        for (int v : values)
+            dice.push(v);
+    }
+
+    // Places a player's piece as if it had walked there.
+    void standOn(int player, int square)
+    {
+        state.Players[player].Square = static_cast<Integer>(square);
+        state.Players[player].TargetSquare = static_cast<Integer>(square);
+    }
+
+    void give(int player, int square)
+    {
+        state.Properties[square].Owned = true;
+        state.Properties[square].Owner = static_cast<Integer>(player);
+    }
+
+    // Runs the clock until the moving piece has arrived and the move is over:
+    // the move timer is off and no computer is pausing.
+    void finishMove(int maxTicks = 1000)
+    {
+        for (int i = 0; i < maxTicks && engine.tmrMovePiece.enabled(); ++i)
+            clock.advance(engine.tmrMovePiece.interval());
+    }
+
+    // A human's throw: the dice are scripted, the button pressed, the move run.
+    void throwAndMove(int player, int die1, int die2)
+    {
+        scriptDice({die1, die2});
+        engine.rollDice(player);
+        finishMove();
+    }
+
+    bool logged(const std::string &line) const
+    {
+        for (const auto &l : log.lines)
+            if (l == line)
+                return true;
+        return false;
+    }
+
+    int money(int player) const { return state.Players[player].Money; }
+};
+
+} // namespace tycora::testing

@@ -1,0 +1,75 @@
+#pragma once
+
+// Run-time services for tests: a fixed folder, command line and date, a
+// scripted random generator, files appended to memory or to disk, and an
+// end of process that only takes note.
+
+#include "ui/toolkit/runtime_services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+
+#include <deque>
+#include <stdexcept>
+
+namespace tycora::testing {
+
+// Thrown by endProcess so that code after it does not run in a test, just
+// as it would not run in the program.
+struct ProcessEnded {
+    int exitCode;
+};
+
+class FakeServices : public ui::RuntimeServices {
+public:
+    bool otherCopy = false;
+    QString folder = QStringLiteral("/opt/tycora");
+    QString arguments;
+    QString now = QStringLiteral("06/12/2026 12:00:00");
+    std::deque<double> randoms;
+    bool writeToDisk = false;     // otherwise appended bytes are kept in files
+    QMap<QString, QByteArray> files;
+    QStringList problems;
+    bool ended = false;
+    int exitCode = -1;
+
+    bool anotherCopyRunning() override { return otherCopy; }
+    QString programFolder() const override { return folder; }
+    QString commandLine() const override { return arguments; }
+    QString dateTimeText() const override { return now; }
+    double random() override
+    {
+        if (randoms.empty())
+            return 0.0;
+        const double r = randoms.front();
+        randoms.pop_front();
+        return r;
+    }
+    bool appendToFile(const QString &path, const QByteArray &bytes, QString *error) override
+    {
+        if (!writeToDisk) {
+            files[path] += bytes;
+            return true;
+        }
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            if (error)
+                *error = f.errorString();
+            return false;
+        }
+        const bool ok = f.write(bytes) == bytes.size();
+        if (!ok && error)
+            *error = f.errorString();
+        return ok;
+    }
+    void reportProblem(const QString &text) override { problems << text; }
+    [[noreturn]] void endProcess(int code) override
+    {
+        ended = true;
+        exitCode = code;
+        throw ProcessEnded{code};
+    }
+};
+
+} // namespace tycora::testing

@@ -1,0 +1,121 @@
+#pragma once
+
+// A Screen that writes down every call, so tests can check what a player
+// would have seen, and answers the purchase question from a script.
+
+#include "game/screen.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace tycora::testing {
+
+class RecordingScreen : public Screen {
+public:
+    std::vector<std::string> calls;
+    std::vector<std::string> questions;
+    std::vector<std::string> messages;
+    std::deque<bool> answers;   // for askYesNo; No when empty
+    std::string status;
+    bool statusVisible = false;
+    bool rollEnabled = false;
+    bool buildEnabled = false;
+    bool propertyCardVisible = false;
+    int cardShown = 0;          // picture number on show, 0 when hidden
+    Deck cardDeck = Deck::Chance;
+    int pieceOn[40] = {};       // player index + 1 drawn on each square, 0 for none
+    int dice[3] = {};
+
+    void showStatus(const std::string &text) override
+    {
+        status = text;
+        statusVisible = true;
+        calls.push_back("status:" + text);
+    }
+    void hideStatus() override
+    {
+        statusVisible = false;
+        calls.push_back("hideStatus");
+    }
+    void showDie(int die, int value) override
+    {
+        if (die == 1 || die == 2)
+            dice[die] = value;
+        calls.push_back("die" + std::to_string(die) + ":" + std::to_string(value));
+    }
+    void showDiceRoll(const std::string &text) override { calls.push_back("diceRoll:" + text); }
+    void refreshMoney() override { calls.push_back("refreshMoney"); }
+    void showCurrentPlayer() override { calls.push_back("showCurrentPlayer"); }
+    void drawPiece(int square, int player) override
+    {
+        pieceOn[square] = player + 1;
+        calls.push_back("draw:" + std::to_string(square) + ":" + std::to_string(player));
+    }
+    void clearSquare(int square) override
+    {
+        pieceOn[square] = 0;
+        calls.push_back("clear:" + std::to_string(square));
+    }
+    void markOwner(int player, int square) override
+    {
+        calls.push_back("markOwner:" + std::to_string(player) + ":" + std::to_string(square));
+    }
+    void showOwnedMini(int player, int square) override
+    {
+        calls.push_back("mini:" + std::to_string(player) + ":" + std::to_string(square));
+    }
+    void showHouse(int square, int house) override
+    {
+        calls.push_back("house:" + std::to_string(square) + ":" + std::to_string(house));
+    }
+    void clearHouse(int square, int house) override
+    {
+        calls.push_back("clearHouse:" + std::to_string(square) + ":" + std::to_string(house));
+    }
+    void showHotel(int square) override { calls.push_back("hotel:" + std::to_string(square)); }
+    void showCard(Deck deck, int pictureNumber) override
+    {
+        cardDeck = deck;
+        cardShown = pictureNumber;
+        calls.push_back(std::string(deck == Deck::Chance ? "chance:" : "community:") + std::to_string(pictureNumber));
+    }
+    void hideCard() override
+    {
+        cardShown = 0;
+        calls.push_back("hideCard");
+    }
+    void showPropertyCard(int square) override { calls.push_back("propertyCard:" + std::to_string(square)); }
+    void setPropertyCardVisible(bool visible) override
+    {
+        propertyCardVisible = visible;
+        calls.push_back(visible ? "propertyCard:shown" : "propertyCard:hidden");
+    }
+    void setRollEnabled(bool enabled) override
+    {
+        rollEnabled = enabled;
+        calls.push_back(enabled ? "roll:on" : "roll:off");
+    }
+    void enableBuild() override
+    {
+        buildEnabled = true;
+        calls.push_back("build:on");
+    }
+    bool askYesNo(const std::string &question) override
+    {
+        questions.push_back(question);
+        calls.push_back("ask:" + question);
+        if (answers.empty())
+            return false;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void tell(const std::string &message) override
+    {
+        messages.push_back(message);
+        calls.push_back("tell:" + message);
+    }
+};
+
+} // namespace tycora::testing

@@ -1,0 +1,98 @@
+#include "ui/toolkit/art.h"
+
+#include <QIconEngine>
+#include <QPainter>
+
+#include <vector>
+
+namespace tycora::ui {
+
+struct Art::Data {
+    QString name;
+    QSize nominal;
+    PaintFunction paint;
+    mutable std::vector<QPixmap> cache;   // a few rendered sizes, newest last
+};
+
+namespace {
+
+// Lets combo boxes and list views draw an Art at whatever size they need.
+class ArtIconEngine final : public QIconEngine {
+public:
+    explicit ArtIconEngine(Art art) : art_(std::move(art)) {}
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        art_.paint(*painter, fitted(rect));
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        QPixmap pm(size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        art_.paint(p, fitted(QRect(QPoint(0, 0), size)));
+        return pm;
+    }
+    QIconEngine *clone() const override { return new ArtIconEngine(art_); }
+
+private:
+    // Keeps the picture's proportions inside the rectangle.
+    QRectF fitted(const QRect &rect) const
+    {
+        QSizeF s = art_.size();
+        s.scale(rect.size(), Qt::KeepAspectRatio);
+        return QRectF(rect.x() + (rect.width() - s.width()) / 2, rect.y() + (rect.height() - s.height()) / 2,
+                      s.width(), s.height());
+    }
+    Art art_;
+};
+
+} // namespace
+
+Art::Art(QString name, QSize nominal, PaintFunction paint)
+    : d_(std::make_shared<Data>(Data{std::move(name), nominal, std::move(paint), {}}))
+{
+}
+
+QString Art::name() const { return d_ ? d_->name : QString(); }
+
+QSize Art::size() const { return d_ ? d_->nominal : QSize(); }
+
+void Art::paint(QPainter &painter, const QRectF &target) const
+{
+    if (!d_ || !d_->paint || target.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    d_->paint(painter, target);
+    painter.restore();
+}
+
+QPixmap Art::pixmap(QSize logicalSize, qreal dpr) const
+{
+    if (!d_ || logicalSize.isEmpty())
+        return {};
+    const QSize device = (QSizeF(logicalSize) * dpr).toSize();
+    for (const QPixmap &pm : d_->cache) {
+        if (pm.size() == device && pm.devicePixelRatio() == dpr)
+            return pm;
+    }
+    QPixmap pm(device);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    paint(p, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
+    p.end();
+    constexpr std::size_t kept = 4;
+    if (d_->cache.size() >= kept)
+        d_->cache.erase(d_->cache.begin());
+    d_->cache.push_back(pm);
+    return pm;
+}
+
+QImage Art::image(QSize logicalSize, qreal dpr) const { return pixmap(logicalSize, dpr).toImage(); }
+
+QIcon Art::icon() const { return d_ ? QIcon(new ArtIconEngine(*this)) : QIcon(); }
+
+} // namespace tycora::ui

@@ -1,0 +1,149 @@
+#include "ui/toolkit/form.h"
+
+#include "ui/toolkit/twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+#include <utility>
+
+namespace tycora::ui {
+
+Form::Form(QWidget *parent) : QWidget(parent, Qt::Window), back_(boardGreen())
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Form::setClientSizeTwips(int width, int height)
+{
+    setFixedSize(px(width), px(height));
+    ensureDrawing();
+}
+
+int Form::widthTwips() const { return twips(width()); }
+int Form::heightTwips() const { return twips(height()); }
+
+void Form::setBackColour(const QColor &colour)
+{
+    back_ = colour;
+    update();
+}
+
+void Form::setBorderless(bool borderless)
+{
+    borderless_ = borderless;
+    setWindowFlag(Qt::FramelessWindowHint, borderless);
+}
+
+void Form::centreOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void Form::ensureDrawing()
+{
+    const qreal dpr = devicePixelRatioF();
+    const QSize device = (QSizeF(size()) * dpr).toSize();
+    if (drawing_.size() == device)
+        return;
+    QImage grown(device, QImage::Format_ARGB32_Premultiplied);
+    grown.setDevicePixelRatio(dpr);
+    grown.fill(Qt::transparent);
+    if (!drawing_.isNull()) {
+        QPainter p(&grown);
+        p.drawImage(QPoint(0, 0), drawing_);
+    }
+    drawing_ = grown;
+}
+
+void Form::drawLine(int x1, int y1, int x2, int y2, const QColor &colour)
+{
+    ensureDrawing();
+    QPainter p(&drawing_);
+    const int ax = px(x1), ay = px(y1), bx = px(x2), by = px(y2);
+    // The end point is left out: a line runs from its start pixel up to the
+    // pixel before its end, in whichever direction it goes.
+    const auto span = [](int from, int to) { return from <= to ? std::pair(from, to - from) : std::pair(to + 1, from - to); };
+    if (ay == by) {
+        const auto [start, length] = span(ax, bx);
+        p.fillRect(QRect(start, ay, length, 1), colour);
+    } else if (ax == bx) {
+        const auto [start, length] = span(ay, by);
+        p.fillRect(QRect(ax, start, 1, length), colour);
+    } else {
+        p.setPen(colour);
+        p.drawLine(ax, ay, bx, by);
+    }
+    update();
+}
+
+void Form::unload()
+{
+    unloading_ = true;
+    close();
+    deleteLater();
+}
+
+bool Form::queryUnload(CloseReason) { return false; }
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    const CloseReason reason = unloading_ ? CloseReason::Program : CloseReason::User;
+    if (queryUnload(reason))
+        event->ignore();
+    else
+        event->accept();
+}
+
+void Form::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), back_);
+    if (!drawing_.isNull())
+        p.drawImage(QPoint(0, 0), drawing_);
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    ensureDrawing();
+}
+
+void Form::mouseMoveEvent(QMouseEvent *event)
+{
+    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - dragOffset_);
+        return;
+    }
+    emit backgroundMouseMoved();
+}
+
+void Form::mousePressEvent(QMouseEvent *event)
+{
+    if (!borderless_ || event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    // Let the window manager move the window where it can; otherwise follow
+    // the pointer ourselves.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    dragging_ = true;
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void Form::mouseReleaseEvent(QMouseEvent *event)
+{
+    dragging_ = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+} // namespace tycora::ui

@@ -1,0 +1,46 @@
+#include "ui/toolkit/label.h"
+
+namespace tycora::ui {
+
+Label::Label(QWidget *parent, const QString &caption) : QLabel(caption, parent)
+{
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    setText(caption);
+    fit();
+}
+
+void Label::setAutoSize(bool on)
+{
+    autoSize_ = on;
+    fit();
+}
+
+void Label::fit()
+{
+    if (!autoSize_)
+        return;
+    const QFontMetrics fm(font());
+    const QMargins m = contentsMargins();
+    resize(fm.horizontalAdvance(text()) + m.left() + m.right() + 2 * margin(), std::max(height(), fm.height()));
+}
+
+void Label::setForeColour(const QColor &colour)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, colour);
+    setPalette(pal);
+}
+
+void Label::setBackColour(const QColor &colour)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+} // namespace tycora::ui

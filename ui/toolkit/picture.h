@@ -1,0 +1,40 @@
+#pragma once
+
+// A picture control: shows an Art (stretched to the control or at its own
+// size), has a tooltip, and reports mouse moves with its control-array index.
+// Where the picture is transparent, what lies behind shows through.
+
+#include "ui/toolkit/art.h"
+
+#include <QWidget>
+
+namespace tycora::ui {
+
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    explicit Picture(QWidget *parent = nullptr, int index = -1);
+
+    int index() const { return index_; }
+
+    const Art &picture() const { return art_; }
+    void setPicture(const Art &art);
+    void clearPicture() { setPicture(Art()); }
+
+    bool stretch() const { return stretch_; }
+    void setStretch(bool on);
+
+signals:
+    void mouseMoved(int index);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    Art art_;
+    int index_;
+    bool stretch_ = true;
+};
+
+} // namespace tycora::ui

@@ -1,0 +1,71 @@
+#pragma once
+
+// What the program needs of the system around it, behind an interface so
+// that tests can stand in for the system.
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+namespace tycora::ui {
+
+class RuntimeServices {
+public:
+    virtual ~RuntimeServices() = default;
+
+    // True when another copy of the game is running for this user.
+    virtual bool anotherCopyRunning() = 0;
+    virtual QString programFolder() const = 0;
+    // The program's arguments joined by single blanks.
+    virtual QString commandLine() const = 0;
+    // The local date and time in the system's usual short form.
+    virtual QString dateTimeText() const = 0;
+    // A uniform random number in [0, 1), from a generator seeded by the clock.
+    virtual double random() = 0;
+    // Appends bytes to a file, creating it when missing; on failure returns
+    // false with the reason in *error.
+    virtual bool appendToFile(const QString &path, const QByteArray &bytes, QString *error) = 0;
+    // Says something to whoever started the program (standard error).
+    virtual void reportProblem(const QString &text) = 0;
+    // Ends the process at once.
+    [[noreturn]] virtual void endProcess(int exitCode) = 0;
+};
+
+// The real system. The single-instance lock is an advisory lock on a file
+// in the user's runtime folder: the kernel drops it when the process ends in
+// any way, so a crashed or killed copy never blocks the next start.
+class SystemServices final : public RuntimeServices {
+public:
+    SystemServices(int argc, char **argv);
+    ~SystemServices() override;
+
+    bool anotherCopyRunning() override;
+    QString programFolder() const override;
+    QString commandLine() const override;
+    QString dateTimeText() const override;
+    double random() override;
+    bool appendToFile(const QString &path, const QByteArray &bytes, QString *error) override;
+    void reportProblem(const QString &text) override;
+    [[noreturn]] void endProcess(int exitCode) override;
+
+    // Where the lock lives; tests point it elsewhere.
+    static QString defaultLockPath();
+    void setLockPath(const QString &path) { lockPath_ = path; }
+
+private:
+    struct Random;
+    QString commandLine_;
+    QString lockPath_;
+    int lockFd_ = -1;
+    std::unique_ptr<Random> random_;
+};
+
+// The local date and time as the log's start and end lines show them.
+QString localDateTimeText();
+
+// Takes the single-instance lock at path; false when another process holds
+// it. On success *fd holds the lock until it is closed or the process ends.
+bool takeInstanceLock(const QString &path, int *fd);
+
+} // namespace tycora::ui

@@ -1,0 +1,43 @@
+#pragma once
+
+// Window geometry is designed in twips: 15 twips are one pixel at 96 dots
+// per inch. Qt's high-DPI scaling takes care of denser screens, so a twip
+// maps to a fixed number of device-independent pixels.
+
+#include <QColor>
+#include <QRect>
+#include <QWidget>
+
+namespace tycora::ui {
+
+constexpr int TwipsPerPixel = 15;
+
+constexpr int px(int twips)
+{
+    return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
+}
+
+constexpr int twips(int pixels) { return pixels * TwipsPerPixel; }
+
+inline QRect rectFromTwips(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+// Places a control by left, top, width and height in twips inside its parent.
+inline void place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(rectFromTwips(left, top, width, height));
+}
+
+inline void moveTo(QWidget *w, int left, int top) { w->move(px(left), px(top)); }
+
+inline int leftTwips(const QWidget *w) { return twips(w->x()); }
+inline int topTwips(const QWidget *w) { return twips(w->y()); }
+inline int widthTwips(const QWidget *w) { return twips(w->width()); }
+inline int heightTwips(const QWidget *w) { return twips(w->height()); }
+
+// The board's pale green, shared by the windows and their frames.
+inline QColor boardGreen() { return QColor(207, 236, 211); }
+
+} // namespace tycora::ui
