@@ -28,8 +28,9 @@ public:
     virtual bool appendToFile(const QString &path, const QByteArray &bytes, QString *error) = 0;
     // Says something to whoever started the program (standard error).
     virtual void reportProblem(const QString &text) = 0;
-    // Ends the process at once.
-    [[noreturn]] virtual void endProcess(int exitCode) = 0;
+    // Ends the process at once. (A test stand-in only takes note and
+    // returns, so callers must not rely on it never returning.)
+    virtual void endProcess(int exitCode) = 0;
 };
 
 // The real system. The single-instance lock is an advisory lock on a file
@@ -47,7 +48,7 @@ public:
     double random() override;
     bool appendToFile(const QString &path, const QByteArray &bytes, QString *error) override;
     void reportProblem(const QString &text) override;
-    [[noreturn]] void endProcess(int exitCode) override;
+    void endProcess(int exitCode) override;
 
     // Where the lock lives; tests point it elsewhere.
     static QString defaultLockPath();
