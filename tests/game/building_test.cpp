@@ -1,0 +1,152 @@
+#include "support/engine_fixture.h"
+
+#include "game/rules.h"
+
+#include <algorithm>
+
+namespace tycora::testing {
+namespace {
+
+const std::string P = "\xC2\xA3";
+
+class Building : public EngineFixture {
+protected:
+    void SetUp() override
+    {
+        addPlayer("Ann");
+        addPlayer("Robo", Computer);
+    }
+    int logCount(const std::string &needle) const
+    {
+        return static_cast<int>(std::count_if(log.lines.begin(), log.lines.end(),
+                                              [&](const std::string &l) { return l.find(needle) != std::string::npos; }));
+    }
+};
+
+TEST_F(Building, AComputerWithTheBrownGroupBuildsOneHouseOnOldKentRoadOnce)
+{
+    give(1, 1);
+    give(1, 3);
+    standOn(0, 0);
+    standOn(1, 20);
+    throwAndMove(0, 4, 6);   // Ann's turn ends: Robo's turn begins
+    EXPECT_EQ(state.Buildings[1].Houses, 1);
+    EXPECT_EQ(money(1), 1450);
+    EXPECT_EQ(screen.status, "Robo Built a House on Old Kent Road");
+    EXPECT_TRUE(logged("Robo (" + P + "1450) Built a House: Old Kent Road"));
+    EXPECT_NE(std::find(screen.calls.begin(), screen.calls.end(), "house:1:1"), screen.calls.end());
+    EXPECT_TRUE(screen.buildEnabled);
+    EXPECT_TRUE(engine.tmrPause.enabled());
+
+    // Later turns build nothing more.
+    for (int turn = 0; turn < 6; ++turn) {
+        state.CurrentPlayer = 0;
+        standOn(0, 0);
+        throwAndMove(0, 4, 6);
+        engine.tmrPause.setEnabled(false);
+    }
+    EXPECT_EQ(state.Buildings[1].Houses, 1);
+    EXPECT_EQ(logCount("Built a House"), 1);
+}
+
+TEST_F(Building, BuildingCostsEvenWithoutTheMoney)
+{
+    give(1, 1);
+    give(1, 3);
+    state.Players[1].Money = 20;
+    engine.computerBuild(1);
+    EXPECT_EQ(money(1), -30);
+    EXPECT_TRUE(logged("Robo (" + P + "-30) Built a House: Old Kent Road"));
+    EXPECT_EQ(screen.calls.back(), "refreshMoney");
+}
+
+TEST_F(Building, OtherWholeGroupsBuildNothing)
+{
+    give(1, 37);
+    give(1, 39);
+    engine.computerBuild(1);
+    EXPECT_EQ(state.Buildings[37].Houses + state.Buildings[39].Houses + state.Buildings[1].Houses, 0);
+    EXPECT_TRUE(log.lines.empty());
+    EXPECT_TRUE(canBuild(state, 1));
+}
+
+TEST_F(Building, HousesThenAHotelWithTheirWording)
+{
+    for (int i = 0; i < 5; ++i)
+        engine.buildOnSquare(1, 0);
+    EXPECT_TRUE(state.Buildings[1].Hotel);
+    EXPECT_EQ(state.Buildings[1].Houses, 4);
+    EXPECT_EQ(money(0), 1500 - 5 * 50);
+    EXPECT_EQ(log.lines, (std::vector<std::string>{
+                             "Ann (" + P + "1450) Built a House: Old Kent Road",
+                             "Ann (" + P + "1400) Built a House: Old Kent Road",
+                             "Ann (" + P + "1350) Built a House: Old Kent Road",
+                             "Ann (" + P + "1300) Built a House: Old Kent Road",
+                             "Ann (" + P + "1250) Built a Hotel: Old Kent Road",
+                         }));
+    EXPECT_EQ(screen.status, "Ann built a hotel on Old Kent Road");
+    const auto at = [&](const std::string &c) { return std::find(screen.calls.begin(), screen.calls.end(), c); };
+    EXPECT_LT(at("clearHouse:1:4"), at("hotel:1"));
+    EXPECT_LT(at("house:1:4"), at("clearHouse:1:1"));
+    state.Buildings[1].Houses = 5;   // out of range: nothing at all
+    log.lines.clear();
+    engine.buildOnSquare(1, 0);
+    EXPECT_TRUE(log.lines.empty());
+    EXPECT_EQ(money(0), 1250);
+}
+
+TEST_F(Building, SecondHouseHasLowerCaseWording)
+{
+    engine.buildOnSquare(1, 0);
+    EXPECT_EQ(screen.status, "Ann Built a House on Old Kent Road");
+    engine.buildOnSquare(1, 0);
+    EXPECT_EQ(screen.status, "Ann built a house on Old Kent Road");
+}
+
+TEST_F(Building, CanBuildIgnoresGroupsWithAHotel)
+{
+    give(0, 1);
+    give(0, 3);
+    EXPECT_TRUE(canBuild(state, 0));
+    state.Buildings[3].Hotel = true;
+    EXPECT_FALSE(canBuild(state, 0));
+    give(0, 37);
+    give(0, 39);
+    EXPECT_TRUE(canBuild(state, 0));
+}
+
+TEST_F(Building, HousesEqualComparesHouseCountsOnly)
+{
+    state.Buildings[1].Houses = 1;
+    EXPECT_FALSE(housesEqual(state, 1, 3, 0));
+    state.Buildings[1] = {4, true};
+    state.Buildings[3].Houses = 4;
+    EXPECT_TRUE(housesEqual(state, 1, 3, 0));
+    state.Buildings[6].Houses = 2;
+    state.Buildings[8].Houses = 2;
+    EXPECT_FALSE(housesEqual(state, 6, 8, 9));
+    state.Buildings[9].Houses = 2;
+    EXPECT_TRUE(housesEqual(state, 6, 8, 9));
+}
+
+TEST_F(Building, AHumanWithAWholeGroupGetsTheBuildButtonAtTheNextHandOver)
+{
+    give(0, 1);
+    give(0, 3);
+    state.CurrentPlayer = 1;
+    engine.nextPlayer();
+    EXPECT_TRUE(screen.buildEnabled);
+}
+
+TEST_F(Building, TheMortgageButtonShowsEustonRoadsValue)
+{
+    engine.showMortgageValue(8);
+    give(1, 8);
+    engine.showMortgageValue(8);
+    EXPECT_EQ(screen.messages, (std::vector<std::string>{P + "50", P + "50"}));
+    EXPECT_TRUE(log.lines.empty());
+    EXPECT_EQ(money(0), 1500);
+}
+
+} // namespace
+} // namespace tycora::testing
