@@ -1,0 +1,34 @@
+#pragma once
+
+// A screen nobody looks at: the headless simulation plays on it.
+
+#include "game/screen.h"
+
+namespace tycora {
+
+class NullScreen final : public Screen {
+public:
+    void showStatus(const std::string &) override {}
+    void hideStatus() override {}
+    void showDie(int, int) override {}
+    void showDiceRoll(const std::string &) override {}
+    void refreshMoney() override {}
+    void showCurrentPlayer() override {}
+    void drawPiece(int, int) override {}
+    void clearSquare(int) override {}
+    void markOwner(int, int) override {}
+    void showOwnedMini(int, int) override {}
+    void showHouse(int, int) override {}
+    void clearHouse(int, int) override {}
+    void showHotel(int) override {}
+    void showCard(Deck, int) override {}
+    void hideCard() override {}
+    void showPropertyCard(int) override {}
+    void setPropertyCardVisible(bool) override {}
+    void setRollEnabled(bool) override {}
+    void enableBuild() override {}
+    bool askYesNo(const std::string &) override { return false; }
+    void tell(const std::string &) override {}
+};
+
+} // namespace tycora

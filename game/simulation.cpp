@@ -1,0 +1,104 @@
+#include "game/simulation.h"
+
+#include "game/board.h"
+#include "game/decks.h"
+#include "game/player_setup.h"
+
+#include <sstream>
+
+namespace tycora {
+
+namespace {
+
+std::string jsonString(const std::string &text)
+{
+    std::string out = "\"";
+    for (const unsigned char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                static const char hex[] = "0123456789abcdef";
+                out += "\\u00";
+                out += hex[c >> 4];
+                out += hex[c & 15];
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+} // namespace
+
+Simulation::Simulation(const SimulationOptions &options, EventLog &log, Screen *screen)
+    : options_(options), log_(log), random_(options.seed), randomDice_(random_), dice_(randomDice_)
+{
+    for (int v : options_.dice)
+        dice_.push(v);
+    engine_ = std::make_unique<Engine>(state_, screen ? *screen : nullScreen_, clock_, log_, dice_);
+}
+
+void Simulation::setUp()
+{
+    fillChanceDeck(state_);
+    fillCommunityDeck(state_);
+    loadBoard(state_);
+    for (int i = 0; i < options_.players && i < MaxPlayers; ++i) {
+        const PieceAndColour &choice = ComputerPlayerChoices[i];
+        const NewPlayer player{defaultPlayerName(i), std::string(choice.piece), std::string(choice.colour),
+                               std::string(TypeNames[1])};
+        fillPlayerRecord(state_, i, player);
+        if (log_.isOn())
+            log_.writeLog(playerAddedLogLine(i, player));
+        state_.PlayerCount = static_cast<Integer>(i + 1);
+    }
+    loadBoard(state_);
+    engine_->startGame();
+}
+
+bool Simulation::run()
+{
+    while (engine_->handOvers() < options_.turns) {
+        if (!clock_.advanceToNextTick())
+            return false;
+    }
+    return true;
+}
+
+std::string Simulation::reportJson() const
+{
+    std::ostringstream out;
+    out << "{\"squares\":[";
+    for (int sq = 0; sq < SquareCount; ++sq) {
+        const Property &p = state_.Properties[sq];
+        const Building &b = state_.Buildings[sq];
+        const SquareStat &st = state_.SquareStats[sq];
+        if (sq)
+            out << ',';
+        out << "{\"square\":" << sq << ",\"name\":" << jsonString(p.Name) << ",\"owner\":";
+        if (p.Owned)
+            out << p.Owner;
+        else
+            out << "null";
+        out << ",\"houses\":" << b.Houses << ",\"hotel\":" << (b.Hotel ? "true" : "false")
+            << ",\"landings\":" << st.Landed << ",\"totalRent\":" << st.TotalRent << '}';
+    }
+    out << "],\"players\":[";
+    for (int i = 0; i < state_.PlayerCount; ++i) {
+        const Player &pl = state_.Players[i];
+        if (i)
+            out << ',';
+        out << "{\"name\":" << jsonString(pl.Name) << ",\"money\":" << pl.Money << ",\"square\":" << pl.Square << '}';
+    }
+    out << "],\"throws\":" << engine_->throws() << ",\"turns\":" << engine_->handOvers() << ",\"seed\":" << options_.seed
+        << "}";
+    return out.str();
+}
+
+} // namespace tycora

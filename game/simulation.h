@@ -1,0 +1,57 @@
+#pragma once
+
+// A whole game of computer players with no window: the same engine as in
+// the program, on a manual clock, so hundreds of turns take milliseconds.
+
+#include "game/dice.h"
+#include "game/engine.h"
+#include "game/event_log.h"
+#include "game/manual_clock.h"
+#include "game/null_screen.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tycora {
+
+struct SimulationOptions {
+    int players = 4;            // 2..4: the first of "Add 4 Computer Players"
+    long long turns = 100;      // hand-overs of the turn to play
+    std::uint64_t seed = 0;
+    std::vector<int> dice;      // given throws, die 1 then die 2, before the generator
+};
+
+class Simulation {
+public:
+    Simulation(const SimulationOptions &options, EventLog &log, Screen *screen = nullptr);
+
+    // What start-up and the set-up window do: decks, board, the players
+    // (with their log lines), then the game start.
+    void setUp();
+    // Plays until the turn has been handed over `turns` times. Returns false
+    // if the game stood still (no timer running), which would be a fault.
+    bool run();
+
+    GameState &state() { return state_; }
+    Engine &engine() { return *engine_; }
+    ManualClock &clock() { return clock_; }
+    const SimulationOptions &options() const { return options_; }
+
+    // One JSON object: squares, players, throws and the seed.
+    std::string reportJson() const;
+
+private:
+    SimulationOptions options_;
+    EventLog &log_;
+    NullScreen nullScreen_;
+    GameState state_;
+    ManualClock clock_;
+    SeededRandom random_;
+    RandomDice randomDice_;
+    ScriptedDice dice_;
+    std::unique_ptr<Engine> engine_;
+};
+
+} // namespace tycora
