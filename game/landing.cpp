@@ -69,6 +69,8 @@ void Engine::showDebt(int payer, int payee, int amount)
     // at once instead of counting on for ever.
     if (amount <= 0)
         tmrMoneyDown.setEnabled(false);
+    if (screen_.showsNothing())
+        return;
     screen_.showStatus(player(payer).Name + " owes " + player(payee).Name + " " + pounds(amount));
     screen_.refreshMoney();
 }

@@ -8,6 +8,7 @@ namespace tycora {
 
 class NullScreen final : public Screen {
 public:
+    bool showsNothing() const override { return true; }
     void showStatus(const std::string &) override {}
     void hideStatus() override {}
     void showDie(int, int) override {}

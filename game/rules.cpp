@@ -13,15 +13,19 @@ namespace {
 constexpr std::array<int, 4> Stations{5, 15, 25, 35};
 constexpr std::array<int, 2> Utilities{12, 28};
 
-// The colour group whose streets include the square, or -1.
+// The colour group whose streets include the square, or -1; worked out
+// once from the board's groups.
 int groupOfStreet(int square)
 {
-    for (int g = 0; g < GroupCount; ++g) {
-        const auto streets = groupSquares(g);
-        if (std::find(streets.begin(), streets.end(), square) != streets.end())
-            return g;
-    }
-    return -1;
+    static const std::array<int, SquareCount> groupOf = [] {
+        std::array<int, SquareCount> table;
+        table.fill(-1);
+        for (int g = 0; g < GroupCount; ++g)
+            for (int sq : groupSquares(g))
+                table[sq] = g;
+        return table;
+    }();
+    return square >= 0 && square < SquareCount ? groupOf[square] : -1;
 }
 
 bool holdsAll(const GameState &state, int player, std::span<const int> squares)

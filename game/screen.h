@@ -14,6 +14,10 @@ class Screen {
 public:
     virtual ~Screen() = default;
 
+    // True for a screen nobody looks at: the engine then skips building
+    // texts for it on its busiest paths (the rent countdown, the dice).
+    virtual bool showsNothing() const { return false; }
+
     // Status line, dice and the figures around the board.
     virtual void showStatus(const std::string &text) = 0;
     virtual void hideStatus() = 0;

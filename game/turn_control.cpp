@@ -44,7 +44,8 @@ void Engine::rollDice(int index)
     screen_.showDie(1, die1);
     screen_.showDie(2, die2);
     state_.DiceTotal = static_cast<Integer>(die1 + die2);
-    screen_.showDiceRoll(p.Name + " rolls " + number(die1 + die2));
+    if (!screen_.showsNothing())
+        screen_.showDiceRoll(p.Name + " rolls " + number(die1 + die2));
 
     if (die1 == die2)
         ++p.DoublesCount;
