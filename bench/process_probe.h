@@ -1,0 +1,23 @@
+#pragma once
+
+// Runs the game as a separate process and watches it from outside: how long
+// until it says it is ready, how much processor time it uses while it waits,
+// and how much memory it holds at its peak.
+
+#include <string>
+
+namespace tycora::bench {
+
+struct ProbeResult {
+    bool ok = false;
+    std::string error;
+    double readyAfterMs = 0;       // from just before exec to the ready line
+    double cpuPercentOfCore = 0;   // over the watch period
+    long peakResidentKb = 0;
+};
+
+// Starts `program` with TYCORA_BENCHMARK=scenario, waits for its first line
+// on standard output, then watches it for watchSeconds and ends it.
+ProbeResult probe(const std::string &program, const std::string &scenario, double watchSeconds);
+
+} // namespace tycora::bench

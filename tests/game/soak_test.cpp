@@ -1,0 +1,41 @@
+// A thousand long games of four computers, each with its own seed, with the
+// rules' invariants checked at every arrival and every change of money.
+
+#include "game/simulation.h"
+#include "support/invariants.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace tycora::testing {
+namespace {
+
+TEST(Soak, AThousandGamesOfFiveHundredTurnsKeepTheRules)
+{
+    constexpr int Games = 1000;
+    constexpr long long Turns = 500;
+    NoEventLog log;
+    long long throws = 0;
+    for (int g = 0; g < Games; ++g) {
+        SimulationOptions options;
+        options.turns = Turns;
+        options.seed = 0x7ac0'0000ULL + static_cast<std::uint64_t>(g) * 7919;
+        Simulation sim(options, log);
+        InvariantChecker checker(sim.engine(), sim.state());
+        sim.setUp();
+        ASSERT_TRUE(sim.run()) << "game " << g << " stood still";
+        ASSERT_EQ(sim.engine().handOvers(), Turns);
+        ASSERT_TRUE(checker.breaches().empty()) << "game " << g << ": " << checker.breaches().front();
+        for (const SquareStat &s : sim.state().SquareStats) {
+            ASSERT_GE(s.Landed, 0);
+            ASSERT_GE(s.TotalRent, 0);
+        }
+        // Every seed plays its own game.
+        throws += sim.engine().throws();
+    }
+    EXPECT_GT(throws, Games * Turns);
+}
+
+} // namespace
+} // namespace tycora::testing
