@@ -67,6 +67,11 @@ Integer stationRent(const GameState &state, int square)
         return 0;
     const auto held = std::count_if(Stations.begin(), Stations.end(),
                                     [&](int sq) { return state.holds(deed.Owner, sq); });
+    return stationRentForHeld(static_cast<int>(held));
+}
+
+Integer stationRentForHeld(int held)
+{
     switch (held) {
     case 1: return 25;
     case 2: return 50;
@@ -76,11 +81,16 @@ Integer stationRent(const GameState &state, int square)
     }
 }
 
-Integer utilityRent(const GameState &state, int total)
+bool bothUtilitiesHeldByOne(const GameState &state)
 {
     const Property &electric = state.Properties[Utilities[0]];
-    const bool bothHeldByOne = electric.Owned && state.holds(electric.Owner, Utilities[1]);
-    return saturate(static_cast<long long>(bothHeldByOne ? 10 : 4) * total);
+    return electric.Owned && state.holds(electric.Owner, Utilities[1]);
+}
+
+Integer utilityRent(const GameState &state, int total)
+{
+    const int factor = bothUtilitiesHeldByOne(state) ? UtilityFactorBoth : UtilityFactorOne;
+    return saturate(static_cast<long long>(factor) * total);
 }
 
 Integer rentFor(const GameState &state, int square)

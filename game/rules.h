@@ -16,7 +16,13 @@ bool isUtilitySquare(int square);
 bool ownsColourGroup(const GameState &state, int player, int square);
 bool ownsAnyColourGroup(const GameState &state, int player);
 
+// Station rent by how many stations the owner holds (1..4; 0 otherwise).
+Integer stationRentForHeld(int held);
 Integer stationRent(const GameState &state, int square);
+// The dice are multiplied by 4, or by 10 when one player holds both.
+constexpr int UtilityFactorOne = 4;
+constexpr int UtilityFactorBoth = 10;
+bool bothUtilitiesHeldByOne(const GameState &state);
 Integer utilityRent(const GameState &state, int total);
 // The rent due on a held square from anyone but its holder.
 Integer rentFor(const GameState &state, int square);

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 #include <algorithm>
@@ -18,6 +19,14 @@ Form::Form(QWidget *parent) : QWidget(parent, Qt::Window), back_(boardGreen())
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The desktop's quit and close keys close the window as its close box
+    // does, so they ask the same question first.
+    for (const QKeySequence &keys : {QKeySequence(QKeySequence::Quit), QKeySequence(QKeySequence::Close)}) {
+        if (keys.isEmpty())
+            continue;
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 void Form::setClientSizeTwips(int width, int height)

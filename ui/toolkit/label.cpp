@@ -1,5 +1,7 @@
 #include "ui/toolkit/label.h"
 
+#include <QEvent>
+
 namespace tycora::ui {
 
 Label::Label(QWidget *parent, const QString &caption) : QLabel(caption, parent)
@@ -25,7 +27,16 @@ void Label::fit()
         return;
     const QFontMetrics fm(font());
     const QMargins m = contentsMargins();
-    resize(fm.horizontalAdvance(text()) + m.left() + m.right() + 2 * margin(), std::max(height(), fm.height()));
+    // Like a caption sized to its text: as wide and as high as one line.
+    resize(fm.horizontalAdvance(text()) + m.left() + m.right() + 2 * margin(), fm.height() + m.top() + m.bottom() + 2 * margin());
+}
+
+void Label::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    // A new font changes the caption's width.
+    if (event->type() == QEvent::FontChange)
+        fit();
 }
 
 void Label::setForeColour(const QColor &colour)

@@ -23,6 +23,9 @@ public:
     // window behind it show.
     void setBackColour(const QColor &colour);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void fit();
     bool autoSize_ = false;
