@@ -1,0 +1,102 @@
+#include "shell_test_support.h"
+
+#include "ui/shell/frm_mortgage.h"
+#include "ui/shell/frm_options.h"
+#include "ui/toolkit/shape.h"
+#include "ui/toolkit/twips.h"
+
+#include <QCheckBox>
+
+#include <gtest/gtest.h>
+
+namespace tycora::ui {
+namespace {
+
+TEST(Options, DoubleSalaryIsSetByTheFirstShowingNotByCreation)
+{
+    FrmOptions options;
+    EXPECT_FALSE(options.booDoubleSalary);
+    EXPECT_FALSE(options.isVisible());
+    options.show();
+    EXPECT_TRUE(options.booDoubleSalary);
+    // Nothing else sets it, and nothing clears it.
+    options.booDoubleSalary = false;
+    options.hide();
+    options.show();
+    EXPECT_FALSE(options.booDoubleSalary);
+}
+
+TEST(Options, WindowAndCheckBoxes)
+{
+    FrmOptions options;
+    EXPECT_EQ(options.windowTitle(), QStringLiteral("Tycora by Varnoth"));
+    EXPECT_EQ(options.size(), QSize(px(5520), px(5100)));
+    EXPECT_EQ(options.minimumSize(), options.maximumSize());
+    EXPECT_FALSE(options.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(options.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(options.windowFlags() & Qt::FramelessWindowHint);
+
+    struct Expected {
+        QCheckBox *box;
+        QString text;
+        QRect place;
+    };
+    const Expected expected[] = {
+        {options.Check1, QStringLiteral("Allow purchasing on the first round"), rectFromTwips(1200, 1800, 3255, 255)},
+        {options.Check2, QStringLiteral("£400 for landing on GO"), rectFromTwips(1200, 2280, 2775, 255)},
+        {options.Check3, QStringLiteral("All payments goto Free Parking"), rectFromTwips(1320, 2880, 3135, 195)},
+    };
+    for (const Expected &e : expected) {
+        EXPECT_EQ(e.box->text(), e.text);
+        EXPECT_EQ(e.box->geometry(), e.place);
+        EXPECT_FALSE(e.box->isChecked());
+    }
+    EXPECT_EQ(options.Check1->nextInFocusChain(), options.Check2);
+    EXPECT_EQ(options.Check2->nextInFocusChain(), options.Check3);
+
+    // The boxes lie on the window's pale green.
+    options.show();
+    const QImage shot = testing::grabImage(options);
+    const QRect r = options.Check1->geometry();
+    EXPECT_EQ(testing::pixelAt(shot, r.right() - 1, r.top() + 1), boardGreen());
+}
+
+TEST(Mortgage, WindowAndCardPlaces)
+{
+    FrmMortgage mortgage;
+    EXPECT_EQ(mortgage.windowTitle(), QStringLiteral("Mortgage Property"));
+    EXPECT_EQ(mortgage.size(), QSize(px(8670), px(6855)));
+    EXPECT_FALSE(mortgage.isVisible());
+
+    struct Expected {
+        Shape *shape;
+        int left, top;
+        bool paleInside;
+    };
+    const Expected expected[] = {
+        {mortgage.shpProperty(1), 2460, 4035, false}, {mortgage.shpProperty(3), 2460, 4245, true},
+        {mortgage.shpProperty(6), 3045, 4035, true},  {mortgage.shpProperty(8), 3045, 4245, true},
+        {mortgage.shpProperty(9), 3045, 4455, true},  {mortgage.Shape3, 4380, 2670, false},
+    };
+    EXPECT_EQ(mortgage.shpProperty.indexes(), (std::vector<int>{1, 3, 6, 8, 9}));
+    for (const Expected &e : expected) {
+        ASSERT_NE(e.shape, nullptr);
+        EXPECT_EQ(e.shape->geometry(), rectFromTwips(e.left, e.top, 405, 480));
+        EXPECT_EQ(e.shape->kind(), Shape::Kind::RoundedRectangle);
+        EXPECT_TRUE(e.shape->hasBorder());
+        EXPECT_EQ(e.shape->borderColour(), QColor(Qt::black));
+        EXPECT_EQ(e.shape->insideColour(), e.paleInside ? boardGreen() : QColor());
+    }
+
+    // A card lies over the one above it: shpProperty(3) shows its black top
+    // edge across shpProperty(1) and hides that card's bottom edge.
+    const QImage shot = testing::grabImage(mortgage);
+    const QRect upper = mortgage.shpProperty(1)->geometry();
+    const QRect lower = mortgage.shpProperty(3)->geometry();
+    ASSERT_TRUE(upper.contains(lower.center().x(), lower.top()));
+    EXPECT_EQ(testing::pixelAt(shot, lower.center().x(), lower.top()), QColor(Qt::black));
+    EXPECT_EQ(testing::pixelAt(shot, lower.center().x(), upper.bottom()), boardGreen());
+}
+
+} // namespace
+} // namespace tycora::ui

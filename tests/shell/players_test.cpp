@@ -1,0 +1,476 @@
+#include "shell_test_support.h"
+
+#include "assets/art_catalog.h"
+#include "game/game_state.h"
+#include "game/player_setup.h"
+#include "tests/support/recording_log.h"
+#include "ui/shell/frm_players.h"
+#include "ui/toolkit/command_button.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/frame.h"
+#include "ui/toolkit/image_combo.h"
+#include "ui/toolkit/list_view.h"
+#include "ui/toolkit/message_box.h"
+#include "ui/toolkit/picture.h"
+#include "ui/toolkit/twips.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+namespace tycora::ui {
+namespace {
+
+using testing::comboEntries;
+using testing::pick;
+
+const QStringList AllPieces{"Dog ", "Car ", "Battleship", "Hat", "Shoe", "Wheelbarrow"};
+const QStringList AllColours{"Red", "Blue", "Green", "Yellow", "Orange", "Purple"};
+
+class SetUpWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = new FrmPlayers(state, log, boxes);
+        window->setQuitContext({&boxes, [this] { ++ended; }, nullptr});
+        window->setStartGameAction([this] { ++started; });
+        window->setupPlayerColumns();
+        window->show();
+    }
+    void TearDown() override { delete window.data(); }
+
+    // Replaces the name the way a user does: select all, delete, type.
+    void typeName(const QString &name)
+    {
+        QTest::keyClick(window->txtName, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(window->txtName, Qt::Key_Backspace);
+        QTest::keyClicks(window->txtName, name);
+    }
+    // Text that does not come from single key presses (other scripts, emoji)
+    // arrives committed by the input method.
+    void commitText(const QString &text)
+    {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QCoreApplication::sendEvent(window->txtName, &event);
+    }
+    void pickAll(const QString &piece, const QString &colour, const QString &type)
+    {
+        pick(*window->imgcPieces, piece);
+        pick(*window->imgcColours, colour);
+        pick(*window->imgcType, type);
+    }
+    void addByHand(const QString &name, const QString &piece, const QString &colour, const QString &type)
+    {
+        typeName(name);
+        pickAll(piece, colour, type);
+        ASSERT_TRUE(window->cmdAdd->isEnabled()) << name.toStdString();
+        QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+    }
+    QStringList row(int r) const
+    {
+        QStringList out;
+        for (int c = 0; c < 4; ++c)
+            out << window->lstPlayers->subItem(r, c);
+        return out;
+    }
+
+    GameState state;
+    testing::RecordingLog log;
+    ScriptedMessageBoxes boxes;
+    QPointer<FrmPlayers> window;
+    int ended = 0;
+    int started = 0;
+};
+
+TEST_F(SetUpWindow, WindowAndControlsAsDesigned)
+{
+    FrmPlayers &w = *window;
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Tycora by Varnoth"));
+    EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(w.size(), QSize(px(9690), px(7095)));
+
+    struct Expected {
+        QWidget *control;
+        QWidget *container;
+        QRect place;
+        bool enabled;
+        QFont font;
+    };
+    const QFont frameFont = tahoma(9.75, true);
+    const QFont entryFont = tahoma(9.75);
+    const QFont windowFont = tahoma(8.25);
+    const QFont smallFont = tahoma(6.75);
+    const Expected expected[] = {
+        {w.Image1, &w, rectFromTwips(1845, 330, 4500, 1380), true, windowFont},
+        {w.frmPlayerInfo, &w, rectFromTwips(480, 2145, 3090, 4170), true, frameFont},
+        {w.txtName, w.frmPlayerInfo, rectFromTwips(420, 495, 2235, 345), true, entryFont},
+        {w.imgcPieces, w.frmPlayerInfo, rectFromTwips(397, 1095, 2280, 375), true, entryFont},
+        {w.imgcColours, w.frmPlayerInfo, rectFromTwips(397, 1725, 2280, 375), true, entryFont},
+        {w.imgcType, w.frmPlayerInfo, rectFromTwips(390, 2400, 2280, 375), true, entryFont},
+        {w.cmdAdd, w.frmPlayerInfo, rectFromTwips(975, 3480, 1125, 390), false, windowFont},
+        {w.frmPlayerList, &w, rectFromTwips(3705, 2160, 5745, 2340), true, frameFont},
+        {w.lstPlayers, w.frmPlayerList, rectFromTwips(255, 510, 5220, 1260), true, tahoma(9)},
+        {w.cmdEdit, w.frmPlayerList, rectFromTwips(1950, 1890, 795, 300), false, smallFont},
+        {w.cmdRemove, w.frmPlayerList, rectFromTwips(3060, 1890, 795, 300), false, smallFont},
+        {w.frmOptions, &w, rectFromTwips(3705, 4545, 5745, 1770), true, frameFont},
+        {w.cmdNext, &w, rectFromTwips(8280, 6435, 1125, 390), false, windowFont},
+        {w.cmd4Computers, &w, rectFromTwips(5955, 6465, 2115, 375), true, windowFont},
+    };
+    for (const Expected &e : expected) {
+        SCOPED_TRACE(e.control->metaObject()->className());
+        EXPECT_EQ(e.control->parentWidget(), e.container);
+        EXPECT_EQ(e.control->geometry(), e.place);
+        EXPECT_EQ(e.control->isEnabled(), e.enabled);
+        EXPECT_EQ(e.control->font().family(), e.font.family());
+        EXPECT_EQ(e.control->font().pixelSize(), e.font.pixelSize());
+        EXPECT_EQ(e.control->font().bold(), e.font.bold());
+    }
+    EXPECT_TRUE(w.Image1->picture() == art::logo());
+    EXPECT_EQ(w.frmPlayerInfo->caption(), QStringLiteral("Player Info"));
+    EXPECT_EQ(w.frmPlayerList->caption(), QStringLiteral("Player List"));
+    EXPECT_EQ(w.frmOptions->caption(), QStringLiteral("Options"));
+    EXPECT_TRUE(w.frmOptions->children().isEmpty());
+    EXPECT_EQ(w.txtName->text(), QStringLiteral("Player 1"));
+    EXPECT_EQ(w.txtName->maxLength(), MaxNameLength);
+    EXPECT_EQ(w.cmdAdd->text(), QStringLiteral("&Add Player"));
+    EXPECT_EQ(w.cmdEdit->text(), QStringLiteral("&Edit"));
+    EXPECT_EQ(w.cmdRemove->text(), QStringLiteral("&Remove"));
+    EXPECT_EQ(w.cmdNext->text(), QStringLiteral("Next  >>"));
+    EXPECT_EQ(w.cmd4Computers->text(), QStringLiteral("Add 4 Computer Players"));
+    for (Frame *f : {w.frmPlayerInfo, w.frmPlayerList, w.frmOptions})
+        EXPECT_EQ(f->backColour(), boardGreen());
+
+    EXPECT_EQ(w.txtName->nextInFocusChain(), w.imgcPieces);
+    EXPECT_EQ(w.imgcPieces->nextInFocusChain(), w.imgcColours);
+    EXPECT_EQ(w.imgcColours->nextInFocusChain(), w.imgcType);
+
+    // The list's columns: Name takes what the other three leave.
+    ASSERT_EQ(w.lstPlayers->columnCount(), 4);
+    const QStringList headers{"Name", "Piece", "Colour", "Type"};
+    const int widths[] = {5220 - 3410, 1400, 1000, 1000};
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(w.lstPlayers->headerItem()->text(c), headers[c]);
+        EXPECT_EQ(w.lstPlayers->columnWidth(c), px(widths[c]));
+    }
+    // The widest entry of the last column is seen whole, with no scroll bar.
+    const QFontMetrics metrics(w.lstPlayers->font());
+    EXPECT_LE(w.lstPlayers->header()->sectionViewportPosition(3) + metrics.horizontalAdvance(QStringLiteral("Computer")) + 6,
+              w.lstPlayers->viewport()->width());
+    EXPECT_FALSE(w.lstPlayers->horizontalScrollBar()->isVisible());
+    w.setupPlayerColumns();   // a second call adds nothing
+    EXPECT_EQ(w.lstPlayers->columnCount(), 4);
+}
+
+TEST_F(SetUpWindow, FreshWindowOffersEverythingBehindPlaceholders)
+{
+    EXPECT_TRUE(window->booNameValid);
+    EXPECT_FALSE(window->booPieceChosen);
+    EXPECT_FALSE(window->booColourChosen);
+    EXPECT_FALSE(window->booTypeChosen);
+    EXPECT_EQ(window->intPlayersAdded, 0);
+
+    EXPECT_EQ(comboEntries(*window->imgcPieces), AllPieces);
+    EXPECT_EQ(comboEntries(*window->imgcColours), AllColours);
+    EXPECT_EQ(comboEntries(*window->imgcType), (QStringList{"Human", "Computer"}));
+    EXPECT_EQ(window->imgcPieces->text(), QStringLiteral("Playing Piece"));
+    EXPECT_EQ(window->imgcColours->text(), QStringLiteral("Playing Colour"));
+    EXPECT_EQ(window->imgcType->text(), QStringLiteral("Player Type"));
+    for (ImageCombo *combo : {window->imgcPieces, window->imgcColours, window->imgcType})
+        for (int i = 0; i < combo->count(); ++i)
+            EXPECT_FALSE(combo->itemIcon(i).isNull()) << combo->itemText(i).toStdString();
+}
+
+TEST(SetUpCombos, TakenFlagsCountOnlyOnceSomeoneIsListed)
+{
+    GameState state;
+    markPieceTaken(state, "Car ");
+    markColourTaken(state, "Yellow");
+    testing::RecordingLog log;
+    ScriptedMessageBoxes boxes;
+    FrmPlayers window(state, log, boxes);
+    window.setupPlayerColumns();
+    EXPECT_EQ(comboEntries(*window.imgcPieces), AllPieces);
+    EXPECT_EQ(comboEntries(*window.imgcColours), AllColours);
+    window.lstPlayers->addRow(QStringLiteral("Someone"));
+    window.fillPieceCombo();
+    window.fillColourCombo();
+    EXPECT_EQ(comboEntries(*window.imgcPieces), (QStringList{"Dog ", "Battleship", "Hat", "Shoe", "Wheelbarrow"}));
+    EXPECT_EQ(comboEntries(*window.imgcColours), (QStringList{"Red", "Blue", "Green", "Orange", "Purple"}));
+}
+
+TEST_F(SetUpWindow, AddingAHumanFillsTheRowTheRecordAndTheLog)
+{
+    addByHand(QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
+
+    ASSERT_EQ(window->lstPlayers->rowCount(), 1);
+    EXPECT_EQ(row(1), (QStringList{"Ann", "Hat", "Red", "Human"}));
+    const Player &ann = state.Players[0];
+    EXPECT_EQ(ann.Name, "Ann");
+    EXPECT_EQ(ann.Piece, "Hat");
+    EXPECT_EQ(ann.Colour, 0);
+    EXPECT_EQ(ann.PlayerType, Human);
+    EXPECT_EQ(ann.Money, 1500);
+    EXPECT_EQ(state.PlayerCount, 1);
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"Player 0:  Ann, Hat, Red, Human"}));
+
+    // The taken piece and colour are gone, the rest in list order.
+    EXPECT_EQ(comboEntries(*window->imgcPieces), (QStringList{"Dog ", "Car ", "Battleship", "Shoe", "Wheelbarrow"}));
+    EXPECT_EQ(comboEntries(*window->imgcColours), (QStringList{"Blue", "Green", "Yellow", "Orange", "Purple"}));
+    EXPECT_EQ(comboEntries(*window->imgcType), (QStringList{"Human", "Computer"}));
+    EXPECT_EQ(window->imgcPieces->text(), QStringLiteral("Playing Piece"));
+    EXPECT_EQ(window->imgcColours->text(), QStringLiteral("Playing Colour"));
+    EXPECT_EQ(window->imgcType->text(), QStringLiteral("Player Type"));
+
+    EXPECT_EQ(window->txtName->text(), QStringLiteral("Player 2"));
+    EXPECT_FALSE(window->cmdAdd->isEnabled());
+    EXPECT_FALSE(window->booPieceChosen || window->booColourChosen || window->booTypeChosen);
+    EXPECT_FALSE(window->cmd4Computers->isEnabled());
+    EXPECT_FALSE(window->cmdNext->isEnabled());
+}
+
+TEST_F(SetUpWindow, ClashingNamesIgnoreCaseAndEveryPickCounts)
+{
+    addByHand(QStringLiteral("Player 1"), QStringLiteral("Dog "), QStringLiteral("Blue"), QStringLiteral("Human"));
+
+    // A clash keeps "Add Player" off even with all three picked.
+    typeName(QStringLiteral("player 1"));
+    pickAll(QStringLiteral("Car "), QStringLiteral("Green"), QStringLiteral("Computer"));
+    EXPECT_FALSE(window->booNameValid);
+    EXPECT_FALSE(window->cmdAdd->isEnabled());
+    QTest::keyClicks(window->txtName, QStringLiteral("x"));
+    EXPECT_TRUE(window->cmdAdd->isEnabled());
+
+    // Typing a clash after picking turns it off; undoing it turns it back
+    // on without picking again.
+    QTest::keyClick(window->txtName, Qt::Key_Backspace);
+    EXPECT_FALSE(window->cmdAdd->isEnabled());
+    QTest::keyClicks(window->txtName, QStringLiteral("0"));
+    EXPECT_TRUE(window->cmdAdd->isEnabled());
+    QTest::keyClick(window->txtName, Qt::Key_Backspace);
+    QTest::keyClick(window->txtName, Qt::Key_Backspace);
+    QTest::keyClicks(window->txtName, QStringLiteral("1"));
+    EXPECT_FALSE(window->cmdAdd->isEnabled());
+    typeName(QStringLiteral("PLAYER 1"));
+    EXPECT_FALSE(window->cmdAdd->isEnabled());
+    typeName(QStringLiteral("Bea"));
+    EXPECT_TRUE(window->cmdAdd->isEnabled());
+}
+
+TEST_F(SetUpWindow, PlaceholdersDoNotCountAsPicked)
+{
+    pick(*window->imgcPieces, QStringLiteral("Shoe"));
+    pick(*window->imgcColours, QStringLiteral("Purple"));
+    EXPECT_FALSE(window->cmdAdd->isEnabled());
+    // The code may set a combo back to its placeholder; the pick stays made.
+    window->imgcType->setText(QStringLiteral("Player Type"));
+    emit window->imgcType->picked();
+    EXPECT_FALSE(window->booTypeChosen);
+    EXPECT_FALSE(window->cmdAdd->isEnabled());
+    pick(*window->imgcType, QStringLiteral("Human"));
+    EXPECT_TRUE(window->cmdAdd->isEnabled());
+}
+
+TEST_F(SetUpWindow, NameCheckRunsWhenTheSuggestedNameIsAlreadyListed)
+{
+    // The first player takes the name the window will suggest next.
+    addByHand(QStringLiteral("Player 2"), QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
+    EXPECT_EQ(window->txtName->text(), QStringLiteral("Player 2"));
+    EXPECT_FALSE(window->booNameValid);
+    pickAll(QStringLiteral("Shoe"), QStringLiteral("Blue"), QStringLiteral("Human"));
+    EXPECT_FALSE(window->cmdAdd->isEnabled());
+}
+
+TEST_F(SetUpWindow, TwoPlayersAllowTheGameFourFillTheTable)
+{
+    addByHand(QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
+    EXPECT_FALSE(window->cmdNext->isEnabled());
+    addByHand(QStringLiteral("Bea"), QStringLiteral("Car "), QStringLiteral("Blue"), QStringLiteral("Computer"));
+    EXPECT_TRUE(window->cmdNext->isEnabled());
+    EXPECT_EQ(window->txtName->text(), QStringLiteral("Player 3"));
+    EXPECT_EQ(comboEntries(*window->imgcPieces), (QStringList{"Dog ", "Battleship", "Shoe", "Wheelbarrow"}));
+    EXPECT_EQ(comboEntries(*window->imgcColours), (QStringList{"Green", "Yellow", "Orange", "Purple"}));
+    addByHand(QStringLiteral("Cy"), QStringLiteral("Wheelbarrow"), QStringLiteral("Purple"), QStringLiteral("Human"));
+    addByHand(QStringLiteral("Di"), QStringLiteral("Dog "), QStringLiteral("Yellow"), QStringLiteral("Computer"));
+
+    EXPECT_EQ(state.PlayerCount, 4);
+    EXPECT_EQ(window->intPlayersAdded, 4);
+    EXPECT_EQ(window->txtName->text(), QStringLiteral("Player 5"));
+    for (QWidget *entry : std::initializer_list<QWidget *>{window->txtName, window->imgcPieces, window->imgcColours,
+                                                           window->imgcType, window->cmdAdd, window->cmd4Computers})
+        EXPECT_FALSE(entry->isEnabled()) << entry->metaObject()->className();
+    EXPECT_TRUE(window->cmdNext->isEnabled());
+    EXPECT_EQ(state.Players[1].PlayerType, Computer);
+    EXPECT_EQ(state.Players[1].Piece, "Car ");
+    EXPECT_EQ(state.Players[2].Colour, 5);
+    EXPECT_EQ(state.Players[3].Colour, 3);
+    for (const Player &p : state.Players)
+        EXPECT_EQ(p.Money, 1500);
+    EXPECT_EQ(log.lines.back(), "Player 3:  Di, Dog , Yellow, Computer");
+}
+
+TEST_F(SetUpWindow, FourComputerPlayersAtOnce)
+{
+    QTest::mouseClick(window->cmd4Computers, Qt::LeftButton);
+
+    ASSERT_EQ(window->lstPlayers->rowCount(), 4);
+    EXPECT_EQ(row(1), (QStringList{"Player 1", "Dog ", "Red", "Computer"}));
+    EXPECT_EQ(row(2), (QStringList{"Player 2", "Hat", "Blue", "Computer"}));
+    EXPECT_EQ(row(3), (QStringList{"Player 3", "Shoe", "Green", "Computer"}));
+    EXPECT_EQ(row(4), (QStringList{"Player 4", "Battleship", "Orange", "Computer"}));
+    EXPECT_EQ(state.PlayerCount, 4);
+    EXPECT_EQ(log.lines, (std::vector<std::string>{
+                             "Player 0:  Player 1, Dog , Red, Computer",
+                             "Player 1:  Player 2, Hat, Blue, Computer",
+                             "Player 2:  Player 3, Shoe, Green, Computer",
+                             "Player 3:  Player 4, Battleship, Orange, Computer",
+                         }));
+    for (int p = 0; p < 4; ++p) {
+        EXPECT_EQ(state.Players[p].PlayerType, Computer);
+        EXPECT_EQ(state.Players[p].Money, 1500);
+    }
+    EXPECT_EQ(state.Players[3].Colour, 4);
+    EXPECT_EQ(state.Players[0].Piece, "Dog ");
+    for (QWidget *entry : std::initializer_list<QWidget *>{window->txtName, window->imgcPieces, window->imgcColours,
+                                                           window->imgcType, window->cmdAdd, window->cmd4Computers})
+        EXPECT_FALSE(entry->isEnabled()) << entry->metaObject()->className();
+    EXPECT_TRUE(window->cmdNext->isEnabled());
+}
+
+TEST_F(SetUpWindow, FourComputersNeverLeaveAddPlayerOn)
+{
+    // Everything picked and a typed name: the shortcut still ends with the
+    // table full and no way to add a fifth.
+    typeName(QStringLiteral("Zed"));
+    pickAll(QStringLiteral("Car "), QStringLiteral("Purple"), QStringLiteral("Human"));
+    ASSERT_TRUE(window->cmdAdd->isEnabled());
+    QTest::mouseClick(window->cmd4Computers, Qt::LeftButton);
+    EXPECT_EQ(row(1), (QStringList{"Zed", "Dog ", "Red", "Computer"}));
+    EXPECT_FALSE(window->cmdAdd->isEnabled());
+    QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+    EXPECT_EQ(window->lstPlayers->rowCount(), 4);
+    window->addPlayer();
+    EXPECT_EQ(window->lstPlayers->rowCount(), 4);
+    EXPECT_EQ(state.PlayerCount, 4);
+}
+
+TEST_F(SetUpWindow, BlankNamesCannotBeAdded)
+{
+    pickAll(QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
+    ASSERT_TRUE(window->cmdAdd->isEnabled());
+    typeName(QString());
+    EXPECT_TRUE(window->txtName->text().isEmpty());
+    EXPECT_FALSE(window->cmdAdd->isEnabled());
+    typeName(QStringLiteral("   "));
+    EXPECT_FALSE(window->cmdAdd->isEnabled());
+    QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+    EXPECT_EQ(window->lstPlayers->rowCount(), 0);
+    typeName(QStringLiteral(" Al "));
+    EXPECT_TRUE(window->cmdAdd->isEnabled());
+}
+
+TEST_F(SetUpWindow, FourComputersReplaceABlankFirstName)
+{
+    typeName(QStringLiteral("  "));
+    QTest::mouseClick(window->cmd4Computers, Qt::LeftButton);
+    EXPECT_EQ(state.Players[0].Name, "Player 1");
+    EXPECT_EQ(log.lines.at(0), "Player 0:  Player 1, Dog , Red, Computer");
+    typeName(QString());
+}
+
+TEST_F(SetUpWindow, NamesAreCappedInLength)
+{
+    typeName(QStringLiteral("Bartholomew Fortescue-Smythe"));
+    EXPECT_EQ(window->txtName->text(), QStringLiteral("Bartholomew Fortescu"));
+    EXPECT_EQ(window->txtName->text().size(), MaxNameLength);
+    pickAll(QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
+    QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+    EXPECT_EQ(state.Players[0].Name, "Bartholomew Fortescu");
+
+    // A character that does not fit whole is left out, not split.
+    const QString nineteen(19, QLatin1Char('a'));
+    typeName(nineteen);
+    commitText(QStringLiteral("😀"));
+    EXPECT_EQ(window->txtName->text(), nineteen);
+    window->txtName->setText(QStringLiteral("b") + nineteen.left(18) + QStringLiteral("😀"));
+    EXPECT_EQ(window->txtName->text(), QStringLiteral("b") + nineteen.left(18));
+    typeName(nineteen.left(18));
+    commitText(QStringLiteral("😀"));
+    EXPECT_EQ(window->txtName->text(), nineteen.left(18) + QStringLiteral("😀"));
+}
+
+TEST_F(SetUpWindow, NamesInAnyScriptReachTheRecordAndTheLog)
+{
+    typeName(QString());
+    commitText(QStringLiteral("Zoë Ωμέγα 😀"));
+    pickAll(QStringLiteral("Dog "), QStringLiteral("Green"), QStringLiteral("Human"));
+    QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+    EXPECT_EQ(state.Players[0].Name, "Zo\xC3\xAB \xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1 \xF0\x9F\x98\x80");
+    EXPECT_EQ(window->lstPlayers->rowText(1), QStringLiteral("Zoë Ωμέγα 😀"));
+    EXPECT_EQ(log.lines.at(0), "Player 0:  " + state.Players[0].Name + ", Dog , Green, Human");
+
+    // A clash is found without regard to case in any script.
+    typeName(QString());
+    commitText(QStringLiteral("ZOË ΩΜΈΓΑ 😀"));
+    pickAll(QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
+    EXPECT_FALSE(window->cmdAdd->isEnabled());
+    commitText(QStringLiteral("🎩"));
+    EXPECT_TRUE(window->cmdAdd->isEnabled());
+    QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+    EXPECT_EQ(state.Players[1].Name, "ZO\xC3\x8B \xCE\xA9\xCE\x9C\xCE\x88\xCE\x93\xCE\x91 \xF0\x9F\x98\x80\xF0\x9F\x8E\xA9");
+}
+
+TEST_F(SetUpWindow, NextStartsTheGameAndClosesWithoutAQuestion)
+{
+    QTest::mouseClick(window->cmdNext, Qt::LeftButton);   // disabled: nothing happens
+    EXPECT_EQ(started, 0);
+    addByHand(QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
+    addByHand(QStringLiteral("Bob"), QStringLiteral("Shoe"), QStringLiteral("Blue"), QStringLiteral("Computer"));
+    QTest::mouseClick(window->cmdNext, Qt::LeftButton);
+    EXPECT_EQ(started, 1);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(ended, 0);
+    ASSERT_TRUE(window);
+    EXPECT_FALSE(window->isVisible());
+    testing::processDeferredDeletes();
+    EXPECT_FALSE(window);
+    // The records were filled as the players were added.
+    EXPECT_EQ(state.PlayerCount, 2);
+    EXPECT_EQ(state.Players[1].Name, "Bob");
+}
+
+TEST_F(SetUpWindow, UserCloseAsksAndOnlyYesEndsTheGame)
+{
+    addByHand(QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
+    boxes.answers = {MsgAnswer::No};
+    window->close();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Are you sure you want to Quit?"));
+    EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Question);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(ended, 0);
+    // Everything is as it was.
+    EXPECT_EQ(window->lstPlayers->rowCount(), 1);
+    EXPECT_EQ(window->txtName->text(), QStringLiteral("Player 2"));
+
+    boxes.answers = {MsgAnswer::Yes};
+    window->close();
+    EXPECT_EQ(ended, 1);
+}
+
+TEST_F(SetUpWindow, CloseByTheProgramAsksNothing)
+{
+    window->unload();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(ended, 0);
+    testing::processDeferredDeletes();
+    EXPECT_FALSE(window);
+}
+
+} // namespace
+} // namespace tycora::ui

@@ -1,0 +1,41 @@
+#pragma once
+
+// The start menu: the title, "New Game" and "Load Game".
+
+#include "ui/shell/quit_confirmation.h"
+#include "ui/toolkit/form.h"
+
+#include <functional>
+
+namespace tycora::ui {
+
+class CommandButton;
+class MessageBoxes;
+class Picture;
+
+class FrmMenu : public Form {
+    Q_OBJECT
+public:
+    explicit FrmMenu(MessageBoxes &boxes, QWidget *parent = nullptr);
+
+    // What "New Game" does before the menu goes away: show the set-up window.
+    void setNewGameAction(std::function<void()> action) { newGameAction_ = std::move(action); }
+    void setQuitContext(const QuitContext &context) { quitContext_ = context; }
+
+    Picture *imgLogo = nullptr;
+    CommandButton *cmdNewGame = nullptr;
+    CommandButton *cmdLoadGame = nullptr;
+
+protected:
+    bool queryUnload(CloseReason reason) override;
+
+private:
+    void cmdNewGame_Click();
+    void cmdLoadGame_Click();
+
+    MessageBoxes &boxes_;
+    std::function<void()> newGameAction_;
+    QuitContext quitContext_;
+};
+
+} // namespace tycora::ui

@@ -1,0 +1,52 @@
+#include "ui/shell/frm_options.h"
+
+#include "ui/shell/window_caption.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/twips.h"
+
+#include <QCheckBox>
+
+namespace tycora::ui {
+
+namespace {
+
+QCheckBox *optionBox(const QString &text, QWidget *parent, int left, int top, int width, int height)
+{
+    auto *box = new QCheckBox(text, parent);
+    // Left unfilled, the box shows the window's own background.
+    box->setAutoFillBackground(false);
+    place(box, left, top, width, height);
+    return box;
+}
+
+} // namespace
+
+FrmOptions::FrmOptions(QWidget *parent) : Form(parent)
+{
+    setWindowTitle(GameCaption);
+    // A fixed-size window with a title bar and a close box only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setClientSizeTwips(5520, 5100);
+    setBackColour(boardGreen());
+    setFont(tahoma(8.25));
+
+    Check1 = optionBox(QStringLiteral("Allow purchasing on the first round"), this, 1200, 1800, 3255, 255);
+    Check2 = optionBox(QStringLiteral("£400 for landing on GO"), this, 1200, 2280, 2775, 255);
+    Check3 = optionBox(QStringLiteral("All payments goto Free Parking"), this, 1320, 2880, 3135, 195);
+    setTabOrder(Check1, Check2);
+    setTabOrder(Check2, Check3);
+}
+
+void FrmOptions::showEvent(QShowEvent *event)
+{
+    Form::showEvent(event);
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+}
+
+void FrmOptions::Form_Load() { booDoubleSalary = true; }
+
+} // namespace tycora::ui

@@ -1,0 +1,268 @@
+#include "ui/shell/frm_players.h"
+
+#include "assets/game_pictures.h"
+#include "game/event_log.h"
+#include "game/game_state.h"
+#include "game/player_setup.h"
+#include "ui/shell/backdrop.h"
+#include "ui/shell/window_caption.h"
+#include "ui/toolkit/command_button.h"
+#include "ui/toolkit/image_combo.h"
+#include "ui/toolkit/list_view.h"
+#include "ui/toolkit/twips.h"
+
+#include <QLineEdit>
+
+#include <string_view>
+
+namespace tycora::ui {
+
+namespace {
+
+// What each combo shows while nothing is picked in it.
+const QString PiecePlaceholder = QStringLiteral("Playing Piece");
+const QString ColourPlaceholder = QStringLiteral("Playing Colour");
+const QString TypePlaceholder = QStringLiteral("Player Type");
+
+// The records and the log keep texts as UTF-8.
+std::string utf8(const QString &text) { return text.toStdString(); }
+QString qtext(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Rebuilds a combo from its picture list, in list order, leaving out the
+// entries the skip test names; then shows the placeholder.
+template<typename SkipTest>
+void fillCombo(ImageCombo &combo, const QString &placeholder, SkipTest skip)
+{
+    combo.clearEntries();
+    if (const PictureList *pictures = combo.pictureList()) {
+        for (int i = 1; i <= pictures->count(); ++i) {
+            const QString key = pictures->key(i);
+            if (!skip(key))
+                combo.addEntry(key, i);
+        }
+    }
+    combo.setText(placeholder);
+}
+
+} // namespace
+
+FrmPlayers::FrmPlayers(GameState &state, EventLog &log, MessageBoxes &boxes, QWidget *parent)
+    : Form(parent), state_(state), log_(log), boxes_(boxes)
+{
+    setWindowTitle(GameCaption);
+    setBorderless(true);
+    setClientSizeTwips(9690, 7095);
+    setBackColour(boardGreen());
+    createControls();
+    centreOnScreen();
+    // The window is loaded as it is made: it exists, hidden, from start-up.
+    Form_Load();
+    connectHandlers();
+}
+
+void FrmPlayers::connectHandlers()
+{
+    // textChanged, not textEdited: the check also runs when the program
+    // writes the next player's default name.
+    connect(txtName, &QLineEdit::textChanged, this, &FrmPlayers::txtName_Change);
+    connect(imgcPieces, &ImageCombo::picked, this, &FrmPlayers::imgcPieces_Click);
+    connect(imgcColours, &ImageCombo::picked, this, &FrmPlayers::imgcColours_Click);
+    connect(imgcType, &ImageCombo::picked, this, &FrmPlayers::imgcType_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &FrmPlayers::cmdAdd_Click);
+    connect(cmd4Computers, &QPushButton::clicked, this, &FrmPlayers::cmd4Computers_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &FrmPlayers::cmdNext_Click);
+}
+
+void FrmPlayers::Form_Load()
+{
+    // Drawn once: the window keeps what is drawn on it.
+    paintBackdrop(*this);
+    attachImageLists();
+    fillPieceCombo();
+    fillColourCombo();
+    fillTypeCombo();
+    booNameValid = true;
+}
+
+void FrmPlayers::setupPlayerColumns()
+{
+    if (lstPlayers->columnCount() > 0)
+        return;
+    lstPlayers->addColumn(QStringLiteral("Name"), ui::widthTwips(lstPlayers) - 3410);
+    lstPlayers->addColumn(QStringLiteral("Piece"), 1400);
+    lstPlayers->addColumn(QStringLiteral("Colour"), 1000);
+    lstPlayers->addColumn(QStringLiteral("Type"), 1000);
+}
+
+void FrmPlayers::attachImageLists()
+{
+    const art::GamePictures &pictures = art::GamePictures::instance();
+    imgcPieces->setPictureList(&pictures.imgsPieces);
+    imgcType->setPictureList(&pictures.imgsType);
+    imgcColours->setPictureList(&pictures.imgsColours);
+}
+
+// Taken pieces and colours are left out only once someone is listed; on an
+// empty list every entry is offered.
+void FrmPlayers::fillPieceCombo()
+{
+    const bool anyListed = lstPlayers->rowCount() > 0;
+    fillCombo(*imgcPieces, PiecePlaceholder,
+              [&](const QString &key) { return anyListed && isPieceTaken(state_, utf8(key)); });
+}
+
+void FrmPlayers::fillColourCombo()
+{
+    const bool anyListed = lstPlayers->rowCount() > 0;
+    fillCombo(*imgcColours, ColourPlaceholder,
+              [&](const QString &key) { return anyListed && isColourTaken(state_, utf8(key)); });
+}
+
+void FrmPlayers::fillTypeCombo()
+{
+    fillCombo(*imgcType, TypePlaceholder, [](const QString &) { return false; });
+}
+
+void FrmPlayers::checkPlayer()
+{
+    // Besides the four flags: a blank name is never a player's name, and
+    // the table holds four players at most.
+    const bool ready = booNameValid && booPieceChosen && booColourChosen && booTypeChosen &&
+                       isUsableName(utf8(txtName->text())) && intPlayersAdded < MaxPlayers;
+    cmdAdd->setEnabled(ready);
+}
+
+void FrmPlayers::resetPlayerCheck()
+{
+    booPieceChosen = false;
+    booColourChosen = false;
+    booTypeChosen = false;
+    cmdAdd->setEnabled(false);
+}
+
+void FrmPlayers::checkName()
+{
+    // A name clashes when it equals a listed name without regard to case.
+    // An empty text or an empty list leaves the flag as it was.
+    const QString text = txtName->text();
+    if (!text.isEmpty()) {
+        const QString lowered = text.toLower();
+        const int rows = lstPlayers->rowCount();
+        for (int row = 1; row <= rows; ++row) {
+            if (lstPlayers->rowText(row).toLower() == lowered) {
+                booNameValid = false;
+                break;
+            }
+            booNameValid = true;
+        }
+    }
+    checkPlayer();
+}
+
+void FrmPlayers::addPlayer()
+{
+    const int p = intPlayersAdded;
+    if (p < 0 || p >= MaxPlayers)
+        return;
+
+    const NewPlayer player{utf8(txtName->text()), utf8(imgcPieces->text()), utf8(imgcColours->text()),
+                           utf8(imgcType->text())};
+    const int row = lstPlayers->addRow(txtName->text());
+    lstPlayers->setSubItem(row, 1, imgcPieces->text());
+    lstPlayers->setSubItem(row, 2, imgcColours->text());
+    lstPlayers->setSubItem(row, 3, imgcType->text());
+    // Fills Players(p) and marks the piece and colour taken.
+    fillPlayerRecord(state_, p, player);
+    log_.writeLog(playerAddedLogLine(p, player));
+
+    fillPieceCombo();
+    fillColourCombo();
+    fillTypeCombo();
+    intPlayersAdded = p + 1;
+
+    // The next player's suggested name. Writing the same text again would
+    // not count as a change, yet the name must be checked against the list
+    // that now holds it.
+    const QString nextName = QString::fromStdString(defaultPlayerName(p + 1));
+    if (txtName->text() == nextName)
+        checkName();
+    else
+        txtName->setText(nextName);
+
+    if (intPlayersAdded > 1)
+        cmdNext->setEnabled(true);
+    if (intPlayersAdded == MaxPlayers) {
+        txtName->setEnabled(false);
+        imgcPieces->setEnabled(false);
+        imgcColours->setEnabled(false);
+        imgcType->setEnabled(false);
+    }
+    state_.PlayerCount = static_cast<Integer>(intPlayersAdded);
+}
+
+void FrmPlayers::txtName_Change() { checkName(); }
+
+void FrmPlayers::imgcPieces_Click()
+{
+    if (imgcPieces->text() != PiecePlaceholder)
+        booPieceChosen = true;
+    checkPlayer();
+}
+
+void FrmPlayers::imgcColours_Click()
+{
+    if (imgcColours->text() != ColourPlaceholder)
+        booColourChosen = true;
+    checkPlayer();
+}
+
+void FrmPlayers::imgcType_Click()
+{
+    if (imgcType->text() != TypePlaceholder)
+        booTypeChosen = true;
+    checkPlayer();
+}
+
+void FrmPlayers::cmdAdd_Click()
+{
+    addPlayer();
+    resetPlayerCheck();
+    cmd4Computers->setEnabled(false);
+}
+
+void FrmPlayers::cmd4Computers_Click()
+{
+    // Only offered before anyone is listed, so the fixed pieces and colours
+    // are all still free.
+    if (intPlayersAdded != 0)
+        return;
+    // The first computer takes the typed name, or the suggested one when
+    // what is typed could not be a name.
+    if (!isUsableName(utf8(txtName->text())))
+        txtName->setText(QString::fromStdString(defaultPlayerName(0)));
+    for (const PieceAndColour &choice : ComputerPlayerChoices) {
+        imgcPieces->setText(qtext(choice.piece));
+        imgcColours->setText(qtext(choice.colour));
+        imgcType->setText(qtext(TypeNames[Computer]));
+        addPlayer();
+    }
+    cmd4Computers->setEnabled(false);
+}
+
+void FrmPlayers::cmdNext_Click()
+{
+    if (startGameAction_)
+        startGameAction_();
+    // Closed by the program: no question is asked.
+    unload();
+}
+
+bool FrmPlayers::queryUnload(CloseReason reason)
+{
+    QuitContext context = quitContext_;
+    if (!context.boxes)
+        context.boxes = &boxes_;
+    return quitCancelled(reason, this, context);
+}
+
+} // namespace tycora::ui

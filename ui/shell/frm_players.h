@@ -1,0 +1,99 @@
+#pragma once
+
+// The player set-up window: two to four players are entered one at a time,
+// each with a name, a piece, a colour and a type, and each becomes a row of
+// the list and a filled player record at once. "Next  >>" starts the game.
+
+#include "ui/shell/quit_confirmation.h"
+#include "ui/toolkit/form.h"
+
+#include <functional>
+
+class QLineEdit;
+
+namespace tycora {
+class EventLog;
+struct GameState;
+} // namespace tycora
+
+namespace tycora::ui {
+
+class CommandButton;
+class Frame;
+class ImageCombo;
+class ListView;
+class MessageBoxes;
+class Picture;
+
+class FrmPlayers : public Form {
+    Q_OBJECT
+public:
+    FrmPlayers(GameState &state, EventLog &log, MessageBoxes &boxes, QWidget *parent = nullptr);
+
+    // What "Next  >>" does before this window goes away: the board, the
+    // first turn, the player panels and the main window.
+    void setStartGameAction(std::function<void()> action) { startGameAction_ = std::move(action); }
+    void setQuitContext(const QuitContext &context) { quitContext_ = context; }
+
+    // The four column headers of the player list.
+    void setupPlayerColumns();
+    void attachImageLists();
+    void fillPieceCombo();
+    void fillColourCombo();
+    void fillTypeCombo();
+    // Turns the current entry into the next player.
+    void addPlayer();
+    // Forgets the three picks and disables "Add Player"; the name flag stays.
+    void resetPlayerCheck();
+
+    Picture *Image1 = nullptr;
+    Frame *frmPlayerInfo = nullptr;
+    QLineEdit *txtName = nullptr;
+    ImageCombo *imgcPieces = nullptr;
+    ImageCombo *imgcColours = nullptr;
+    ImageCombo *imgcType = nullptr;
+    CommandButton *cmdAdd = nullptr;
+    Frame *frmPlayerList = nullptr;
+    ListView *lstPlayers = nullptr;
+    CommandButton *cmdEdit = nullptr;
+    CommandButton *cmdRemove = nullptr;
+    Frame *frmOptions = nullptr;
+    CommandButton *cmdNext = nullptr;
+    CommandButton *cmd4Computers = nullptr;
+
+    // The entry flags: the name clashes with no listed player, and an entry
+    // has been picked in each combo.
+    bool booNameValid = false;
+    bool booPieceChosen = false;
+    bool booColourChosen = false;
+    bool booTypeChosen = false;
+    // Players added so far, and the index of the next one.
+    int intPlayersAdded = 0;
+
+protected:
+    bool queryUnload(CloseReason reason) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+    void Form_Load();
+
+    void checkPlayer();
+    void checkName();
+
+    void txtName_Change();
+    void imgcPieces_Click();
+    void imgcColours_Click();
+    void imgcType_Click();
+    void cmdAdd_Click();
+    void cmd4Computers_Click();
+    void cmdNext_Click();
+
+    GameState &state_;
+    EventLog &log_;
+    MessageBoxes &boxes_;
+    std::function<void()> startGameAction_;
+    QuitContext quitContext_;
+};
+
+} // namespace tycora::ui

@@ -1,0 +1,121 @@
+// The controls of the set-up window, where they stand and how they look.
+
+#include "ui/shell/frm_players.h"
+
+#include "assets/art_catalog.h"
+#include "game/player_setup.h"
+#include "ui/shell/whole_character_validator.h"
+#include "ui/toolkit/command_button.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/frame.h"
+#include "ui/toolkit/image_combo.h"
+#include "ui/toolkit/list_view.h"
+#include "ui/toolkit/picture.h"
+#include "ui/toolkit/twips.h"
+
+#include <QLineEdit>
+
+namespace tycora::ui {
+
+namespace {
+
+Frame *groupFrame(const QString &caption, QWidget *parent)
+{
+    auto *frame = new Frame(parent);
+    frame->setCaption(caption);
+    frame->setBackColour(boardGreen());
+    frame->setFont(tahoma(9.75, true));
+    return frame;
+}
+
+ImageCombo *pictureCombo(QWidget *parent, QSize pictureSize)
+{
+    auto *combo = new ImageCombo(parent);
+    combo->setFont(tahoma(9.75));
+    combo->setIconSize(pictureSize);
+    return combo;
+}
+
+CommandButton *button(const QString &caption, QWidget *parent, const QFont &font)
+{
+    auto *b = new CommandButton(caption, parent);
+    b->setFont(font);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+void FrmPlayers::createControls()
+{
+    // The window's own font; controls without a font of their own use it,
+    // including those inside the bold-captioned frames.
+    const QFont windowFont = tahoma(8.25);
+    setFont(windowFont);
+
+    Image1 = new Picture(this);
+    Image1->setPicture(art::logo());
+    place(Image1, 1845, 330, 4500, 1380);
+
+    frmPlayerInfo = groupFrame(QStringLiteral("Player Info"), this);
+    place(frmPlayerInfo, 480, 2145, 3090, 4170);
+
+    txtName = new QLineEdit(frmPlayerInfo);
+    txtName->setFont(tahoma(9.75));
+    txtName->setMaxLength(MaxNameLength);
+    txtName->setValidator(new WholeCharacterValidator(txtName));
+    txtName->setText(QString::fromStdString(defaultPlayerName(0)));
+    place(txtName, 420, 495, 2235, 345);
+
+    // The pictures are drawn as large as the combo's height allows, keeping
+    // their proportions (44 x 30 pieces and colours, 40 x 50 types).
+    imgcPieces = pictureCombo(frmPlayerInfo, QSize(28, 19));
+    place(imgcPieces, 397, 1095, 2280, 375);
+    imgcColours = pictureCombo(frmPlayerInfo, QSize(28, 19));
+    place(imgcColours, 397, 1725, 2280, 375);
+    imgcType = pictureCombo(frmPlayerInfo, QSize(16, 19));
+    place(imgcType, 390, 2400, 2280, 375);
+
+    cmdAdd = button(QStringLiteral("&Add Player"), frmPlayerInfo, windowFont);
+    place(cmdAdd, 975, 3480, 1125, 390);
+    cmdAdd->setEnabled(false);
+
+    frmPlayerList = groupFrame(QStringLiteral("Player List"), this);
+    place(frmPlayerList, 3705, 2160, 5745, 2340);
+
+    lstPlayers = new ListView(frmPlayerList);
+    lstPlayers->setFont(tahoma(9));
+    // The columns are sized to the list's whole width; its frame takes a few
+    // pixels of that, which is no reason for a scroll bar.
+    lstPlayers->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    place(lstPlayers, 255, 510, 5220, 1260);
+
+    // Editing and removing players are not offered.
+    cmdEdit = button(QStringLiteral("&Edit"), frmPlayerList, tahoma(6.75));
+    place(cmdEdit, 1950, 1890, 795, 300);
+    cmdEdit->setEnabled(false);
+    cmdRemove = button(QStringLiteral("&Remove"), frmPlayerList, tahoma(6.75));
+    place(cmdRemove, 3060, 1890, 795, 300);
+    cmdRemove->setEnabled(false);
+
+    // An empty frame, kept for options of a later version.
+    frmOptions = groupFrame(QStringLiteral("Options"), this);
+    place(frmOptions, 3705, 4545, 5745, 1770);
+
+    cmdNext = button(QStringLiteral("Next  >>"), this, windowFont);
+    place(cmdNext, 8280, 6435, 1125, 390);
+    cmdNext->setEnabled(false);
+
+    cmd4Computers = button(QStringLiteral("Add 4 Computer Players"), this, windowFont);
+    place(cmd4Computers, 5955, 6465, 2115, 375);
+
+    setTabOrder(txtName, imgcPieces);
+    setTabOrder(imgcPieces, imgcColours);
+    setTabOrder(imgcColours, imgcType);
+    setTabOrder(imgcType, cmdAdd);
+    setTabOrder(cmdAdd, lstPlayers);
+    setTabOrder(lstPlayers, cmd4Computers);
+    setTabOrder(cmd4Computers, cmdNext);
+}
+
+} // namespace tycora::ui

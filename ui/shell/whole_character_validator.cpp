@@ -1,0 +1,28 @@
+#include "ui/shell/whole_character_validator.h"
+
+namespace tycora::ui {
+
+QValidator::State WholeCharacterValidator::validate(QString &input, int &pos) const
+{
+    QString whole;
+    whole.reserve(input.size());
+    int newPos = pos;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        const QChar c = input.at(i);
+        const bool pairedHigh = c.isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate();
+        const bool pairedLow = c.isLowSurrogate() && i > 0 && input.at(i - 1).isHighSurrogate();
+        if (c.isSurrogate() && !pairedHigh && !pairedLow) {
+            if (i < pos)
+                --newPos;
+            continue;
+        }
+        whole.append(c);
+    }
+    if (whole.size() != input.size()) {
+        input = whole;
+        pos = newPos;
+    }
+    return Acceptable;
+}
+
+} // namespace tycora::ui

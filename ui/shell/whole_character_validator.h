@@ -1,0 +1,19 @@
+#pragma once
+
+// Keeps a text box from holding half a character. A length cap counts
+// UTF-16 units, so a character outside the basic plane (an emoji) that
+// does not fit whole would otherwise leave its first half behind; that
+// half is dropped instead.
+
+#include <QValidator>
+
+namespace tycora::ui {
+
+class WholeCharacterValidator final : public QValidator {
+    Q_OBJECT
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override;
+};
+
+} // namespace tycora::ui
