@@ -1,0 +1,29 @@
+#pragma once
+
+// Where every per-square control of the main window lies, in twips of the
+// window's inside area (or of a player panel, for the mini deeds). The
+// board is a fixed mosaic, so these are tables, not computations from a
+// board size. A square without such a control gives an empty TwipRect.
+
+#include <optional>
+
+namespace tycora::ui {
+
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+TwipRect boardTilePlace(int square);            // imgBoard
+TwipRect piecePlace(int square);                // imgSquare
+std::optional<TwipRect> ownerBarPlace(int square);   // shpOwner: ownable squares and 17
+TwipRect statsSignPlace(int square);            // imgStats
+std::optional<TwipRect> infoSignPlace(int square);   // imgInfo: ownable squares
+// The building slots: house 1..4 or the hotel (house 5) of slot index 0..4.
+TwipRect buildingPlace(int index, int house);
+// A mini title deed inside a player panel: ownable squares only.
+std::optional<TwipRect> miniDeedPlace(int square);
+
+} // namespace tycora::ui
