@@ -1,0 +1,86 @@
+#pragma once
+
+// The program's parts and how they meet: the game state, the event log, the
+// turn engine and the windows, from start-up to game end.
+
+#include "app/debug_log.h"
+#include "game/dice.h"
+#include "game/engine.h"
+#include "game/game_state.h"
+#include "ui/toolkit/message_box.h"
+#include "ui/toolkit/runtime_services.h"
+
+#include <QPointer>
+
+#include <memory>
+
+namespace tycora {
+class Clock;
+}
+
+namespace tycora::ui {
+class FrmMain;
+class FrmMenu;
+class FrmOptions;
+class FrmPlayers;
+class FrmMortgage;
+struct QuitContext;
+} // namespace tycora::ui
+
+namespace tycora::app {
+
+class Application {
+public:
+    Application(ui::RuntimeServices &services, ui::MessageBoxes &boxes, Clock &clock);
+    ~Application();
+    Application(const Application &) = delete;
+    Application &operator=(const Application &) = delete;
+
+    // Start-up: logs the start, refuses a second copy, prepares the windows,
+    // the decks, the board and the tooltips, and shows the menu.
+    void Main();
+    // Game end: timers off, end line logged, every window gone, process ended.
+    void endGame();
+    void setSquareTooltips();
+
+    GameState &state() { return state_; }
+    EventLog &log() { return log_; }
+    Engine *engine() { return engine_.get(); }
+    ui::FrmMain *frmMain() const;
+    ui::FrmPlayers *frmPlayers() const;
+    ui::FrmMenu *frmMenu() const;
+    ui::FrmOptions *frmOptions() const;
+
+private:
+    // The dice draw from the run-time random generator.
+    class ServiceRandom final : public RandomSource {
+    public:
+        explicit ServiceRandom(ui::RuntimeServices &services) : services_(services) {}
+        double next() override { return services_.random(); }
+
+    private:
+        ui::RuntimeServices &services_;
+    };
+
+    void createWindows();
+    void startGame();
+    ui::QuitContext quitContext();
+    void writeDated(const char *what, const char *ending);
+
+    ui::RuntimeServices &services_;
+    ui::MessageBoxes &boxes_;
+    Clock &clock_;
+    GameState state_;
+    DebugLog log_;
+    ServiceRandom random_;
+    RandomDice dice_;
+    std::unique_ptr<Engine> engine_;
+    QPointer<ui::FrmMain> frmMain_;
+    QPointer<ui::FrmPlayers> frmPlayers_;
+    QPointer<ui::FrmMenu> frmMenu_;
+    QPointer<ui::FrmOptions> frmOptions_;
+    QPointer<ui::FrmMortgage> frmMortgage_;
+    bool ending_ = false;
+};
+
+} // namespace tycora::app

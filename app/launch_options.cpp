@@ -1,0 +1,171 @@
+#include "app/launch_options.h"
+
+#include <charconv>
+#include <limits>
+
+namespace tycora::app {
+
+namespace {
+
+constexpr long long MaxTurns = 1'000'000'000;
+
+template<typename Number>
+bool parseWhole(const std::string &text, Number &value, Number lo, Number hi)
+{
+    if (text.empty())
+        return false;
+    Number parsed{};
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (ec != std::errc() || end != text.data() + text.size() || parsed < lo || parsed > hi)
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool parseDice(const std::string &text, std::vector<int> &dice)
+{
+    dice.clear();
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        const std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        int die = 0;
+        if (!parseWhole(item, die, 1, 6))
+            return false;
+        dice.push_back(die);
+        if (comma == std::string::npos)
+            return true;
+        start = comma + 1;
+    }
+}
+
+LaunchOptions failure(std::string message)
+{
+    LaunchOptions o;
+    o.mode = LaunchOptions::Mode::Error;
+    o.error = std::move(message);
+    return o;
+}
+
+// Splits "--name=value" into name and value.
+bool splitInline(const std::string &arg, std::string &name, std::string &value)
+{
+    const std::size_t eq = arg.find('=');
+    if (arg.rfind("--", 0) != 0 || eq == std::string::npos)
+        return false;
+    name = arg.substr(0, eq);
+    value = arg.substr(eq + 1);
+    return true;
+}
+
+LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t from)
+{
+    LaunchOptions o;
+    o.mode = LaunchOptions::Mode::Simulate;
+    for (std::size_t i = from; i < args.size(); ++i) {
+        std::string name = args[i], value;
+        if (!splitInline(args[i], name, value)) {
+            if (name != "--players" && name != "--turns" && name != "--seed" && name != "--dice" && name != "--log")
+                return failure("unknown simulation option '" + args[i] + "'");
+            if (i + 1 >= args.size())
+                return failure(name + " needs a value");
+            value = args[++i];
+        }
+        if (name == "--players") {
+            if (!parseWhole(value, o.simulation.players, 2, 4))
+                return failure("--players must be a whole number from 2 to 4, not '" + value + "'");
+        } else if (name == "--turns") {
+            if (!parseWhole(value, o.simulation.turns, 0LL, MaxTurns))
+                return failure("--turns must be a whole number from 0 to " + std::to_string(MaxTurns) + ", not '" +
+                               value + "'");
+        } else if (name == "--seed") {
+            if (!parseWhole(value, o.simulation.seed, std::uint64_t{0}, std::numeric_limits<std::uint64_t>::max()))
+                return failure("--seed must be a whole number from 0 to 18446744073709551615, not '" + value + "'");
+            o.seedGiven = true;
+        } else if (name == "--dice") {
+            if (!parseDice(value, o.simulation.dice))
+                return failure("--dice must be whole numbers from 1 to 6 separated by commas (e.g. 3,4,6,6), not '" +
+                               value + "'");
+        } else if (name == "--log") {
+            if (value.empty())
+                return failure("--log needs a file name");
+            o.logFile = value;
+        } else {
+            return failure("unknown simulation option '" + name + "'");
+        }
+    }
+    return o;
+}
+
+LaunchOptions withMode(LaunchOptions::Mode mode)
+{
+    LaunchOptions options;
+    options.mode = mode;
+    return options;
+}
+
+} // namespace
+
+LaunchOptions classifyLaunch(const std::vector<std::string> &args)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &a = args[i];
+        if (a == "--help" || a == "-h" || a == "-?")
+            return withMode(LaunchOptions::Mode::Help);
+        if (a == "--version" || a == "-v")
+            return withMode(LaunchOptions::Mode::Version);
+        if (a == "--simulate")
+            return i == 0 ? parseSimulation(args, 1) : failure("--simulate must come first");
+    }
+    return {};
+}
+
+std::string checkPlayArguments(const std::vector<std::string> &args)
+{
+    for (const std::string &a : args) {
+        // Plain words (debug, /debug, anything else) are left to the event
+        // log's rule; options the game does not know are refused.
+        if (a.size() > 1 && a[0] == '-') {
+            if (a == "-debug" || a == "--debug")
+                return "unknown option '" + a + "'; the event log is turned on by the plain word debug";
+            return "unknown option '" + a + "'";
+        }
+    }
+    return {};
+}
+
+LaunchOptions parseLaunchOptions(const std::vector<std::string> &args)
+{
+    LaunchOptions o = classifyLaunch(args);
+    if (o.mode == LaunchOptions::Mode::Play) {
+        if (std::string error = checkPlayArguments(args); !error.empty())
+            return failure(std::move(error));
+    }
+    return o;
+}
+
+std::string usageText()
+{
+    return "Usage: tycora [debug]\n"
+           "       tycora --simulate [--players N] [--turns T] [--seed S] [--dice D] [--log FILE]\n"
+           "       tycora --help | --version\n"
+           "\n"
+           "Tycora is a property-trading board game on the streets of London for two to\n"
+           "four players, people or computers.\n"
+           "\n"
+           "  debug          write every event of the game to debug.txt in the program's\n"
+           "                 folder (the word may also stand between slashes: /debug/)\n"
+           "  --simulate     play a game of computer players without a window and print\n"
+           "                 the result as one JSON object\n"
+           "    --players N  number of computer players, 2 to 4 (default 4)\n"
+           "    --turns T    hand-overs of the turn to play (default 100)\n"
+           "    --seed S     seed of the dice (default: from the clock)\n"
+           "    --dice D     the first throws, die by die, e.g. 3,4,6,6,2,5\n"
+           "    --log FILE   write the game's event log to FILE\n"
+           "  --help         show this text\n"
+           "  --version      show the version\n";
+}
+
+std::string versionText() { return "tycora " TYCORA_VERSION "\n"; }
+
+} // namespace tycora::app

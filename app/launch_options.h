@@ -1,0 +1,36 @@
+#pragma once
+
+// What the program was asked to do on its command line: play (the default;
+// plain words such as debug are the event log's business), simulate a game
+// without a window, or print its usage or version.
+
+#include "game/simulation.h"
+
+#include <string>
+#include <vector>
+
+namespace tycora::app {
+
+struct LaunchOptions {
+    enum class Mode { Play, Simulate, Help, Version, Error };
+    Mode mode = Mode::Play;
+    std::string error;            // for Mode::Error
+    SimulationOptions simulation;
+    bool seedGiven = false;
+    std::string logFile;          // --log FILE, empty for none
+};
+
+// Parses the arguments after the program name.
+LaunchOptions parseLaunchOptions(const std::vector<std::string> &arguments);
+
+// The same, but leaves play-mode arguments unchecked: the window system
+// takes its own options (-platform, -style, ...) before the game sees them.
+LaunchOptions classifyLaunch(const std::vector<std::string> &arguments);
+
+// An error message for an option the game does not know, or empty.
+std::string checkPlayArguments(const std::vector<std::string> &arguments);
+
+std::string usageText();
+std::string versionText();
+
+} // namespace tycora::app

@@ -1,0 +1,58 @@
+// tycora: start the game, or simulate one, or say how to use the program.
+
+#include "app/application.h"
+#include "app/launch_options.h"
+#include "app/simulate_command.h"
+#include "assets/art_catalog.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/message_box.h"
+#include "ui/toolkit/qt_clock.h"
+#include "ui/toolkit/runtime_services.h"
+
+#include <QApplication>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> argumentsOf(int argc, char **argv)
+{
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    using namespace tycora;
+    using Mode = app::LaunchOptions::Mode;
+
+    const app::LaunchOptions launch = app::classifyLaunch(argumentsOf(argc, argv));
+    switch (launch.mode) {
+    case Mode::Help: std::cout << app::usageText(); return 0;
+    case Mode::Version: std::cout << app::versionText(); return 0;
+    case Mode::Simulate: return app::runSimulation(launch, std::cout, std::cerr);
+    case Mode::Error: std::cerr << "tycora: " << launch.error << "\nTry 'tycora --help'.\n"; return 2;
+    case Mode::Play: break;
+    }
+
+    QApplication qapp(argc, argv);   // takes the window system's own options out of argv
+    if (const std::string error = app::checkPlayArguments(argumentsOf(argc, argv)); !error.empty()) {
+        std::cerr << "tycora: " << error << "\nTry 'tycora --help'.\n";
+        return 2;
+    }
+    QApplication::setApplicationName(QStringLiteral("Tycora"));
+    QApplication::setApplicationVersion(QStringLiteral(TYCORA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tycora"));
+    ui::registerEmbeddedFonts();
+    QApplication::setWindowIcon(art::appIcon().icon());
+
+    ui::SystemServices services(argc, argv);
+    ui::QtMessageBoxes boxes;
+    ui::QtClock clock;
+    app::Application game(services, boxes, clock);
+    game.Main();
+    return qapp.exec();
+}

@@ -1,0 +1,122 @@
+#include "app/launch_options.h"
+#include "app/simulate_command.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace tycora::testing {
+namespace {
+
+using app::LaunchOptions;
+using Mode = LaunchOptions::Mode;
+
+LaunchOptions parse(std::vector<std::string> args) { return app::parseLaunchOptions(args); }
+
+TEST(LaunchOptions, PlayIsTheDefaultAndPlainWordsAreTheLogsBusiness)
+{
+    EXPECT_EQ(parse({}).mode, Mode::Play);
+    EXPECT_EQ(parse({"debug"}).mode, Mode::Play);
+    EXPECT_EQ(parse({"/fast", "/Debug/", "debug.txt"}).mode, Mode::Play);
+    EXPECT_EQ(parse({"--help"}).mode, Mode::Help);
+    EXPECT_EQ(parse({"debug", "-h"}).mode, Mode::Help);
+    EXPECT_EQ(parse({"--version"}).mode, Mode::Version);
+}
+
+TEST(LaunchOptions, UnknownOptionsAreRefusedWithAHint)
+{
+    const LaunchOptions bad = parse({"--fullscreen"});
+    EXPECT_EQ(bad.mode, Mode::Error);
+    EXPECT_NE(bad.error.find("--fullscreen"), std::string::npos);
+    const LaunchOptions hyphen = parse({"-debug"});
+    EXPECT_EQ(hyphen.mode, Mode::Error);
+    EXPECT_NE(hyphen.error.find("plain word debug"), std::string::npos);
+    // The window system's own options are taken out before the game checks.
+    EXPECT_EQ(app::classifyLaunch({"-platform", "offscreen"}).mode, Mode::Play);
+}
+
+TEST(LaunchOptions, SimulationOptions)
+{
+    const LaunchOptions o = parse({"--simulate", "--players", "3", "--turns=250", "--seed", "42", "--dice", "3,4,6,6",
+                                   "--log", "/tmp/x.txt"});
+    ASSERT_EQ(o.mode, Mode::Simulate) << o.error;
+    EXPECT_EQ(o.simulation.players, 3);
+    EXPECT_EQ(o.simulation.turns, 250);
+    EXPECT_EQ(o.simulation.seed, 42u);
+    EXPECT_TRUE(o.seedGiven);
+    EXPECT_EQ(o.simulation.dice, (std::vector<int>{3, 4, 6, 6}));
+    EXPECT_EQ(o.logFile, "/tmp/x.txt");
+    const LaunchOptions d = parse({"--simulate"});
+    EXPECT_EQ(d.simulation.players, 4);
+    EXPECT_EQ(d.simulation.turns, 100);
+    EXPECT_FALSE(d.seedGiven);
+}
+
+TEST(LaunchOptions, BadSimulationNumbersAndDiceAreClearErrors)
+{
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
+             {"--simulate", "--players", "5"},
+             {"--simulate", "--players", "1"},
+             {"--simulate", "--players", "two"},
+             {"--simulate", "--turns", "-1"},
+             {"--simulate", "--turns", "99999999999999999999"},
+             {"--simulate", "--turns", "12abc"},
+             {"--simulate", "--seed", "-3"},
+             {"--simulate", "--dice", "3,7"},
+             {"--simulate", "--dice", "0"},
+             {"--simulate", "--dice", "3,,4"},
+             {"--simulate", "--dice", "3,4,"},
+             {"--simulate", "--dice", ""},
+             {"--simulate", "--players"},
+             {"--simulate", "--colour", "red"},
+             {"--simulate", "--log", ""},
+             {"debug", "--simulate"},
+         }) {
+        const LaunchOptions o = parse(args);
+        EXPECT_EQ(o.mode, Mode::Error) << args.back();
+        EXPECT_FALSE(o.error.empty());
+    }
+}
+
+TEST(SimulateCommand, WritesTheLogAsDebugTxtWouldAndPrintsJson)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    LaunchOptions o = parse({"--simulate", "--players", "2", "--turns", "3", "--seed", "5", "--dice", "2,3,1,2",
+                             "--log", dir.filePath("game.txt").toStdString()});
+    ASSERT_EQ(o.mode, Mode::Simulate);
+    std::ostringstream out, err;
+    EXPECT_EQ(app::runSimulation(o, out, err), 0) << err.str();
+    EXPECT_EQ(out.str().front(), '{');
+    EXPECT_NE(out.str().find("\"seed\":5"), std::string::npos);
+
+    QFile file(dir.filePath("game.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    ASSERT_GE(lines.size(), 8);
+    EXPECT_TRUE(lines[0].startsWith("Game Started:  "));
+    EXPECT_EQ(lines[1], "Player 0:  Player 1, Dog , Red, Computer\r");
+    EXPECT_EQ(lines[2], "Player 1:  Player 2, Hat, Blue, Computer\r");
+    EXPECT_EQ(lines[3], "Player 1 (\xC2\xA3" "1500) rolls:  2,3\r");
+    // The end line, one empty line, then nothing after the last line end.
+    EXPECT_TRUE(lines[lines.size() - 3].startsWith("Game Ended:  "));
+    EXPECT_EQ(lines[lines.size() - 2], "\r");
+    EXPECT_EQ(lines.back(), "");
+    for (int i = 0; i + 1 < lines.size(); ++i)
+        EXPECT_TRUE(lines[i].endsWith('\r')) << i;
+}
+
+TEST(SimulateCommand, AnUnopenableLogFileIsAnError)
+{
+    LaunchOptions o = parse({"--simulate", "--log", "/nonexistent-folder/x/game.txt"});
+    std::ostringstream out, err;
+    EXPECT_EQ(app::runSimulation(o, out, err), 2);
+    EXPECT_NE(err.str().find("cannot open"), std::string::npos);
+    EXPECT_TRUE(out.str().empty());
+}
+
+} // namespace
+} // namespace tycora::testing
