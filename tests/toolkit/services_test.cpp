@@ -2,7 +2,12 @@
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/runtime_services.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
+#include <QTest>
+#include <QTimer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -86,6 +91,42 @@ TEST(ScriptedMessageBoxes, RecordsAndAnswers)
     EXPECT_EQ(boxes.show(nullptr, "Not Done", MsgButtons::Ok, MsgIcon::Critical), MsgAnswer::Ok);
     ASSERT_EQ(boxes.shown.size(), 3u);
     EXPECT_EQ(boxes.shown[2].title, "Tycora");
+}
+
+// Presses a key in the message box as soon as it is open, and notes what the
+// box showed.
+struct KeyInBox {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    void press(Qt::Key key)
+    {
+        QTimer::singleShot(0, [this, key] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            QTest::keyClick(box, key);
+        });
+    }
+};
+
+TEST(QtMessageBoxes, QuestionsAnswerToYAndNAndOkToReturn)
+{
+    QtMessageBoxes boxes;
+    KeyInBox user;
+    user.press(Qt::Key_Y);
+    EXPECT_EQ(boxes.show(nullptr, "Buy it?", MsgButtons::YesNo, MsgIcon::Question), MsgAnswer::Yes);
+    EXPECT_EQ(user.title, "Tycora");
+    EXPECT_EQ(user.text, "Buy it?");
+    EXPECT_EQ(user.icon, QMessageBox::Question);
+    user.press(Qt::Key_N);
+    EXPECT_EQ(boxes.show(nullptr, "Buy it?", MsgButtons::YesNo, MsgIcon::Question), MsgAnswer::No);
+    user.press(Qt::Key_Escape);
+    EXPECT_EQ(boxes.show(nullptr, "Buy it?", MsgButtons::YesNo, MsgIcon::Question), MsgAnswer::No);
+    user.press(Qt::Key_Return);
+    EXPECT_EQ(boxes.show(nullptr, "Only 1 Tycora At A Time!", MsgButtons::Ok, MsgIcon::Exclamation), MsgAnswer::Ok);
+    EXPECT_EQ(user.icon, QMessageBox::Warning);
 }
 
 TEST(Art, RendersCrispAtTwiceTheDensity)

@@ -1,0 +1,374 @@
+// The program from start-up to game end, driven as a person drives it: the
+// menu, the set-up window, the board, and every way of closing a window,
+// including at awkward moments of a game.
+
+#include "app/application.h"
+#include "app/debug_log.h"
+#include "game/engine.h"
+#include "game/manual_clock.h"
+#include "shell/shell_test_support.h"
+#include "tests/support/fake_services.h"
+#include "ui/main/frm_main.h"
+#include "ui/shell/frm_menu.h"
+#include "ui/shell/frm_players.h"
+#include "ui/toolkit/command_button.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/message_box.h"
+#include "ui/toolkit/picture.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace tycora::app {
+namespace {
+
+using ui::MsgAnswer;
+using ui::MsgButtons;
+using ui::MsgIcon;
+
+const QString Now = QStringLiteral("06/12/2026 12:00:00");
+const QString QuitQuestion = QStringLiteral("Are you sure you want to Quit?");
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        services.arguments = QStringLiteral("debug");
+        services.now = Now;
+        std::mt19937 generator(1234);
+        std::uniform_real_distribution<double> uniform(0.0, 1.0);
+        for (int i = 0; i < 40000; ++i)
+            services.randoms.push_back(uniform(generator));
+        game = std::make_unique<Application>(services, boxes, clock);
+    }
+    void TearDown() override
+    {
+        game.reset();
+        testing::processDeferredDeletes();
+    }
+
+    QByteArray logText() const { return services.files.value(logFilePath(services.folder)); }
+    QList<QByteArray> logLines() const
+    {
+        QList<QByteArray> lines = logText().split('\n');
+        if (!lines.isEmpty() && lines.back().isEmpty())
+            lines.pop_back();
+        for (QByteArray &line : lines)
+            line.chop(1);   // the CR
+        return lines;
+    }
+    int logLinesContaining(const QByteArray &text) const
+    {
+        int n = 0;
+        for (const QByteArray &line : logLines())
+            n += line.contains(text) ? 1 : 0;
+        return n;
+    }
+
+    // The dice the next throws show: each die is Int(6 * r) + 1.
+    void nextDice(std::initializer_list<int> faces)
+    {
+        auto at = services.randoms.begin();
+        for (int face : faces)
+            at = std::next(services.randoms.insert(at, (face - 0.5) / 6.0));
+    }
+
+    void enterPlayer(const QString &name, const QString &piece, const QString &colour, const QString &type)
+    {
+        ui::FrmPlayers &players = *game->frmPlayers();
+        players.txtName->setText(name);
+        testing::pick(*players.imgcPieces, piece);
+        testing::pick(*players.imgcColours, colour);
+        testing::pick(*players.imgcType, type);
+        players.cmdAdd->click();
+    }
+
+    // From the menu to the board with four computer players.
+    void startComputerGame()
+    {
+        game->Main();
+        game->frmMenu()->cmdNewGame->click();
+        game->frmPlayers()->cmd4Computers->click();
+        game->frmPlayers()->cmdNext->click();
+        ASSERT_TRUE(game->frmMain()->isVisible());
+    }
+
+    // From the menu to the board with Ann (human) and Ben (computer).
+    void startHumanGame()
+    {
+        game->Main();
+        game->frmMenu()->cmdNewGame->click();
+        enterPlayer("Ann", "Hat", "Red", "Human");
+        enterPlayer("Ben", "Car ", "Blue", "Computer");
+        game->frmPlayers()->cmdNext->click();
+        ASSERT_TRUE(game->frmMain()->isVisible());
+        ASSERT_TRUE(game->frmMain()->cmdRoll->isEnabled());
+        // Keys go to the active window, as on a desktop.
+        game->frmMain()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(game->frmMain()));
+    }
+
+    // Runs the game tick by tick until the condition holds.
+    template <typename Condition>
+    bool runUntil(Condition condition, int maxTicks = 200000)
+    {
+        for (int i = 0; i < maxTicks; ++i) {
+            if (condition())
+                return true;
+            if (!clock.advanceToNextTick())
+                return condition();
+        }
+        return false;
+    }
+
+    // Everything about the game that a close answered No must leave as it was.
+    struct Moment {
+        ManualClock::Millis now;
+        bool moving, countingDown, pausing;
+        std::vector<int> squares, money;
+        qsizetype logSize;
+        bool operator==(const Moment &) const = default;
+    };
+    Moment moment() const
+    {
+        Moment m{clock.now(), game->engine()->tmrMovePiece.enabled(), game->engine()->tmrMoneyDown.enabled(),
+                 game->engine()->tmrPause.enabled(), {}, {}, logText().size()};
+        for (int i = 0; i < game->state().PlayerCount; ++i) {
+            m.squares.push_back(game->state().Players[i].Square);
+            m.money.push_back(game->state().Players[i].Money);
+        }
+        return m;
+    }
+
+    testing::FakeServices services;
+    ui::ScriptedMessageBoxes boxes;
+    ManualClock clock;
+    std::unique_ptr<Application> game;
+};
+
+TEST_F(ProgramTest, ASecondCopyLogsItsStartSaysSoAndEndsWithoutAWindow)
+{
+    services.otherCopy = true;
+    game->Main();
+    EXPECT_EQ(logText(), "Game Started:  " + Now.toUtf8() + "\r\n");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Only 1 Tycora At A Time!");
+    EXPECT_EQ(boxes.shown[0].title, "Tycora");
+    EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(services.ended);
+    EXPECT_EQ(game->frmMenu(), nullptr);
+    EXPECT_EQ(game->frmMain(), nullptr);
+}
+
+TEST_F(ProgramTest, StartUpShowsOnlyTheMenuWithBoardDecksAndTooltipsReady)
+{
+    game->Main();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(logLines(), QList<QByteArray>{"Game Started:  " + Now.toUtf8()});
+    ASSERT_NE(game->frmMenu(), nullptr);
+    EXPECT_TRUE(game->frmMenu()->isVisible());
+    EXPECT_FALSE(game->frmPlayers()->isVisible());
+    EXPECT_FALSE(game->frmMain()->isVisible());
+    EXPECT_FALSE(game->state().ChanceCards[0].CardId.empty());
+    EXPECT_FALSE(game->state().CommunityCards[0].CardId.empty());
+    EXPECT_EQ(game->frmMain()->imgStats(1)->toolTip(), "Old Kent Road");
+    EXPECT_EQ(game->frmMain()->imgStats(39)->toolTip(), "Mayfair");
+    EXPECT_EQ(game->frmMain()->imgStats(15)->toolTip(), "Marylebone Station");
+    EXPECT_EQ(game->frmMain()->imgStats(0)->toolTip(), "");
+    EXPECT_EQ(game->frmMain()->imgStats(30)->toolTip(), "");
+}
+
+TEST_F(ProgramTest, WithoutTheWordDebugNoFileIsWritten)
+{
+    for (const char *line : {"", "-debug", "debug.txt", "/debugging", "x/de bug"}) {
+        services.files.clear();
+        services.arguments = QString::fromLatin1(line);
+        Application quiet(services, boxes, clock);
+        quiet.Main();
+        quiet.endGame();
+        testing::processDeferredDeletes();
+        EXPECT_TRUE(services.files.isEmpty()) << line;
+    }
+}
+
+TEST_F(ProgramTest, QuitFromTheMenuNoKeepsItYesEndsWithTheEndLine)
+{
+    game->Main();
+    boxes.answers = {MsgAnswer::No};
+    game->frmMenu()->close();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QuitQuestion);
+    EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Question);
+    EXPECT_TRUE(game->frmMenu()->isVisible());
+    EXPECT_FALSE(services.ended);
+    EXPECT_EQ(logLines().size(), 1);
+
+    boxes.answers = {MsgAnswer::Yes};
+    game->frmMenu()->close();
+    EXPECT_TRUE(services.ended);
+    EXPECT_TRUE(logText().endsWith("Game Ended:  " + Now.toUtf8() + "\r\n\r\n"));
+    testing::processDeferredDeletes();
+    EXPECT_EQ(game->frmMenu(), nullptr);
+    EXPECT_EQ(game->frmPlayers(), nullptr);
+    EXPECT_EQ(game->frmMain(), nullptr);
+    EXPECT_EQ(boxes.shown.size(), 2u) << "no window asks again while the program unloads it";
+}
+
+TEST_F(ProgramTest, NewGameLeadsThroughTheSetUpToTheBoard)
+{
+    game->Main();
+    game->frmMenu()->cmdNewGame->click();
+    testing::processDeferredDeletes();
+    EXPECT_EQ(game->frmMenu(), nullptr) << "the menu is unloaded, asking nothing";
+    EXPECT_TRUE(boxes.shown.empty());
+    ASSERT_TRUE(game->frmPlayers()->isVisible());
+
+    game->frmPlayers()->cmd4Computers->click();
+    game->frmPlayers()->cmdNext->click();
+    testing::processDeferredDeletes();
+    EXPECT_EQ(game->frmPlayers(), nullptr);
+    ui::FrmMain &board = *game->frmMain();
+    EXPECT_TRUE(board.isVisible());
+    EXPECT_EQ(board.windowTitle(), "Tycora by Varnoth");
+    EXPECT_EQ(game->state().PlayerCount, 4);
+    const QList<QByteArray> lines = logLines();
+    ASSERT_GE(lines.size(), 5);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(lines[1 + i].startsWith("Player " + QByteArray::number(i) + ":  ")) << lines[1 + i].data();
+    EXPECT_EQ(board.lblPlayerInfoMoney(0)->text(), "£1500");
+    EXPECT_FALSE(board.cmdRoll->isEnabled()) << "a computer is to throw";
+
+    // Computers play on their own; the turn goes round.
+    ASSERT_TRUE(runUntil([&] { return game->engine()->handOvers() >= 12; }));
+    EXPECT_GE(logLinesContaining("rolls:  "), 12);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(ProgramTest, ClosingDuringAWalkStopsTheTimersBeforeTheEndLine)
+{
+    startComputerGame();
+    ASSERT_TRUE(runUntil([&] { return game->engine()->tmrMovePiece.enabled(); }));
+    boxes.answers = {MsgAnswer::Yes};
+    bool heldWhileAsked = false;
+    boxes.whileOpen = [&](const ui::ScriptedMessageBoxes::Shown &) { heldWhileAsked = clock.held(); };
+    game->frmMain()->close();
+    EXPECT_TRUE(heldWhileAsked);
+    EXPECT_TRUE(services.ended);
+    EXPECT_FALSE(game->engine()->tmrMovePiece.enabled());
+    EXPECT_FALSE(game->engine()->tmrPause.enabled());
+    EXPECT_FALSE(game->engine()->tmrMoneyDown.enabled());
+    EXPECT_TRUE(logLines().back().isEmpty());
+    EXPECT_TRUE(logLines()[logLines().size() - 2].startsWith("Game Ended:  "));
+    const QByteArray atEnd = logText();
+    EXPECT_FALSE(clock.advanceToNextTick()) << "nothing moves after the end";
+    EXPECT_EQ(logText(), atEnd);
+}
+
+TEST_F(ProgramTest, ClosingAnsweredNoGoesOnExactlyWhereTheGameWas)
+{
+    startComputerGame();
+    struct Situation {
+        const char *name;
+        std::function<bool()> reached;
+    };
+    Engine &engine = *game->engine();
+    const std::vector<Situation> situations{
+        {"a walk", [&] { return engine.tmrMovePiece.enabled(); }},
+        {"a computer's pause", [&] { return engine.tmrPause.enabled() && !engine.tmrMovePiece.enabled(); }},
+        {"a debt counting down", [&] { return engine.tmrMoneyDown.enabled(); }},
+    };
+    for (const Situation &s : situations) {
+        ASSERT_TRUE(runUntil(s.reached)) << s.name;
+        const Moment before = moment();
+        boxes.answers = {MsgAnswer::No};
+        game->frmMain()->close();
+        EXPECT_TRUE(game->frmMain()->isVisible()) << s.name;
+        EXPECT_FALSE(services.ended) << s.name;
+        EXPECT_FALSE(clock.held()) << s.name;
+        EXPECT_TRUE(moment() == before) << s.name;
+        const long long handOvers = engine.handOvers();
+        ASSERT_TRUE(runUntil([&] { return engine.handOvers() > handOvers; })) << s.name << " goes on";
+    }
+}
+
+TEST_F(ProgramTest, ADoubleClickOnRollDiceThrowsOnce)
+{
+    startHumanGame();
+    nextDice({1, 2});
+    ui::FrmMain &board = *game->frmMain();
+    // A double click as the window system delivers it: a click, then a
+    // second press that arrives as a double click, and its release.
+    QTest::mouseClick(board.cmdRoll, Qt::LeftButton);
+    QTest::mouseDClick(board.cmdRoll, Qt::LeftButton);
+    EXPECT_EQ(logLinesContaining("Ann (£1500) rolls:  "), 1);
+    EXPECT_FALSE(board.cmdRoll->isEnabled());
+
+    // Clicks, keys and hovers while the piece walks change nothing.
+    boxes.answers = {MsgAnswer::No};
+    for (int step = 0; step < 3 && game->engine()->tmrMovePiece.enabled(); ++step) {
+        QTest::mouseClick(board.cmdRoll, Qt::LeftButton);
+        QTest::keyClick(&board, Qt::Key_Space);
+        QTest::keyClick(&board, Qt::Key_Return);
+        board.imgInfo_MouseMove(1);
+        board.imgStats_MouseMove(5);
+        board.Form_MouseMove();
+        clock.advanceToNextTick();
+    }
+    ASSERT_TRUE(runUntil([&] { return !game->engine()->tmrMovePiece.enabled(); }));
+    EXPECT_EQ(logLinesContaining("Ann (£1500) rolls:  "), 1);
+    EXPECT_EQ(game->state().Players[0].Square, 3);
+    EXPECT_EQ(logLinesContaining("Ann (£1500) rolls:  1,2"), 1);
+}
+
+TEST_F(ProgramTest, SpaceThrowsForAHumanAndYesBuys)
+{
+    startHumanGame();
+    nextDice({1, 2});
+    boxes.answers = {MsgAnswer::Yes};
+    QTest::keyClick(game->frmMain(), Qt::Key_Space);
+    ASSERT_TRUE(runUntil([&] { return !boxes.shown.empty(); }));
+    EXPECT_EQ(boxes.shown[0].text, "Ann, do you want to purchase Whitechapel Road for £60?");
+    EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(game->state().Properties[3].Owned, true);
+    EXPECT_EQ(game->state().Players[0].Money, 1440);
+    EXPECT_EQ(game->frmMain()->lblPlayerInfoMoney(0)->text(), "£1440");
+    EXPECT_EQ(logLinesContaining("Ann (£1500) Purchased Whitechapel Road"), 1) << "a human's purchase logs the balance before it";
+}
+
+TEST_F(ProgramTest, ClosingWhileThePurchaseQuestionIsOpenAndAnsweringNoKeepsTheQuestion)
+{
+    startHumanGame();
+    nextDice({1, 2});
+    // While the purchase question is up the user closes the board and
+    // answers the quit question No; then answers the purchase Yes.
+    boxes.answers = {MsgAnswer::No, MsgAnswer::Yes};
+    bool closed = false;
+    Moment atQuestion{};
+    boxes.whileOpen = [&](const ui::ScriptedMessageBoxes::Shown &box) {
+        if (closed || box.text == QuitQuestion)
+            return;
+        closed = true;
+        atQuestion = moment();
+        game->frmMain()->close();
+        EXPECT_TRUE(moment() == atQuestion);
+    };
+    game->frmMain()->cmdRoll->click();
+    ASSERT_TRUE(runUntil([&] { return closed; }));
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].text, QuitQuestion);
+    EXPECT_FALSE(services.ended);
+    EXPECT_TRUE(game->frmMain()->isVisible());
+    EXPECT_TRUE(game->state().Properties[3].Owned);
+    EXPECT_EQ(game->state().Players[0].Money, 1440);
+    // And Ben's turn comes as usual.
+    ASSERT_TRUE(runUntil([&] { return logLinesContaining("Ben (£1500) rolls:  ") == 1; }));
+}
+
+} // namespace
+} // namespace tycora::app
