@@ -12,8 +12,9 @@ namespace tycora::art {
 
 using ui::Art;
 
-// The printed board square: corners 77 x 77; the bottom and top rows
-// 62 x 77 (62 along the board edge); the left and right columns 77 x 62.
+// The printed board square: corners 75 x 75; the bottom and top rows
+// 60 x 75 (60 along the board edge); the left and right columns 75 x 60.
+// The board stretches them a little to close the ring.
 // Art is turned so that its inner edge faces the middle of the board.
 const Art &boardTile(int square);
 

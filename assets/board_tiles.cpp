@@ -45,14 +45,14 @@ Art makeTile(int square)
 {
     const QString name = QStringLiteral("tile:%1").arg(square);
     if (square % 10 == 0) {
-        return Art(name, {77, 77}, [square](QPainter &p, const QRectF &r) {
+        return Art(name, {75, 75}, [square](QPainter &p, const QRectF &r) {
             kit::mapDesign(p, r, {board::CornerSize, board::CornerSize});
             board::paintCorner(p, square);
         });
     }
     const Side side = sideOf(square);
     const bool across = side == Side::Left || side == Side::Right;
-    return Art(name, across ? QSize(77, 62) : QSize(62, 77), [square, side](QPainter &p, const QRectF &r) {
+    return Art(name, across ? QSize(75, 60) : QSize(60, 75), [square, side](QPainter &p, const QRectF &r) {
         turnUpright(p, r, side);
         board::paintSide(p, square);
     });
