@@ -1,6 +1,7 @@
 // tycora: start the game, or simulate one, or say how to use the program.
 
 #include "app/application.h"
+#include "app/benchmark_scenario.h"
 #include "app/launch_options.h"
 #include "app/simulate_command.h"
 #include "assets/art_catalog.h"
@@ -54,5 +55,11 @@ int main(int argc, char **argv)
     ui::QtClock clock;
     app::Application game(services, boxes, clock);
     game.Main();
+    if (const QString scenario = qEnvironmentVariable("TYCORA_BENCHMARK"); !scenario.isEmpty()) {
+        if (!app::startBenchmarkScenario(game, scenario)) {
+            std::cerr << "tycora: no benchmark scenario " << scenario.toStdString() << "\n";
+            return 2;
+        }
+    }
     return qapp.exec();
 }

@@ -22,7 +22,10 @@ void paintPiece(QPainter &p, const QRectF &target, shapes::Piece which)
     const QPainterPath body = shapes::silhouette(which);
     const QRectF box = body.boundingRect();
 
-    // A soft cast shadow keeps the token apart from any tile colour.
+    // A pale halo and a soft cast shadow keep the token apart from the
+    // drawings and colours of any tile it stands on.
+    QPen halo(QColor(255, 255, 255, 215), 3.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.strokePath(body, halo);
     p.fillPath(body.translated(0.8, 0.9), QColor(0, 0, 0, 60));
 
     QLinearGradient pewter(box.topLeft(), QPointF(box.left() + box.width() * 0.35, box.bottom()));

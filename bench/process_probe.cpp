@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <dirent.h>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -16,25 +17,25 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// User plus system time of a process, in seconds.
+// Processor time of all threads of a process, in seconds, from the
+// scheduler's nanosecond counters (the tick counts of /proc/PID/stat are too
+// coarse for a program that is nearly idle).
 double cpuSeconds(pid_t pid)
 {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    std::getline(stat, line);
-    const auto close = line.rfind(')');
-    if (close == std::string::npos)
-        return 0;
-    std::istringstream rest(line.substr(close + 2));
-    std::string field;
-    long long utime = 0, stime = 0;
-    for (int i = 3; i <= 15 && rest >> field; ++i) {
-        if (i == 14)
-            utime = std::stoll(field);
-        if (i == 15)
-            stime = std::stoll(field);
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    double total = 0;
+    if (DIR *dir = opendir(tasks.c_str())) {
+        while (const dirent *entry = readdir(dir)) {
+            if (entry->d_name[0] == '.')
+                continue;
+            std::ifstream stat(tasks + "/" + entry->d_name + "/schedstat");
+            unsigned long long onCpuNs = 0;
+            if (stat >> onCpuNs)
+                total += onCpuNs / 1e9;
+        }
+        closedir(dir);
     }
-    return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
+    return total;
 }
 
 long peakResident(pid_t pid)
@@ -52,9 +53,20 @@ long peakResident(pid_t pid)
     return 0;
 }
 
+// One line from the game's standard output, without its line end; empty
+// when the game has ended.
+std::string readLine(int fd)
+{
+    std::string line;
+    char c = 0;
+    while (read(fd, &c, 1) == 1 && c != '\n')
+        line += c;
+    return line;
+}
+
 } // namespace
 
-ProbeResult probe(const std::string &program, const std::string &scenario, double watchSeconds)
+ProbeResult probe(const std::string &program, const std::string &scenario, double watchSeconds, Watch watch)
 {
     ProbeResult result;
     int out[2];
@@ -77,10 +89,7 @@ ProbeResult probe(const std::string &program, const std::string &scenario, doubl
         _exit(127);
     }
     close(out[1]);
-    char c = 0;
-    std::string line;
-    while (read(out[0], &c, 1) == 1 && c != '\n')
-        line += c;
+    const std::string line = readLine(out[0]);
     result.readyAfterMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     if (line.empty()) {
         result.error = "the game ended without saying it was ready";
@@ -88,7 +97,26 @@ ProbeResult probe(const std::string &program, const std::string &scenario, doubl
         close(out[0]);
         return result;
     }
-    if (watchSeconds > 0) {
+    if (watchSeconds > 0 && watch == Watch::PausesOnly) {
+        // Add up the processor time of the pauses only, pause by pause.
+        double paused = 0, used = 0, cpuAtStart = 0;
+        Clock::time_point pauseStart;
+        while (paused < watchSeconds) {
+            const std::string event = readLine(out[0]);
+            if (event.empty()) {
+                result.error = "the game stopped reporting its pauses";
+                break;
+            }
+            if (event == "pause on") {
+                pauseStart = Clock::now();
+                cpuAtStart = cpuSeconds(pid);
+            } else if (event == "pause off") {
+                used += cpuSeconds(pid) - cpuAtStart;
+                paused += std::chrono::duration<double>(Clock::now() - pauseStart).count();
+            }
+        }
+        result.cpuPercentOfCore = paused > 0 ? 100.0 * used / paused : 0;
+    } else if (watchSeconds > 0) {
         const double before = cpuSeconds(pid);
         const auto watchStart = Clock::now();
         std::this_thread::sleep_for(std::chrono::duration<double>(watchSeconds));
@@ -100,7 +128,7 @@ ProbeResult probe(const std::string &program, const std::string &scenario, doubl
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
     close(out[0]);
-    result.ok = true;
+    result.ok = result.error.empty();
     return result;
 }
 

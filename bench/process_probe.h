@@ -16,8 +16,14 @@ struct ProbeResult {
     long peakResidentKb = 0;
 };
 
+// Whole watch period, or only the computer's pauses that the game reports
+// with "pause on" and "pause off" lines.
+enum class Watch { Whole, PausesOnly };
+
 // Starts `program` with TYCORA_BENCHMARK=scenario, waits for its first line
-// on standard output, then watches it for watchSeconds and ends it.
-ProbeResult probe(const std::string &program, const std::string &scenario, double watchSeconds);
+// on standard output, then watches it for watchSeconds (of pauses only, if
+// asked) and ends it.
+ProbeResult probe(const std::string &program, const std::string &scenario, double watchSeconds,
+                  Watch watch = Watch::Whole);
 
 } // namespace tycora::bench

@@ -107,8 +107,11 @@ void Engine::cardPayment(int index, const std::string &id, int amount)
         const long long after = saturate(p.Money + amount);
         // The poor-tax line has always ended in a dollar sign; readers of
         // the log rely on the exact text.
-        const std::string paid = amount < 0 ? "-" + pounds(-amount) + "  --->   $" + number(after)
-                                            : pounds(amount) + "  --->   " + pounds(after);
+        std::string paid;
+        if (amount < 0)
+            paid.append("-").append(pounds(-amount)).append("  --->   $").append(number(after));
+        else
+            paid.append(pounds(amount)).append("  --->   ").append(pounds(after));
         log(nameAndBalance(p.Name, p.Money) + " Landed on Chance: " + id + "    " + paid);
     }
     changeBalance(index, amount);

@@ -39,6 +39,8 @@ void Engine::tmrMoneyDown_Timer()
 void Engine::tmrPause_Timer()
 {
     tmrPause.setEnabled(false);
+    if (onPause_)
+        onPause_(false);
     screen_.showCurrentPlayer();
     // The pause is over: the computer whose turn it is throws.
     const int waiting = pausedPlayer_;

@@ -84,6 +84,8 @@ public:
     // landing is resolved; and at every change of a player's money.
     void setArrivalObserver(std::function<void(int player, int square)> observer) { onArrival_ = std::move(observer); }
     void setMoneyObserver(std::function<void(int player, int delta)> observer) { onMoney_ = std::move(observer); }
+    // Called when a computer's pause begins (true) and ends (false).
+    void setPauseObserver(std::function<void(bool pausing)> observer) { onPause_ = std::move(observer); }
 
 private:
     // How the moving piece walks: the salary on GO is due on throws and
@@ -109,6 +111,7 @@ private:
     std::function<bool()> doubleSalary_;
     std::function<void(int, int)> onArrival_;
     std::function<void(int, int)> onMoney_;
+    std::function<void(bool)> onPause_;
 
     Walk walk_ = Walk::Throw;
     int pausedPlayer_ = -1;   // the computer whose pause is running

@@ -94,6 +94,8 @@ void Engine::computerTurn(int index)
     // The throw follows when the pause timer ticks; nothing waits here.
     pausedPlayer_ = index;
     tmrPause.setEnabled(true);
+    if (onPause_)
+        onPause_(true);
 }
 
 } // namespace tycora

@@ -3,6 +3,7 @@
 // including at awkward moments of a game.
 
 #include "app/application.h"
+#include "app/benchmark_scenario.h"
 #include "app/debug_log.h"
 #include "game/engine.h"
 #include "game/manual_clock.h"
@@ -368,6 +369,18 @@ TEST_F(ProgramTest, ClosingWhileThePurchaseQuestionIsOpenAndAnsweringNoKeepsTheQ
     EXPECT_EQ(game->state().Players[0].Money, 1440);
     // And Ben's turn comes as usual.
     ASSERT_TRUE(runUntil([&] { return logLinesContaining("Ben (£1500) rolls:  ") == 1; }));
+}
+
+TEST_F(ProgramTest, BenchmarkScenariosReachTheStateTheyMeasure)
+{
+    game->Main();
+    EXPECT_FALSE(startBenchmarkScenario(*game, "no-such-scenario"));
+    ASSERT_TRUE(startBenchmarkScenario(*game, "human-to-throw"));
+    EXPECT_TRUE(game->frmMain()->isVisible());
+    EXPECT_EQ(game->state().PlayerCount, 2);
+    EXPECT_EQ(game->state().Players[0].Name, "Ann");
+    EXPECT_TRUE(game->frmMain()->cmdRoll->isEnabled()) << "waiting for a human's throw";
+    EXPECT_FALSE(clock.advanceToNextTick()) << "and nothing else runs meanwhile";
 }
 
 } // namespace

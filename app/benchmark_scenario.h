@@ -1,0 +1,23 @@
+#pragma once
+
+// Benchmark scenarios: with TYCORA_BENCHMARK set, the program plays a fixed
+// part of the game by itself and reports on standard output when it is
+// ready to be watched, so that a probe outside can time the start and
+// measure processor time and memory while the game waits.
+//
+//   startup         "ready" once the start menu has been painted
+//   human-to-throw  "ready" once the board waits for a human's throw
+//   computer-pause  "ready" at the start of a game of four computers, then
+//                   "pause on" and "pause off" around every computer's pause
+//   computers-play  "ready" at the start of a game of four computers
+
+#include <QString>
+
+namespace tycora::app {
+
+class Application;
+
+// Starts the named scenario; false for a name it does not know.
+bool startBenchmarkScenario(Application &game, const QString &scenario);
+
+} // namespace tycora::app
