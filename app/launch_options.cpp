@@ -120,12 +120,52 @@ LaunchOptions classifyLaunch(const std::vector<std::string> &args)
     return {};
 }
 
+namespace {
+
+// The options that Qt and the X window system take for themselves, with one
+// or two leading hyphens; those of the first list are followed by a value
+// (or carry it after "=").
+bool isToolkitOption(const std::string &arg, bool &takesValue)
+{
+    static const char *const withValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                            "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                                            "display", "geometry", "style", "stylesheet", "title", "name",
+                                            "qmljsdebugger"};
+    static const char *const flags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    std::string name = arg.substr(arg.rfind("--", 0) == 0 ? 2 : 1);
+    const std::size_t eq = name.find('=');
+    const bool inlineValue = eq != std::string::npos;
+    if (inlineValue)
+        name.resize(eq);
+    for (const char *option : withValue) {
+        if (name == option) {
+            takesValue = !inlineValue;
+            return true;
+        }
+    }
+    for (const char *option : flags) {
+        if (name == option && !inlineValue) {
+            takesValue = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 std::string checkPlayArguments(const std::vector<std::string> &args)
 {
-    for (const std::string &a : args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &a = args[i];
         // Plain words (debug, /debug, anything else) are left to the event
         // log's rule; options the game does not know are refused.
         if (a.size() > 1 && a[0] == '-') {
+            bool takesValue = false;
+            if (isToolkitOption(a, takesValue)) {
+                i += takesValue ? 1 : 0;
+                continue;
+            }
             if (a == "-debug" || a == "--debug")
                 return "unknown option '" + a + "'; the event log is turned on by the plain word debug";
             return "unknown option '" + a + "'";
@@ -142,6 +182,18 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string> &args)
             return failure(std::move(error));
     }
     return o;
+}
+
+bool namesPlatform(const std::vector<std::string> &args)
+{
+    for (const std::string &a : args) {
+        for (const char *option : {"-platform", "--platform"}) {
+            const std::string o(option);
+            if (a == o || a.rfind(o + "=", 0) == 0)
+                return true;
+        }
+    }
+    return false;
 }
 
 std::string usageText()

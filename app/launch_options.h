@@ -23,12 +23,16 @@ struct LaunchOptions {
 // Parses the arguments after the program name.
 LaunchOptions parseLaunchOptions(const std::vector<std::string> &arguments);
 
-// The same, but leaves play-mode arguments unchecked: the window system
-// takes its own options (-platform, -style, ...) before the game sees them.
+// The same, but leaves play-mode arguments unchecked.
 LaunchOptions classifyLaunch(const std::vector<std::string> &arguments);
 
-// An error message for an option the game does not know, or empty.
+// An error message for an option the game does not know, or empty. The
+// window system's own options (-platform X, -style X, -reverse, ...) pass,
+// so the arguments can be checked before any window system is reached.
 std::string checkPlayArguments(const std::vector<std::string> &arguments);
+
+// True when the arguments choose the window system (-platform X).
+bool namesPlatform(const std::vector<std::string> &arguments);
 
 std::string usageText();
 std::string versionText();

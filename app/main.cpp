@@ -38,12 +38,21 @@ int main(int argc, char **argv)
     case Mode::Error: std::cerr << "tycora: " << launch.error << "\nTry 'tycora --help'.\n"; return 2;
     case Mode::Play: break;
     }
-
-    QApplication qapp(argc, argv);   // takes the window system's own options out of argv
+    // Refused before the display is reached, so that a mistyped option gets
+    // its message even where no window can open.
     if (const std::string error = app::checkPlayArguments(argumentsOf(argc, argv)); !error.empty()) {
         std::cerr << "tycora: " << error << "\nTry 'tycora --help'.\n";
         return 2;
     }
+
+    // Without any display Qt would abort; say what is missing instead.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !app::namesPlatform(argumentsOf(argc, argv))) {
+        std::cerr << "tycora: no display to show the game on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                     "Start it from a desktop session, or try 'tycora --simulate'.\n";
+        return 1;
+    }
+    QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tycora"));
     QApplication::setApplicationVersion(QStringLiteral(TYCORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tycora"));

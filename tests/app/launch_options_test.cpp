@@ -34,8 +34,16 @@ TEST(LaunchOptions, UnknownOptionsAreRefusedWithAHint)
     const LaunchOptions hyphen = parse({"-debug"});
     EXPECT_EQ(hyphen.mode, Mode::Error);
     EXPECT_NE(hyphen.error.find("plain word debug"), std::string::npos);
-    // The window system's own options are taken out before the game checks.
-    EXPECT_EQ(app::classifyLaunch({"-platform", "offscreen"}).mode, Mode::Play);
+    // The window system's own options pass, with their values.
+    EXPECT_EQ(parse({"-platform", "offscreen", "debug"}).mode, Mode::Play);
+    EXPECT_EQ(parse({"--style=fusion", "-reverse", "-geometry", "800x600"}).mode, Mode::Play);
+    EXPECT_EQ(parse({"-platformx"}).mode, Mode::Error);
+    EXPECT_EQ(parse({"-reverse=1"}).mode, Mode::Error);
+    EXPECT_TRUE(app::namesPlatform({"debug", "-platform", "offscreen"}));
+    EXPECT_TRUE(app::namesPlatform({"--platform=xcb"}));
+    EXPECT_FALSE(app::namesPlatform({"-platformtheme", "gtk3", "platform"}));
+    // Many switches, a slash-separated Debug among them, are plain words.
+    EXPECT_EQ(parse({"/a", "/b/c", "/ Debug ", "x/y/z", "debug.txt", "de/bug", "/DEBUG/"}).mode, Mode::Play);
 }
 
 TEST(LaunchOptions, SimulationOptions)
