@@ -55,7 +55,7 @@ int main(int argc, char **argv)
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tycora"));
     QApplication::setApplicationVersion(QStringLiteral(TYCORA_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("tycora"));
+    QApplication::setDesktopFileName(QStringLiteral("io.tycora.Tycora"));
     ui::registerEmbeddedFonts();
     QApplication::setWindowIcon(art::appIcon().icon());
 

@@ -1,0 +1,36 @@
+# Installs the build into a fresh folder and checks that the program, its
+# menu entry, its icons and its AppStream description land where desktops
+# look for them.
+#   cmake -DBUILD_DIR=... -DSTAGE=... -P check_install.cmake
+file(REMOVE_RECURSE "${STAGE}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${STAGE}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+set(expected
+  bin/tycora
+  share/applications/io.tycora.Tycora.desktop
+  share/metainfo/io.tycora.Tycora.metainfo.xml)
+foreach(size 16 22 24 32 48 64 128 256 512)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/io.tycora.Tycora.png)
+endforeach()
+foreach(path IN LISTS expected)
+  if(NOT EXISTS "${STAGE}/${path}")
+    message(FATAL_ERROR "missing after install: ${path}")
+  endif()
+endforeach()
+file(GLOB_RECURSE installed RELATIVE "${STAGE}" "${STAGE}/*")
+list(LENGTH installed count)
+list(LENGTH expected wanted)
+if(NOT count EQUAL wanted)
+  message(FATAL_ERROR "installed ${count} files, expected ${wanted}: ${installed}")
+endif()
+file(READ "${STAGE}/share/applications/io.tycora.Tycora.desktop" entry)
+if(NOT entry MATCHES "Exec=tycora" OR NOT entry MATCHES "Icon=io.tycora.Tycora")
+  message(FATAL_ERROR "the menu entry does not start the program with its icon")
+endif()
+execute_process(COMMAND "${STAGE}/bin/tycora" --version OUTPUT_VARIABLE version RESULT_VARIABLE result)
+if(NOT result EQUAL 0 OR NOT version MATCHES "^tycora ")
+  message(FATAL_ERROR "the installed program does not run: ${result} ${version}")
+endif()
