@@ -111,9 +111,9 @@ int main(int argc, char **argv)
     enterPlayer(players, QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
     enterPlayer(players, QStringLiteral("Ben"), QStringLiteral("Car "), QStringLiteral("Blue"),
                 QStringLiteral("Computer"));
+    ok = save(players, folder, QStringLiteral("set-up")) && ok;
     enterPlayer(players, QStringLiteral("Cleo"), QStringLiteral("Shoe"), QStringLiteral("Green"),
                 QStringLiteral("Computer"));
-    ok = save(players, folder, QStringLiteral("set-up")) && ok;
     players.cmdNext->click();
 
     ui::FrmMain &board = *game.frmMain();

@@ -342,6 +342,40 @@ TEST_F(ProgramTest, SpaceThrowsForAHumanAndYesBuys)
     EXPECT_EQ(logLinesContaining("Ann (£1500) Purchased Whitechapel Road"), 1) << "a human's purchase logs the balance before it";
 }
 
+TEST_F(ProgramTest, EnterThrowsAndTheCloseShortcutsAskFirst)
+{
+    startHumanGame();
+    ui::FrmMain &board = *game->frmMain();
+    boxes.answers = {MsgAnswer::No, MsgAnswer::No};
+    QTest::keyClick(&board, Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(&board, Qt::Key_W, Qt::ControlModifier);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, QuitQuestion);
+    EXPECT_EQ(boxes.shown[1].text, QuitQuestion);
+    EXPECT_TRUE(board.isVisible());
+    EXPECT_TRUE(board.cmdRoll->isEnabled()) << "still Ann's throw";
+
+    nextDice({2, 4});
+    QTest::keyClick(&board, Qt::Key_Return);
+    EXPECT_EQ(logLinesContaining("Ann (£1500) rolls:  2,4"), 1);
+
+    boxes.answers = {MsgAnswer::Yes};
+    QTest::keyClick(&board, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(services.ended);
+    EXPECT_EQ(logLinesContaining("Game Ended:  "), 1);
+}
+
+TEST_F(ProgramTest, TheMortgageButtonShowsAMortgageValue)
+{
+    startHumanGame();
+    game->frmMain()->cmdMorgage->click();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "£50");
+    EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(boxes.shown[0].title, "Tycora");
+    EXPECT_TRUE(game->frmMain()->cmdRoll->isEnabled()) << "nothing else changes";
+}
+
 TEST_F(ProgramTest, ClosingWhileThePurchaseQuestionIsOpenAndAnsweringNoKeepsTheQuestion)
 {
     startHumanGame();

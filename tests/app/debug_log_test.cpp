@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <unistd.h>
+
 namespace tycora::testing {
 namespace {
 
@@ -74,22 +77,58 @@ TEST(EventLog, AppendsAcrossRunsOnDisk)
     EXPECT_EQ(file.readAll(), QByteArray("line 0\r\nline 1\r\n"));
 }
 
-TEST(EventLog, AnUnwritableLogIsReportedOnceAndTheGameGoesOn)
+// The log on the real file system, with the program's folder pointed at a
+// test folder.
+class DiskServices final : public FakeServices {
+public:
+    DiskServices() : real_(1, argv_) {}
+    bool appendToFile(const QString &path, const QByteArray &bytes, QString *error) override
+    {
+        return real_.appendToFile(path, bytes, error);
+    }
+
+private:
+    char name_[7] = "tycora";
+    char *argv_[2] = {name_, nullptr};
+    ui::SystemServices real_;
+};
+
+TEST(EventLog, EveryKindOfUnwritableLogIsReportedOnce)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    // debug.txt is a folder: it cannot be opened for appending.
-    ASSERT_TRUE(QDir(dir.path()).mkdir("debug.txt"));
-    FakeServices services;
-    services.writeToDisk = true;
-    services.folder = dir.path();
-    services.arguments = "debug";
-    DebugLog log(services);
-    log.writeLog("one");
-    log.writeLog("two");
-    ASSERT_EQ(services.problems.size(), 1);
-    EXPECT_TRUE(services.problems.first().contains("debug.txt"));
-    EXPECT_TRUE(services.problems.first().contains("goes on"));
+    struct Case {
+        const char *what;
+        std::function<void(const QDir &)> prepare;
+    };
+    const std::vector<Case> cases{
+        {"a folder", [](const QDir &d) { ASSERT_TRUE(d.mkdir("debug.txt")); }},
+        {"a full disk", [](const QDir &d) { ASSERT_TRUE(QFile::link("/dev/full", d.filePath("debug.txt"))); }},
+        {"a missing folder", [](const QDir &d) { ASSERT_TRUE(d.rmdir(d.path())); }},
+        {"a read-only file", [](const QDir &d) {
+             QFile f(d.filePath("debug.txt"));
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             f.close();
+             ASSERT_TRUE(f.setPermissions(QFileDevice::ReadOwner));
+         }},
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QDir folder(dir.path());
+        c.prepare(folder);
+        DiskServices services;
+        services.folder = dir.path();
+        services.arguments = "debug";
+        DebugLog log(services);
+        log.writeLog("one");
+        log.writeLog("two");
+        // The superuser may write a read-only file; then nothing is wrong.
+        const bool writable = geteuid() == 0 && std::string(c.what) == "a read-only file";
+        EXPECT_EQ(services.problems.size(), writable ? 0 : 1) << c.what;
+        if (!services.problems.isEmpty()) {
+            EXPECT_TRUE(services.problems.first().contains("debug.txt")) << c.what;
+            EXPECT_TRUE(services.problems.first().contains("goes on")) << c.what;
+        }
+    }
 }
 
 } // namespace

@@ -20,10 +20,16 @@ Form::Form(QWidget *parent) : QWidget(parent, Qt::Window), back_(boardGreen())
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The desktop's quit and close keys close the window as its close box
-    // does, so they ask the same question first.
-    for (const QKeySequence &keys : {QKeySequence(QKeySequence::Quit), QKeySequence(QKeySequence::Close)}) {
-        if (keys.isEmpty())
-            continue;
+    // does, so they ask the same question first. Where the desktop names
+    // none, Ctrl+Q and Ctrl+W serve, as in most Linux programs.
+    const auto bindings = [](QKeySequence::StandardKey key, const char *usual) {
+        QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+        const QKeySequence fallback(QString::fromLatin1(usual));
+        if (!keys.contains(fallback))
+            keys << fallback;
+        return keys;
+    };
+    for (const QKeySequence &keys : bindings(QKeySequence::Quit, "Ctrl+Q") + bindings(QKeySequence::Close, "Ctrl+W")) {
         auto *shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, &QWidget::close);
     }
