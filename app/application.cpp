@@ -91,9 +91,11 @@ void Application::createWindows()
 void Application::startGame()
 {
     loadBoard(state_);
-    engine_->startGame();
     ui::MainScreen &screen = frmMain_->screen();
+    // The panels get their pieces first: the first player's piece on GO is
+    // copied from its panel, which would otherwise still be empty.
     screen.setupPlayerPanels();
+    engine_->startGame();
     screen.layoutPlayerPanels();
     screen.showCurrentPlayer();
     screen.refreshMoney();

@@ -365,6 +365,16 @@ TEST_F(ProgramTest, EnterThrowsAndTheCloseShortcutsAskFirst)
     EXPECT_EQ(logLinesContaining("Game Ended:  "), 1);
 }
 
+TEST_F(ProgramTest, TheFirstPlayersPieceStandsOnGoWhenTheBoardOpens)
+{
+    startHumanGame();
+    const ui::FrmMain &board = *game->frmMain();
+    EXPECT_FALSE(board.imgSquare(0)->picture().isNull());
+    EXPECT_EQ(board.imgSquare(0)->picture(), board.imgPlayerInfoPiece(0)->picture());
+    EXPECT_EQ(board.lblCurrentPlayerName->text(), "Ann");
+    EXPECT_EQ(game->state().Players[0].Square, -1);
+}
+
 TEST_F(ProgramTest, TheMortgageButtonShowsAMortgageValue)
 {
     startHumanGame();
