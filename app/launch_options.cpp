@@ -104,8 +104,7 @@ LaunchOptions withMode(LaunchOptions::Mode mode)
     return options;
 }
 
-} // namespace
-
+// Help, version or a simulation, wherever asked for; play otherwise.
 LaunchOptions classifyLaunch(const std::vector<std::string> &args)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -119,8 +118,6 @@ LaunchOptions classifyLaunch(const std::vector<std::string> &args)
     }
     return {};
 }
-
-namespace {
 
 // The options that Qt and the X window system take for themselves, with one
 // or two leading hyphens; those of the first list are followed by a value
@@ -152,8 +149,7 @@ bool isToolkitOption(const std::string &arg, bool &takesValue)
     return false;
 }
 
-} // namespace
-
+// An error message for an option the game does not know, or empty.
 std::string checkPlayArguments(const std::vector<std::string> &args)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -173,6 +169,8 @@ std::string checkPlayArguments(const std::vector<std::string> &args)
     }
     return {};
 }
+
+} // namespace
 
 LaunchOptions parseLaunchOptions(const std::vector<std::string> &args)
 {

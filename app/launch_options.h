@@ -20,16 +20,11 @@ struct LaunchOptions {
     std::string logFile;          // --log FILE, empty for none
 };
 
-// Parses the arguments after the program name.
+// Parses the arguments after the program name. Options the game does not
+// know are an error; the window system's own options (-platform X,
+// -style X, -reverse, ...) pass, so the arguments can be checked before any
+// window system is reached.
 LaunchOptions parseLaunchOptions(const std::vector<std::string> &arguments);
-
-// The same, but leaves play-mode arguments unchecked.
-LaunchOptions classifyLaunch(const std::vector<std::string> &arguments);
-
-// An error message for an option the game does not know, or empty. The
-// window system's own options (-platform X, -style X, -reverse, ...) pass,
-// so the arguments can be checked before any window system is reached.
-std::string checkPlayArguments(const std::vector<std::string> &arguments);
 
 // True when the arguments choose the window system (-platform X).
 bool namesPlatform(const std::vector<std::string> &arguments);

@@ -30,7 +30,9 @@ int main(int argc, char **argv)
     using namespace tycora;
     using Mode = app::LaunchOptions::Mode;
 
-    const app::LaunchOptions launch = app::classifyLaunch(argumentsOf(argc, argv));
+    // Options are checked before any display is reached, so that a mistyped
+    // one gets its message even where no window can open.
+    const app::LaunchOptions launch = app::parseLaunchOptions(argumentsOf(argc, argv));
     switch (launch.mode) {
     case Mode::Help: std::cout << app::usageText(); return 0;
     case Mode::Version: std::cout << app::versionText(); return 0;
@@ -38,13 +40,6 @@ int main(int argc, char **argv)
     case Mode::Error: std::cerr << "tycora: " << launch.error << "\nTry 'tycora --help'.\n"; return 2;
     case Mode::Play: break;
     }
-    // Refused before the display is reached, so that a mistyped option gets
-    // its message even where no window can open.
-    if (const std::string error = app::checkPlayArguments(argumentsOf(argc, argv)); !error.empty()) {
-        std::cerr << "tycora: " << error << "\nTry 'tycora --help'.\n";
-        return 2;
-    }
-
     // Without any display Qt would abort; say what is missing instead.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !app::namesPlatform(argumentsOf(argc, argv))) {
