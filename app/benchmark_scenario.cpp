@@ -1,15 +1,14 @@
 #include "app/benchmark_scenario.h"
 
 #include "app/application.h"
+#include "app/scripted_setup.h"
 #include "game/engine.h"
 #include "ui/main/frm_main.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
 #include "ui/toolkit/command_button.h"
-#include "ui/toolkit/image_combo.h"
 
 #include <QEvent>
-#include <QLineEdit>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -42,23 +41,6 @@ protected:
     }
 };
 
-void choose(ui::ImageCombo *combo, const QString &text)
-{
-    const int i = combo->findText(text);
-    combo->setCurrentIndex(i);
-    emit combo->activated(i);
-}
-
-void addPlayer(ui::FrmPlayers &players, const QString &name, const QString &piece, const QString &colour,
-               const QString &type)
-{
-    players.txtName->setText(name);
-    choose(players.imgcPieces, piece);
-    choose(players.imgcColours, colour);
-    choose(players.imgcType, type);
-    players.cmdAdd->click();
-}
-
 } // namespace
 
 bool startBenchmarkScenario(Application &game, const QString &scenario)
@@ -76,9 +58,9 @@ bool startBenchmarkScenario(Application &game, const QString &scenario)
     game.frmMenu()->cmdNewGame->click();
     ui::FrmPlayers &players = *game.frmPlayers();
     if (human) {
-        addPlayer(players, QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"),
+        enterPlayer(players, QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"),
                   QStringLiteral("Human"));
-        addPlayer(players, QStringLiteral("Ben"), QStringLiteral("Car "), QStringLiteral("Blue"),
+        enterPlayer(players, QStringLiteral("Ben"), QStringLiteral("Car "), QStringLiteral("Blue"),
                   QStringLiteral("Computer"));
     } else {
         players.cmd4Computers->click();

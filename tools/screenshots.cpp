@@ -5,6 +5,7 @@
 //   tycora_screenshots FOLDER [TURNS]
 
 #include "app/application.h"
+#include "app/scripted_setup.h"
 #include "assets/art_catalog.h"
 #include "game/engine.h"
 #include "game/manual_clock.h"
@@ -13,13 +14,9 @@
 #include "ui/shell/frm_players.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/fonts.h"
-#include "ui/toolkit/image_combo.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
-#include <QTest>
 
 #include <cstdio>
 #include <random>
@@ -44,24 +41,6 @@ public:
 private:
     std::mt19937_64 generator_{20261206};
 };
-
-void pick(ui::ImageCombo &combo, const QString &text)
-{
-    combo.showPopup();
-    QAbstractItemView *view = combo.view();
-    view->setCurrentIndex(combo.model()->index(combo.findText(text), combo.modelColumn()));
-    QTest::keyClick(view, Qt::Key_Return);
-}
-
-void enterPlayer(ui::FrmPlayers &players, const QString &name, const QString &piece, const QString &colour,
-                 const QString &type)
-{
-    players.txtName->setText(name);
-    pick(*players.imgcPieces, piece);
-    pick(*players.imgcColours, colour);
-    pick(*players.imgcType, type);
-    players.cmdAdd->click();
-}
 
 bool save(QWidget &window, const QDir &folder, const QString &name)
 {
@@ -108,11 +87,11 @@ int main(int argc, char **argv)
     bool ok = save(*game.frmMenu(), folder, QStringLiteral("menu"));
     game.frmMenu()->cmdNewGame->click();
     ui::FrmPlayers &players = *game.frmPlayers();
-    enterPlayer(players, QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
-    enterPlayer(players, QStringLiteral("Ben"), QStringLiteral("Car "), QStringLiteral("Blue"),
+    app::enterPlayer(players, QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
+    app::enterPlayer(players, QStringLiteral("Ben"), QStringLiteral("Car "), QStringLiteral("Blue"),
                 QStringLiteral("Computer"));
     ok = save(players, folder, QStringLiteral("set-up")) && ok;
-    enterPlayer(players, QStringLiteral("Cleo"), QStringLiteral("Shoe"), QStringLiteral("Green"),
+    app::enterPlayer(players, QStringLiteral("Cleo"), QStringLiteral("Shoe"), QStringLiteral("Green"),
                 QStringLiteral("Computer"));
     players.cmdNext->click();
 
