@@ -1,5 +1,6 @@
 #include "assets/art_kit.h"
 
+#include "game/palette.h"
 #include "ui/toolkit/fonts.h"
 
 #include <QHash>
@@ -14,23 +15,11 @@ QColor boardGreen() { return QColor(207, 236, 211); }
 
 QColor ink() { return QColor(24, 28, 26); }
 
-QColor groupColour(int group)
-{
-    static const std::array<QColor, 8> colours = {
-        QColor(141, 83, 14),  QColor(20, 222, 240), QColor(234, 61, 207), QColor(255, 156, 0),
-        QColor(255, 0, 0),    QColor(255, 255, 0),  QColor(13, 82, 34),   QColor(16, 30, 66),
-    };
-    return inRange(group, 0, 7) ? colours[group] : QColor(0, 0, 0);
-}
+QColor toQColor(const Rgb &c) { return QColor(c.red, c.green, c.blue); }
 
-QColor playerColour(int index)
-{
-    static const std::array<QColor, 6> colours = {
-        QColor(255, 0, 0),   QColor(0, 0, 255),   QColor(0, 192, 0),
-        QColor(192, 192, 0), QColor(255, 128, 0), QColor(255, 0, 255),
-    };
-    return inRange(index, 0, 5) ? colours[index] : QColor(0, 0, 0);
-}
+QColor groupColour(int group) { return toQColor(groupShade(group)); }
+
+QColor playerColour(int index) { return toQColor(strongShade(index)); }
 
 QColor lighter(const QColor &c, int percent)
 {

@@ -6,6 +6,7 @@
 // units (usually its nominal size in pixels) and scaled to the target, so it
 // stays sharp at any size and device pixel ratio.
 
+#include "game/palette.h"
 #include "ui/toolkit/art.h"
 
 #include <QColor>
@@ -24,6 +25,7 @@ namespace tycora::art::kit {
 
 QColor boardGreen();           // the board's ground, 207, 236, 211
 QColor ink();                  // near-black of outlines and print
+QColor toQColor(const Rgb &c);  // a colour of the game's palette on screen
 QColor groupColour(int group); // the colour groups 0..7; black otherwise
 QColor playerColour(int index);// strong colours of the six player colours
 QColor lighter(const QColor &c, int percent);

@@ -1,8 +1,9 @@
 #pragma once
 
-// The fixed board: 40 squares, their title deeds and colour groups.
+// Filling the title-deed records of the game state from the board table.
 
 #include "game/game_state.h"
+#include "game/square_table.h"
 
 #include <array>
 #include <span>
@@ -25,22 +26,15 @@ constexpr int SuperTax = 38;
 constexpr int Mayfair = 39;
 } // namespace squares
 
-constexpr int GroupCount = 8;
-
-// The streets of each colour group, in board order.
-std::span<const int> groupSquares(int group);
-
-// The 28 squares that can be bought, in board order.
-std::span<const int> ownableSquares();
-
 void setStreet(GameState &state, Integer square, const std::string &name, Long group, Integer price,
                Integer mortgageValue, Integer houseCost, Integer hotelCost, Integer rent, Integer rent1House,
                Integer rent2Houses, Integer rent3Houses, Integer rent4Houses, Integer rentHotel);
 void setStation(GameState &state, Integer square, const std::string &name);
 void setUtility(GameState &state, Integer square, const std::string &name);
 
-// Fills the title-deed table. Ownership and buildings are left alone, so
-// loading again during a game changes nothing.
+// Fills the title-deed records from the board table, one setter per square
+// that can be owned. Ownership and buildings are left alone, so loading
+// again during a game changes nothing.
 void loadBoard(GameState &state);
 
 } // namespace tycora

@@ -4,6 +4,7 @@
 // filling of a player record when a player is added.
 
 #include "game/game_state.h"
+#include "game/palette.h"
 
 #include <array>
 #include <string>
@@ -12,7 +13,12 @@
 namespace tycora {
 
 // In the order the set-up combos offer them. Two piece names end in a blank.
-inline constexpr std::array<std::string_view, 6> ColourNames{"Red", "Blue", "Green", "Yellow", "Orange", "Purple"};
+inline constexpr std::array<std::string_view, 6> ColourNames = [] {
+    std::array<std::string_view, 6> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = PlayerColours[i].name;
+    return names;
+}();
 inline constexpr std::array<std::string_view, 6> PieceNames{"Dog ", "Car ", "Battleship", "Hat", "Shoe", "Wheelbarrow"};
 inline constexpr std::array<std::string_view, 2> TypeNames{"Human", "Computer"};
 

@@ -10,23 +10,25 @@ namespace tycora {
 
 namespace {
 
-constexpr std::array<int, 4> Stations{5, 15, 25, 35};
-constexpr std::array<int, 2> Utilities{12, 28};
-
-// The colour group whose streets include the square, or -1; worked out
-// once from the board's groups.
-int groupOfStreet(int square)
+// The squares of one kind, in board order, worked out once from the table.
+template<SquareKind Kind, std::size_t N>
+const std::array<int, N> &squaresOfKind()
 {
-    static const std::array<int, SquareCount> groupOf = [] {
-        std::array<int, SquareCount> table;
-        table.fill(-1);
-        for (int g = 0; g < GroupCount; ++g)
-            for (int sq : groupSquares(g))
-                table[sq] = g;
-        return table;
+    static const std::array<int, N> list = [] {
+        std::array<int, N> found{};
+        std::size_t n = 0;
+        for (int sq = 0; sq < BoardSize && n < N; ++sq)
+            if (squareInfo(sq).kind == Kind)
+                found[n++] = sq;
+        return found;
     }();
-    return square >= 0 && square < SquareCount ? groupOf[square] : -1;
+    return list;
 }
+
+const std::array<int, 4> &stations() { return squaresOfKind<SquareKind::Station, 4>(); }
+const std::array<int, 2> &utilities() { return squaresOfKind<SquareKind::Utility, 2>(); }
+
+bool onBoard(int square) { return square >= 0 && square < BoardSize; }
 
 bool holdsAll(const GameState &state, int player, std::span<const int> squares)
 {
@@ -35,19 +37,15 @@ bool holdsAll(const GameState &state, int player, std::span<const int> squares)
 
 } // namespace
 
-bool isOwnable(int square)
-{
-    const auto all = ownableSquares();
-    return std::find(all.begin(), all.end(), square) != all.end();
-}
+bool isOwnable(int square) { return onBoard(square) && squareInfo(square).ownable(); }
 
-bool isStationSquare(int square) { return std::find(Stations.begin(), Stations.end(), square) != Stations.end(); }
+bool isStationSquare(int square) { return onBoard(square) && squareInfo(square).kind == SquareKind::Station; }
 
-bool isUtilitySquare(int square) { return square == Utilities[0] || square == Utilities[1]; }
+bool isUtilitySquare(int square) { return onBoard(square) && squareInfo(square).kind == SquareKind::Utility; }
 
 bool ownsColourGroup(const GameState &state, int player, int square)
 {
-    const int group = groupOfStreet(square);
+    const int group = groupOf(square);
     return group >= 0 && holdsAll(state, player, groupSquares(group));
 }
 
@@ -65,7 +63,7 @@ Integer stationRent(const GameState &state, int square)
     const Property &deed = state.Properties[square];
     if (!deed.Owned)
         return 0;
-    const auto held = std::count_if(Stations.begin(), Stations.end(),
+    const auto held = std::count_if(stations().begin(), stations().end(),
                                     [&](int sq) { return state.holds(deed.Owner, sq); });
     return stationRentForHeld(static_cast<int>(held));
 }
@@ -83,8 +81,8 @@ Integer stationRentForHeld(int held)
 
 bool bothUtilitiesHeldByOne(const GameState &state)
 {
-    const Property &electric = state.Properties[Utilities[0]];
-    return electric.Owned && state.holds(electric.Owner, Utilities[1]);
+    const Property &first = state.Properties[utilities()[0]];
+    return first.Owned && state.holds(first.Owner, utilities()[1]);
 }
 
 Integer utilityRent(const GameState &state, int total)
@@ -114,18 +112,9 @@ Integer rentFor(const GameState &state, int square)
     }
 }
 
-Integer nearestStation(int square)
-{
-    if (square >= 6 && square <= 14)
-        return 15;
-    if (square >= 16 && square <= 24)
-        return 25;
-    if (square >= 26 && square <= 34)
-        return 35;
-    return 5;
-}
+Integer nearestStation(int square) { return static_cast<Integer>(nextSquareOfKind(square, SquareKind::Station)); }
 
-Integer nearestUtility(int square) { return (square >= 13 && square <= 27) ? 28 : 12; }
+Integer nearestUtility(int square) { return static_cast<Integer>(nextSquareOfKind(square, SquareKind::Utility)); }
 
 bool housesEqual(const GameState &state, int a, int b, int c)
 {
