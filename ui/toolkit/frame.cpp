@@ -2,33 +2,13 @@
 
 #include "ui/toolkit/twips.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace tycora::ui {
 
-Frame::Frame(QWidget *parent, int index) : QWidget(parent), back_(boardGreen()), index_(index)
+Frame::Frame(QWidget *parent, int index) : ArrayControl(parent, index), back_(boardGreen())
 {
-    setMouseTracking(true);
     setAutoFillBackground(false);
-}
-
-void Frame::setCaption(const QString &caption)
-{
-    caption_ = caption;
-    update();
-}
-
-void Frame::setBackColour(const QColor &colour)
-{
-    back_ = colour;
-    update();
-}
-
-void Frame::setBorder(bool on)
-{
-    border_ = on;
-    update();
 }
 
 void Frame::paintEvent(QPaintEvent *)
@@ -52,12 +32,6 @@ void Frame::paintEvent(QPaintEvent *)
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(textRect, Qt::AlignCenter, caption_);
     }
-}
-
-void Frame::mouseMoveEvent(QMouseEvent *event)
-{
-    event->accept();
-    emit mouseMoved(index_);
 }
 
 } // namespace tycora::ui

@@ -4,38 +4,32 @@
 // frame's own coordinates. Mouse moves over its background are its own and
 // do not reach the window behind it.
 
+#include "ui/toolkit/array_control.h"
+
 #include <QColor>
-#include <QWidget>
 
 namespace tycora::ui {
 
-class Frame : public QWidget {
+class Frame : public ArrayControl {
     Q_OBJECT
 public:
     explicit Frame(QWidget *parent = nullptr, int index = -1);
 
-    int index() const { return index_; }
-
     QString caption() const { return caption_; }
-    void setCaption(const QString &caption);
+    void setCaption(const QString &caption) { changeLook(caption_, caption); }
 
-    void setBackColour(const QColor &colour);
+    void setBackColour(const QColor &colour) { changeLook(back_, colour); }
     QColor backColour() const { return back_; }
 
     // A frame without border draws only its background (the pop-up cards).
-    void setBorder(bool on);
-
-signals:
-    void mouseMoved(int index);
+    void setBorder(bool on) { changeLook(border_, on); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     QString caption_;
     QColor back_;
-    int index_;
     bool border_ = true;
 };
 

@@ -1,28 +1,21 @@
 #include "ui/toolkit/picture.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace tycora::ui {
 
-Picture::Picture(QWidget *parent, int index) : QWidget(parent), index_(index)
+Picture::Picture(QWidget *parent, int index) : ArrayControl(parent, index)
 {
-    setMouseTracking(true);
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
 void Picture::setPicture(const Art &art)
 {
+    // Copying the same picture again is common (a piece redrawn where it
+    // stands) and needs no repaint.
     if (art == art_)
         return;
-    art_ = art;
-    update();
-}
-
-void Picture::setStretch(bool on)
-{
-    stretch_ = on;
-    update();
+    changeLook(art_, art);
 }
 
 void Picture::paintEvent(QPaintEvent *)
@@ -32,12 +25,6 @@ void Picture::paintEvent(QPaintEvent *)
     QPainter p(this);
     const QSize target = stretch_ ? size() : art_.size();
     p.drawPixmap(QPoint(0, 0), art_.pixmap(target, devicePixelRatioF()));
-}
-
-void Picture::mouseMoveEvent(QMouseEvent *event)
-{
-    event->accept();
-    emit mouseMoved(index_);
 }
 
 } // namespace tycora::ui

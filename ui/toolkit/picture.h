@@ -4,36 +4,28 @@
 // size), has a tooltip, and reports mouse moves with its control-array index.
 // Where the picture is transparent, what lies behind shows through.
 
+#include "ui/toolkit/array_control.h"
 #include "ui/toolkit/art.h"
-
-#include <QWidget>
 
 namespace tycora::ui {
 
-class Picture : public QWidget {
+class Picture : public ArrayControl {
     Q_OBJECT
 public:
     explicit Picture(QWidget *parent = nullptr, int index = -1);
-
-    int index() const { return index_; }
 
     const Art &picture() const { return art_; }
     void setPicture(const Art &art);
     void clearPicture() { setPicture(Art()); }
 
     bool stretch() const { return stretch_; }
-    void setStretch(bool on);
-
-signals:
-    void mouseMoved(int index);
+    void setStretch(bool on) { changeLook(stretch_, on); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     Art art_;
-    int index_;
     bool stretch_ = true;
 };
 
