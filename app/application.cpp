@@ -9,7 +9,6 @@
 #include "ui/shell/frm_options.h"
 #include "ui/shell/frm_players.h"
 #include "ui/shell/quit_confirmation.h"
-#include "ui/toolkit/picture.h"
 
 namespace tycora::app {
 
@@ -106,10 +105,8 @@ void Application::setSquareTooltips()
 {
     if (!frmMain_)
         return;
-    for (int n = 0; n < SquareCount; ++n) {
-        if (ui::Picture *stats = frmMain_->imgStats(n))
-            stats->setToolTip(QString::fromStdString(state_.Properties[n].Name));
-    }
+    for (int n = 0; n < SquareCount; ++n)
+        frmMain_->setSquareTooltip(n, QString::fromStdString(state_.Properties[n].Name));
 }
 
 void Application::endGame()

@@ -57,7 +57,7 @@ bool save(QWidget &window, const QDir &folder, const QString &name)
 // Lets the game run until a human is to throw, or until a question stops it.
 void runUntilHumanThrows(ManualClock &clock, ui::FrmMain &board)
 {
-    for (int i = 0; i < 2000 && !board.cmdRoll->isEnabled(); ++i)
+    for (int i = 0; i < 2000 && !board.rollEnabled(); ++i)
         if (!clock.advanceToNextTick())
             break;
 }
@@ -99,9 +99,9 @@ int main(int argc, char **argv)
     ok = save(board, folder, QStringLiteral("board-start")) && ok;
     while (game.engine()->handOvers() < turns) {
         runUntilHumanThrows(clock, board);
-        if (!board.cmdRoll->isEnabled())
+        if (!board.rollEnabled())
             break;
-        board.cmdRoll->click();
+        board.pressRoll();
     }
     runUntilHumanThrows(clock, board);
     board.imgInfo_MouseMove(39);

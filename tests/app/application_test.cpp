@@ -7,6 +7,7 @@
 #include "app/debug_log.h"
 #include "game/engine.h"
 #include "game/manual_clock.h"
+#include "mainwindow/control_lookup.h"
 #include "shell/shell_test_support.h"
 #include "tests/support/fake_services.h"
 #include "ui/main/frm_main.h"
@@ -30,6 +31,9 @@ namespace {
 using ui::MsgAnswer;
 using ui::MsgButtons;
 using ui::MsgIcon;
+
+// The board's Roll Dice button, found by its name.
+ui::CommandButton *rollDice(const ui::FrmMain &board) { return testing::control<ui::CommandButton>(board, "cmdRoll"); }
 
 const QString Now = QStringLiteral("06/12/2026 12:00:00");
 const QString QuitQuestion = QStringLiteral("Are you sure you want to Quit?");
@@ -107,7 +111,7 @@ protected:
         enterPlayer("Ben", "Car ", "Blue", "Computer");
         game->frmPlayers()->cmdNext->click();
         ASSERT_TRUE(game->frmMain()->isVisible());
-        ASSERT_TRUE(game->frmMain()->cmdRoll->isEnabled());
+        ASSERT_TRUE(rollDice(*game->frmMain())->isEnabled());
         // Keys go to the active window, as on a desktop.
         game->frmMain()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(game->frmMain()));
@@ -177,11 +181,14 @@ TEST_F(ProgramTest, StartUpShowsOnlyTheMenuWithBoardDecksAndTooltipsReady)
     EXPECT_FALSE(game->frmMain()->isVisible());
     EXPECT_FALSE(game->state().ChanceCards[0].CardId.empty());
     EXPECT_FALSE(game->state().CommunityCards[0].CardId.empty());
-    EXPECT_EQ(game->frmMain()->imgStats(1)->toolTip(), "Old Kent Road");
-    EXPECT_EQ(game->frmMain()->imgStats(39)->toolTip(), "Mayfair");
-    EXPECT_EQ(game->frmMain()->imgStats(15)->toolTip(), "Marylebone Station");
-    EXPECT_EQ(game->frmMain()->imgStats(0)->toolTip(), "");
-    EXPECT_EQ(game->frmMain()->imgStats(30)->toolTip(), "");
+    const auto tooltip = [&](int square) {
+        return testing::control<ui::Picture>(*game->frmMain(), "imgStats", square)->toolTip();
+    };
+    EXPECT_EQ(tooltip(1), "Old Kent Road");
+    EXPECT_EQ(tooltip(39), "Mayfair");
+    EXPECT_EQ(tooltip(15), "Marylebone Station");
+    EXPECT_EQ(tooltip(0), "");
+    EXPECT_EQ(tooltip(30), "");
 }
 
 TEST_F(ProgramTest, WithoutTheWordDebugNoFileIsWritten)
@@ -242,8 +249,8 @@ TEST_F(ProgramTest, NewGameLeadsThroughTheSetUpToTheBoard)
     ASSERT_GE(lines.size(), 5);
     for (int i = 0; i < 4; ++i)
         EXPECT_TRUE(lines[1 + i].startsWith("Player " + QByteArray::number(i) + ":  ")) << lines[1 + i].data();
-    EXPECT_EQ(board.lblPlayerInfoMoney(0)->text(), "£1500");
-    EXPECT_FALSE(board.cmdRoll->isEnabled()) << "a computer is to throw";
+    EXPECT_EQ(testing::control<ui::Label>(board, "lblPlayerInfoMoney", 0)->text(), "£1500");
+    EXPECT_FALSE(rollDice(board)->isEnabled()) << "a computer is to throw";
 
     // Computers play on their own; the turn goes round.
     ASSERT_TRUE(runUntil([&] { return game->engine()->handOvers() >= 12; }));
@@ -305,15 +312,15 @@ TEST_F(ProgramTest, ADoubleClickOnRollDiceThrowsOnce)
     ui::FrmMain &board = *game->frmMain();
     // A double click as the window system delivers it: a click, then a
     // second press that arrives as a double click, and its release.
-    QTest::mouseClick(board.cmdRoll, Qt::LeftButton);
-    QTest::mouseDClick(board.cmdRoll, Qt::LeftButton);
+    QTest::mouseClick(rollDice(board), Qt::LeftButton);
+    QTest::mouseDClick(rollDice(board), Qt::LeftButton);
     EXPECT_EQ(logLinesContaining("Ann (£1500) rolls:  "), 1);
-    EXPECT_FALSE(board.cmdRoll->isEnabled());
+    EXPECT_FALSE(rollDice(board)->isEnabled());
 
     // Clicks, keys and hovers while the piece walks change nothing.
     boxes.answers = {MsgAnswer::No};
     for (int step = 0; step < 3 && game->engine()->tmrMovePiece.enabled(); ++step) {
-        QTest::mouseClick(board.cmdRoll, Qt::LeftButton);
+        QTest::mouseClick(rollDice(board), Qt::LeftButton);
         QTest::keyClick(&board, Qt::Key_Space);
         QTest::keyClick(&board, Qt::Key_Return);
         board.imgInfo_MouseMove(1);
@@ -338,7 +345,7 @@ TEST_F(ProgramTest, SpaceThrowsForAHumanAndYesBuys)
     EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(game->state().Properties[3].Owned, true);
     EXPECT_EQ(game->state().Players[0].Money, 1440);
-    EXPECT_EQ(game->frmMain()->lblPlayerInfoMoney(0)->text(), "£1440");
+    EXPECT_EQ(testing::control<ui::Label>(*game->frmMain(), "lblPlayerInfoMoney", 0)->text(), "£1440");
     EXPECT_EQ(logLinesContaining("Ann (£1500) Purchased Whitechapel Road"), 1) << "a human's purchase logs the balance before it";
 }
 
@@ -353,7 +360,7 @@ TEST_F(ProgramTest, EnterThrowsAndTheCloseShortcutsAskFirst)
     EXPECT_EQ(boxes.shown[0].text, QuitQuestion);
     EXPECT_EQ(boxes.shown[1].text, QuitQuestion);
     EXPECT_TRUE(board.isVisible());
-    EXPECT_TRUE(board.cmdRoll->isEnabled()) << "still Ann's throw";
+    EXPECT_TRUE(rollDice(board)->isEnabled()) << "still Ann's throw";
 
     nextDice({2, 4});
     QTest::keyClick(&board, Qt::Key_Return);
@@ -369,21 +376,22 @@ TEST_F(ProgramTest, TheFirstPlayersPieceStandsOnGoWhenTheBoardOpens)
 {
     startHumanGame();
     const ui::FrmMain &board = *game->frmMain();
-    EXPECT_FALSE(board.imgSquare(0)->picture().isNull());
-    EXPECT_EQ(board.imgSquare(0)->picture(), board.imgPlayerInfoPiece(0)->picture());
-    EXPECT_EQ(board.lblCurrentPlayerName->text(), "Ann");
+    const ui::Art &onGo = testing::control<ui::Picture>(board, "imgSquare", 0)->picture();
+    EXPECT_FALSE(onGo.isNull());
+    EXPECT_EQ(onGo, testing::control<ui::Picture>(board, "imgPlayerInfoPiece", 0)->picture());
+    EXPECT_EQ(testing::control<ui::Label>(board, "lblCurrentPlayerName")->text(), "Ann");
     EXPECT_EQ(game->state().Players[0].Square, -1);
 }
 
 TEST_F(ProgramTest, TheMortgageButtonShowsAMortgageValue)
 {
     startHumanGame();
-    game->frmMain()->cmdMorgage->click();
+    testing::control<ui::CommandButton>(*game->frmMain(), "cmdMorgage")->click();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "£50");
     EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::Ok);
     EXPECT_EQ(boxes.shown[0].title, "Tycora");
-    EXPECT_TRUE(game->frmMain()->cmdRoll->isEnabled()) << "nothing else changes";
+    EXPECT_TRUE(rollDice(*game->frmMain())->isEnabled()) << "nothing else changes";
 }
 
 TEST_F(ProgramTest, ClosingWhileThePurchaseQuestionIsOpenAndAnsweringNoKeepsTheQuestion)
@@ -403,7 +411,7 @@ TEST_F(ProgramTest, ClosingWhileThePurchaseQuestionIsOpenAndAnsweringNoKeepsTheQ
         game->frmMain()->close();
         EXPECT_TRUE(moment() == atQuestion);
     };
-    game->frmMain()->cmdRoll->click();
+    rollDice(*game->frmMain())->click();
     ASSERT_TRUE(runUntil([&] { return closed; }));
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[1].text, QuitQuestion);
@@ -423,7 +431,7 @@ TEST_F(ProgramTest, BenchmarkScenariosReachTheStateTheyMeasure)
     EXPECT_TRUE(game->frmMain()->isVisible());
     EXPECT_EQ(game->state().PlayerCount, 2);
     EXPECT_EQ(game->state().Players[0].Name, "Ann");
-    EXPECT_TRUE(game->frmMain()->cmdRoll->isEnabled()) << "waiting for a human's throw";
+    EXPECT_TRUE(rollDice(*game->frmMain())->isEnabled()) << "waiting for a human's throw";
     EXPECT_FALSE(clock.advanceToNextTick()) << "and nothing else runs meanwhile";
 }
 

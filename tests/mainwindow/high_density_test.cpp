@@ -7,8 +7,6 @@
 
 #include "shell/shell_test_support.h"
 #include "ui/main/player_colours.h"
-#include "ui/toolkit/picture.h"
-#include "ui/toolkit/shape.h"
 
 #include <QPainter>
 
@@ -57,10 +55,11 @@ TEST_F(Grab, BackgroundDiceAndOwnerBarAsSeen)
     screen().markOwner(0, 39);
     const QImage shot = grabImage(*form);
     EXPECT_EQ(pixelAt(shot, 2, 2), QColor(207, 236, 211)) << "the board's pale green";
-    const QPoint bar = form->shpOwner(39)->geometry().center();
+    const QPoint bar = shape("shpOwner", 39)->geometry().center();
     EXPECT_EQ(pixelAt(shot, bar.x(), bar.y()), ui::lightColour(0));
-    const QPoint centrePip = form->shpDice1Dot(3)->mapTo(form.get(), form->shpDice1Dot(3)->rect().center());
-    const QPoint cornerPip = form->shpDice1Dot(0)->mapTo(form.get(), form->shpDice1Dot(0)->rect().center());
+    const auto middleOf = [this](const QWidget *pip) { return pip->mapTo(form.get(), pip->rect().center()); };
+    const QPoint centrePip = middleOf(shape("shpDice1Dot", 3));
+    const QPoint cornerPip = middleOf(shape("shpDice1Dot", 0));
     EXPECT_EQ(pixelAt(shot, centrePip.x(), centrePip.y()), QColor(Qt::black));
     EXPECT_EQ(pixelAt(shot, cornerPip.x(), cornerPip.y()), QColor(Qt::white));
 }
@@ -77,7 +76,7 @@ TEST_F(Grab, PicturesAreDrawnAtTheScreensDensity)
     EXPECT_EQ(shot.devicePixelRatio(), dpr);
     EXPECT_EQ(shot.size(), QSize(qRound(1023 * dpr), qRound(738 * dpr)));
 
-    for (ui::Picture *picture : {form->Image6, form->imgBoard(0), form->imgBoard(24), form->imgStats(5)}) {
+    for (ui::Picture *picture : {picture("Image6"), picture("imgBoard", 0), picture("imgBoard", 24), picture("imgStats", 5)}) {
         const QImage seen = region(shot, *picture, *form);
         const QImage sharp = picture->picture().image(picture->size(), dpr);
         // The same picture drawn at one pixel a point, then enlarged.

@@ -1,12 +1,20 @@
 #pragma once
 
 // A main window on a filled board with up to four players, for the tests
-// of what the window shows.
+// of what the window shows. Tests reach its controls by name
+// (control_lookup.h) and draw on it through its MainScreen.
+
+#include "control_lookup.h"
 
 #include "game/board.h"
 #include "game/game_state.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/main_screen.h"
+#include "ui/toolkit/command_button.h"
+#include "ui/toolkit/frame.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/picture.h"
+#include "ui/toolkit/shape.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/twips.h"
 
@@ -45,6 +53,22 @@ protected:
     }
 
     ui::MainScreen &screen() { return form->screen(); }
+
+    // The window's controls by name, as control_lookup.h finds them.
+    ui::Picture *picture(const QString &name) const { return control<ui::Picture>(*form, name); }
+    ui::Picture *picture(const QString &array, int i) const { return control<ui::Picture>(*form, array, i); }
+    ui::Label *label(const QString &name) const { return control<ui::Label>(*form, name); }
+    ui::Label *label(const QString &array, int i) const { return control<ui::Label>(*form, array, i); }
+    ui::Shape *shape(const QString &name) const { return control<ui::Shape>(*form, name); }
+    ui::Shape *shape(const QString &array, int i) const { return control<ui::Shape>(*form, array, i); }
+    ui::Frame *frame(const QString &name) const { return control<ui::Frame>(*form, name); }
+    ui::Frame *frame(const QString &array, int i) const { return control<ui::Frame>(*form, array, i); }
+    ui::CommandButton *button(const QString &name) const { return control<ui::CommandButton>(*form, name); }
+    // The mini deed of a square in a player's panel.
+    ui::Picture *mini(int player, int square) const
+    {
+        return picture(QStringLiteral("imgMini%1").arg(player), square);
+    }
 
     // Where a widget lies, compared in whole pixels as the window lays it out.
     static QRect twipRect(int left, int top, int width, int height)

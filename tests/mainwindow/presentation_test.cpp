@@ -22,10 +22,10 @@ class Presentation : public MainWindowTest {
 protected:
     std::set<int> filledPips(int die) const
     {
-        const ui::ControlArray<Shape> &pips = die == 1 ? form->shpDice1Dot : form->shpDice2Dot;
+        const QString pips = QStringLiteral("shpDice%1Dot").arg(die);
         std::set<int> filled;
         for (int i = 0; i <= 6; ++i)
-            if (pips(i)->fillStyle() == Shape::FillStyle::Solid)
+            if (shape(pips, i)->fillStyle() == Shape::FillStyle::Solid)
                 filled.insert(i);
         return filled;
     }
@@ -59,8 +59,8 @@ TEST_F(Presentation, DiceFacesArePipsOfTheTable)
     EXPECT_EQ(filledPips(2), (std::set<int>{0, 2, 4, 6}));
 
     // The pips lie where the faces need them.
-    EXPECT_EQ(form->shpDice1Dot(0)->geometry(), twipRect(195, 285, 105, 105));
-    EXPECT_EQ(form->shpDice2Dot(6)->geometry(), twipRect(1140, 525, 105, 135));
+    EXPECT_EQ(shape("shpDice1Dot", 0)->geometry(), twipRect(195, 285, 105, 105));
+    EXPECT_EQ(shape("shpDice2Dot", 6)->geometry(), twipRect(1140, 525, 105, 135));
 }
 
 TEST_F(Presentation, ColourTablesWithBlackOutOfRange)
@@ -79,20 +79,20 @@ TEST_F(Presentation, ColourTablesWithBlackOutOfRange)
 TEST_F(Presentation, PanelsGetNamesColoursPiecesAndTypes)
 {
     screen().setupPlayerPanels();
-    EXPECT_EQ(form->frmPlayerInfo(0)->caption(), "Ann");
-    EXPECT_EQ(form->shpPlayerInfo(0)->fillColour(), ui::lightColour(0));
-    EXPECT_EQ(form->shpPlayerInfo(1)->borderColour(), ui::strongColour(1));
+    EXPECT_EQ(frame("frmPlayerInfo", 0)->caption(), "Ann");
+    EXPECT_EQ(shape("shpPlayerInfo", 0)->fillColour(), ui::lightColour(0));
+    EXPECT_EQ(shape("shpPlayerInfo", 1)->borderColour(), ui::strongColour(1));
     const auto &pieces = art::GamePictures::instance().imgsPieces;
-    EXPECT_EQ(form->imgPlayerInfoPiece(0)->picture(), pieces.picture(4)) << "Hat";
-    EXPECT_EQ(form->imgPlayerInfoPiece(1)->picture(), pieces.picture(2)) << "Car ";
-    EXPECT_EQ(form->imgPlayerInfoType(0)->picture(), form->imgTypeHuman->picture());
-    EXPECT_EQ(form->imgPlayerInfoType(1)->picture(), form->imgTypeComputer->picture());
+    EXPECT_EQ(picture("imgPlayerInfoPiece", 0)->picture(), pieces.picture(4)) << "Hat";
+    EXPECT_EQ(picture("imgPlayerInfoPiece", 1)->picture(), pieces.picture(2)) << "Car ";
+    EXPECT_EQ(picture("imgPlayerInfoType", 0)->picture(), picture("imgTypeHuman")->picture());
+    EXPECT_EQ(picture("imgPlayerInfoType", 1)->picture(), picture("imgTypeComputer")->picture());
     // The empty slots of a two-player game: no caption, Red, no piece, human.
     for (int slot : {2, 3}) {
-        EXPECT_EQ(form->frmPlayerInfo(slot)->caption(), "");
-        EXPECT_EQ(form->shpPlayerInfo(slot)->fillColour(), ui::lightColour(0));
-        EXPECT_TRUE(form->imgPlayerInfoPiece(slot)->picture().isNull());
-        EXPECT_EQ(form->imgPlayerInfoType(slot)->picture(), form->imgTypeHuman->picture());
+        EXPECT_EQ(frame("frmPlayerInfo", slot)->caption(), "");
+        EXPECT_EQ(shape("shpPlayerInfo", slot)->fillColour(), ui::lightColour(0));
+        EXPECT_TRUE(picture("imgPlayerInfoPiece", slot)->picture().isNull());
+        EXPECT_EQ(picture("imgPlayerInfoType", slot)->picture(), picture("imgTypeHuman")->picture());
     }
 }
 
@@ -100,40 +100,40 @@ TEST_F(Presentation, APieceNameMustMatchExactlyToGetAPicture)
 {
     state.Players[0].Piece = "Dog";   // without the blank of "Dog "
     screen().setupPlayerPanels();
-    EXPECT_TRUE(form->imgPlayerInfoPiece(0)->picture().isNull());
+    EXPECT_TRUE(picture("imgPlayerInfoPiece", 0)->picture().isNull());
     screen().drawPiece(0, 0);
-    EXPECT_TRUE(form->imgSquare(0)->picture().isNull()) << "no piece on the board either";
+    EXPECT_TRUE(picture("imgSquare", 0)->picture().isNull()) << "no piece on the board either";
 
     // Two pieces on one square: the one drawn last shows.
     screen().drawPiece(7, 1);
-    EXPECT_EQ(form->imgSquare(7)->picture(), form->imgPlayerInfoPiece(1)->picture());
+    EXPECT_EQ(picture("imgSquare", 7)->picture(), picture("imgPlayerInfoPiece", 1)->picture());
     screen().clearSquare(7);
-    EXPECT_TRUE(form->imgSquare(7)->picture().isNull());
+    EXPECT_TRUE(picture("imgSquare", 7)->picture().isNull());
 }
 
 TEST_F(Presentation, BuyingWaterWorksColoursTheBarAndOnlyTheBuyersMini)
 {
     screen().markOwner(1, 28);
     screen().showOwnedMini(1, 28);
-    const Shape *bar = form->shpOwner(28);
+    const Shape *bar = shape("shpOwner", 28);
     EXPECT_TRUE(bar->isVisibleTo(form.get()));
     EXPECT_EQ(bar->geometry(), twipRect(7860, 60, 780, 120));
     EXPECT_EQ(bar->fillColour(), ui::lightColour(1));
     EXPECT_EQ(bar->borderColour(), ui::strongColour(1));
-    EXPECT_EQ(form->imgMini1(28)->picture(), form->imgMiniWaterOwned->picture());
+    EXPECT_EQ(mini(1, 28)->picture(), picture("imgMiniWaterOwned")->picture());
     for (int other : {0, 2, 3})
-        EXPECT_EQ(form->imgMini(other)(28)->picture(), form->imgMiniWaterEmpty->picture()) << other;
+        EXPECT_EQ(mini(other, 28)->picture(), picture("imgMiniWaterEmpty")->picture()) << other;
 
     // A street's mini takes its group's colour card.
     screen().showOwnedMini(0, 11);
-    EXPECT_EQ(form->imgMini0(11)->picture(), art::GamePictures::instance().imgsMinis.picture(2 + 2));
+    EXPECT_EQ(mini(0, 11)->picture(), art::GamePictures::instance().imgsMinis.picture(2 + 2));
     screen().showOwnedMini(0, 15);
-    EXPECT_EQ(form->imgMini0(15)->picture(), form->imgMiniStationOwned->picture());
+    EXPECT_EQ(mini(0, 15)->picture(), picture("imgMiniStationOwned")->picture());
     // Squares without a marker or mini are ignored.
     screen().markOwner(0, 7);
     screen().showOwnedMini(0, 7);
     screen().markOwner(9, 1);
-    EXPECT_TRUE(form->shpOwner(1)->isHidden());
+    EXPECT_TRUE(shape("shpOwner", 1)->isHidden());
 }
 
 TEST_F(Presentation, PanelColumnFollowsThePlayerCount)
@@ -145,15 +145,15 @@ TEST_F(Presentation, PanelColumnFollowsThePlayerCount)
     for (const auto &c : cases) {
         state.PlayerCount = static_cast<Integer>(c.players);
         screen().layoutPlayerPanels();
-        EXPECT_EQ(form->frmPlayers->height(), twipRect(0, 0, 0, c.height).height()) << c.players;
+        EXPECT_EQ(frame("frmPlayers")->height(), twipRect(0, 0, 0, c.height).height()) << c.players;
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(form->frmPlayerInfo(i)->isVisibleTo(form->frmPlayers), i < c.players) << c.players << " " << i;
+            EXPECT_EQ(frame("frmPlayerInfo", i)->isVisibleTo(frame("frmPlayers")), i < c.players) << c.players << " " << i;
     }
     // The count decides, not the names: a third player called "" keeps a panel.
     state.PlayerCount = 3;
     state.Players[2].Name = "";
     screen().layoutPlayerPanels();
-    EXPECT_TRUE(form->frmPlayerInfo(2)->isVisibleTo(form->frmPlayers));
+    EXPECT_TRUE(frame("frmPlayerInfo", 2)->isVisibleTo(frame("frmPlayers")));
 }
 
 TEST_F(Presentation, MoneyLabelsShowEveryBalanceWithThePoundSign)
@@ -161,9 +161,9 @@ TEST_F(Presentation, MoneyLabelsShowEveryBalanceWithThePoundSign)
     state.Players[0].Money = -40;
     state.Players[1].Money = 32767;
     screen().refreshMoney();
-    EXPECT_EQ(form->lblPlayerInfoMoney(0)->text(), "£-40");
-    EXPECT_EQ(form->lblPlayerInfoMoney(1)->text(), "£32767");
-    EXPECT_EQ(form->lblPlayerInfoMoney(2)->text(), "£0");
+    EXPECT_EQ(label("lblPlayerInfoMoney", 0)->text(), "£-40");
+    EXPECT_EQ(label("lblPlayerInfoMoney", 1)->text(), "£32767");
+    EXPECT_EQ(label("lblPlayerInfoMoney", 2)->text(), "£0");
 }
 
 TEST_F(Presentation, StatusLineIsCentredOnTheBoard)
@@ -172,13 +172,13 @@ TEST_F(Presentation, StatusLineIsCentredOnTheBoard)
                              "Hi",
                              "Ben landed on Mayfair, owned by Alexandra, and is paying rent of £2000 to Alexandra"}) {
         screen().showStatus(text);
-        EXPECT_TRUE(form->lblStatus->isVisibleTo(form.get()));
-        EXPECT_EQ(form->lblStatus->text(), text);
-        EXPECT_NEAR(centreTwips(form->lblStatus), 5580, 15) << text;
-        EXPECT_EQ(ui::topTwips(form->lblStatus), 6750);
+        EXPECT_TRUE(label("lblStatus")->isVisibleTo(form.get()));
+        EXPECT_EQ(label("lblStatus")->text(), text);
+        EXPECT_NEAR(centreTwips(label("lblStatus")), 5580, 15) << text;
+        EXPECT_EQ(ui::topTwips(label("lblStatus")), 6750);
     }
     screen().hideStatus();
-    EXPECT_FALSE(form->lblStatus->isVisibleTo(form.get()));
+    EXPECT_FALSE(label("lblStatus")->isVisibleTo(form.get()));
 }
 
 TEST_F(Presentation, CurrentPlayerShapeIsTwoHundredTwipsWiderThanTheName)
@@ -189,13 +189,13 @@ TEST_F(Presentation, CurrentPlayerShapeIsTwoHundredTwipsWiderThanTheName)
     for (int p = 0; p < 2; ++p) {
         state.CurrentPlayer = static_cast<Integer>(p);
         screen().showCurrentPlayer();
-        EXPECT_EQ(form->lblCurrentPlayerName->text(), QString::fromStdString(state.Players[p].Name));
-        widths[p] = ui::widthTwips(form->shpCurrent);
+        EXPECT_EQ(label("lblCurrentPlayerName")->text(), QString::fromStdString(state.Players[p].Name));
+        widths[p] = ui::widthTwips(shape("shpCurrent"));
         // Within the one pixel that twips are rounded to.
-        EXPECT_NEAR(widths[p], ui::widthTwips(form->lblCurrentPlayerName) + 200, 15);
-        EXPECT_EQ(form->shpCurrent->borderColour(), ui::strongColour(state.Players[p].Colour));
-        EXPECT_EQ(form->shpCurrent->backColour(), ui::lightColour(state.Players[p].Colour));
-        EXPECT_EQ(ui::leftTwips(form->shpCurrent), 5835);
+        EXPECT_NEAR(widths[p], ui::widthTwips(label("lblCurrentPlayerName")) + 200, 15);
+        EXPECT_EQ(shape("shpCurrent")->borderColour(), ui::strongColour(state.Players[p].Colour));
+        EXPECT_EQ(shape("shpCurrent")->backColour(), ui::lightColour(state.Players[p].Colour));
+        EXPECT_EQ(ui::leftTwips(shape("shpCurrent")), 5835);
     }
     EXPECT_LT(widths[0], widths[1]);
 }
@@ -204,20 +204,20 @@ TEST_F(Presentation, HousesHotelAndCardPictures)
 {
     screen().showHouse(2, 1);
     screen().showHouse(2, 4);
-    EXPECT_EQ(form->imgHouse1(2)->picture(), form->imgBuildingHouse->picture());
-    EXPECT_EQ(form->imgHouse4(2)->picture(), form->imgBuildingHouse->picture());
+    EXPECT_EQ(picture("imgHouse1", 2)->picture(), picture("imgBuildingHouse")->picture());
+    EXPECT_EQ(picture("imgHouse4", 2)->picture(), picture("imgBuildingHouse")->picture());
     screen().clearHouse(2, 1);
-    EXPECT_TRUE(form->imgHouse1(2)->picture().isNull());
+    EXPECT_TRUE(picture("imgHouse1", 2)->picture().isNull());
     screen().showHotel(2);
-    EXPECT_EQ(form->imgHotel(2)->picture(), form->imgBuildingHotel->picture());
+    EXPECT_EQ(picture("imgHotel", 2)->picture(), picture("imgBuildingHotel")->picture());
     screen().showHouse(9, 1);   // no such slot: nothing happens
     screen().showHouse(2, 6);
 
     screen().showCard(Deck::Chance, 3);
-    EXPECT_TRUE(form->imgCard->isVisibleTo(form.get()));
-    EXPECT_EQ(form->imgCard->picture(), art::GamePictures::instance().imgsChance.picture(3));
+    EXPECT_TRUE(picture("imgCard")->isVisibleTo(form.get()));
+    EXPECT_EQ(picture("imgCard")->picture(), art::GamePictures::instance().imgsChance.picture(3));
     screen().hideCard();
-    EXPECT_FALSE(form->imgCard->isVisibleTo(form.get()));
+    EXPECT_FALSE(picture("imgCard")->isVisibleTo(form.get()));
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "ui/main/board_layout.h"
 
-#include "game/board.h"
+#include "game/square_table.h"
+#include "ui/toolkit/twips.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 
@@ -17,7 +19,7 @@ constexpr int Corner = 1155;
 constexpr int Side = 930;
 constexpr int Pitch = 915;
 
-constexpr std::array<Point, 40> PiecePlaces{{
+constexpr std::array<Point, BoardSize> PiecePlaces{{
     {9705, 9720}, {8835, 10155}, {7920, 10155}, {7005, 10155}, {6090, 10155},
     {5175, 10155}, {4275, 10155}, {3345, 10155}, {2445, 10155}, {1515, 10155},
     {240, 10335}, {345, 8955}, {345, 8055}, {345, 7095}, {345, 6270},
@@ -28,7 +30,7 @@ constexpr std::array<Point, 40> PiecePlaces{{
     {10005, 5280}, {10005, 6225}, {10005, 7170}, {10005, 8055}, {10005, 8985},
 }};
 
-constexpr std::array<Point, 40> StatsPlaces{{
+constexpr std::array<Point, BoardSize> StatsPlaces{{
     {10665, 10665}, {9135, 9390}, {8070, 9390}, {7350, 9390}, {6405, 9390},
     {5505, 9390}, {4635, 9390}, {3510, 9390}, {2820, 9390}, {1905, 9390},
     {165, 10650}, {1425, 9180}, {1425, 8265}, {1425, 7350}, {1425, 6435},
@@ -76,13 +78,49 @@ constexpr std::array<std::array<Point, 5>, 5> BuildingPlaces{{
     {{{6885, 9750}, {7110, 9750}, {7335, 9750}, {7560, 9750}, {7230, 9750}}},
 }};
 
+// The stations' minis stand in a row under the streets, the utilities'
+// beside them; each kind in board order.
+constexpr std::array<TwipRect, 4> StationMinis{{
+    {1080, 1020, 390, 150}, {1515, 1020, 390, 150}, {1935, 1020, 390, 150}, {2370, 1020, 390, 150}}};
+constexpr std::array<TwipRect, 2> UtilityMinis{{{2295, 660, 195, 225}, {2505, 690, 225, 180}}};
+
 bool onTopOrBottom(int square) { return (square > 0 && square < 10) || (square > 20 && square < 30); }
+
+bool onBoard(int square) { return square >= 0 && square < BoardSize; }
+
+// A control of every square, from a table of top-left corners.
+TwipRect placeOnEverySquare(const std::array<Point, BoardSize> &corners, int square, int width, int height)
+{
+    if (!onBoard(square))
+        return {};
+    const Point p = corners[static_cast<std::size_t>(square)];
+    return {p.left, p.top, width, height};
+}
+
+// A control of some squares only, from a table of top-left corners.
+std::optional<TwipRect> placeOnSomeSquares(const std::map<int, Point> &corners, int square, int width, int height)
+{
+    const auto it = corners.find(square);
+    if (it == corners.end())
+        return std::nullopt;
+    return TwipRect{it->second.left, it->second.top, width, height};
+}
+
+// How many squares of the same kind come before this one on the board.
+std::size_t placeAmongItsKind(int square)
+{
+    const SquareKind kind = squareInfo(square).kind;
+    std::size_t before = 0;
+    for (int s = 0; s < square; ++s)
+        before += squareInfo(s).kind == kind ? 1 : 0;
+    return before;
+}
 
 } // namespace
 
 TwipRect boardTilePlace(int square)
 {
-    if (square < 0 || square >= SquareCount)
+    if (!onBoard(square))
         return {};
     if (square == 0)
         return {9615, 9630, Corner, Corner};
@@ -101,38 +139,17 @@ TwipRect boardTilePlace(int square)
     return {9615, 1395 + Pitch * (square - 31), Corner, Side};
 }
 
-TwipRect piecePlace(int square)
-{
-    if (square < 0 || square >= SquareCount)
-        return {};
-    const Point p = PiecePlaces[static_cast<std::size_t>(square)];
-    return {p.left, p.top, 660, 450};
-}
+TwipRect piecePlace(int square) { return placeOnEverySquare(PiecePlaces, square, 660, 450); }
 
 std::optional<TwipRect> ownerBarPlace(int square)
 {
-    const auto it = ownerBarPlaces().find(square);
-    if (it == ownerBarPlaces().end())
-        return std::nullopt;
     const bool horizontal = onTopOrBottom(square);
-    return TwipRect{it->second.left, it->second.top, horizontal ? 780 : 120, horizontal ? 120 : 780};
+    return placeOnSomeSquares(ownerBarPlaces(), square, horizontal ? 780 : 120, horizontal ? 120 : 780);
 }
 
-TwipRect statsSignPlace(int square)
-{
-    if (square < 0 || square >= SquareCount)
-        return {};
-    const Point p = StatsPlaces[static_cast<std::size_t>(square)];
-    return {p.left, p.top, 210, 210};
-}
+TwipRect statsSignPlace(int square) { return placeOnEverySquare(StatsPlaces, square, 210, 210); }
 
-std::optional<TwipRect> infoSignPlace(int square)
-{
-    const auto it = infoPlaces().find(square);
-    if (it == infoPlaces().end())
-        return std::nullopt;
-    return TwipRect{it->second.left, it->second.top, 210, 210};
-}
+std::optional<TwipRect> infoSignPlace(int square) { return placeOnSomeSquares(infoPlaces(), square, 210, 210); }
 
 TwipRect buildingPlace(int index, int house)
 {
@@ -144,23 +161,22 @@ TwipRect buildingPlace(int index, int house)
 
 std::optional<TwipRect> miniDeedPlace(int square)
 {
-    switch (square) {
-    case 5: return TwipRect{1080, 1020, 390, 150};
-    case 15: return TwipRect{1515, 1020, 390, 150};
-    case 25: return TwipRect{1935, 1020, 390, 150};
-    case 35: return TwipRect{2370, 1020, 390, 150};
-    case 12: return TwipRect{2295, 660, 195, 225};
-    case 28: return TwipRect{2505, 690, 225, 180};
-    default: break;
+    if (!onBoard(square))
+        return std::nullopt;
+    const SquareInfo &info = squareInfo(square);
+    switch (info.kind) {
+    case SquareKind::Station: return StationMinis.at(placeAmongItsKind(square));
+    case SquareKind::Utility: return UtilityMinis.at(placeAmongItsKind(square));
+    case SquareKind::Street: {
+        // The streets of a group stand in a column, fanned downwards.
+        const auto streets = groupSquares(info.group);
+        const auto row = std::find(streets.begin(), streets.end(), square) - streets.begin();
+        return TwipRect{1065 + 150 * info.group, 645 + 75 * static_cast<int>(row), 120, 150};
     }
-    for (int group = 0; group < 8; ++group) {
-        const auto squares = groupSquares(group);
-        for (std::size_t i = 0; i < squares.size(); ++i) {
-            if (squares[i] == square)
-                return TwipRect{1065 + 150 * group, 645 + 75 * static_cast<int>(i), 120, 150};
-        }
+    default: return std::nullopt;
     }
-    return std::nullopt;
 }
+
+void placeAt(QWidget *control, const TwipRect &place) { ui::place(control, place.left, place.top, place.width, place.height); }
 
 } // namespace tycora::ui

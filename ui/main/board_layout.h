@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class QWidget;
+
 namespace tycora::ui {
 
 struct TwipRect {
@@ -23,7 +25,11 @@ TwipRect statsSignPlace(int square);            // imgStats
 std::optional<TwipRect> infoSignPlace(int square);   // imgInfo: ownable squares
 // The building slots: house 1..4 or the hotel (house 5) of slot index 0..4.
 TwipRect buildingPlace(int index, int house);
-// A mini title deed inside a player panel: ownable squares only.
+// A mini title deed inside a player panel: ownable squares only, placed by
+// what the square is (street of a group, station, utility).
 std::optional<TwipRect> miniDeedPlace(int square);
+
+// Puts a control at one of these places inside its parent.
+void placeAt(QWidget *control, const TwipRect &place);
 
 } // namespace tycora::ui

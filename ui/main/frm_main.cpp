@@ -1,14 +1,18 @@
 #include "ui/main/frm_main.h"
 
+#include "game/board.h"
 #include "game/engine.h"
 #include "game/game_state.h"
+#include "ui/main/control_names.h"
+#include "ui/main/deed_card.h"
 #include "ui/main/main_screen.h"
-#include "ui/toolkit/command_button.h"
+#include "ui/main/main_views.h"
+#include "ui/main/players_column.h"
+#include "ui/main/stats_card.h"
 #include "ui/toolkit/fonts.h"
-#include "ui/toolkit/frame.h"
-#include "ui/toolkit/picture.h"
 #include "ui/toolkit/twips.h"
 
+#include <QMenu>
 #include <QShortcut>
 
 namespace tycora::ui {
@@ -17,72 +21,42 @@ namespace {
 const QString MainCaption = QStringLiteral("Tycora by Varnoth");
 }
 
-FrmMain::FrmMain(GameState &state, MessageBoxes &boxes, QWidget *parent)
-    : Form(parent), state_(state), boxes_(boxes)
+FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) : Form(parent), state_(state)
 {
     setWindowTitle(MainCaption);
     setClientSizeTwips(15345, 11070);
     setBackColour(boardGreen());
     setFont(tahoma(8.25));
 
-    // Creation order is stacking order: the board at the bottom, pieces and
-    // buildings on it, the hot-spots above them, and the framed panels and
-    // cards on top, as windowed controls lie over pictures.
-    createBoard();
-    createBuildingSlots();
-    createSourcePictures();
-    createMiddle();
-    createDice();
-    createPlayerColumn();
-    createDeedCard();
-    createStatsCard();
+    views_ = std::make_unique<MainViews>(this);
     createMenu();
 
-    screen_ = std::make_unique<MainScreen>(*this);
+    screen_ = std::make_unique<MainScreen>(state, *views_, boxes, *this);
     connectHandlers();
     connectKeyboard();
 }
 
 FrmMain::~FrmMain() = default;
 
-const ControlArray<Picture> &FrmMain::imgMini(int player) const
+void FrmMain::createMenu()
 {
-    static const ControlArray<Picture> none;
-    switch (player) {
-    case 0: return imgMini0;
-    case 1: return imgMini1;
-    case 2: return imgMini2;
-    case 3: return imgMini3;
-    default: return none;
-    }
-}
-
-const ControlArray<Picture> &FrmMain::buildingSlots(int house) const
-{
-    static const ControlArray<Picture> none;
-    switch (house) {
-    case 1: return imgHouse1;
-    case 2: return imgHouse2;
-    case 3: return imgHouse3;
-    case 4: return imgHouse4;
-    case 5: return imgHotel;
-    default: return none;
-    }
+    // The game menu exists but is never shown and does nothing.
+    auto *game = named(new QMenu(QStringLiteral("&Game"), this), QStringLiteral("mnugame"));
+    named(game->addAction(QStringLiteral("&New")), QStringLiteral("mnugamenew"));
+    named(game->addAction(QStringLiteral("&Save")), QStringLiteral("mnugamesave"));
+    named(game->addAction(QStringLiteral("&Load")), QStringLiteral("mnugameload"));
+    game->menuAction()->setVisible(false);
 }
 
 void FrmMain::connectHandlers()
 {
-    connect(cmdRoll, &QPushButton::clicked, this, &FrmMain::cmdRoll_Click);
-    connect(cmdMorgage, &QPushButton::clicked, this, &FrmMain::cmdMorgage_Click);
+    connect(&views_->buttons, &ButtonRow::rollClicked, this, &FrmMain::cmdRoll_Click);
+    connect(&views_->buttons, &ButtonRow::mortgageClicked, this, &FrmMain::cmdMorgage_Click);
     connect(this, &Form::backgroundMouseMoved, this, &FrmMain::Form_MouseMove);
-    imgInfo.forEach([this](int, Picture *p) { connect(p, &Picture::mouseMoved, this, &FrmMain::imgInfo_MouseMove); });
-    imgStats.forEach([this](int, Picture *p) { connect(p, &Picture::mouseMoved, this, &FrmMain::imgStats_MouseMove); });
-    for (int player = 0; player < MaxPlayers; ++player) {
-        imgMini(player).forEach([this, player](int, Picture *p) {
-            connect(p, &Picture::mouseMoved, this, [this, player](int square) { imgMini_MouseMove(player, square); });
-        });
-    }
-    frmPlayerInfo.forEach([this](int, Frame *f) { connect(f, &Frame::mouseMoved, this, &FrmMain::frmPlayerInfo_MouseMove); });
+    connect(&views_->board, &BoardView::infoHovered, this, &FrmMain::imgInfo_MouseMove);
+    connect(&views_->board, &BoardView::statsHovered, this, &FrmMain::imgStats_MouseMove);
+    connect(&views_->players, &PlayersColumn::miniHovered, this, &FrmMain::imgMini_MouseMove);
+    connect(&views_->players, &PlayersColumn::panelHovered, this, &FrmMain::frmPlayerInfo_MouseMove);
 }
 
 void FrmMain::connectKeyboard()
@@ -91,12 +65,15 @@ void FrmMain::connectKeyboard()
     // wherever the keyboard focus is.
     for (const int key : {int(Qt::Key_Space), int(Qt::Key_Return), int(Qt::Key_Enter)}) {
         auto *shortcut = new QShortcut(QKeySequence(key), this);
-        connect(shortcut, &QShortcut::activated, this, [this] {
-            if (cmdRoll->isEnabled() && cmdRoll->isVisible())
-                cmdRoll->click();
-        });
+        connect(shortcut, &QShortcut::activated, &views_->buttons, &ButtonRow::pressRollFromKeyboard);
     }
 }
+
+void FrmMain::setSquareTooltip(int square, const QString &text) { views_->board.setSquareTooltip(square, text); }
+
+bool FrmMain::rollEnabled() const { return views_->buttons.rollEnabled(); }
+
+void FrmMain::pressRoll() { views_->buttons.pressRoll(); }
 
 void FrmMain::cmdRoll_Click()
 {
@@ -106,16 +83,17 @@ void FrmMain::cmdRoll_Click()
 
 void FrmMain::cmdMorgage_Click()
 {
+    // The button tells one deed's mortgage value, whoever holds what.
     if (engine_)
-        engine_->showMortgageValue(8);
+        engine_->showMortgageValue(squares::EustonRoad);
 }
 
 void FrmMain::imgInfo_MouseMove(int index)
 {
     screen_->showPropertyCard(index);
-    frmProperty->show();
-    frmProperty->raise();
-    booPropertyShown = true;
+    views_->deed.show();
+    views_->deed.raise();
+    booPropertyShown_ = true;
 }
 
 void FrmMain::imgMini_MouseMove(int, int index) { imgInfo_MouseMove(index); }
@@ -123,21 +101,21 @@ void FrmMain::imgMini_MouseMove(int, int index) { imgInfo_MouseMove(index); }
 void FrmMain::imgStats_MouseMove(int index)
 {
     screen_->showStatsCard(index);
-    frmStats->show();
-    frmStats->raise();
+    views_->stats.show();
+    views_->stats.raise();
 }
 
 void FrmMain::Form_MouseMove()
 {
-    if (booPropertyShown)
-        frmProperty->hide();
-    frmStats->hide();
+    if (booPropertyShown_)
+        views_->deed.hide();
+    views_->stats.hide();
 }
 
 void FrmMain::frmPlayerInfo_MouseMove(int)
 {
-    if (booPropertyShown)
-        frmProperty->hide();
+    if (booPropertyShown_)
+        views_->deed.hide();
 }
 
 bool FrmMain::queryUnload(CloseReason reason) { return quitCancelled(reason, this, quitContext_); }

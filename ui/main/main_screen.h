@@ -1,12 +1,13 @@
 #pragma once
 
 // What the turn engine sees of the main window, and the presentation
-// procedures that draw the game on it: dice, pieces, owner bars, mini
-// deeds, player panels, the current player, the status line and the cards.
+// procedures that draw the game on its views: dice, pieces, owner bars,
+// mini deeds, player panels, the current player, the status line and the
+// cards. It reads the game and changes nothing in it.
 
 #include "game/screen.h"
 
-#include <QString>
+class QWidget;
 
 namespace tycora {
 struct GameState;
@@ -14,15 +15,14 @@ struct GameState;
 
 namespace tycora::ui {
 
-class FrmMain;
-
-// The average payment per landing, rounded half to even; 0 unless the total
-// is greater than the number of landings.
-int averagePayment(int totalRent, int landed);
+class MessageBoxes;
+class PlayerPanel;
+struct MainViews;
 
 class MainScreen final : public Screen {
 public:
-    explicit MainScreen(FrmMain &form);
+    // Message boxes open over the window.
+    MainScreen(const GameState &state, MainViews &views, MessageBoxes &boxes, QWidget &window);
 
     // Screen
     void showStatus(const std::string &text) override;
@@ -47,27 +47,21 @@ public:
     bool askYesNo(const std::string &question) override;
     void tell(const std::string &message) override;
 
-    // The player panels.
-    void loadOwnedMini(int square);
-    void colourPlayerPanel(int player);
-    void showPlayerPiece(int player);
-    void showPlayerType(int player);
+    // The player panels: each player's name, colours, piece and type; then
+    // as many panels as players.
     void setupPlayerPanels();
     void layoutPlayerPanels();
 
-    // The statistics card and the title strips.
+    // Fills the statistics card of a square.
     void showStatsCard(int square);
-    void setPropertyCardColour(long group);
-    void setStatsCardColour(long group);
 
 private:
-    enum class DeedLayout { Street, Station, Utility };
-    void setDeedLayout(DeedLayout layout);
-    void showStationCard(int square);
-    void showUtilityCard(int square);
+    PlayerPanel *panel(int player) const;
 
-    FrmMain &form_;
-    GameState &state_;
+    const GameState &state_;
+    MainViews &views_;
+    MessageBoxes &boxes_;
+    QWidget &window_;
 };
 
 } // namespace tycora::ui

@@ -1,0 +1,140 @@
+#include "ui/main/board_view.h"
+
+#include "assets/art_catalog.h"
+#include "game/square_table.h"
+#include "ui/main/board_layout.h"
+#include "ui/main/control_names.h"
+#include "ui/main/picture_controls.h"
+#include "ui/toolkit/picture.h"
+#include "ui/toolkit/shape.h"
+
+namespace tycora::ui {
+
+namespace {
+
+constexpr int BuildingSlots = 5;
+
+// The mortgage slots, one above each of four building slots. They stay
+// empty: nothing in play mortgages a square.
+constexpr TwipRect MortgageSlots[] = {{3105, 2745, 900, 105}, {8715, 9645, 900, 105},
+                                      {4785, 2715, 900, 105}, {6885, 9645, 900, 105}};
+
+} // namespace
+
+BoardView::BoardView(QWidget *window)
+{
+    // Creation order is stacking order: the tiles at the bottom, bars,
+    // pieces and buildings on them, the signs over everything.
+    createRing(window);
+    createSlots(window);
+    createSigns(window);
+    createSources(window);
+}
+
+void BoardView::createRing(QWidget *window)
+{
+    for (int n = 0; n < BoardSize; ++n)
+        makePicture(window, QStringLiteral("imgBoard"), n, boardTilePlace(n), art::boardTile(n));
+
+    makePicture(window, QStringLiteral("Image6"), {2220, 4080, 6495, 1980}, art::logo());
+
+    for (int n = 0; n < BoardSize; ++n) {
+        const auto place = ownerBarPlace(n);
+        if (!place)
+            continue;
+        auto *bar = named(new Shape(window, Shape::Kind::Rectangle), QStringLiteral("shpOwner"), n);
+        placeAt(bar, *place);
+        bar->setFillStyle(Shape::FillStyle::Solid);
+        bar->hide();
+        shpOwner_.add(n, bar);
+    }
+
+    for (int n = 0; n < BoardSize; ++n)
+        imgSquare_.add(n, makePicture(window, QStringLiteral("imgSquare"), n, piecePlace(n)));
+}
+
+void BoardView::createSlots(QWidget *window)
+{
+    for (int house = 1; house <= 4; ++house) {
+        const QString array = QStringLiteral("imgHouse%1").arg(house);
+        for (int slot = 0; slot < BuildingSlots; ++slot)
+            imgHouse_[house - 1].add(slot, makePicture(window, array, slot, buildingPlace(slot, house)));
+    }
+    for (int slot = 0; slot < BuildingSlots; ++slot)
+        imgHotel_.add(slot, makePicture(window, QStringLiteral("imgHotel"), slot, buildingPlace(slot, 5)));
+
+    for (int i = 0; i < 4; ++i)
+        makePicture(window, QStringLiteral("imgMortgaged"), i, MortgageSlots[i]);
+}
+
+void BoardView::createSigns(QWidget *window)
+{
+    for (int n = 0; n < BoardSize; ++n) {
+        Picture *sign = makePicture(window, QStringLiteral("imgStats"), n, statsSignPlace(n), art::statsSign());
+        connect(sign, &Picture::mouseMoved, this, &BoardView::statsHovered);
+        imgStats_.add(n, sign);
+    }
+    // Only a square with a title deed has a deed sign.
+    for (const int n : ownableSquares()) {
+        Picture *sign = makePicture(window, QStringLiteral("imgInfo"), n, *infoSignPlace(n), art::infoSign());
+        connect(sign, &Picture::mouseMoved, this, &BoardView::infoHovered);
+        imgInfo_.add(n, sign);
+    }
+}
+
+void BoardView::createSources(QWidget *window)
+{
+    imgBuildingHouse_ = makeSourcePicture(window, QStringLiteral("imgBuildingHouse"), 210, 210, art::house());
+    imgBuildingHotel_ = makeSourcePicture(window, QStringLiteral("imgBuildingHotel"), 210, 210, art::hotel());
+    makeSourcePicture(window, QStringLiteral("imgMortgageTop"), 900, 105, art::mortgageBanner(true));
+    makeSourcePicture(window, QStringLiteral("imgMortgageBottom"), 900, 105, art::mortgageBanner(false));
+}
+
+void BoardView::showPiece(int square, const Art &piece)
+{
+    if (Picture *spot = imgSquare_(square))
+        spot->setPicture(piece);
+}
+
+void BoardView::clearSquare(int square) { showPiece(square, Art()); }
+
+void BoardView::markOwner(int square, const QColor &fill, const QColor &border)
+{
+    Shape *bar = shpOwner_(square);
+    if (!bar)
+        return;
+    bar->setFillColour(fill);
+    bar->setBorderColour(border);
+    bar->show();
+}
+
+Picture *BoardView::houseSlot(int slot, int house) const
+{
+    return house >= 1 && house <= 4 ? imgHouse_[static_cast<std::size_t>(house - 1)](slot) : nullptr;
+}
+
+void BoardView::showHouse(int slot, int house)
+{
+    if (Picture *spot = houseSlot(slot, house))
+        spot->setPicture(imgBuildingHouse_->picture());
+}
+
+void BoardView::clearHouse(int slot, int house)
+{
+    if (Picture *spot = houseSlot(slot, house))
+        spot->clearPicture();
+}
+
+void BoardView::showHotel(int slot)
+{
+    if (Picture *spot = imgHotel_(slot))
+        spot->setPicture(imgBuildingHotel_->picture());
+}
+
+void BoardView::setSquareTooltip(int square, const QString &text)
+{
+    if (Picture *sign = imgStats_(square))
+        sign->setToolTip(text);
+}
+
+} // namespace tycora::ui

@@ -1,0 +1,72 @@
+#pragma once
+
+// The board ring: the forty printed tiles and the logo, the owner bars, the
+// places where the pieces stand, the building and mortgage slots, and the
+// two signs of each square that show its cards when the mouse is over them.
+// Its controls lie directly on the window, under the panels and cards, so
+// that the window's own background still gets the mouse between them.
+
+#include "ui/toolkit/control_array.h"
+
+#include <QObject>
+
+#include <array>
+
+class QColor;
+class QWidget;
+
+namespace tycora::ui {
+
+class Art;
+class Picture;
+class Shape;
+
+class BoardView final : public QObject {
+    Q_OBJECT
+public:
+    explicit BoardView(QWidget *window);
+
+    // The piece standing on a square (imgSquare); a null picture clears it.
+    void showPiece(int square, const Art &piece);
+    void clearSquare(int square);
+
+    // Shows the owner bar of a square in the owner's colours. Squares
+    // without a bar are ignored.
+    void markOwner(int square, const QColor &fill, const QColor &border);
+
+    // The building slots 0..4: house 1..4 of a slot, or its hotel. Other
+    // slots and houses are ignored.
+    void showHouse(int slot, int house);
+    void clearHouse(int slot, int house);
+    void showHotel(int slot);
+
+    // What the statistics sign of a square says when the mouse rests on it.
+    void setSquareTooltip(int square, const QString &text);
+
+signals:
+    // The mouse is over the deed sign (imgInfo) or the statistics sign
+    // (imgStats) of a square.
+    void infoHovered(int square);
+    void statsHovered(int square);
+
+private:
+    void createRing(QWidget *window);
+    void createSlots(QWidget *window);
+    void createSigns(QWidget *window);
+    void createSources(QWidget *window);
+    Picture *houseSlot(int slot, int house) const;
+
+    // Only the controls that change in play are kept; the tiles, the logo,
+    // the mortgage slots and banners are made once and left alone.
+    ControlArray<Shape> shpOwner_;
+    ControlArray<Picture> imgSquare_;
+    std::array<ControlArray<Picture>, 4> imgHouse_;   // imgHouse1 .. imgHouse4
+    ControlArray<Picture> imgHotel_;
+    ControlArray<Picture> imgStats_;
+    ControlArray<Picture> imgInfo_;
+    // Hidden pictures the slots copy from.
+    Picture *imgBuildingHouse_ = nullptr;
+    Picture *imgBuildingHotel_ = nullptr;
+};
+
+} // namespace tycora::ui

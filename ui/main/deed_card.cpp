@@ -1,0 +1,104 @@
+#include "ui/main/deed_card.h"
+
+#include "game/rules.h"
+#include "game/square_table.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/label.h"
+
+namespace tycora::ui {
+
+namespace {
+
+// In the order of DeedCard's rows.
+constexpr CardRow DeedRows[] = {
+    {"lblTitleRent", "Rent", 450, 1080, "lblRent"},
+    {"lblDescRent1House", "With 1 House", 465, 1470, "lblRent1House"},
+    {"lblDescRent2Houses", "With 2 Houses", 465, 1725, "lblRent2Houses"},
+    {"lblDescRent3Houses", "With 3 Houses", 465, 1980, "lblRent3Houses"},
+    {"lblDescRent4Houses", "With 4 Houses", 465, 2235, "lblRent4Houses"},
+    {"lblDescRentHotel", "With a Hotel", 465, 2490, "lblRentHotel"},
+    {"lblDescHouse", "House Price:", 840, 2925, "lblHouse", 1875},
+    {"lblDescHotel", "Hotel Price:", 930, 3135, "lblHotel", 1875},
+    {"lblDescMorgage", "Morgage Value:", 480, 3480, "lblMorgage", 1905},
+};
+
+} // namespace
+
+DeedCard::DeedCard(QWidget *window)
+    : SquareCard(window, 11655, {"frmProperty", "shpBorder", "shpTitle", "lblWhere"})
+{
+    for (int row = 0; row < Rows; ++row) {
+        const RowLabels labels = addRow(DeedRows[row]);
+        captions_[row] = labels.caption;
+        figures_[row] = labels.figure;
+    }
+    for (Label *rent : {captions_[Rent], figures_[Rent]})
+        rent->setFont(tahoma(8.25, true));
+}
+
+void DeedCard::showDeed(const SquareInfo &square)
+{
+    switch (square.kind) {
+    case SquareKind::Station: showStation(square); break;
+    case SquareKind::Utility: showUtility(square); break;
+    default: showStreet(square); break;
+    }
+}
+
+void DeedCard::setLayout(Layout layout)
+{
+    const bool street = layout == Layout::Street;
+    const bool station = layout == Layout::Station;
+    captions_[OneHouse]->setCaption(street    ? QStringLiteral("With 1 House")
+                                    : station ? QStringLiteral("With 2 Stations")
+                                              : QStringLiteral("With both Utilities"));
+    captions_[TwoHouses]->setCaption(street ? QStringLiteral("With 2 Houses") : QStringLiteral("With 3 Stations"));
+    captions_[ThreeHouses]->setCaption(street ? QStringLiteral("With 3 Houses") : QStringLiteral("With 4 Stations"));
+    for (const Row row : {TwoHouses, ThreeHouses}) {
+        captions_[row]->setVisible(street || station);
+        figures_[row]->setVisible(street || station);
+    }
+    for (const Row row : {FourHouses, Hotel, HousePrice, HotelPrice}) {
+        captions_[row]->setVisible(street);
+        figures_[row]->setVisible(street);
+    }
+}
+
+void DeedCard::setFigure(Row row, const QString &text) { figures_[row]->setCaption(text); }
+
+void DeedCard::showStreet(const SquareInfo &square)
+{
+    setLayout(Layout::Street);
+    showTitle(square);
+    const StreetRents &rents = square.rents;
+    setFigure(Rent, money(rents.bare));
+    setFigure(OneHouse, money(rents.oneHouse));
+    setFigure(TwoHouses, money(rents.twoHouses));
+    setFigure(ThreeHouses, money(rents.threeHouses));
+    setFigure(FourHouses, money(rents.fourHouses));
+    setFigure(Hotel, money(rents.hotel));
+    setFigure(Mortgage, money(square.mortgageValue));
+    setFigure(HousePrice, money(square.houseCost));
+    setFigure(HotelPrice, money(square.hotelCost));
+}
+
+void DeedCard::showStation(const SquareInfo &square)
+{
+    setLayout(Layout::Station);
+    showTitle(square);
+    // The rent rows read "Rent" (one station held), then two, three and four.
+    for (const Row row : {Rent, OneHouse, TwoHouses, ThreeHouses})
+        setFigure(row, money(stationRentForHeld(row - Rent + 1)));
+    setFigure(Mortgage, money(square.mortgageValue));
+}
+
+void DeedCard::showUtility(const SquareInfo &square)
+{
+    setLayout(Layout::Utility);
+    showTitle(square);
+    setFigure(Rent, timesDice(UtilityFactorOne));
+    setFigure(OneHouse, timesDice(UtilityFactorBoth));
+    setFigure(Mortgage, money(square.mortgageValue));
+}
+
+} // namespace tycora::ui

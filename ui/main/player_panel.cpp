@@ -1,0 +1,70 @@
+#include "ui/main/player_panel.h"
+
+#include "game/square_table.h"
+#include "game/text.h"
+#include "ui/main/board_layout.h"
+#include "ui/main/control_names.h"
+#include "ui/main/panel_pictures.h"
+#include "ui/main/picture_controls.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/picture.h"
+#include "ui/toolkit/shape.h"
+#include "ui/toolkit/twips.h"
+
+namespace tycora::ui {
+
+namespace {
+constexpr int PanelTops[] = {360, 1860, 3345, 4845};
+}
+
+PlayerPanel::PlayerPanel(QWidget *column, int slot, const PanelPictures &pictures) : Frame(column, slot)
+{
+    named(this, QStringLiteral("frmPlayerInfo"), slot);
+    place(this, 240, PanelTops[slot], 2910, 1305);
+
+    lblPlayerInfoMoney_ = named(new Label(this), QStringLiteral("lblPlayerInfoMoney"), slot);
+    lblPlayerInfoMoney_->setFont(tahoma(9.75, true));
+    lblPlayerInfoMoney_->setAutoSize(true);
+    moveTo(lblPlayerInfoMoney_, 135, 315);
+
+    shpPlayerInfo_ = named(new Shape(this, Shape::Kind::RoundedRectangle), QStringLiteral("shpPlayerInfo"), slot);
+    shpPlayerInfo_->setFillStyle(Shape::FillStyle::Solid);
+    place(shpPlayerInfo_, 90, 675, 705, 510);
+
+    // The third panel's piece sits a little further right, as it always has.
+    imgPlayerInfoPiece_ =
+        makePicture(this, QStringLiteral("imgPlayerInfoPiece"), slot, {slot == 2 ? 120 : 105, 705, 660, 450});
+    imgPlayerInfoType_ = makePicture(this, QStringLiteral("imgPlayerInfoType"), slot, {2535, 30, 300, 375});
+
+    const QString minis = QStringLiteral("imgMini%1").arg(slot);
+    for (const int square : ownableSquares()) {
+        Picture *mini = makePicture(this, minis, square, *miniDeedPlace(square), pictures.emptyMini(square));
+        connect(mini, &Picture::mouseMoved, this, &PlayerPanel::miniHovered);
+        imgMini_.add(square, mini);
+    }
+}
+
+void PlayerPanel::showName(const QString &name) { setCaption(name); }
+
+void PlayerPanel::showMoney(long amount) { lblPlayerInfoMoney_->setCaption(QString::fromStdString(pounds(amount))); }
+
+void PlayerPanel::showColours(const QColor &fill, const QColor &border)
+{
+    shpPlayerInfo_->setFillColour(fill);
+    shpPlayerInfo_->setBorderColour(border);
+}
+
+void PlayerPanel::showPiece(const Art &piece) { imgPlayerInfoPiece_->setPicture(piece); }
+
+const Art &PlayerPanel::piece() const { return imgPlayerInfoPiece_->picture(); }
+
+void PlayerPanel::showType(const Art &type) { imgPlayerInfoType_->setPicture(type); }
+
+void PlayerPanel::showOwnedMini(int square, const Art &owned)
+{
+    if (Picture *mini = imgMini_(square))
+        mini->setPicture(owned);
+}
+
+} // namespace tycora::ui

@@ -1,0 +1,47 @@
+#pragma once
+
+// One player's panel in the players' column (frmPlayerInfo(slot)): the
+// player's name as its caption, the balance, the piece on a shape in the
+// player's colours, the player type, and a mini title deed for every square
+// that can be owned, greyed until the player owns it.
+
+#include "ui/toolkit/control_array.h"
+#include "ui/toolkit/frame.h"
+
+class QColor;
+
+namespace tycora::ui {
+
+class Art;
+class Label;
+class PanelPictures;
+class Picture;
+class Shape;
+
+class PlayerPanel final : public Frame {
+    Q_OBJECT
+public:
+    PlayerPanel(QWidget *column, int slot, const PanelPictures &pictures);
+
+    void showName(const QString &name);
+    void showMoney(long amount);
+    void showColours(const QColor &fill, const QColor &border);
+    void showPiece(const Art &piece);
+    const Art &piece() const;
+    void showType(const Art &type);
+    // Squares without a mini deed are ignored.
+    void showOwnedMini(int square, const Art &owned);
+
+signals:
+    // The mouse is over the mini deed of a square.
+    void miniHovered(int square);
+
+private:
+    Label *lblPlayerInfoMoney_ = nullptr;
+    Shape *shpPlayerInfo_ = nullptr;
+    Picture *imgPlayerInfoPiece_ = nullptr;
+    Picture *imgPlayerInfoType_ = nullptr;
+    ControlArray<Picture> imgMini_;
+};
+
+} // namespace tycora::ui

@@ -1,0 +1,47 @@
+#include "ui/main/stats_card.h"
+
+#include "ui/main/control_names.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/twips.h"
+
+namespace tycora::ui {
+
+int averagePayment(int totalRent, int landed)
+{
+    if (landed <= 0 || totalRent <= landed)
+        return 0;
+    const int whole = totalRent / landed;
+    const int twiceRest = 2 * (totalRent % landed);
+    if (twiceRest > landed || (twiceRest == landed && whole % 2 == 1))
+        return whole + 1;
+    return whole;
+}
+
+StatsCard::StatsCard(QWidget *window)
+    : SquareCard(window, 11640, {"frmStats", "shpStatsBorder", "shpStatsTitle", "lblStatsWhere"})
+{
+    auto *heading = named(new Label(this, QStringLiteral("Stats")), QStringLiteral("lblStatsTitle"));
+    heading->setFont(tahoma(12, true));
+    heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    place(heading, 270, 1065, 2595, 330);
+
+    lblStatsLanded_ = addRow({"lblStatsDescLanded", "Times Landed On:", 330, 1785, "lblStatsLanded"}).figure;
+    lblStatsCurrent_ = addRow({"lblStatsDescCurrent", "Current Rent:", 330, 2145, "lblStatsCurrent"}).figure;
+    lblStatsTotal_ = addRow({"lblStatsDescTotal", "Total Rent Paid:", 330, 2505, "lblStatsTotal"}).figure;
+    lblStatsAverage_ = addRow({"lblStatsDescAverage", "Average Payment:", 330, 2865, "lblStatsAverage"}).figure;
+}
+
+void StatsCard::showStats(const SquareInfo &square, int landed, int totalRent)
+{
+    showTitle(square);
+    lblStatsLanded_->setCaption(QString::number(landed));
+    lblStatsTotal_->setCaption(money(totalRent));
+    lblStatsAverage_->setCaption(money(averagePayment(totalRent, landed)));
+}
+
+void StatsCard::showCurrentRent(long amount) { lblStatsCurrent_->setCaption(money(amount)); }
+
+void StatsCard::showCurrentDiceFactor(int factor) { lblStatsCurrent_->setCaption(timesDice(factor)); }
+
+} // namespace tycora::ui
