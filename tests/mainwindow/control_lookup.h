@@ -8,21 +8,21 @@
 
 #include <QWidget>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 namespace tycora::testing {
 
-// The control of that name anywhere in the window; a test failure when the
-// window has none.
+// The control of that name anywhere in the window. A window without it
+// fails the test at once (by an exception the test reports), rather than
+// leaving a null pointer to crash on.
 template<typename Control>
 Control *control(const QWidget &window, const QString &name)
 {
     Control *found = window.findChild<Control *>(name);
     if (!found)
-        ADD_FAILURE() << "the window has no control " << name.toStdString();
+        throw std::runtime_error("the window has no control " + name.toStdString());
     return found;
 }
 
