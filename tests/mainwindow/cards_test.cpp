@@ -6,6 +6,9 @@
 #include "ui/main/player_colours.h"
 #include "ui/main/stats_card.h"
 
+#include <initializer_list>
+#include <utility>
+
 namespace tycora::testing {
 namespace {
 
@@ -15,6 +18,13 @@ protected:
     {
         state.SquareStats[square].Landed = static_cast<Integer>(times);
         state.SquareStats[square].TotalRent = static_cast<Integer>(totalRent);
+    }
+
+    // Every named label says what it should.
+    void expectCaptions(std::initializer_list<std::pair<const char *, const char *>> captions)
+    {
+        for (const auto &[name, caption] : captions)
+            EXPECT_EQ(label(name)->text(), QString::fromUtf8(caption)) << name;
     }
 };
 
@@ -35,19 +45,11 @@ TEST(AveragePayment, RoundsHalfToEvenAndNeedsMoreRentThanLandings)
 TEST_F(Cards, StreetDeedShowsTheTitleDeed)
 {
     screen().showPropertyCard(39);
-    EXPECT_EQ(label("lblWhere")->text(), "Mayfair");
     EXPECT_EQ(shape("shpTitle")->backColour(), ui::GroupColour(7));
-    EXPECT_EQ(label("lblRent")->text(), "£50");
-    EXPECT_EQ(label("lblRent1House")->text(), "£200");
-    EXPECT_EQ(label("lblRent2Houses")->text(), "£600");
-    EXPECT_EQ(label("lblRent3Houses")->text(), "£1400");
-    EXPECT_EQ(label("lblRent4Houses")->text(), "£1700");
-    EXPECT_EQ(label("lblRentHotel")->text(), "£2000");
-    EXPECT_EQ(label("lblHouse")->text(), "£200");
-    EXPECT_EQ(label("lblHotel")->text(), "£200");
-    EXPECT_EQ(label("lblMorgage")->text(), "£200");
-    EXPECT_EQ(label("lblDescRent1House")->text(), "With 1 House");
-    EXPECT_EQ(label("lblDescRentHotel")->text(), "With a Hotel");
+    expectCaptions({{"lblWhere", "Mayfair"}, {"lblRent", "£50"}, {"lblRent1House", "£200"},
+                    {"lblRent2Houses", "£600"}, {"lblRent3Houses", "£1400"}, {"lblRent4Houses", "£1700"},
+                    {"lblRentHotel", "£2000"}, {"lblHouse", "£200"}, {"lblHotel", "£200"}, {"lblMorgage", "£200"},
+                    {"lblDescRent1House", "With 1 House"}, {"lblDescRentHotel", "With a Hotel"}});
     EXPECT_FALSE(label("lblDescHouse")->isHidden());
 }
 
@@ -56,24 +58,17 @@ TEST_F(Cards, StationsAndUtilitiesHaveTheirOwnDeeds)
     screen().showPropertyCard(39);
     screen().showPropertyCard(5);
     EXPECT_EQ(label("lblWhere")->text(), "King's Cross Station") << "not the card shown before";
-    EXPECT_EQ(label("lblRent")->text(), "£25");
-    EXPECT_EQ(label("lblDescRent1House")->text(), "With 2 Stations");
-    EXPECT_EQ(label("lblRent1House")->text(), "£50");
-    EXPECT_EQ(label("lblDescRent2Houses")->text(), "With 3 Stations");
-    EXPECT_EQ(label("lblRent2Houses")->text(), "£100");
-    EXPECT_EQ(label("lblDescRent3Houses")->text(), "With 4 Stations");
-    EXPECT_EQ(label("lblRent3Houses")->text(), "£200");
+    expectCaptions({{"lblRent", "£25"}, {"lblDescRent1House", "With 2 Stations"}, {"lblRent1House", "£50"},
+                    {"lblDescRent2Houses", "With 3 Stations"}, {"lblRent2Houses", "£100"},
+                    {"lblDescRent3Houses", "With 4 Stations"}, {"lblRent3Houses", "£200"}, {"lblMorgage", "£100"}});
     EXPECT_TRUE(label("lblRent4Houses")->isHidden());
     EXPECT_TRUE(label("lblDescHouse")->isHidden());
-    EXPECT_EQ(label("lblMorgage")->text(), "£100");
 
     screen().showPropertyCard(12);
-    EXPECT_EQ(label("lblWhere")->text(), "Electric Company");
-    EXPECT_EQ(label("lblRent")->text(), "4 x dice");
-    EXPECT_EQ(label("lblDescRent1House")->text(), "With both Utilities");
-    EXPECT_EQ(label("lblRent1House")->text(), "10 x dice");
+    expectCaptions({{"lblWhere", "Electric Company"}, {"lblRent", "4 x dice"},
+                    {"lblDescRent1House", "With both Utilities"}, {"lblRent1House", "10 x dice"},
+                    {"lblMorgage", "£75"}});
     EXPECT_TRUE(label("lblRent2Houses")->isHidden());
-    EXPECT_EQ(label("lblMorgage")->text(), "£75");
 
     // Back to a street, every row returns.
     screen().showPropertyCard(1);
@@ -87,12 +82,9 @@ TEST_F(Cards, StatisticsOfAStreet)
 {
     landed(1, 3, 4);
     screen().showStatsCard(1);
-    EXPECT_EQ(label("lblStatsWhere")->text(), "Old Kent Road");
     EXPECT_EQ(shape("shpStatsTitle")->backColour(), ui::GroupColour(0));
-    EXPECT_EQ(label("lblStatsLanded")->text(), "3");
-    EXPECT_EQ(label("lblStatsTotal")->text(), "£4");
-    EXPECT_EQ(label("lblStatsCurrent")->text(), "£2");
-    EXPECT_EQ(label("lblStatsAverage")->text(), "£1");
+    expectCaptions({{"lblStatsWhere", "Old Kent Road"}, {"lblStatsLanded", "3"}, {"lblStatsTotal", "£4"},
+                    {"lblStatsCurrent", "£2"}, {"lblStatsAverage", "£1"}});
 
     landed(3, 2, 0);
     screen().showStatsCard(3);
@@ -112,11 +104,8 @@ TEST_F(Cards, StatisticsOfSquaresWithoutADeed)
 {
     landed(7, 5, 0);
     screen().showStatsCard(7);
-    EXPECT_EQ(label("lblStatsWhere")->text(), "");
     EXPECT_EQ(shape("shpStatsTitle")->backColour(), ui::GroupColour(0));
-    EXPECT_EQ(label("lblStatsCurrent")->text(), "£0");
-    EXPECT_EQ(label("lblStatsTotal")->text(), "£0");
-    EXPECT_EQ(label("lblStatsLanded")->text(), "5");
+    expectCaptions({{"lblStatsWhere", ""}, {"lblStatsCurrent", "£0"}, {"lblStatsTotal", "£0"}, {"lblStatsLanded", "5"}});
 }
 
 TEST_F(Cards, StatisticsOfStationsAndUtilitiesShowTheirRealRent)

@@ -10,15 +10,6 @@
 
 namespace tycora::ui {
 
-namespace {
-
-// In the list of minis, number 1 is the empty card and 2..9 the cards of
-// colour groups 0..7.
-constexpr int EmptyMiniNumber = 1;
-constexpr int FirstGroupMiniNumber = 2;
-
-} // namespace
-
 PanelPictures::PanelPictures(QWidget *window)
 {
     imgTypeHuman_ = makeSourcePicture(window, QStringLiteral("imgTypeHuman"), 300, 375, art::playerType(1));
@@ -63,8 +54,8 @@ Art PanelPictures::mini(int square, bool owned) const
     const SquareInfo &info = squareInfo(square);
     switch (info.kind) {
     case SquareKind::Street:
-        return art::GamePictures::instance().imgsMinis.picture(owned ? FirstGroupMiniNumber + info.group
-                                                                     : EmptyMiniNumber);
+        // The list of minis: 1 the empty card, 2..9 the cards of groups 0..7.
+        return art::GamePictures::instance().imgsMinis.picture(owned ? 2 + info.group : 1);
     case SquareKind::Station: return (owned ? imgMiniStationOwned_ : imgMiniStationEmpty_)->picture();
     case SquareKind::Utility:
         // Each utility has a picture of its own: a bulb, a tap.

@@ -26,22 +26,27 @@ StatsCard::StatsCard(QWidget *window)
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     place(heading, 270, 1065, 2595, 330);
 
-    lblStatsLanded_ = addRow({"lblStatsDescLanded", "Times Landed On:", 330, 1785, "lblStatsLanded"}).figure;
-    lblStatsCurrent_ = addRow({"lblStatsDescCurrent", "Current Rent:", 330, 2145, "lblStatsCurrent"}).figure;
-    lblStatsTotal_ = addRow({"lblStatsDescTotal", "Total Rent Paid:", 330, 2505, "lblStatsTotal"}).figure;
-    lblStatsAverage_ = addRow({"lblStatsDescAverage", "Average Payment:", 330, 2865, "lblStatsAverage"}).figure;
+    // In the order of the rows.
+    static constexpr CardRow rows[] = {
+        {"lblStatsDescLanded", "Times Landed On:", 330, 1785, "lblStatsLanded"},
+        {"lblStatsDescCurrent", "Current Rent:", 330, 2145, "lblStatsCurrent"},
+        {"lblStatsDescTotal", "Total Rent Paid:", 330, 2505, "lblStatsTotal"},
+        {"lblStatsDescAverage", "Average Payment:", 330, 2865, "lblStatsAverage"},
+    };
+    for (int row = 0; row < Rows; ++row)
+        figures_[row] = addRow(rows[row]).figure;
 }
 
 void StatsCard::showStats(const SquareInfo &square, int landed, int totalRent)
 {
     showTitle(square);
-    lblStatsLanded_->setCaption(QString::number(landed));
-    lblStatsTotal_->setCaption(money(totalRent));
-    lblStatsAverage_->setCaption(money(averagePayment(totalRent, landed)));
+    figures_[Landed]->setCaption(QString::number(landed));
+    figures_[Total]->setCaption(money(totalRent));
+    figures_[Average]->setCaption(money(averagePayment(totalRent, landed)));
 }
 
-void StatsCard::showCurrentRent(long amount) { lblStatsCurrent_->setCaption(money(amount)); }
+void StatsCard::showCurrentRent(long amount) { figures_[Current]->setCaption(money(amount)); }
 
-void StatsCard::showCurrentDiceFactor(int factor) { lblStatsCurrent_->setCaption(timesDice(factor)); }
+void StatsCard::showCurrentDiceFactor(int factor) { figures_[Current]->setCaption(timesDice(factor)); }
 
 } // namespace tycora::ui

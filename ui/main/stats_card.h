@@ -6,6 +6,8 @@
 
 #include "ui/main/square_card.h"
 
+#include <array>
+
 namespace tycora::ui {
 
 // The average payment per landing, rounded half to even; 0 unless the total
@@ -23,10 +25,9 @@ public:
     void showCurrentDiceFactor(int factor);
 
 private:
-    Label *lblStatsLanded_ = nullptr;
-    Label *lblStatsCurrent_ = nullptr;
-    Label *lblStatsTotal_ = nullptr;
-    Label *lblStatsAverage_ = nullptr;
+    // The figures from the top.
+    enum Row { Landed, Current, Total, Average, Rows };
+    std::array<Label *, Rows> figures_{};
 };
 
 } // namespace tycora::ui

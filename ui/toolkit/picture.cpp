@@ -18,6 +18,8 @@ void Picture::setPicture(const Art &art)
     changeLook(art_, art);
 }
 
+void Picture::setStretch(bool on) { changeLook(stretch_, on); }
+
 void Picture::paintEvent(QPaintEvent *)
 {
     if (art_.isNull())

@@ -19,7 +19,7 @@ public:
     void clearPicture() { setPicture(Art()); }
 
     bool stretch() const { return stretch_; }
-    void setStretch(bool on) { changeLook(stretch_, on); }
+    void setStretch(bool on);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
