@@ -78,7 +78,6 @@ void BoardView::createSigns(QWidget *window)
     for (const int n : ownableSquares()) {
         Picture *sign = makePicture(window, QStringLiteral("imgInfo"), n, *infoSignPlace(n), art::infoSign());
         connect(sign, &Picture::mouseMoved, this, &BoardView::infoHovered);
-        imgInfo_.add(n, sign);
     }
 }
 

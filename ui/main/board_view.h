@@ -56,14 +56,14 @@ private:
     void createSources(QWidget *window);
     Picture *houseSlot(int slot, int house) const;
 
-    // Only the controls that change in play are kept; the tiles, the logo,
-    // the mortgage slots and banners are made once and left alone.
+    // Only the controls that change after the window is made are kept; the
+    // tiles, the logo, the deed signs, the mortgage slots and the banners
+    // are made once and left alone.
     ControlArray<Shape> shpOwner_;
     ControlArray<Picture> imgSquare_;
     std::array<ControlArray<Picture>, 4> imgHouse_;   // imgHouse1 .. imgHouse4
     ControlArray<Picture> imgHotel_;
-    ControlArray<Picture> imgStats_;
-    ControlArray<Picture> imgInfo_;
+    ControlArray<Picture> imgStats_;   // for their tooltips
     // Hidden pictures the slots copy from.
     Picture *imgBuildingHouse_ = nullptr;
     Picture *imgBuildingHotel_ = nullptr;

@@ -2,7 +2,9 @@
 
 // The words in the middle of the board: "Current Player:" with the name on
 // a shape in the player's colours (shpCurrent), the status line (lblStatus)
-// centred under it, and the dice roll (lblDiceRoll) above the dice.
+// centred under it, and the dice roll (lblDiceRoll) above the dice. The
+// dice roll belongs here rather than to the dice: it is made with these
+// words, before the buttons, and the dice after them.
 
 class QColor;
 class QString;
