@@ -6,6 +6,8 @@
 #include "game/screen.h"
 
 #include <deque>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,11 @@ public:
     std::vector<std::string> calls;
     std::vector<std::string> questions;
     std::vector<std::string> messages;
-    std::deque<bool> answers;   // for askYesNo; No when empty
+    std::deque<bool> answers;   // for ask; No when empty
+    // When set, questions stay open until the test answers them with
+    // answerQuestion(): the game waits meanwhile.
+    bool holdQuestions = false;
+    std::function<void(bool)> openQuestion;
     std::string status;
     bool statusVisible = false;
     bool rollEnabled = false;
@@ -101,15 +107,27 @@ public:
         buildEnabled = true;
         calls.push_back("build:on");
     }
-    bool askYesNo(const std::string &question) override
+    void ask(const std::string &question, std::function<void(bool)> answer) override
     {
         questions.push_back(question);
         calls.push_back("ask:" + question);
-        if (answers.empty())
-            return false;
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
+        if (holdQuestions) {
+            openQuestion = std::move(answer);
+            return;
+        }
+        bool a = false;
+        if (!answers.empty()) {
+            a = answers.front();
+            answers.pop_front();
+        }
+        answer(a);
+    }
+    void answerQuestion(bool yes)
+    {
+        auto answer = std::move(openQuestion);
+        openQuestion = nullptr;
+        if (answer)
+            answer(yes);
     }
     void tell(const std::string &message) override
     {
