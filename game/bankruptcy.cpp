@@ -23,21 +23,21 @@ void Engine::goBankrupt(int index, Creditor creditor)
     Player &p = player(index);
     const bool toPlayer = creditor.kind == MoneyChange::Other::Player;
     const std::string to = toPlayer ? player(creditor.player).Name : std::string("the Bank");
-    log(nameAndBalance(p.Name, p.Money) + " is Bankrupt to " + to);
-    screen_.showStatus(p.Name + " is Bankrupt to " + to);
     debt_.reset();
 
-    // Buildings go back to the bank for half their cost.
-    for (const int sq : ownableSquares()) {
-        Building &b = state_.Buildings[sq];
-        if (!state_.holds(index, sq) || (b.Houses == 0 && !b.Hotel))
-            continue;
-        changeBalance(index, b.Hotel ? hotelSalePrice(sq) + 4 * houseSalePrice(sq) : b.Houses * houseSalePrice(sq));
-        state_.HousesLeft = static_cast<Integer>(state_.HousesLeft + (b.Hotel ? 0 : b.Houses));
-        state_.HotelsLeft = static_cast<Integer>(state_.HotelsLeft + (b.Hotel ? 1 : 0));
-        b = Building{};
-        screen_.showBuildings(sq, 0, false);
+    // Buildings go back to the bank for half their cost, evenly, each sale
+    // in the log like any other.
+    for (bool sold = true; sold;) {
+        sold = false;
+        for (const int sq : ownableSquares())
+            if (maySellFrom(state_, index, sq)) {
+                sellOneBuilding(index, sq);
+                sold = true;
+            }
     }
+    log(nameAndBalance(p.Name, p.Money) + " is Bankrupt to " + to);
+    screen_.showStatus(p.Name + " is Bankrupt to " + to);
+
     // The cash to the creditor (a pot creditor is the bank here).
     if (p.Money > 0)
         transfer(index, p.Money, toPlayer ? creditor : Creditor{});
@@ -67,7 +67,7 @@ void Engine::goBankrupt(int index, Creditor creditor)
 
     p.Bankrupt = true;
     p.InJail = false;
-    p.BankruptOrder = static_cast<Integer>(state_.PlayerCount - playersLeft() + 1);
+    p.BankruptOrder = static_cast<Integer>(state_.PlayerCount - playersLeft());   // 1 for the first to go
     removePiece(index);
     screen_.showPlayerState(index);
     screen_.refreshMoney();

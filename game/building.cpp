@@ -63,6 +63,14 @@ bool Engine::sellBuilding(int index, int square)
     const std::vector<int> allowed = sellableSquares(index);
     if (std::find(allowed.begin(), allowed.end(), square) == allowed.end())
         return false;
+    sellOneBuilding(index, square);
+    refreshActions();
+    checkDebt();
+    return true;
+}
+
+void Engine::sellOneBuilding(int index, int square)
+{
     Building &b = state_.Buildings[square];
     Player &p = player(index);
     const Integer before = p.Money;
@@ -90,9 +98,6 @@ bool Engine::sellBuilding(int index, int square)
     log(nameAndBalance(p.Name, before) + what + name + "  -->  " + pounds(p.Money));
     screen_.showStatus(p.Name + what + name);
     screen_.refreshMoney();
-    refreshActions();
-    checkDebt();
-    return true;
 }
 
 void Engine::updateBuildButton(int index)

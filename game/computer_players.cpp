@@ -69,6 +69,7 @@ struct GroupStanding {
     int size = 0;
     bool completesMine = false;
     bool blocksAnother = false;
+    bool othersStarted = false;   // another player holds a street of it
 };
 
 GroupStanding standing(const GameState &state, int player, int square)
@@ -91,6 +92,7 @@ GroupStanding standing(const GameState &state, int player, int square)
     }
     s.completesMine = s.size > 0 && s.mine == s.size - 1;
     s.blocksAnother = s.size > 0 && others == s.size - 1 && otherOwner >= 0;
+    s.othersStarted = others > 0;
     return s;
 }
 
@@ -153,19 +155,23 @@ int FullRulesComputer::reserve(const GameState &state, int player)
 int FullRulesComputer::valuation(const GameState &state, int player, int square)
 {
     const SquareInfo &info = squareInfo(square);
-    int value = info.price;
+    int percent = 100;
     if (info.kind == SquareKind::Street) {
         const GroupStanding s = standing(state, player, square);
         if (s.completesMine)
-            value = value * 2;
+            percent = 200;
         else if (s.blocksAnother)
-            value = value * 3 / 2;
+            percent = 90;    // worth keeping from them, though less than it is worth to them
         else if (s.mine > 0)
-            value = value * 5 / 4;
+            percent = 130;
+        else if (s.othersStarted)
+            percent = 50;    // a group another has begun: a street that can never be part of a set
     } else if (info.kind == SquareKind::Station) {
-        value += value * stationsHeld(state, player) / 4;
+        percent += 25 * stationsHeld(state, player);
+    } else {
+        percent = 80;
     }
-    return value;
+    return info.price * percent / 100;
 }
 
 void FullRulesComputer::firstTurn(Engine &engine, int player) { engine.rollDice(player); }
@@ -213,11 +219,13 @@ void FullRulesComputer::decidePurchase(Engine &engine, const PurchaseOffer &offe
     const GameState &state = engine.state();
     const int money = state.Players[offer.player].Money;
     const int keep = reserve(state, offer.player);
-    const GroupStanding s = standing(state, offer.player, offer.square);
-    // A square that completes a group, or spoils another's, is worth
-    // dipping into the reserve for.
-    const int needed = s.completesMine || s.blocksAnother ? keep / 3 : keep;
-    answer(money - offer.price >= needed && money > offer.price);
+    const int value = valuation(state, offer.player, offer.square);
+    // A square worth less than its price to this player goes to auction,
+    // where whoever it helps most may have it; one that completes a group
+    // is worth dipping into the reserve for.
+    const bool completes = value >= 2 * offer.price;
+    const int needed = completes ? keep / 3 : keep;
+    answer(value >= offer.price && money - offer.price >= needed && money > offer.price);
 }
 
 void FullRulesComputer::raiseMoney(Engine &engine, int player, int owed)

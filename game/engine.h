@@ -219,6 +219,7 @@ private:
 
     // Building.
     void buildOnSquare(int square, int player);
+    void sellOneBuilding(int player, int square);
     void updateBuildButton(int player);
     void refreshActions();
 

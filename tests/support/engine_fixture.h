@@ -101,6 +101,32 @@ protected:
     }
 
     int money(int player) const { return state.Players[player].Money; }
+
+    void useOptions(const GameOptions &options) { engine.setOptions(options); }
+    void useFullRules()
+    {
+        GameOptions options;
+        options.rules = RuleSet::Full;
+        engine.setOptions(options);
+    }
+
+    // The lines logged since the test began, without the throws.
+    std::vector<std::string> eventLines() const
+    {
+        std::vector<std::string> lines;
+        for (const std::string &l : log.lines)
+            if (l.find(" rolls:  ") == std::string::npos)
+                lines.push_back(l);
+        return lines;
+    }
+
+    bool called(const std::string &call) const
+    {
+        for (const auto &c : screen.calls)
+            if (c == call)
+                return true;
+        return false;
+    }
 };
 
 } // namespace tycora::testing
