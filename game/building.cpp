@@ -1,5 +1,5 @@
-// Houses and hotels, built only by computer players on Old Kent Road, and
-// the mortgage value, the one part of mortgaging that exists.
+// Houses and hotels: putting them up and (Full rules) selling them back;
+// and the buttons that say what a person may do with their deeds.
 
 #include "game/engine.h"
 
@@ -7,7 +7,25 @@
 #include "game/rules.h"
 #include "game/text.h"
 
+#include <algorithm>
+
 namespace tycora {
+
+bool Engine::build(int index, int square)
+{
+    bool allowed = false;
+    if (fullRules())
+        allowed = phase_ == Phase::ToThrow && index == state_.CurrentPlayer && mayBuildOn(state_, index, square);
+    else
+        // The classic game lets only a computer build, by its own rule.
+        allowed = phase_ == Phase::ToThrow && isComputer(index) && state_.holds(index, square) &&
+                  groupOf(square) >= 0;
+    if (!allowed)
+        return false;
+    buildOnSquare(square, index);
+    refreshActions();
+    return true;
+}
 
 void Engine::buildOnSquare(int square, int index)
 {
@@ -20,6 +38,7 @@ void Engine::buildOnSquare(int square, int index)
     if (h < 4) {
         screen_.showHouse(square, h + 1);
         b.Houses = static_cast<Integer>(h + 1);
+        --state_.HousesLeft;
         changeBalance(index, -d.HouseCost);
         screen_.showStatus(p.Name + (h == 0 ? " Built a House on " : " built a house on ") + d.Name);
         if (logging())
@@ -29,6 +48,8 @@ void Engine::buildOnSquare(int square, int index)
             screen_.clearHouse(square, house);
         screen_.showHotel(square);
         b.Hotel = true;
+        --state_.HotelsLeft;
+        state_.HousesLeft = static_cast<Integer>(state_.HousesLeft + 4);
         changeBalance(index, -d.HotelCost);
         screen_.showStatus(p.Name + " built a hotel on " + d.Name);
         if (logging())
@@ -37,12 +58,46 @@ void Engine::buildOnSquare(int square, int index)
     screen_.refreshMoney();
 }
 
-void Engine::computerBuild(int index)
+bool Engine::sellBuilding(int index, int square)
 {
-    constexpr int whitechapelRoad = 3;
-    if (state_.holds(index, squares::OldKentRoad) && state_.holds(index, whitechapelRoad) &&
-        !state_.Buildings[squares::OldKentRoad].Hotel && housesEqual(state_, squares::OldKentRoad, whitechapelRoad, 0))
-        buildOnSquare(squares::OldKentRoad, index);
+    const std::vector<int> allowed = sellableSquares(index);
+    if (std::find(allowed.begin(), allowed.end(), square) == allowed.end())
+        return false;
+    sellOneBuilding(index, square);
+    refreshActions();
+    checkDebt();
+    return true;
+}
+
+void Engine::sellOneBuilding(int index, int square)
+{
+    Building &b = state_.Buildings[square];
+    Player &p = player(index);
+    const Integer before = p.Money;
+    std::string what;
+    int refund = 0;
+    if (b.Hotel) {
+        // The hotel goes back for four houses, or as many as the bank has;
+        // houses that cannot come back are sold with it.
+        const int housesBack = std::min<int>(4, state_.HousesLeft);
+        b.Hotel = false;
+        b.Houses = static_cast<Integer>(housesBack);
+        ++state_.HotelsLeft;
+        state_.HousesLeft = static_cast<Integer>(state_.HousesLeft - housesBack);
+        refund = hotelSalePrice(square) + (4 - housesBack) * houseSalePrice(square);
+        what = " Sells a Hotel on ";
+    } else {
+        --b.Houses;
+        ++state_.HousesLeft;
+        refund = houseSalePrice(square);
+        what = " Sells a House on ";
+    }
+    changeBalance(index, refund);
+    screen_.showBuildings(square, b.Houses, b.Hotel);
+    const std::string name = deed(square).Name;
+    log(nameAndBalance(p.Name, before) + what + name + "  -->  " + pounds(p.Money));
+    screen_.showStatus(p.Name + what + name);
+    screen_.refreshMoney();
 }
 
 void Engine::updateBuildButton(int index)
@@ -51,6 +106,21 @@ void Engine::updateBuildButton(int index)
         screen_.enableBuild();
 }
 
-void Engine::showMortgageValue(int square) { screen_.tell(pounds(deed(square).MortgageValue)); }
+void Engine::refreshActions()
+{
+    if (!fullRules())
+        return;
+    AvailableActions actions;
+    const bool raising = phase_ == Phase::RaisingMoney;
+    const int index = raising ? debtor() : state_.CurrentPlayer;
+    if (index >= 0 && !isComputer(index) && phase_ != Phase::Over) {
+        actions.build = !buildableSquares(index).empty();
+        actions.sell = !sellableSquares(index).empty();
+        actions.mortgage = !mortgageableSquares(index).empty();
+        actions.unmortgage = !unmortgageableSquares(index).empty();
+        actions.declareBankruptcy = raising;
+    }
+    screen_.showActions(actions);
+}
 
 } // namespace tycora

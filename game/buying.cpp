@@ -6,6 +6,52 @@
 
 namespace tycora {
 
+bool Engine::mayBuy(int index) const
+{
+    // Without purchasing on the first round, a piece must have been once
+    // round the board before its player may buy.
+    return options_.firstRoundBuying || player(index).BeenRound;
+}
+
+void Engine::offerSquare(int index, int square)
+{
+    if (!mayBuy(index)) {
+        afterLanding(index);
+        return;
+    }
+    phase_ = Phase::Deciding;
+    const PurchaseOffer offer{index, square, deed(square).Price};
+    controller(index).decidePurchase(*this, offer, once<bool>([this, index, square](bool buy) {
+                                         purchaseAnswered(index, square, buy);
+                                     }));
+}
+
+void Engine::purchaseAnswered(int index, int square, bool buy)
+{
+    phase_ = Phase::Moving;
+    Player &p = player(index);
+    const Property &d = deed(square);
+    bool bought = false;
+    if (buy && p.Money > d.Price) {
+        // A person's line shows the balance before the purchase, a
+        // computer's the balance after it.
+        if (!isComputer(index) && logging())
+            log(nameAndBalance(p.Name, p.Money) + " Purchased " + d.Name);
+        buyProperty(index, square);
+        if (isComputer(index) && logging())
+            log(nameAndBalance(p.Name, p.Money) + " Purchased " + d.Name);
+        bought = true;
+    } else if (buy) {
+        // Saying Yes and getting nothing would look like a fault: say why.
+        screen_.showStatus(p.Name + " cannot afford " + d.Name);
+    }
+    if (!bought && fullRules()) {
+        startAuction(square, [this, index] { afterLanding(index); });
+        return;
+    }
+    afterLanding(index);
+}
+
 void Engine::buyProperty(int index, int square)
 {
     Property &d = deed(square);
@@ -19,34 +65,6 @@ void Engine::buyProperty(int index, int square)
     screen_.hideCard();
     screen_.showPropertyCard(square);
     screen_.setPropertyCardVisible(true);
-}
-
-void Engine::offerPurchase(int index, int square)
-{
-    Player &p = player(index);
-    const Property &d = deed(square);
-    const bool yes = screen_.askYesNo(p.Name + ", do you want to purchase " + d.Name + " for " + pounds(d.Price) + "?");
-    if (!yes)
-        return;
-    if (p.Money > d.Price) {
-        if (logging())
-            log(nameAndBalance(p.Name, p.Money) + " Purchased " + d.Name);
-        buyProperty(index, square);
-    } else {
-        // Saying Yes and getting nothing would look like a fault: say why.
-        screen_.showStatus(p.Name + " cannot afford " + d.Name);
-    }
-}
-
-void Engine::computerPurchase(int index, int square)
-{
-    Player &p = player(index);
-    const Property &d = deed(square);
-    if (d.Price < p.Money) {
-        buyProperty(index, square);
-        if (logging())
-            log(nameAndBalance(p.Name, p.Money) + " Purchased " + d.Name);
-    }
 }
 
 } // namespace tycora

@@ -1,4 +1,5 @@
-// Chance and Community Chest: decks drawn in order, never shuffled.
+// Chance and Community Chest: decks drawn in order, never shuffled; each
+// card's effect is looked up in the card table under the rule set in play.
 
 #include "game/engine.h"
 
@@ -11,111 +12,127 @@ namespace tycora {
 
 namespace {
 
-// The next position of a deck, begun again from the top when exhausted.
-Integer &nextCard(Integer &position)
-{
-    if (position >= DeckSize || position < 0)
-        position = 0;
-    return position;
-}
+int deckSlot(Deck deck) { return deck == Deck::Chance ? 0 : 1; }
+
+std::string deckTitle(Deck deck) { return deck == Deck::Chance ? "Chance" : "Community Chest"; }
 
 } // namespace
 
-void Engine::drawChance(int index)
+void Engine::drawChance(int index) { drawCard(index, Deck::Chance); }
+
+void Engine::drawCommunityChest(int index) { drawCard(index, Deck::CommunityChest); }
+
+void Engine::drawCard(int index, Deck deck)
 {
-    Integer &pos = nextCard(state_.ChancePos);
-    screen_.showCard(Deck::Chance, pos + 1);
-    applyChance(index, state_.ChanceCards[pos].CardId);
-    ++pos;
+    Integer &position = deck == Deck::Chance ? state_.ChancePos : state_.CommunityPos;
+    const auto &cards = deck == Deck::Chance ? state_.ChanceCards : state_.CommunityCards;
+    // Begun again from the top when exhausted; a Get Out of Jail Free card
+    // that a player keeps is out of the deck, so its place is skipped.
+    for (int tries = 0; tries <= DeckSize; ++tries) {
+        if (position >= DeckSize || position < 0)
+            position = 0;
+        const bool heldByPlayer =
+            cards[position].CardId == CardId::GetOutJailCard && state_.JailCardHolder[deckSlot(deck)] >= 0;
+        if (!heldByPlayer)
+            break;
+        ++position;
+    }
+    const int drawn = position;
+    screen_.showCard(deck, drawn + 1);
+    ++position;
+    applyCard(index, deck, drawn);
 }
 
-void Engine::drawCommunityChest(int index)
+void Engine::applyCard(int index, Deck deck, int position)
 {
-    Integer &pos = nextCard(state_.CommunityPos);
-    screen_.showCard(Deck::CommunityChest, pos + 1);
-    applyCommunityChest(index, state_.CommunityCards[pos].CardId);
-    ++pos;
-}
-
-void Engine::setTargetSquare(int index, int square) { player(index).TargetSquare = static_cast<Integer>(square); }
-
-void Engine::moveTo(int index, int square, Walk walk)
-{
-    setTargetSquare(index, square);
-    state_.MoveFlag = true;
-    walk_ = walk;
-}
-
-void Engine::applyChance(int index, const std::string &id)
-{
+    const auto &cards = deck == Deck::Chance ? state_.ChanceCards : state_.CommunityCards;
+    const CardId id = cards[position].CardId;
+    const CardInfo *info = nullptr;
+    for (const CardInfo &c : deckCards(deck))
+        if (c.id == id)
+            info = &c;
+    if (!info) {
+        afterLanding(index);
+        return;
+    }
+    const CardEffect &effect = fullRules() ? info->full : info->classic;
     const Player &p = player(index);
-    const std::string landed = logging() ? nameAndBalance(p.Name, p.Money) + " Landed on Chance: " + id : std::string();
-    const auto advance = [&](int square) {
+    // " Landed on Chance: AdvanceToMayfair", after the player's name and balance.
+    const std::string card =
+        logging() ? " Landed on " + deckTitle(info->loggedAs) + ": " + std::string(cardName(id)) : std::string();
+    const std::string landed = logging() ? nameAndBalance(p.Name, p.Money) + card : std::string();
+    using Kind = CardEffect::Kind;
+    switch (effect.kind) {
+    case Kind::AdvanceTo:
         log(landed);
-        moveTo(index, square, Walk::Card);
-    };
-
-    if (id == "AdvanceToMayfair") {
-        advance(squares::Mayfair);
-    } else if (id == "AdvanceToPallMall") {
-        advance(11);
-    } else if (id == "AdvanceToNearestStation") {
-        const int t = nearestStation(p.Square);
-        log(landed + " - " + number(t));
-        moveTo(index, t, Walk::Card);
-    } else if (id == "AdvanceToGO") {
-        advance(squares::Go);
-    } else if (id == "AdvanceToTrafalgarSquare") {
-        advance(24);
-    } else if (id == "AdvanceToNearestUtility") {
-        const int t = nearestUtility(p.Square);
-        log(landed + " - " + number(t));
-        moveTo(index, t, Walk::Card);
-    } else if (id == "GoBack3Spaces") {
-        // Walks back three squares, the only walk that goes backwards.
-        const int t = (p.Square - 3 + SquareCount) % SquareCount;
-        log(landed + " - " + number(p.Square) + " = " + number(p.Square - 3));
-        moveTo(index, t, Walk::Back);
-    } else if (id == "BankDividend") {
-        cardPayment(index, id, 50);
-    } else if (id == "BuildingLoadMatures") {
-        cardPayment(index, id, 100);
-    } else if (id == "GoJail") {
+        moveTo(index, effect.square, Walk::Card);
+        break;
+    case Kind::NearestOf: {
+        const int target = nextSquareOfKind(p.Square, static_cast<SquareKind>(effect.square));
+        log(landed + " - " + number(target));
+        moveTo(index, target, Walk::Card);
+        break;
+    }
+    case Kind::WalkBack: {
+        const int target = (p.Square - effect.amount + SquareCount) % SquareCount;
+        log(landed + " - " + number(p.Square) + " = " + number(p.Square - effect.amount));
+        moveTo(index, target, Walk::Back);
+        break;
+    }
+    case Kind::BackTo:
+        log(landed);
+        moveTo(index, effect.square, Walk::Back);
+        break;
+    case Kind::Money: {
+        // The one paying card of the classic game ends its line in a dollar
+        // sign; readers of the log rely on the exact text.
+        const bool dollarLine = info->classic.kind == Kind::Money && effect.amount < 0;
+        cardPayment(index, card, effect.amount, dollarLine);
+        return;
+    }
+    case Kind::Repairs: {
+        const int bill = housesOf(state_, index) * effect.amount + hotelsOf(state_, index) * effect.perHotel;
+        cardPayment(index, card, -bill, false);
+        return;
+    }
+    case Kind::Jail:
         log(landed);
         goToJail(index);
-    } else if (id == "PoorTax") {
-        cardPayment(index, id, -15);
+        break;
+    case Kind::KeepToLeaveJail:
+        log(landed);
+        state_.JailCardHolder[deckSlot(deck)] = index;
+        screen_.showPlayerState(index);
+        break;
+    case Kind::None: break;   // the card only shows its face
     }
-    // HouseRepairs, TripMarylebone and GetOutJailCard only show their face.
+    afterLanding(index);
 }
 
-void Engine::applyCommunityChest(int index, const std::string &id)
+void Engine::cardPayment(int index, const std::string &card, int amount, bool dollarLine)
 {
-    const Player &p = player(index);
-    if (id == "AdvanceToGO") {
-        if (logging())
-            log(nameAndBalance(p.Name, p.Money) + " Landed on Chance: AdvanceToGO");
-        moveTo(index, squares::Go, Walk::Card);
-    }
-    // The other cards only show their face.
-}
-
-void Engine::cardPayment(int index, const std::string &id, int amount)
-{
-    const Player &p = player(index);
-    if (logging()) {
-        const long long after = saturate(p.Money + amount);
-        // The poor-tax line has always ended in a dollar sign; readers of
-        // the log rely on the exact text.
-        std::string paid;
-        if (amount < 0)
-            paid.append("-").append(pounds(-amount)).append("  --->   $").append(number(after));
+    const auto pay = [this, index, card, amount, dollarLine] {
+        const Player &p = player(index);
+        if (logging()) {
+            // Written with the balance the card leaves, before the money moves.
+            const long long after = saturate(p.Money + amount);
+            const std::string figures =
+                amount >= 0 ? pounds(amount) + "  --->   " + pounds(after)
+                            : "-" + pounds(-amount) + "  --->   " + (dollarLine ? "$" + number(after) : pounds(after));
+            // A payment made after raising money shows the balance it was paid from.
+            log(nameAndBalance(p.Name, p.Money) + card + "    " + figures);
+        }
+        if (amount >= 0)
+            changeBalance(index, amount);
         else
-            paid.append(pounds(amount)).append("  --->   ").append(pounds(after));
-        log(nameAndBalance(p.Name, p.Money) + " Landed on Chance: " + id + "    " + paid);
-    }
-    changeBalance(index, amount);
-    screen_.refreshMoney();
+            transfer(index, -amount, bankOrPot());
+        screen_.refreshMoney();
+        afterLanding(index);
+    };
+    if (amount >= 0)
+        pay();
+    else
+        charge(index, -amount, bankOrPot(), pay);
 }
 
 } // namespace tycora

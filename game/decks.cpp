@@ -4,31 +4,17 @@ namespace tycora {
 
 namespace {
 
-constexpr const char *Chance[DeckSize] = {
-    "AdvanceToMayfair",        "AdvanceToPallMall", "AdvanceToNearestStation", "AdvanceToGO",
-    "AdvanceToTrafalgarSquare", "AdvanceToNearestUtility", "GoBack3Spaces",   "BankDividend",
-    "BuildingLoadMatures",     "GoJail",            "HouseRepairs",            "PoorTax",
-    "TripMarylebone",          "GetOutJailCard",
-};
-
-constexpr const char *Community[DeckSize] = {
-    "AdvanceToGO",   "GoBackToOldKentRoad", "BankError",       "BeautyContest",   "DoctorsFee",
-    "Inherit100",    "LifeInsuranceMatures", "PayHospital",    "SaleOfStock",     "PaySchoolTax",
-    "StreetRepairs", "IncomeTaxRefund",     "XmasFundMatures", "GetOutJailCard",
-};
+void fill(std::array<Card, DeckSize> &cards, Deck deck)
+{
+    const auto &table = deckCards(deck);
+    for (int i = 0; i < DeckSize; ++i)
+        cards[i].CardId = table[i].id;
+}
 
 } // namespace
 
-void fillChanceDeck(GameState &state)
-{
-    for (int i = 0; i < DeckSize; ++i)
-        state.ChanceCards[i].CardId = Chance[i];
-}
+void fillChanceDeck(GameState &state) { fill(state.ChanceCards, Deck::Chance); }
 
-void fillCommunityDeck(GameState &state)
-{
-    for (int i = 0; i < DeckSize; ++i)
-        state.CommunityCards[i].CardId = Community[i];
-}
+void fillCommunityDeck(GameState &state) { fill(state.CommunityCards, Deck::CommunityChest); }
 
 } // namespace tycora

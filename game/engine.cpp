@@ -1,17 +1,54 @@
 #include "game/engine.h"
 
+#include "game/computer_players.h"
 #include "game/figures.h"
+#include "game/human_controller.h"
+#include "game/rules.h"
+#include "game/square_table.h"
+#include "game/text.h"
 
 namespace tycora {
 
-Engine::Engine(GameState &state, Screen &screen, Clock &clock, EventLog &log, DiceSource &dice)
-    : tmrMovePiece(clock, 500), tmrMoneyDown(clock, 100), tmrPause(clock, 1800), state_(state), screen_(screen),
-      log_(log), dice_(dice)
+Engine::Engine(GameState &state, Screen &screen, Clock &clock, EventLog &log, DiceSource &dice,
+               const GameOptions &options)
+    : state_(state), screen_(screen), log_(log), dice_(dice), options_(options), timings_(timingsOf(pace_)),
+      tmrMovePiece_(clock, timings_.stepMs), tmrMoneyDown_(clock, timings_.countdownMs),
+      tmrPause_(clock, timings_.pauseMs)
 {
-    tmrMovePiece.setHandler([this] { tmrMovePiece_Timer(); });
-    tmrMoneyDown.setHandler([this] { tmrMoneyDown_Timer(); });
-    tmrPause.setHandler([this] { tmrPause_Timer(); });
+    tmrMovePiece_.setHandler([this] { tmrMovePiece_Timer(); });
+    tmrMoneyDown_.setHandler([this] { tmrMoneyDown_Timer(); });
+    tmrPause_.setHandler([this] { tmrPause_Timer(); });
 }
+
+Engine::~Engine() = default;
+
+void Engine::setOptions(const GameOptions &options)
+{
+    if (phase_ == Phase::Setup)
+        options_ = options;
+}
+
+void Engine::setController(int index, std::unique_ptr<PlayerController> controller)
+{
+    if (index >= 0 && index < MaxPlayers)
+        controllers_[index] = std::move(controller);
+}
+
+PlayerController &Engine::controller(int index)
+{
+    std::unique_ptr<PlayerController> &slot = controllers_[index];
+    if (!slot) {
+        if (!isComputer(index))
+            slot = std::make_unique<HumanController>(screen_);
+        else if (fullRules())
+            slot = std::make_unique<FullRulesComputer>();
+        else
+            slot = std::make_unique<ClassicComputer>();
+    }
+    return *slot;
+}
+
+bool Engine::isComputer(int index) const { return player(index).PlayerType == Computer; }
 
 void Engine::log(const std::string &message)
 {
@@ -19,42 +56,122 @@ void Engine::log(const std::string &message)
         log_.writeLog(message);
 }
 
-void Engine::changeBalance(int index, int delta)
+void Engine::startTimer(Timer &timer, int intervalMs)
 {
-    Player &p = player(index);
-    const Integer before = p.Money;
-    changeMoney(p, delta);
-    if (onMoney_)
-        onMoney_(index, p.Money - before);
+    // A pace chosen during play applies from the timer's next start: a
+    // running timer keeps the interval it was started with.
+    if (!timer.enabled())
+        timer.setInterval(intervalMs);
+    timer.setEnabled(true);
 }
 
-void Engine::tmrMovePiece_Timer() { movePiece(state_.CurrentPlayer); }
-
-void Engine::tmrMoneyDown_Timer()
+void Engine::setPace(Pace pace)
 {
-    addSaturating(state_.PayAmount, -1);
-    showDebt(state_.PayFrom, state_.PayTo, state_.PayAmount);
-}
-
-void Engine::tmrPause_Timer()
-{
-    tmrPause.setEnabled(false);
-    if (onPause_)
-        onPause_(false);
-    screen_.showCurrentPlayer();
-    // The pause is over: the computer whose turn it is throws.
-    const int waiting = pausedPlayer_;
-    pausedPlayer_ = -1;
-    if (waiting >= 0)
-        rollDice(waiting);
+    pace_ = pace;
+    timings_ = timingsOf(pace);
 }
 
 void Engine::stopTimers()
 {
-    tmrMovePiece.setEnabled(false);
-    tmrPause.setEnabled(false);
-    tmrMoneyDown.setEnabled(false);
+    tmrMovePiece_.setEnabled(false);
+    tmrPause_.setEnabled(false);
+    tmrMoneyDown_.setEnabled(false);
     pausedPlayer_ = -1;
+    // Nothing asked before the end may move the game on afterwards.
+    ++question_;
+    phase_ = Phase::Over;
+}
+
+void Engine::showMortgageValue(int square) { screen_.tell(pounds(squareInfo(square).mortgageValue)); }
+
+template<typename T>
+Answer<T> Engine::once(std::function<void(T)> then)
+{
+    const unsigned asked = ++question_;
+    auto answered = std::make_shared<bool>(false);
+    std::weak_ptr<bool> engineAlive = alive_;
+    return [this, asked, answered, engineAlive, then = std::move(then)](T value) {
+        if (engineAlive.expired() || *answered || asked != question_)
+            return;
+        *answered = true;
+        then(value);
+    };
+}
+
+template Answer<bool> Engine::once(std::function<void(bool)>);
+template Answer<int> Engine::once(std::function<void(int)>);
+template Answer<JailChoice> Engine::once(std::function<void(JailChoice)>);
+
+// ---- queries ----------------------------------------------------------------
+
+namespace {
+
+template<typename Test>
+std::vector<int> squaresWhere(Test test)
+{
+    std::vector<int> found;
+    for (const int sq : ownableSquares())
+        if (test(sq))
+            found.push_back(sq);
+    return found;
+}
+
+} // namespace
+
+std::vector<int> Engine::buildableSquares(int index) const
+{
+    if (!fullRules() || phase_ != Phase::ToThrow || index != state_.CurrentPlayer || player(index).Bankrupt)
+        return {};
+    return squaresWhere([&](int sq) { return mayBuildOn(state_, index, sq); });
+}
+
+std::vector<int> Engine::sellableSquares(int index) const
+{
+    const bool raising = phase_ == Phase::RaisingMoney && index == debtor();
+    const bool toThrow = phase_ == Phase::ToThrow && index == state_.CurrentPlayer;
+    if (!fullRules() || !(raising || toThrow))
+        return {};
+    return squaresWhere([&](int sq) { return maySellFrom(state_, index, sq); });
+}
+
+std::vector<int> Engine::mortgageableSquares(int index) const
+{
+    const bool raising = phase_ == Phase::RaisingMoney && index == debtor();
+    const bool toThrow = phase_ == Phase::ToThrow && index == state_.CurrentPlayer;
+    if (!fullRules() || !(raising || toThrow))
+        return {};
+    return squaresWhere([&](int sq) { return mayMortgage(state_, index, sq); });
+}
+
+std::vector<int> Engine::unmortgageableSquares(int index) const
+{
+    if (!fullRules() || phase_ != Phase::ToThrow || index != state_.CurrentPlayer)
+        return {};
+    return squaresWhere([&](int sq) { return mayUnmortgage(state_, index, sq); });
+}
+
+int Engine::unmortgagePrice(int square) { return tycora::unmortgagePrice(square); }
+
+int Engine::liquidValue(int index) const { return tycora::liquidValue(state_, index); }
+
+int Engine::netWorth(int index) const { return tycora::netWorth(state_, index); }
+
+int Engine::playersLeft() const
+{
+    int left = 0;
+    for (int i = 0; i < state_.PlayerCount; ++i)
+        left += !player(i).Bankrupt;
+    return left;
+}
+
+int Engine::winner() const
+{
+    if (phase_ != Phase::Over || playersLeft() != 1)
+        return -1;
+    for (int i = 0; i < state_.PlayerCount; ++i)
+        if (!player(i).Bankrupt)
+            return i;
+    return -1;
 }
 
 } // namespace tycora

@@ -2,121 +2,283 @@
 
 // The turn engine: the rules of play, from the throw of the dice to the end
 // of a turn. It changes the game state, shows what happens on the Screen,
-// writes event lines to the EventLog, and moves on only when one of its
-// three timers ticks.
+// writes event lines to the EventLog, asks each player's controller when a
+// player must decide, and moves on only when one of its three timers ticks
+// or a decision is answered.
+//
+// Its public face is its commands (start the game, throw, the actions a
+// player takes with their deeds, the timers' ticks, stop) and read-only
+// queries; everything else is the rule book's own business.
 
 #include "game/dice.h"
 #include "game/event_log.h"
+#include "game/game_options.h"
 #include "game/game_state.h"
+#include "game/pace.h"
+#include "game/player_controller.h"
 #include "game/screen.h"
 #include "game/timer.h"
 
+#include <array>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tycora {
 
+// Who is on the other side when a player's money changes.
+struct MoneyChange {
+    enum class Other { Bank, Player, FreeParking };
+    int player = 0;
+    int delta = 0;
+    Other other = Other::Bank;
+    int otherPlayer = -1;   // for Other::Player
+};
+
+// Who receives a payment: the bank, a player, or the Free Parking pot.
+struct Creditor {
+    MoneyChange::Other kind = MoneyChange::Other::Bank;
+    int player = -1;
+};
+
 class Engine {
 public:
-    Engine(GameState &state, Screen &screen, Clock &clock, EventLog &log, DiceSource &dice);
+    // Where the game stands, as the windows and the controllers see it.
+    enum class Phase {
+        Setup,          // before startGame
+        ToThrow,        // the current player is to throw (a computer may be pausing)
+        Moving,         // a piece is walking
+        Deciding,       // a player has been asked to buy, or what to do in jail
+        RaisingMoney,   // a player owes more than their cash
+        Auction,        // an unsold square is being auctioned
+        Over,           // one player is left
+    };
 
-    // The piece walks one square per tick of tmrMovePiece; tmrMoneyDown
-    // counts a rent down in the status line; tmrPause is a computer's pause.
-    Timer tmrMovePiece;
-    Timer tmrMoneyDown;
-    Timer tmrPause;
+    Engine(GameState &state, Screen &screen, Clock &clock, EventLog &log, DiceSource &dice,
+           const GameOptions &options = {});
+    ~Engine();
+    Engine(const Engine &) = delete;
+    Engine &operator=(const Engine &) = delete;
 
-    // Whether landing on GO pays double (the options window's flag).
-    void setDoubleSalary(std::function<bool()> booDoubleSalary) { doubleSalary_ = std::move(booDoubleSalary); }
+    // The players' choices, fixed when the game starts: a change after
+    // startGame is ignored.
+    void setOptions(const GameOptions &options);
 
-    // Dice and turn control.
+    // Overrides the controller a player gets at the start of the game from
+    // their type and the rule set (a person, or the rule set's computer).
+    void setController(int player, std::unique_ptr<PlayerController> controller);
+
+    // ---- commands --------------------------------------------------------
+
+    // The hand-over from the set-up: the first player's piece on GO, every
+    // piece off the board, and the first turn.
     void startGame();
-    void startTurn(int player);
+    // The current player throws: Roll Dice, or a computer after its pause.
     void rollDice(int player);
-    void advanceTarget(int player, int squares);
-    void goToJail(int player);
-    void nextPlayer();
+    // A computer's pause, after which it throws.
     void computerTurn(int player);
 
-    // Movement.
-    void movePiece(int player);
-    void stepPiece(int player);
-    void redrawVacatedSquare(int player);
-    void collectGoSalary(int player);
+    // What a player does with their deeds (Full rules): while they are to
+    // throw, and (selling and mortgaging) while they raise money. Each
+    // returns false and changes nothing when the rules do not allow it.
+    bool build(int player, int square);
+    bool sellBuilding(int player, int square);
+    bool mortgage(int player, int square);
+    bool unmortgage(int player, int square);
+    // Gives up while raising money: bankrupt to whoever is owed.
+    bool declareBankruptcy(int player);
 
-    // Landing, rent, taxes and the rent countdown.
-    void resolveLanding(int player, int square);
-    void payRent(int payer, int owner, int square);
-    void payTax(int player, int amount);
-    void showDebt(int payer, int payee, int amount);
-
-    // Buying.
-    void buyProperty(int player, int square);
-    void offerPurchase(int player, int square);
-    void computerPurchase(int player, int square);
-
-    // Chance and Community Chest.
-    void drawChance(int player);
-    void drawCommunityChest(int player);
-    void setTargetSquare(int player, int square);
-
-    // Building.
-    void buildOnSquare(int square, int player);
-    void computerBuild(int player);
-    void updateBuildButton(int player);
-
-    // Mortgaging: only the mortgage value can be looked at.
+    // The mortgage button of the classic game: the mortgage value in a box.
     void showMortgageValue(int square);
 
-    // The timers' tick handlers.
-    void tmrMovePiece_Timer();
-    void tmrMoneyDown_Timer();
-    void tmrPause_Timer();
+    // How fast the game plays; a change takes effect from the next start of
+    // each timer.
+    void setPace(Pace pace);
 
     // At game end nothing may move or throw any more.
     void stopTimers();
+
+    // ---- queries ---------------------------------------------------------
+
+    const GameState &state() const { return state_; }
+    const GameOptions &options() const { return options_; }
+    Pace pace() const { return pace_; }
+    Phase phase() const { return phase_; }
+    bool isComputer(int player) const;
+    bool fullRules() const { return options_.rules == RuleSet::Full; }
+
+    // The squares on which the player may now build, sell a building,
+    // take out or lift a mortgage (all empty under Classic rules).
+    std::vector<int> buildableSquares(int player) const;
+    std::vector<int> sellableSquares(int player) const;
+    std::vector<int> mortgageableSquares(int player) const;
+    std::vector<int> unmortgageableSquares(int player) const;
+    // What lifting a mortgage costs: the mortgage value and a tenth more,
+    // rounded up to the pound.
+    static int unmortgagePrice(int square);
+    // The debt being raised, if any.
+    int owed() const { return debt_ ? debt_->amount : 0; }
+    int debtor() const { return debt_ ? debt_->debtor : -1; }
+    const std::optional<Auction> &auction() const { return auction_; }
+    // What everything the player holds would fetch: cash, half the cost of
+    // every building and the mortgage value of every unmortgaged deed.
+    int liquidValue(int player) const;
+    int netWorth(int player) const;
+    int playersLeft() const;
+    int winner() const;   // -1 until one player is left
+
+    const Timer &tmrMovePiece() const { return tmrMovePiece_; }
+    const Timer &tmrMoneyDown() const { return tmrMoneyDown_; }
+    const Timer &tmrPause() const { return tmrPause_; }
 
     // What happened so far, for the simulation and for tests.
     long long throws() const { return throws_; }
     long long handOvers() const { return handOvers_; }
 
     // Called at every arrival, after the landing count and before the
-    // landing is resolved; and at every change of a player's money.
+    // landing is resolved; at every change of a player's money; when a
+    // computer's pause begins (true) and ends (false).
     void setArrivalObserver(std::function<void(int player, int square)> observer) { onArrival_ = std::move(observer); }
-    void setMoneyObserver(std::function<void(int player, int delta)> observer) { onMoney_ = std::move(observer); }
-    // Called when a computer's pause begins (true) and ends (false).
+    void setMoneyObserver(std::function<void(const MoneyChange &)> observer) { onMoney_ = std::move(observer); }
     void setPauseObserver(std::function<void(bool pausing)> observer) { onPause_ = std::move(observer); }
 
 private:
     // How the moving piece walks: the salary on GO is due on throws and
-    // card moves only, and one card walks backwards.
+    // card moves only, and some cards walk backwards.
     enum class Walk { Throw, Card, Jail, Back };
+    using Step = std::function<void()>;
+    struct Debt {
+        int debtor;
+        int amount;
+        Creditor creditor;
+        Step settle;   // pays the debt once the cash covers it
+        Phase phaseBefore;
+    };
 
     Player &player(int index) { return state_.Players[index]; }
+    const Player &player(int index) const { return state_.Players[index]; }
     Property &deed(int square) { return state_.Properties[square]; }
+    PlayerController &controller(int player);
     void log(const std::string &message);
     bool logging() const { return log_.isOn(); }
-    void changeBalance(int player, int delta);
-    void moveTo(int player, int square, Walk walk);
+    void startTimer(Timer &timer, int intervalMs);
+
+    // Money.
+    void changeBalance(int player, int delta, Creditor other = Creditor{});
+    // Moves money from a player to a creditor at once, whatever the balance.
+    void transfer(int payer, int amount, Creditor to);
+    // A payment the payer may not have the cash for: under Full rules the
+    // payer raises money first (or goes bankrupt); then `pay` makes it.
+    void charge(int payer, int amount, Creditor creditor, Step pay);
+    void collectFreeParking(int player);
+    Creditor bankOrPot() const;
+
+    // Dice and turn control.
+    void startTurn(int player);
+    void walkThrow(int player, int total);
+    void advanceTarget(int player, int squares);
+    void goToJail(int player);
+    void nextPlayer();
+    void playerToThrow();
+
+    // Movement.
+    void tmrMovePiece_Timer();
+    void movePiece(int player);
+    void stepPiece(int player);
+    void redrawVacatedSquare(int player);
+    void collectGoSalary(int player);
+    void arrive(int player);
+    void afterLanding(int player);
     void endOfMove(int player);
-    int vacatedSquare(int player) const;   // the square the last step left
-    void applyChance(int player, const std::string &cardId);
-    void applyCommunityChest(int player, const std::string &cardId);
-    void cardPayment(int player, const std::string &cardId, int amount);
+    int vacatedSquare(int player) const;
+    void moveTo(int player, int square, Walk walk);
+    void removePiece(int player);
+
+    // Landing, rent, taxes and the rent countdown.
+    void resolveLanding(int player, int square);
+    void payRent(int payer, int owner, int square);
+    void payTax(int player, int amount);
+    void tmrMoneyDown_Timer();
+    void showDebt(int payer, int payee, int amount);
+
+    // Buying.
+    bool mayBuy(int player) const;
+    void offerSquare(int player, int square);
+    void purchaseAnswered(int player, int square, bool buy);
+    void buyProperty(int player, int square);
+
+    // Chance and Community Chest.
+    void drawChance(int player);
+    void drawCommunityChest(int player);
+    void drawCard(int player, Deck deck);
+    void applyCard(int player, Deck deck, int position);
+    void cardPayment(int player, const std::string &card, int amount, bool dollarLine);
+    void setTargetSquare(int player, int square);
+
+    // Building.
+    void buildOnSquare(int square, int player);
+    void sellOneBuilding(int player, int square);
+    void updateBuildButton(int player);
+    void refreshActions();
+
+    // Full rules: debts and bankruptcy, jail, auctions.
+    void startRaising(Debt debt);
+    void checkDebt();   // pays a debt being raised once the cash covers it
+    void goBankrupt(int player, Creditor creditor);
+    void endTurnOfBankrupt();
+    void declareWinner(int player);
+    void jailTurn(int player);
+    void jailAnswered(int player, JailChoice choice);
+    void throwInJail(int player, int die1, int die2);
+    void leaveJail(int player);
+    void payJailFine(int player);
+    void startAuction(int square, Step then);
+    void askNextBidder();
+    void bidAnswered(int bidder, int amount);
+    void endAuction();
+
+    // The pause timer's tick: the computer whose pause it is throws.
+    void tmrPause_Timer();
+
+    // Answers to a question asked of a controller are accepted only while
+    // that question is still open.
+    template<typename T>
+    Answer<T> once(std::function<void(T)> then);
 
     GameState &state_;
     Screen &screen_;
     EventLog &log_;
     DiceSource &dice_;
-    std::function<bool()> doubleSalary_;
-    std::function<void(int, int)> onArrival_;
-    std::function<void(int, int)> onMoney_;
-    std::function<void(bool)> onPause_;
+    GameOptions options_;
+    Pace pace_ = Pace::Classic;
+    PaceTimings timings_;
+    std::array<std::unique_ptr<PlayerController>, MaxPlayers> controllers_;
 
+    Timer tmrMovePiece_;
+    Timer tmrMoneyDown_;
+    Timer tmrPause_;
+
+    Phase phase_ = Phase::Setup;
     Walk walk_ = Walk::Throw;
-    int pausedPlayer_ = -1;   // the computer whose pause is running
+    int pausedPlayer_ = -1;     // the computer whose pause is running
+    int countdownStep_ = 1;     // pounds a countdown step takes off
+    std::optional<Debt> debt_;
+    std::optional<Auction> auction_;
+    Step afterAuction_;
+    bool askingBids_ = false;
+    bool bidAnsweredMeanwhile_ = false;
+    unsigned question_ = 0;     // numbers the questions asked of controllers
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);   // answers after the engine is gone are dropped
+    int controllerActing_ = 0;  // inside a computer's own commands
+    bool turnEndsAfterMove_ = false;   // jailed during the move: no throw again
     long long throws_ = 0;
     long long handOvers_ = 0;
+
+    std::function<void(int, int)> onArrival_;
+    std::function<void(const MoneyChange &)> onMoney_;
+    std::function<void(bool)> onPause_;
 };
 
 } // namespace tycora

@@ -4,6 +4,8 @@
 // 32-bit, as the rules and the displays expect; money only changes through
 // changeMoney() so the 16-bit limit is enforced in one place.
 
+#include "game/card_table.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -15,7 +17,7 @@ using Long = std::int32_t;
 
 constexpr int MaxPlayers = 4;
 constexpr int SquareCount = 40;
-constexpr int DeckSize = 14;
+constexpr int DeckSize = CardsPerDeck;
 constexpr Integer StartingMoney = 1500;
 
 // PlayerType values.
@@ -32,6 +34,15 @@ struct Player {
     Integer TargetSquare = 0;
     Integer DoublesCount = 0;
     bool PassedGo = false;
+    // The piece has stepped onto GO, walking forward, since its first step
+    // onto the board: it has been once round.
+    bool BeenRound = false;
+
+    // Full rules.
+    bool InJail = false;
+    Integer JailThrows = 0;    // throws that failed to leave jail this stay
+    bool Bankrupt = false;
+    Integer BankruptOrder = 0; // 1 for the first player to go bankrupt, and so on
 };
 
 struct Property {
@@ -50,7 +61,8 @@ struct Property {
     Integer Rent4Houses = 0;
     Integer RentHotel = 0;
     Integer Owner = 0;         // meaningful only while Owned
-    bool Owned = false;        // set once by a purchase, never cleared
+    bool Owned = false;        // set by a purchase; under Full rules a bankruptcy to the bank clears it
+    bool Mortgaged = false;    // Full rules
 };
 
 struct Building {
@@ -65,8 +77,12 @@ struct SquareStat {
 };
 
 struct Card {
-    std::string CardId;
+    ::tycora::CardId CardId = ::tycora::CardId::AdvanceToGO;
 };
+
+// The whole stock of buildings: what the board holds plus what the bank holds.
+constexpr int HouseStock = 32;
+constexpr int HotelStock = 12;
 
 struct GameState {
     std::array<Player, MaxPlayers> Players{};
@@ -88,11 +104,24 @@ struct GameState {
     std::array<bool, 6> ColourTaken{};   // Red, Blue, Green, Yellow, Orange, Purple
     std::array<bool, 6> PieceTaken{};    // Dog, Battleship, Hat, Car, Wheelbarrow, Shoe
 
+    // What the options and the Full rules add.
+    Integer FreeParking = 0;             // the pot, when payments go to Free Parking
+    Integer HousesLeft = HouseStock;     // in the bank
+    Integer HotelsLeft = HotelStock;
+    // The player holding each deck's Get Out of Jail Free card (Chance,
+    // Community Chest), -1 while it is in its deck.
+    std::array<int, 2> JailCardHolder{-1, -1};
+
     // A square is held by a player when it has been bought by that player.
     bool holds(int player, int square) const
     {
         const Property &p = Properties[square];
         return p.Owned && p.Owner == player;
+    }
+
+    int jailCards(int player) const
+    {
+        return (JailCardHolder[0] == player) + (JailCardHolder[1] == player);
     }
 };
 

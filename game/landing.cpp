@@ -1,4 +1,5 @@
-// What the square a piece stops on does: buying, rent, taxes, cards, jail.
+// What the square a piece stops on does: buying, rent, taxes, cards, jail,
+// Free Parking; and the rent countdown in the status line.
 
 #include "game/engine.h"
 
@@ -7,60 +8,79 @@
 #include "game/rules.h"
 #include "game/text.h"
 
+#include <algorithm>
+
 namespace tycora {
 
 void Engine::resolveLanding(int index, int square)
 {
-    if (isOwnable(square)) {
+    const SquareInfo &info = squareInfo(square);
+    if (info.ownable()) {
         const Property &d = deed(square);
-        if (!d.Owned) {
-            if (player(index).PlayerType != Human)
-                computerPurchase(index, square);
-            else
-                offerPurchase(index, square);
-        } else if (d.Owner != index) {
+        if (!d.Owned)
+            offerSquare(index, square);   // goes on when the player has decided
+        else if (d.Owner != index)
             payRent(index, d.Owner, square);
-        }
+        else
+            afterLanding(index);          // a square of one's own: nothing happens
         return;
     }
-    switch (square) {
-    case 2:
-    case 17:
-    case 33: drawCommunityChest(index); break;
-    case squares::IncomeTax: payTax(index, 200); break;
-    case 7:
-    case 22:
-    case 36: drawChance(index); break;
-    case squares::GoToJail: goToJail(index); break;
-    case squares::SuperTax: payTax(index, 100); break;
-    default: break;   // GO, Jail and Free Parking do nothing
+    switch (info.kind) {
+    case SquareKind::CommunityChest: drawCommunityChest(index); return;
+    case SquareKind::Chance: drawChance(index); return;
+    case SquareKind::Tax: payTax(index, info.tax); return;
+    case SquareKind::GoToJail: goToJail(index); break;
+    case SquareKind::FreeParking:
+        if (options_.freeParkingPot)
+            collectFreeParking(index);
+        break;
+    default: break;   // GO and Jail (just visiting) do nothing
     }
+    afterLanding(index);
 }
 
 void Engine::payRent(int payer, int owner, int square)
 {
+    if (deed(square).Mortgaged) {
+        screen_.showStatus(deed(square).Name + " is mortgaged: no rent");
+        afterLanding(payer);
+        return;
+    }
     const Integer rent = rentFor(state_, square);
-    changeBalance(payer, -rent);
-    changeBalance(owner, rent);
-    addSaturating(state_.SquareStats[square].TotalRent, rent);
-    if (logging())
-        log(player(payer).Name + " Pays " + player(owner).Name + " " + pounds(rent) + " Rent for " + deed(square).Name);
-    state_.PayTo = static_cast<Integer>(owner);
-    state_.PayFrom = static_cast<Integer>(payer);
-    state_.PayAmount = rent;
-    tmrMoneyDown.setEnabled(true);
+    charge(payer, rent, {MoneyChange::Other::Player, owner}, [this, payer, owner, square, rent] {
+        transfer(payer, rent, {MoneyChange::Other::Player, owner});
+        addSaturating(state_.SquareStats[square].TotalRent, rent);
+        if (logging())
+            log(player(payer).Name + " Pays " + player(owner).Name + " " + pounds(rent) + " Rent for " +
+                deed(square).Name);
+        state_.PayTo = static_cast<Integer>(owner);
+        state_.PayFrom = static_cast<Integer>(payer);
+        state_.PayAmount = rent;
+        countdownStep_ = countdownDecrement(timings_, rent);
+        startTimer(tmrMoneyDown_, timings_.countdownMs);
+        afterLanding(payer);
+    });
 }
 
 void Engine::payTax(int index, int amount)
 {
-    Player &p = player(index);
-    const Integer before = p.Money;
-    changeBalance(index, -amount);
-    screen_.refreshMoney();
-    const std::string what = amount == 200 ? " Income Tax" : " Super Tax";
-    if (logging())
-        log(nameAndBalance(p.Name, before) + " Pays " + pounds(amount) + what + "  -->  " + pounds(p.Money));
-    screen_.showStatus(p.Name + " Pays " + pounds(amount) + what);
+    charge(index, amount, bankOrPot(), [this, index, amount] {
+        Player &p = player(index);
+        const Integer before = p.Money;
+        transfer(index, amount, bankOrPot());
+        screen_.refreshMoney();
+        const std::string what = squareInfo(squares::IncomeTax).tax == amount ? " Income Tax" : " Super Tax";
+        if (logging())
+            log(nameAndBalance(p.Name, before) + " Pays " + pounds(amount) + what + "  -->  " + pounds(p.Money));
+        screen_.showStatus(p.Name + " Pays " + pounds(amount) + what);
+        afterLanding(index);
+    });
+}
+
+void Engine::tmrMoneyDown_Timer()
+{
+    state_.PayAmount = static_cast<Integer>(std::max(0, state_.PayAmount - countdownStep_));
+    showDebt(state_.PayFrom, state_.PayTo, state_.PayAmount);
 }
 
 void Engine::showDebt(int payer, int payee, int amount)
@@ -68,7 +88,7 @@ void Engine::showDebt(int payer, int payee, int amount)
     // A countdown ends at £0; one that somehow started at or below zero ends
     // at once instead of counting on for ever.
     if (amount <= 0)
-        tmrMoneyDown.setEnabled(false);
+        tmrMoneyDown_.setEnabled(false);
     if (screen_.showsNothing())
         return;
     screen_.showStatus(player(payer).Name + " owes " + player(payee).Name + " " + pounds(amount));

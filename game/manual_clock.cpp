@@ -1,6 +1,7 @@
 #include "game/manual_clock.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tycora {
 
@@ -19,24 +20,26 @@ void ManualClock::remove(Timer &timer)
     std::erase_if(scheduled_, [&](const Entry &e) { return e.timer == &timer; });
 }
 
+std::vector<ManualClock::Entry>::const_iterator ManualClock::earliest() const
+{
+    return std::min_element(scheduled_.begin(), scheduled_.end(), [](const Entry &a, const Entry &b) {
+        return a.due < b.due || (a.due == b.due && a.order < b.order);
+    });
+}
+
 ManualClock::Entry *ManualClock::earliest()
 {
-    Entry *best = nullptr;
-    for (Entry &e : scheduled_) {
-        if (!best || e.due < best->due || (e.due == best->due && e.order < best->order))
-            best = &e;
-    }
-    return best;
+    const auto found = std::as_const(*this).earliest();
+    return found == scheduled_.end() ? nullptr : &scheduled_[static_cast<std::size_t>(found - scheduled_.cbegin())];
 }
 
 bool ManualClock::nextDue(Millis &when) const
 {
-    auto *self = const_cast<ManualClock *>(this);
-    if (Entry *e = self->earliest()) {
-        when = e->due;
-        return true;
-    }
-    return false;
+    const auto e = earliest();
+    if (e == scheduled_.end())
+        return false;
+    when = e->due;
+    return true;
 }
 
 void ManualClock::fire(Entry *entry)

@@ -46,6 +46,8 @@ private:
         Millis due;
         std::uint64_t order;
     };
+    // The entry due first; among those due together, the first scheduled.
+    std::vector<Entry>::const_iterator earliest() const;
     Entry *earliest();
     void fire(Entry *entry);
     void remove(Timer &timer);

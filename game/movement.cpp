@@ -1,41 +1,69 @@
-// Piece movement: one square per tick, the GO salary, and the end of a move.
+// Piece movement: one square per tick, the GO salary, the arrival and the
+// end of a move.
 
 #include "game/engine.h"
 
 #include "game/board.h"
 #include "game/figures.h"
-#include "game/rules.h"
 #include "game/text.h"
 
 namespace tycora {
 
+void Engine::tmrMovePiece_Timer() { movePiece(state_.CurrentPlayer); }
+
 void Engine::movePiece(int index)
 {
     Player &p = player(index);
-    if (p.Square != p.TargetSquare) {
+    if (p.Square == p.TargetSquare) {
+        arrive(index);
+        return;
+    }
+    // At the instant pace the whole walk is one step on the screen.
+    do {
         const bool firstStep = p.Square < 0;
         stepPiece(index);
         screen_.drawPiece(p.Square, index);
         screen_.clearSquare(vacatedSquare(index));
         redrawVacatedSquare(index);
-        // Stepping onto GO earns the salary on a throw or a card move, but
-        // not on the piece's very first step onto the board, nor on the way
-        // to jail.
-        if (p.Square == squares::Go && !firstStep && (walk_ == Walk::Throw || walk_ == Walk::Card))
-            p.PassedGo = true;
-        return;
-    }
+        if (p.Square == squares::Go && !firstStep && walk_ != Walk::Back) {
+            p.BeenRound = true;
+            // Stepping onto GO earns the salary on a throw or a card move,
+            // but not on the piece's very first step onto the board, nor on
+            // the way to jail.
+            if (walk_ == Walk::Throw || walk_ == Walk::Card)
+                p.PassedGo = true;
+        }
+    } while (timings_.walkAtOnce && p.Square != p.TargetSquare);
+}
 
-    tmrMovePiece.setEnabled(false);
+void Engine::arrive(int index)
+{
+    Player &p = player(index);
+    tmrMovePiece_.setEnabled(false);
     state_.MoveFlag = false;
     if (p.PassedGo)
         collectGoSalary(index);
     addSaturating(state_.SquareStats[p.Square].Landed, 1);
     if (onArrival_)
         onArrival_(index, p.Square);
+    if (walk_ == Walk::Jail && fullRules()) {
+        // Sent to jail: held there, and the turn is over.
+        p.InJail = true;
+        p.JailThrows = 0;
+        screen_.showPlayerState(index);
+        afterLanding(index);
+        return;
+    }
     resolveLanding(index, p.Square);
+}
+
+void Engine::afterLanding(int index)
+{
+    if (phase_ == Phase::Over || player(index).Bankrupt)
+        return;
+    phase_ = Phase::Moving;
     if (state_.MoveFlag) {
-        tmrMovePiece.setEnabled(true);
+        startTimer(tmrMovePiece_, timings_.stepMs);
         return;
     }
     endOfMove(index);
@@ -44,12 +72,13 @@ void Engine::movePiece(int index)
 void Engine::endOfMove(int index)
 {
     Player &p = player(index);
-    if (p.DoublesCount == 0) {
-        nextPlayer();
-    } else if (p.DoublesCount >= 3) {
+    if (p.DoublesCount >= 3) {
         const std::string text = p.Name + " Rolled 3 Doubles and goes to Jail";
         screen_.showStatus(text);
         log(text);
+        p.DoublesCount = 0;
+        nextPlayer();
+    } else if (p.DoublesCount == 0 || p.InJail) {
         p.DoublesCount = 0;
         nextPlayer();
     } else {
@@ -57,16 +86,17 @@ void Engine::endOfMove(int index)
         screen_.showStatus(text);
         log(text);
     }
-
-    const int current = state_.CurrentPlayer;
-    if (player(current).PlayerType == Computer) {
-        if (ownsAnyColourGroup(state_, current))
-            computerBuild(current);
-        computerTurn(current);
-    } else {
-        screen_.setRollEnabled(true);
-    }
+    playerToThrow();
 }
+
+void Engine::moveTo(int index, int square, Walk walk)
+{
+    setTargetSquare(index, square);
+    state_.MoveFlag = true;
+    walk_ = walk;
+}
+
+void Engine::setTargetSquare(int index, int square) { player(index).TargetSquare = static_cast<Integer>(square); }
 
 void Engine::stepPiece(int index)
 {
@@ -89,16 +119,28 @@ void Engine::redrawVacatedSquare(int index)
 {
     const int vacated = vacatedSquare(index);
     for (int i = 0; i < state_.PlayerCount; ++i) {
-        if (state_.Players[i].Square == vacated)
+        if (state_.Players[i].Square == vacated && !state_.Players[i].Bankrupt)
             screen_.drawPiece(vacated, i);
+    }
+}
+
+void Engine::removePiece(int index)
+{
+    const int square = player(index).Square;
+    if (square < 0)
+        return;
+    screen_.clearSquare(square);
+    for (int i = 0; i < state_.PlayerCount; ++i) {
+        if (i != index && state_.Players[i].Square == square && !state_.Players[i].Bankrupt)
+            screen_.drawPiece(square, i);
     }
 }
 
 void Engine::collectGoSalary(int index)
 {
     Player &p = player(index);
-    const bool doubleSalary = doubleSalary_ && doubleSalary_() && p.Square == squares::Go;
-    const int salary = doubleSalary ? 400 : 200;
+    const bool doubled = options_.doubleGoSalary && p.Square == squares::Go;
+    const int salary = doubled ? 400 : 200;
     if (logging())
         log(nameAndBalance(p.Name, p.Money) + " Passed GO:  " + pounds(salary) + "  -->  " +
             pounds(saturate(p.Money + salary)));

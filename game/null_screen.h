@@ -28,7 +28,7 @@ public:
     void setPropertyCardVisible(bool) override {}
     void setRollEnabled(bool) override {}
     void enableBuild() override {}
-    bool askYesNo(const std::string &) override { return false; }
+    void ask(const std::string &, std::function<void(bool)> answer) override { answer(false); }
     void tell(const std::string &) override {}
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tycora {
 
@@ -93,6 +94,8 @@ Integer utilityRent(const GameState &state, int total)
 
 Integer rentFor(const GameState &state, int square)
 {
+    if (state.Properties[square].Mortgaged)
+        return 0;
     if (isStationSquare(square))
         return stationRent(state, square);
     if (isUtilitySquare(square))
@@ -134,6 +137,133 @@ bool canBuild(const GameState &state, int player)
             return true;
     }
     return false;
+}
+
+// ---- building, selling and mortgaging -----------------------------------
+
+int buildingCount(const GameState &state, int square)
+{
+    const Building &b = state.Buildings[square];
+    return b.Hotel ? 5 : b.Houses;
+}
+
+int housesOf(const GameState &state, int player)
+{
+    int houses = 0;
+    for (int sq = 0; sq < SquareCount; ++sq)
+        if (state.holds(player, sq) && !state.Buildings[sq].Hotel)
+            houses += state.Buildings[sq].Houses;
+    return houses;
+}
+
+int hotelsOf(const GameState &state, int player)
+{
+    int hotels = 0;
+    for (int sq = 0; sq < SquareCount; ++sq)
+        hotels += state.holds(player, sq) && state.Buildings[sq].Hotel;
+    return hotels;
+}
+
+bool groupHasBuildings(const GameState &state, int square)
+{
+    const auto streets = groupSquares(groupOf(square));
+    return std::any_of(streets.begin(), streets.end(), [&](int sq) { return buildingCount(state, sq) > 0; });
+}
+
+bool groupHasMortgage(const GameState &state, int square)
+{
+    const auto streets = groupSquares(groupOf(square));
+    return std::any_of(streets.begin(), streets.end(), [&](int sq) { return state.Properties[sq].Mortgaged; });
+}
+
+namespace {
+
+// The fewest and the most buildings on a street of the square's group.
+std::pair<int, int> groupRange(const GameState &state, int square)
+{
+    int fewest = 5, most = 0;
+    for (const int sq : groupSquares(groupOf(square))) {
+        fewest = std::min(fewest, buildingCount(state, sq));
+        most = std::max(most, buildingCount(state, sq));
+    }
+    return {fewest, most};
+}
+
+} // namespace
+
+bool mayBuildOn(const GameState &state, int player, int square)
+{
+    if (groupOf(square) < 0 || !ownsColourGroup(state, player, square) || groupHasMortgage(state, square))
+        return false;
+    const int count = buildingCount(state, square);
+    if (count >= 5 || count != groupRange(state, square).first)
+        return false;
+    const SquareInfo &info = squareInfo(square);
+    const int money = state.Players[player].Money;
+    if (count < 4)
+        return state.HousesLeft > 0 && money >= info.houseCost;
+    return state.HotelsLeft > 0 && money >= info.hotelCost;
+}
+
+bool maySellFrom(const GameState &state, int player, int square)
+{
+    if (groupOf(square) < 0 || !state.holds(player, square))
+        return false;
+    const int count = buildingCount(state, square);
+    return count > 0 && count == groupRange(state, square).second;
+}
+
+bool mayMortgage(const GameState &state, int player, int square)
+{
+    if (!isOwnable(square) || !state.holds(player, square) || state.Properties[square].Mortgaged)
+        return false;
+    return groupOf(square) < 0 || !groupHasBuildings(state, square);
+}
+
+bool mayUnmortgage(const GameState &state, int player, int square)
+{
+    return isOwnable(square) && state.holds(player, square) && state.Properties[square].Mortgaged &&
+           state.Players[player].Money >= unmortgagePrice(square);
+}
+
+int unmortgagePrice(int square)
+{
+    const int value = squareInfo(square).mortgageValue;
+    return value + (value + 9) / 10;
+}
+
+int houseSalePrice(int square) { return squareInfo(square).houseCost / 2; }
+int hotelSalePrice(int square) { return squareInfo(square).hotelCost / 2; }
+
+int liquidValue(const GameState &state, int player)
+{
+    int value = state.Players[player].Money;
+    for (const int sq : ownableSquares()) {
+        if (!state.holds(player, sq))
+            continue;
+        const Building &b = state.Buildings[sq];
+        if (b.Hotel)
+            value += hotelSalePrice(sq) + 4 * houseSalePrice(sq);
+        else
+            value += b.Houses * houseSalePrice(sq);
+        if (!state.Properties[sq].Mortgaged)
+            value += squareInfo(sq).mortgageValue;
+    }
+    return value;
+}
+
+int netWorth(const GameState &state, int player)
+{
+    int worth = state.Players[player].Money;
+    for (const int sq : ownableSquares()) {
+        if (!state.holds(player, sq))
+            continue;
+        const SquareInfo &info = squareInfo(sq);
+        const Building &b = state.Buildings[sq];
+        worth += state.Properties[sq].Mortgaged ? info.mortgageValue : info.price;
+        worth += b.Hotel ? 4 * info.houseCost + info.hotelCost : b.Houses * info.houseCost;
+    }
+    return worth;
 }
 
 } // namespace tycora

@@ -1,7 +1,8 @@
 #pragma once
 
 // Questions the rules ask of the board: what a square is, who holds what,
-// and what rent is due. None of them changes anything.
+// what rent is due, and what may be built, sold or mortgaged. None of them
+// changes anything.
 
 #include "game/game_state.h"
 
@@ -24,7 +25,8 @@ constexpr int UtilityFactorOne = 4;
 constexpr int UtilityFactorBoth = 10;
 bool bothUtilitiesHeldByOne(const GameState &state);
 Integer utilityRent(const GameState &state, int total);
-// The rent due on a held square from anyone but its holder.
+// The rent due on a held square from anyone but its holder; none on a
+// mortgaged square.
 Integer rentFor(const GameState &state, int square);
 
 // The squares a Chance card sends a piece to from where it stands.
@@ -35,5 +37,38 @@ Integer nearestUtility(int square);
 bool housesEqual(const GameState &state, int a, int b, int c);
 // The player holds a whole colour group with no hotel on it.
 bool canBuild(const GameState &state, int player);
+
+// ---- building, selling and mortgaging under Full rules -------------------
+
+// Buildings on a street, a hotel counting as five.
+int buildingCount(const GameState &state, int square);
+int housesOf(const GameState &state, int player);   // houses on streets without a hotel
+int hotelsOf(const GameState &state, int player);
+// Some street of the square's colour group has a building, or a mortgage.
+bool groupHasBuildings(const GameState &state, int square);
+bool groupHasMortgage(const GameState &state, int square);
+
+// The next building of the street may be put up by its holder: a whole,
+// unmortgaged group, built evenly, with a house or hotel in the bank and
+// the cost in cash.
+bool mayBuildOn(const GameState &state, int player, int square);
+// A building of the street may be sold back: evenly in reverse, from a
+// street with no fewer buildings than any other of its group.
+bool maySellFrom(const GameState &state, int player, int square);
+bool mayMortgage(const GameState &state, int player, int square);
+bool mayUnmortgage(const GameState &state, int player, int square);
+
+// The mortgage value and a tenth more, rounded up to the pound.
+int unmortgagePrice(int square);
+// What a building sells back for: half its cost.
+int houseSalePrice(int square);
+int hotelSalePrice(int square);
+
+// What everything the player holds would fetch at once: cash, half the cost
+// of every building and the mortgage value of every unmortgaged deed.
+int liquidValue(const GameState &state, int player);
+// Cash, the price of every deed (its mortgage value when mortgaged) and the
+// cost of every building.
+int netWorth(const GameState &state, int player);
 
 } // namespace tycora

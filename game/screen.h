@@ -4,11 +4,23 @@
 // program; a silent implementation serves the headless simulation; tests
 // record the calls. Squares are 0..39, players 0..3.
 
+#include "game/card_table.h"
+#include "game/player_controller.h"
+
+#include <functional>
 #include <string>
 
 namespace tycora {
 
-enum class Deck { Chance, CommunityChest };
+// The actions open to the person whose turn it is (Full rules).
+struct AvailableActions {
+    bool build = false;
+    bool sell = false;
+    bool mortgage = false;
+    bool unmortgage = false;
+    bool declareBankruptcy = false;
+    bool operator==(const AvailableActions &) const = default;
+};
 
 class Screen {
 public:
@@ -26,7 +38,8 @@ public:
     virtual void refreshMoney() = 0;
     virtual void showCurrentPlayer() = 0;
 
-    // Pieces: the square shows the piece of the player, or nothing.
+    // Pieces: the square shows the piece of the player; clearing a square
+    // takes every piece off it.
     virtual void drawPiece(int square, int player) = 0;
     virtual void clearSquare(int square) = 0;
 
@@ -47,9 +60,35 @@ public:
     virtual void setRollEnabled(bool enabled) = 0;
     virtual void enableBuild() = 0;
 
-    // Modal questions and messages, titled with the game's name.
-    virtual bool askYesNo(const std::string &question) = 0;
+    // A Yes/No question, titled with the game's name. The answer may come
+    // at once or later; the game waits for it.
+    virtual void ask(const std::string &question, std::function<void(bool)> answer) = 0;
+    // A message the player acknowledges.
     virtual void tell(const std::string &message) = 0;
+
+    // ---- what the options and the Full rules add -------------------------
+
+    virtual void showFreeParking(int /*pot*/) {}
+    // Every building of a square at once, after a sale.
+    virtual void showBuildings(int /*square*/, int /*houses*/, bool /*hotel*/) {}
+    virtual void showMortgaged(int /*square*/, bool /*mortgaged*/) {}
+    // The square is nobody's again: no owner bar, no owned mini deed.
+    virtual void clearOwner(int /*square*/) {}
+    // The square has left this player's hands (a bankruptcy to a player).
+    virtual void clearOwnedMini(int /*player*/, int /*square*/) {}
+    // Bankrupt, in jail, cards held: what the player's panel says.
+    virtual void showPlayerState(int /*player*/) {}
+    virtual void showActions(const AvailableActions & /*actions*/) {}
+    // A player owes more than their cash and is raising money (owed 0: done).
+    virtual void showRaising(int /*player*/, int /*owed*/) {}
+    virtual void askJail(int /*player*/, bool /*hasCard*/, std::function<void(JailChoice)> answer)
+    {
+        answer(JailChoice::Throw);
+    }
+    // The auction in progress (nullptr: it is over); a person's turn to bid.
+    virtual void showAuction(const Auction * /*auction*/) {}
+    virtual void askBid(const Auction & /*auction*/, std::function<void(int)> answer) { answer(0); }
+    virtual void showWinner(int /*player*/) {}
 };
 
 } // namespace tycora

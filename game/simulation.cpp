@@ -1,8 +1,10 @@
 #include "game/simulation.h"
 
 #include "game/board.h"
+#include "game/computer_players.h"
 #include "game/decks.h"
 #include "game/player_setup.h"
+#include "game/rules.h"
 
 #include <sstream>
 
@@ -41,7 +43,9 @@ Simulation::Simulation(const SimulationOptions &options, EventLog &log, Screen *
 {
     for (int v : options_.dice)
         dice_.push(v);
-    engine_ = std::make_unique<Engine>(state_, screen ? *screen : nullScreen_, clock_, log_, dice_);
+    engine_ = std::make_unique<Engine>(state_, screen ? *screen : nullScreen_, clock_, log_, dice_, options_.game);
+    for (const int player : options_.classicComputers)
+        engine_->setController(player, std::make_unique<ClassicComputer>());
 }
 
 void Simulation::setUp()
@@ -64,7 +68,7 @@ void Simulation::setUp()
 
 bool Simulation::run()
 {
-    while (engine_->handOvers() < options_.turns) {
+    while (engine_->handOvers() < options_.turns && engine_->phase() != Engine::Phase::Over) {
         if (!clock_.advanceToNextTick())
             return false;
     }
@@ -87,16 +91,25 @@ std::string Simulation::reportJson() const
         else
             out << "null";
         out << ",\"houses\":" << b.Houses << ",\"hotel\":" << (b.Hotel ? "true" : "false")
-            << ",\"landings\":" << st.Landed << ",\"totalRent\":" << st.TotalRent << '}';
+            << ",\"mortgaged\":" << (p.Mortgaged ? "true" : "false") << ",\"landings\":" << st.Landed
+            << ",\"totalRent\":" << st.TotalRent << '}';
     }
     out << "],\"players\":[";
     for (int i = 0; i < state_.PlayerCount; ++i) {
         const Player &pl = state_.Players[i];
         if (i)
             out << ',';
-        out << "{\"name\":" << jsonString(pl.Name) << ",\"money\":" << pl.Money << ",\"square\":" << pl.Square << '}';
+        out << "{\"name\":" << jsonString(pl.Name) << ",\"money\":" << pl.Money << ",\"square\":" << pl.Square
+            << ",\"bankrupt\":" << (pl.Bankrupt ? "true" : "false") << ",\"netWorth\":" << netWorth(state_, i)
+            << ",\"inJail\":" << (pl.InJail ? "true" : "false") << ",\"jailCards\":" << state_.jailCards(i) << '}';
     }
-    out << "],\"throws\":" << engine_->throws() << ",\"turns\":" << engine_->handOvers() << ",\"seed\":" << options_.seed
+    out << "],\"freeParking\":" << state_.FreeParking << ",\"housesLeft\":" << state_.HousesLeft
+        << ",\"hotelsLeft\":" << state_.HotelsLeft << ",\"winner\":";
+    if (const int w = engine_->winner(); w >= 0)
+        out << w;
+    else
+        out << "null";
+    out << ",\"throws\":" << engine_->throws() << ",\"turns\":" << engine_->handOvers() << ",\"seed\":" << options_.seed
         << "}";
     return out.str();
 }

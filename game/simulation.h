@@ -18,9 +18,13 @@ namespace tycora {
 
 struct SimulationOptions {
     int players = 4;            // 2..4: the first of "Add 4 Computer Players"
-    long long turns = 100;      // hand-overs of the turn to play
+    long long turns = 100;      // hand-overs of the turn to play (at most)
     std::uint64_t seed = 0;
     std::vector<int> dice;      // given throws, die 1 then die 2, before the generator
+    GameOptions game;           // the house options and the rule set
+    // Players who play by the classic computer's rule whatever the rule set
+    // (to measure one strategy against the other).
+    std::vector<int> classicComputers;
 };
 
 class Simulation {
@@ -30,8 +34,9 @@ public:
     // What start-up and the set-up window do: decks, board, the players
     // (with their log lines), then the game start.
     void setUp();
-    // Plays until the turn has been handed over `turns` times. Returns false
-    // if the game stood still (no timer running), which would be a fault.
+    // Plays until the turn has been handed over `turns` times, or someone
+    // has won. Returns false if the game stood still (no timer running),
+    // which would be a fault.
     bool run();
 
     GameState &state() { return state_; }
@@ -39,7 +44,7 @@ public:
     ManualClock &clock() { return clock_; }
     const SimulationOptions &options() const { return options_; }
 
-    // One JSON object: squares, players, throws and the seed.
+    // One JSON object: squares, players, the bank, throws and the seed.
     std::string reportJson() const;
 
 private:

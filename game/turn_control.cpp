@@ -1,4 +1,5 @@
-// Dice and turn control: the throw, doubles, jail and the hand-over.
+// Dice and turn control: the first turn, the throw, doubles, jail and the
+// hand-over of the turn.
 
 #include "game/engine.h"
 
@@ -9,6 +10,11 @@ namespace tycora {
 
 void Engine::startGame()
 {
+    if (const std::string chosen = optionsLogLine(options_); !chosen.empty())
+        log(chosen);
+    if (options_.freeParkingPot)
+        screen_.showFreeParking(state_.FreeParking);
+    phase_ = Phase::ToThrow;
     startTurn(0);
     // Pieces stay off the board until their first step puts them on GO.
     for (int i = 0; i < state_.PlayerCount; ++i)
@@ -18,19 +24,24 @@ void Engine::startGame()
 void Engine::startTurn(int index)
 {
     screen_.drawPiece(squares::Go, index);
-    if (player(index).PlayerType != Computer)
-        screen_.setRollEnabled(true);
-    else
-        rollDice(index);
+    controller(index).firstTurn(*this, index);
+    refreshActions();
 }
 
 void Engine::rollDice(int index)
 {
+    // A throw belongs to a player who is to throw (or to a position set up
+    // by hand before any game started); a stray click or key during a walk
+    // or a question does nothing.
+    if (phase_ != Phase::ToThrow && phase_ != Phase::Setup)
+        return;
+    phase_ = Phase::Moving;
     Player &p = player(index);
     screen_.hideStatus();
     screen_.hideCard();
     screen_.setPropertyCardVisible(false);
     screen_.setRollEnabled(false);
+    refreshActions();
 
     const int die1 = dice_.throwDie();
     const int die2 = dice_.throwDie();
@@ -47,6 +58,10 @@ void Engine::rollDice(int index)
     if (!screen_.showsNothing())
         screen_.showDiceRoll(p.Name + " rolls " + number(die1 + die2));
 
+    if (p.InJail) {
+        throwInJail(index, die1, die2);
+        return;
+    }
     if (die1 == die2)
         ++p.DoublesCount;
     else
@@ -55,11 +70,15 @@ void Engine::rollDice(int index)
     // A third double in a row is not walked: the piece goes straight to jail.
     if (p.DoublesCount >= 3)
         goToJail(index);
-    else {
-        advanceTarget(index, die1 + die2);
-        walk_ = Walk::Throw;
-    }
-    tmrMovePiece.setEnabled(true);
+    else
+        walkThrow(index, die1 + die2);
+}
+
+void Engine::walkThrow(int index, int total)
+{
+    advanceTarget(index, total);
+    walk_ = Walk::Throw;
+    startTimer(tmrMovePiece_, timings_.stepMs);
 }
 
 void Engine::advanceTarget(int index, int squares)
@@ -73,29 +92,65 @@ void Engine::advanceTarget(int index, int squares)
 
 void Engine::goToJail(int index)
 {
-    player(index).TargetSquare = squares::Jail;
+    Player &p = player(index);
+    p.TargetSquare = squares::Jail;
     state_.MoveFlag = true;
     walk_ = Walk::Jail;
-    tmrMovePiece.setEnabled(true);
+    // Said before the long walk, so that nobody wonders where the piece goes.
+    screen_.showStatus(p.Name + " goes to Jail");
+    startTimer(tmrMovePiece_, timings_.stepMs);
 }
 
 void Engine::nextPlayer()
 {
-    ++state_.CurrentPlayer;
-    if (state_.CurrentPlayer > state_.PlayerCount - 1)
-        state_.CurrentPlayer = 0;
+    const int count = state_.PlayerCount;
+    for (int tries = 0; tries < MaxPlayers; ++tries) {
+        ++state_.CurrentPlayer;
+        if (state_.CurrentPlayer > count - 1)
+            state_.CurrentPlayer = 0;
+        if (!player(state_.CurrentPlayer).Bankrupt)
+            break;
+    }
     ++handOvers_;
-    updateBuildButton(state_.CurrentPlayer);
+    if (!fullRules())
+        updateBuildButton(state_.CurrentPlayer);
     screen_.showCurrentPlayer();
+}
+
+void Engine::playerToThrow()
+{
+    if (phase_ == Phase::Over)
+        return;
+    phase_ = Phase::ToThrow;
+    const int current = state_.CurrentPlayer;
+    if (player(current).InJail) {
+        jailTurn(current);
+        return;
+    }
+    controller(current).turnToThrow(*this, current);
+    refreshActions();
 }
 
 void Engine::computerTurn(int index)
 {
     // The throw follows when the pause timer ticks; nothing waits here.
     pausedPlayer_ = index;
-    tmrPause.setEnabled(true);
+    startTimer(tmrPause_, timings_.pauseMs);
     if (onPause_)
         onPause_(true);
+}
+
+void Engine::tmrPause_Timer()
+{
+    tmrPause_.setEnabled(false);
+    if (onPause_)
+        onPause_(false);
+    screen_.showCurrentPlayer();
+    // The pause is over: the computer whose turn it is throws.
+    const int waiting = pausedPlayer_;
+    pausedPlayer_ = -1;
+    if (waiting >= 0)
+        rollDice(waiting);
 }
 
 } // namespace tycora

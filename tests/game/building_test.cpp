@@ -36,14 +36,16 @@ TEST_F(Building, AComputerWithTheBrownGroupBuildsOneHouseOnOldKentRoadOnce)
     EXPECT_TRUE(logged("Robo (" + P + "1450) Built a House: Old Kent Road"));
     EXPECT_NE(std::find(screen.calls.begin(), screen.calls.end(), "house:1:1"), screen.calls.end());
     EXPECT_TRUE(screen.buildEnabled);
-    EXPECT_TRUE(engine.tmrPause.enabled());
+    EXPECT_TRUE(engine.tmrPause().enabled());
 
     // Later turns build nothing more.
     for (int turn = 0; turn < 6; ++turn) {
         state.CurrentPlayer = 0;
         standOn(0, 0);
         throwAndMove(0, 4, 6);
-        engine.tmrPause.setEnabled(false);
+        // Robo's own turn plays out.
+        for (int tick = 0; tick < 500 && state.CurrentPlayer == 1; ++tick)
+            clock.advanceToNextTick();
     }
     EXPECT_EQ(state.Buildings[1].Houses, 1);
     EXPECT_EQ(logCount("Built a House"), 1);
@@ -54,53 +56,21 @@ TEST_F(Building, BuildingCostsEvenWithoutTheMoney)
     give(1, 1);
     give(1, 3);
     state.Players[1].Money = 20;
-    engine.computerBuild(1);
+    throwAndMove(0, 4, 6);   // Robo's turn begins
     EXPECT_EQ(money(1), -30);
     EXPECT_TRUE(logged("Robo (" + P + "-30) Built a House: Old Kent Road"));
-    EXPECT_EQ(screen.calls.back(), "refreshMoney");
+    const auto built = std::find(screen.calls.begin(), screen.calls.end(), "house:1:1");
+    EXPECT_NE(std::find(built, screen.calls.end(), "refreshMoney"), screen.calls.end());
 }
 
 TEST_F(Building, OtherWholeGroupsBuildNothing)
 {
     give(1, 37);
     give(1, 39);
-    engine.computerBuild(1);
+    throwAndMove(0, 4, 6);   // Robo's turn begins
     EXPECT_EQ(state.Buildings[37].Houses + state.Buildings[39].Houses + state.Buildings[1].Houses, 0);
-    EXPECT_TRUE(log.lines.empty());
+    EXPECT_EQ(logCount("Built"), 0);
     EXPECT_TRUE(canBuild(state, 1));
-}
-
-TEST_F(Building, HousesThenAHotelWithTheirWording)
-{
-    for (int i = 0; i < 5; ++i)
-        engine.buildOnSquare(1, 0);
-    EXPECT_TRUE(state.Buildings[1].Hotel);
-    EXPECT_EQ(state.Buildings[1].Houses, 4);
-    EXPECT_EQ(money(0), 1500 - 5 * 50);
-    EXPECT_EQ(log.lines, (std::vector<std::string>{
-                             "Ann (" + P + "1450) Built a House: Old Kent Road",
-                             "Ann (" + P + "1400) Built a House: Old Kent Road",
-                             "Ann (" + P + "1350) Built a House: Old Kent Road",
-                             "Ann (" + P + "1300) Built a House: Old Kent Road",
-                             "Ann (" + P + "1250) Built a Hotel: Old Kent Road",
-                         }));
-    EXPECT_EQ(screen.status, "Ann built a hotel on Old Kent Road");
-    const auto at = [&](const std::string &c) { return std::find(screen.calls.begin(), screen.calls.end(), c); };
-    EXPECT_LT(at("clearHouse:1:4"), at("hotel:1"));
-    EXPECT_LT(at("house:1:4"), at("clearHouse:1:1"));
-    state.Buildings[1].Houses = 5;   // out of range: nothing at all
-    log.lines.clear();
-    engine.buildOnSquare(1, 0);
-    EXPECT_TRUE(log.lines.empty());
-    EXPECT_EQ(money(0), 1250);
-}
-
-TEST_F(Building, SecondHouseHasLowerCaseWording)
-{
-    engine.buildOnSquare(1, 0);
-    EXPECT_EQ(screen.status, "Ann Built a House on Old Kent Road");
-    engine.buildOnSquare(1, 0);
-    EXPECT_EQ(screen.status, "Ann built a house on Old Kent Road");
 }
 
 TEST_F(Building, CanBuildIgnoresGroupsWithAHotel)
@@ -133,8 +103,9 @@ TEST_F(Building, AHumanWithAWholeGroupGetsTheBuildButtonAtTheNextHandOver)
 {
     give(0, 1);
     give(0, 3);
-    state.CurrentPlayer = 1;
-    engine.nextPlayer();
+    standOn(1, 0);
+    throwAndMove(1, 4, 6);   // Robo's move ends: Ann's turn
+    EXPECT_EQ(state.CurrentPlayer, 0);
     EXPECT_TRUE(screen.buildEnabled);
 }
 

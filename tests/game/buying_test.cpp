@@ -14,68 +14,94 @@ protected:
         addPlayer("Ann");
         addPlayer("Robo", Computer);
     }
+    std::vector<std::string> logWithoutThrows() const
+    {
+        std::vector<std::string> lines;
+        for (const std::string &l : log.lines)
+            if (l.find(" rolls:  ") == std::string::npos)
+                lines.push_back(l);
+        return lines;
+    }
 };
 
 TEST_F(Buying, AHumanIsAskedAndYesBuys)
 {
-    screen.showCard(Deck::Chance, 2);
     screen.answers = {true};
-    engine.resolveLanding(0, 1);
-    EXPECT_EQ(screen.questions, (std::vector<std::string>{"Ann, do you want to purchase Old Kent Road for " + P + "60?"}));
-    EXPECT_TRUE(state.Properties[1].Owned);
-    EXPECT_EQ(state.Properties[1].Owner, 0);
-    EXPECT_EQ(money(0), 1440);
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"Ann (" + P + "1500) Purchased Old Kent Road"}));
-    EXPECT_EQ(screen.status, "Ann Purchased Old Kent Road");
+    // Chance sends Ann on to Pall Mall, where she buys: the card goes away.
+    state.ChancePos = 1;
+    landOn(0, 7);
+    EXPECT_EQ(screen.questions, (std::vector<std::string>{"Ann, do you want to purchase Pall Mall for " + P + "140?"}));
+    EXPECT_TRUE(state.Properties[11].Owned);
+    EXPECT_EQ(state.Properties[11].Owner, 0);
+    EXPECT_EQ(money(0), 1360);
+    EXPECT_EQ(log.lines.back(), "Ann (" + P + "1500) Purchased Pall Mall");
     EXPECT_EQ(screen.cardShown, 0);   // the card picture went away
     EXPECT_TRUE(screen.propertyCardVisible);
     // The purchase steps, in order.
     auto at = [&](const std::string &c) { return std::find(screen.calls.begin(), screen.calls.end(), c); };
-    EXPECT_LT(at("markOwner:0:1"), at("mini:0:1"));
-    EXPECT_LT(at("mini:0:1"), at("refreshMoney"));
-    EXPECT_LT(at("refreshMoney"), at("status:Ann Purchased Old Kent Road"));
-    EXPECT_LT(at("status:Ann Purchased Old Kent Road"), at("propertyCard:1"));
-    EXPECT_LT(at("propertyCard:1"), at("propertyCard:shown"));
+    EXPECT_LT(at("markOwner:0:11"), at("mini:0:11"));
+    EXPECT_LT(at("mini:0:11"), std::find(at("mini:0:11"), screen.calls.end(), "refreshMoney"));
+    EXPECT_LT(at("status:Ann Purchased Pall Mall"), std::find(at("status:Ann Purchased Pall Mall"), screen.calls.end(),
+                                                               "propertyCard:11"));
 
     // Stopping there again asks nothing.
-    engine.resolveLanding(0, 1);
+    landOn(0, 11);
     EXPECT_EQ(screen.questions.size(), 1u);
+}
+
+TEST_F(Buying, TheDeedIsInViewWhileThePersonDecides)
+{
+    screen.holdQuestions = true;
+    landOn(0, 39);
+    ASSERT_TRUE(screen.openQuestion);
+    EXPECT_TRUE(screen.propertyCardVisible);
+    EXPECT_NE(std::find(screen.calls.begin(), screen.calls.end(), "propertyCard:39"), screen.calls.end());
+    // The game waits for the answer: no hand-over, no timer.
+    EXPECT_EQ(engine.phase(), Engine::Phase::Deciding);
+    EXPECT_FALSE(engine.tmrMovePiece().enabled());
+    EXPECT_EQ(state.CurrentPlayer, 0);
+    screen.answerQuestion(false);
+    EXPECT_FALSE(screen.propertyCardVisible);
+    EXPECT_FALSE(state.Properties[39].Owned);
+    EXPECT_EQ(state.CurrentPlayer, 1);
+    // A late second answer changes nothing.
+    screen.answerQuestion(true);
+    EXPECT_FALSE(state.Properties[39].Owned);
 }
 
 TEST_F(Buying, NoLeavesTheSquareUnbought)
 {
     screen.answers = {false};
-    engine.resolveLanding(0, 39);
+    landOn(0, 39);
     EXPECT_FALSE(state.Properties[39].Owned);
     EXPECT_EQ(money(0), 1500);
-    EXPECT_TRUE(log.lines.empty());
+    EXPECT_TRUE(logWithoutThrows().empty());
 }
 
 TEST_F(Buying, YesWithoutEnoughMoneySaysWhy)
 {
     state.Players[0].Money = 60;
     screen.answers = {true};
-    engine.resolveLanding(0, 1);
-    EXPECT_FALSE(state.Properties[1].Owned);
+    landOn(0, 3);   // from GO to Whitechapel Road, £60
+    EXPECT_FALSE(state.Properties[3].Owned);
     EXPECT_EQ(money(0), 60);
-    EXPECT_EQ(screen.status, "Ann cannot afford Old Kent Road");
-    EXPECT_TRUE(log.lines.empty());
+    EXPECT_EQ(screen.status, "Ann cannot afford Whitechapel Road");
 }
 
 TEST_F(Buying, AComputerBuysWhatItCanAffordWithMoneyToSpare)
 {
-    engine.resolveLanding(1, 1);
-    EXPECT_TRUE(state.Properties[1].Owned);
-    EXPECT_EQ(state.Properties[1].Owner, 1);
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"Robo (" + P + "1440) Purchased Old Kent Road"}));
+    landOn(1, 6);
+    EXPECT_TRUE(state.Properties[6].Owned);
+    EXPECT_EQ(state.Properties[6].Owner, 1);
+    EXPECT_EQ(logWithoutThrows(), (std::vector<std::string>{"Robo (" + P + "1400) Purchased The Angel Islington"}));
     EXPECT_TRUE(screen.questions.empty());
 
-    state.Players[1].Money = 60;
-    engine.resolveLanding(1, 3);
-    EXPECT_FALSE(state.Properties[3].Owned);
-    state.Players[1].Money = 61;
-    engine.resolveLanding(1, 3);
-    EXPECT_TRUE(state.Properties[3].Owned);
+    state.Players[1].Money = 100;
+    landOn(1, 8);
+    EXPECT_FALSE(state.Properties[8].Owned);
+    state.Players[1].Money = 101;
+    landOn(1, 8);
+    EXPECT_TRUE(state.Properties[8].Owned);
     EXPECT_EQ(money(1), 1);
 }
 

@@ -2,6 +2,8 @@
 
 #include "game/rules.h"
 
+#include <algorithm>
+
 namespace tycora::testing {
 namespace {
 
@@ -14,16 +16,23 @@ protected:
         addPlayer("Ann");
         addPlayer("Bob");
     }
-    // Draws the Chance card at position `pos` for Ann standing on `square`.
+    // Ann lands on the Chance square `square` and draws the card at `pos`.
     void drawChanceAt(int pos, int square)
     {
         state.ChancePos = static_cast<Integer>(pos);
-        standOn(0, square);
-        engine.drawChance(0);
+        landOn(0, square);
+    }
+    std::vector<std::string> cardLines() const
+    {
+        std::vector<std::string> lines;
+        for (const std::string &l : log.lines)
+            if (l.find("Landed on") != std::string::npos)
+                lines.push_back(l);
+        return lines;
     }
 };
 
-TEST_F(Cards, AdvanceCardsSetTheTargetAndLogTheCard)
+TEST_F(Cards, AdvanceCardsWalkToTheirSquareAndLogTheCard)
 {
     struct Case {
         int pos, from, target;
@@ -46,13 +55,12 @@ TEST_F(Cards, AdvanceCardsSetTheTargetAndLogTheCard)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.line);
         log.lines.clear();
-        state.MoveFlag = false;
+        state.Players[0].Money = 1500;
         drawChanceAt(c.pos, c.from);
-        EXPECT_EQ(state.Players[0].TargetSquare, c.target);
-        EXPECT_TRUE(state.MoveFlag);
-        EXPECT_EQ(log.lines, std::vector<std::string>{c.line});
+        EXPECT_EQ(state.Players[0].Square, c.target);
+        EXPECT_FALSE(state.MoveFlag);
+        EXPECT_EQ(cardLines(), std::vector<std::string>{c.line});
         EXPECT_EQ(screen.cardDeck, Deck::Chance);
-        EXPECT_EQ(screen.cardShown, c.pos + 1);
         EXPECT_EQ(state.ChancePos, c.pos + 1);
     }
 }
@@ -61,18 +69,19 @@ TEST_F(Cards, MoneyCardsPayOrChargeAndShowTheNewBalanceAtOnce)
 {
     drawChanceAt(7, 7);
     EXPECT_EQ(money(0), 1550);
-    EXPECT_EQ(log.lines.back(), "Ann (" + P + "1500) Landed on Chance: BankDividend    " + P + "50  --->   " + P + "1550");
-    EXPECT_EQ(screen.calls.back(), "refreshMoney");
+    EXPECT_EQ(cardLines().back(), "Ann (" + P + "1500) Landed on Chance: BankDividend    " + P + "50  --->   " + P + "1550");
+    const auto card = std::find(screen.calls.begin(), screen.calls.end(), "chance:8");
+    EXPECT_NE(std::find(card, screen.calls.end(), "refreshMoney"), screen.calls.end());
     drawChanceAt(8, 7);
     EXPECT_EQ(money(0), 1650);
-    EXPECT_EQ(log.lines.back(),
+    EXPECT_EQ(cardLines().back(),
               "Ann (" + P + "1550) Landed on Chance: BuildingLoadMatures    " + P + "100  --->   " + P + "1650");
     state.Players[0].Money = 10;
     drawChanceAt(11, 7);
     EXPECT_EQ(money(0), -5);
     // The poor-tax line keeps its dollar sign.
-    EXPECT_EQ(log.lines.back(), "Ann (" + P + "10) Landed on Chance: PoorTax    -" + P + "15  --->   $-5");
-    EXPECT_FALSE(state.MoveFlag);
+    EXPECT_EQ(cardLines().back(), "Ann (" + P + "10) Landed on Chance: PoorTax    -" + P + "15  --->   $-5");
+    EXPECT_EQ(state.Players[0].Square, 7);
 }
 
 TEST_F(Cards, CardsWithoutEffectOnlyShowTheirFace)
@@ -80,34 +89,33 @@ TEST_F(Cards, CardsWithoutEffectOnlyShowTheirFace)
     for (int pos : {10, 12, 13}) {
         drawChanceAt(pos, 7);
         EXPECT_EQ(screen.cardShown, pos + 1);
+        EXPECT_EQ(state.Players[0].Square, 7);
     }
     for (int pos = 1; pos < DeckSize; ++pos) {
         state.CommunityPos = static_cast<Integer>(pos);
-        engine.drawCommunityChest(0);
+        landOn(0, 17);
         EXPECT_EQ(screen.cardDeck, Deck::CommunityChest);
         EXPECT_EQ(screen.cardShown, pos + 1);
+        EXPECT_EQ(state.Players[0].Square, 17);
     }
     EXPECT_EQ(money(0), 1500);
-    EXPECT_FALSE(state.MoveFlag);
-    EXPECT_TRUE(log.lines.empty());
+    EXPECT_TRUE(cardLines().empty());
+    EXPECT_EQ(state.JailCardHolder[0], -1);
+    EXPECT_EQ(state.JailCardHolder[1], -1);
 }
 
 TEST_F(Cards, TheFifteenthDrawStartsTheDeckAgain)
 {
-    standOn(0, 20);
-    for (int i = 0; i < 14; ++i) {
-        state.MoveFlag = false;
-        engine.drawChance(0);
-        standOn(0, 20);
-    }
+    for (int i = 0; i < 14; ++i)
+        drawChanceAt(state.ChancePos, 22);
     EXPECT_EQ(state.ChancePos, 14);
     log.lines.clear();
-    engine.drawChance(0);
+    state.Players[0].Money = 1635;
+    landOn(0, 22);
     EXPECT_EQ(screen.cardShown, 1);
     EXPECT_EQ(state.ChancePos, 1);
-    EXPECT_EQ(state.Players[0].TargetSquare, 39);
-    // The money cards on the way left Ann with 1500 + 50 + 100 - 15.
-    EXPECT_EQ(log.lines.back(), "Ann (" + P + "1635) Landed on Chance: AdvanceToMayfair");
+    EXPECT_EQ(state.Players[0].Square, 39);
+    EXPECT_EQ(cardLines().back(), "Ann (" + P + "1635) Landed on Chance: AdvanceToMayfair");
 }
 
 TEST_F(Cards, AdvanceToMayfairEndsWithTheOfferOfMayfair)

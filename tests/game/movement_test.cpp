@@ -37,12 +37,12 @@ TEST_F(Movement, WalksOneSquarePerTickAndPaysTheSalaryOnArrivalBeforeTheLanding)
     EXPECT_TRUE(state.Players[0].PassedGo);
     clock.advance(1000);
     EXPECT_EQ(state.Players[0].Square, 2);
-    EXPECT_TRUE(engine.tmrMovePiece.enabled());   // the arrival is the next tick
+    EXPECT_TRUE(engine.tmrMovePiece().enabled());   // the arrival is the next tick
     EXPECT_EQ(money(0), 100);
     clock.advance(500);
     EXPECT_EQ(money(0), 300);
     // Square 2 drew Advance to GO: the piece walks on at once.
-    EXPECT_TRUE(engine.tmrMovePiece.enabled());
+    EXPECT_TRUE(engine.tmrMovePiece().enabled());
     EXPECT_EQ(state.Players[0].TargetSquare, 0);
     EXPECT_FALSE(state.Players[0].PassedGo);
     EXPECT_EQ(state.SquareStats[2].Landed, 1);
@@ -62,8 +62,9 @@ TEST_F(Movement, WalksOneSquarePerTickAndPaysTheSalaryOnArrivalBeforeTheLanding)
 
 TEST_F(Movement, LandingExactlyOnGoWithDoubleSalaryPaysFourHundredPassingPaysTwo)
 {
-    bool doubleSalary = true;
-    engine.setDoubleSalary([&] { return doubleSalary; });
+    GameOptions options;
+    options.doubleGoSalary = true;
+    engine.setOptions(options);
     standOn(0, 35);
     state.Players[0].Money = 0;
     throwAndMove(0, 1, 4);   // 35 + 5 = 0
@@ -117,12 +118,12 @@ TEST_F(Movement, AGoToJailWalkTakesOneTickPerSquare)
     engine.rollDice(0);
     clock.advance(3 * 500 + 500);   // three steps and the arrival on 30
     EXPECT_EQ(state.Players[0].Square, 30);
-    EXPECT_TRUE(engine.tmrMovePiece.enabled());
+    EXPECT_TRUE(engine.tmrMovePiece().enabled());
     clock.advance(20 * 500);        // 31, ..., 39, 0, ..., 10
     EXPECT_EQ(state.Players[0].Square, 10);
-    EXPECT_TRUE(engine.tmrMovePiece.enabled());
+    EXPECT_TRUE(engine.tmrMovePiece().enabled());
     clock.advance(500);
-    EXPECT_FALSE(engine.tmrMovePiece.enabled());
+    EXPECT_FALSE(engine.tmrMovePiece().enabled());
 }
 
 TEST_F(Movement, LeavingASharedSquareLeavesTheOtherPieceBehind)
@@ -168,7 +169,7 @@ TEST_F(Movement, AHumanGetsTheRollButtonAtTheEndOfAMove)
     throwAndMove(0, 4, 6);
     EXPECT_EQ(state.CurrentPlayer, 1);
     EXPECT_TRUE(screen.rollEnabled);
-    EXPECT_FALSE(engine.tmrPause.enabled());
+    EXPECT_FALSE(engine.tmrPause().enabled());
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "game/figures.h"
 #include "game/rules.h"
 
+#include <algorithm>
+
 namespace tycora::testing {
 namespace {
 
@@ -16,13 +18,13 @@ protected:
         addPlayer("Bob");
         addPlayer("Cy");
     }
-    // Bob lands on the square with a throw totalling `total`.
+    // Bob lands on the square with a throw totalling `total`; the rent
+    // paid there.
     int rentPaidOn(int square, int total = 7)
     {
-        state.DiceTotal = static_cast<Integer>(total);
-        const int before = money(1);
-        engine.resolveLanding(1, square);
-        return before - money(1);
+        const int before = state.SquareStats[square].TotalRent;
+        landOn(1, square, total);
+        return state.SquareStats[square].TotalRent - before;
     }
 };
 
@@ -85,24 +87,24 @@ TEST_F(Rent, MoneyMovesAtOnceAndTheCountdownShowsIt)
     give(0, 1);
     state.Players[1].Money = 10;
     const int annBefore = money(0);
-    state.DiceTotal = 5;
-    engine.resolveLanding(1, 1);
-    EXPECT_EQ(money(1), 8);
+    landOn(1, 1, 5);   // from 36, passing GO
+    EXPECT_EQ(money(1), 10 + 200 - 2);
     EXPECT_EQ(money(0), annBefore + 2);
     EXPECT_EQ(state.SquareStats[1].TotalRent, 2);
     EXPECT_EQ(state.PayFrom, 1);
     EXPECT_EQ(state.PayTo, 0);
     EXPECT_EQ(state.PayAmount, 2);
-    EXPECT_TRUE(engine.tmrMoneyDown.enabled());
+    EXPECT_TRUE(engine.tmrMoneyDown().enabled());
     EXPECT_FALSE(screen.statusVisible);   // rent itself shows nothing
+    screen.calls.clear();
 
     clock.advance(100);
     EXPECT_EQ(screen.status, "Bob owes Ann " + P + "1");
     EXPECT_EQ(screen.calls.back(), "refreshMoney");
-    EXPECT_TRUE(engine.tmrMoneyDown.enabled());
+    EXPECT_TRUE(engine.tmrMoneyDown().enabled());
     clock.advance(100);
     EXPECT_EQ(screen.status, "Bob owes Ann " + P + "0");
-    EXPECT_FALSE(engine.tmrMoneyDown.enabled());
+    EXPECT_FALSE(engine.tmrMoneyDown().enabled());
     clock.advance(1000);
     EXPECT_EQ(screen.status, "Bob owes Ann " + P + "0");
 }
@@ -112,27 +114,33 @@ TEST_F(Rent, ASecondRentRestartsTheCountdownWithTheNewNames)
     give(0, 39);
     give(0, 37);
     state.Buildings[39].Houses = 0;
-    engine.resolveLanding(1, 39);   // £100
+    landOn(1, 39, 5);   // £100
     clock.advance(50 * 100);
     EXPECT_EQ(screen.status, "Bob owes Ann " + P + "50");
     give(1, 1);
-    engine.resolveLanding(2, 1);   // Cy pays Bob £2
-    clock.advance(100);
+    standOn(2, 39);
+    throwAndMove(2, 1, 1);   // Cy walks to Old Kent Road and pays Bob £2
+    EXPECT_TRUE(logged("Cy Pays Bob " + P + "2 Rent for Old Kent Road"));
+    // The countdown goes on at its own pace, from the new rent.
+    clock.advanceToNextTick();
     EXPECT_EQ(screen.status, "Cy owes Bob " + P + "1");
     clock.advance(100);
-    EXPECT_FALSE(engine.tmrMoneyDown.enabled());
+    EXPECT_FALSE(engine.tmrMoneyDown().enabled());
 }
 
 TEST_F(Rent, NothingHappensOnOwnSquareOrTheQuietCorners)
 {
-    give(1, 1);
-    const auto before = state.Players;
-    for (int sq : {1, 0, 10, 20})
-        engine.resolveLanding(1, sq);
-    EXPECT_EQ(money(1), before[1].Money);
+    give(1, 11);
+    for (int sq : {11, 10, 20}) {
+        landOn(1, sq, 5);
+        EXPECT_EQ(money(1), 1500);
+    }
+    log.lines.erase(std::remove_if(log.lines.begin(), log.lines.end(),
+                                   [](const std::string &l) { return l.find(" rolls:  ") != std::string::npos; }),
+                    log.lines.end());
     EXPECT_TRUE(log.lines.empty());
     EXPECT_TRUE(screen.questions.empty());
-    EXPECT_FALSE(engine.tmrMoneyDown.enabled());
+    EXPECT_FALSE(engine.tmrMoneyDown().enabled());
 }
 
 TEST_F(Rent, ABalanceMayGoNegativeAndBuyingIsThenRefused)
@@ -140,11 +148,11 @@ TEST_F(Rent, ABalanceMayGoNegativeAndBuyingIsThenRefused)
     give(0, 39);
     give(0, 37);
     state.Players[1].Money = 10;
-    engine.resolveLanding(1, 39);   // £100
+    landOn(1, 39, 5);   // £100
     EXPECT_EQ(money(1), -90);
     state.Players[1].PlayerType = Computer;
-    engine.resolveLanding(1, 3);
-    EXPECT_FALSE(state.Properties[3].Owned);
+    landOn(1, 6, 5);    // from 1: no salary on the way
+    EXPECT_FALSE(state.Properties[6].Owned);
 }
 
 TEST(Figures, SixteenBitFiguresSaturateInsteadOfWrapping)
@@ -168,19 +176,19 @@ protected:
 
 TEST_F(Taxes, IncomeTaxAndSuperTaxChargeTheirAmounts)
 {
-    engine.resolveLanding(0, 4);
+    landOn(0, 4);
     EXPECT_EQ(money(0), 1300);
     EXPECT_EQ(log.lines.back(), "Ann (" + P + "1500) Pays " + P + "200 Income Tax  -->  " + P + "1300");
     EXPECT_EQ(screen.status, "Ann Pays " + P + "200 Income Tax");
-    EXPECT_FALSE(engine.tmrMoneyDown.enabled());
+    EXPECT_FALSE(engine.tmrMoneyDown().enabled());
 
     state.Players[0].Money = 50;
-    engine.resolveLanding(0, 38);
+    landOn(0, 38);
     EXPECT_EQ(money(0), -50);
     EXPECT_EQ(log.lines.back(), "Ann (" + P + "50) Pays " + P + "100 Super Tax  -->  " + P + "-50");
     EXPECT_EQ(screen.status, "Ann Pays " + P + "100 Super Tax");
 
-    engine.resolveLanding(0, 38);
+    landOn(0, 38);
     EXPECT_EQ(money(0), -150);
 }
 

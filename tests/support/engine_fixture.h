@@ -65,20 +65,31 @@ protected:
         state.Properties[square].Owner = static_cast<Integer>(player);
     }
 
-    // Runs the clock until the moving piece has arrived and the move is over:
-    // the move timer is off and no computer is pausing.
-    void finishMove(int maxTicks = 1000)
+    // Runs the clock, tick by tick, until the moving piece has arrived and
+    // the move is over: the move timer is off.
+    void finishMove(int maxTicks = 10000)
     {
-        for (int i = 0; i < maxTicks && engine.tmrMovePiece.enabled(); ++i)
-            clock.advance(engine.tmrMovePiece.interval());
+        for (int i = 0; i < maxTicks && engine.tmrMovePiece().enabled(); ++i)
+            clock.advanceToNextTick();
     }
 
-    // A human's throw: the dice are scripted, the button pressed, the move run.
+    // A throw: the dice are scripted, the player made the one whose turn it
+    // is, the button pressed, the move run.
     void throwAndMove(int player, int die1, int die2)
     {
+        state.CurrentPlayer = static_cast<Integer>(player);
         scriptDice({die1, die2});
         engine.rollDice(player);
         finishMove();
+    }
+
+    // Lands the player on the square with a throw of the given total from
+    // as many squares back, as a real game would.
+    void landOn(int player, int square, int total = 3)
+    {
+        standOn(player, (square - total + 40) % 40);
+        const int die1 = total > 6 ? 6 : total - 1;
+        throwAndMove(player, die1, total - die1);
     }
 
     bool logged(const std::string &line) const
@@ -90,6 +101,32 @@ protected:
     }
 
     int money(int player) const { return state.Players[player].Money; }
+
+    void useOptions(const GameOptions &options) { engine.setOptions(options); }
+    void useFullRules()
+    {
+        GameOptions options;
+        options.rules = RuleSet::Full;
+        engine.setOptions(options);
+    }
+
+    // The lines logged since the test began, without the throws.
+    std::vector<std::string> eventLines() const
+    {
+        std::vector<std::string> lines;
+        for (const std::string &l : log.lines)
+            if (l.find(" rolls:  ") == std::string::npos)
+                lines.push_back(l);
+        return lines;
+    }
+
+    bool called(const std::string &call) const
+    {
+        for (const auto &c : screen.calls)
+            if (c == call)
+                return true;
+        return false;
+    }
 };
 
 } // namespace tycora::testing

@@ -22,7 +22,7 @@ public:
         for (int sq = 0; sq < SquareCount; ++sq)
             owner_[sq] = -1;
         engine.setArrivalObserver([this](int player, int square) { atArrival(player, square); });
-        engine.setMoneyObserver([this](int player, int delta) { atMoneyChange(player, delta); });
+        engine.setMoneyObserver([this](const MoneyChange &change) { atMoneyChange(change.player, change.delta); });
     }
 
     const std::vector<std::string> &breaches() const { return breaches_; }

@@ -6,6 +6,8 @@
 #include "game/screen.h"
 
 #include <deque>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,11 @@ public:
     std::vector<std::string> calls;
     std::vector<std::string> questions;
     std::vector<std::string> messages;
-    std::deque<bool> answers;   // for askYesNo; No when empty
+    std::deque<bool> answers;   // for ask; No when empty
+    // When set, questions stay open until the test answers them with
+    // answerQuestion(): the game waits meanwhile.
+    bool holdQuestions = false;
+    std::function<void(bool)> openQuestion;
     std::string status;
     bool statusVisible = false;
     bool rollEnabled = false;
@@ -101,20 +107,96 @@ public:
         buildEnabled = true;
         calls.push_back("build:on");
     }
-    bool askYesNo(const std::string &question) override
+    void ask(const std::string &question, std::function<void(bool)> answer) override
     {
         questions.push_back(question);
         calls.push_back("ask:" + question);
-        if (answers.empty())
-            return false;
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
+        if (holdQuestions) {
+            openQuestion = std::move(answer);
+            return;
+        }
+        bool a = false;
+        if (!answers.empty()) {
+            a = answers.front();
+            answers.pop_front();
+        }
+        answer(a);
+    }
+    void answerQuestion(bool yes)
+    {
+        auto answer = std::move(openQuestion);
+        openQuestion = nullptr;
+        if (answer)
+            answer(yes);
     }
     void tell(const std::string &message) override
     {
         messages.push_back(message);
         calls.push_back("tell:" + message);
+    }
+
+    // ---- options and Full rules ----
+    int freeParking = -1;
+    AvailableActions actions;
+    int raisingPlayer = -1;
+    int raisingOwed = 0;
+    int winner = -1;
+    bool auctionShown = false;
+    std::deque<JailChoice> jailAnswers;   // Throw when empty
+    std::deque<int> bids;                 // a pass when empty
+    std::vector<std::string> bidsAsked;   // "player:highest bid"
+
+    void showFreeParking(int pot) override
+    {
+        freeParking = pot;
+        calls.push_back("freeParking:" + std::to_string(pot));
+    }
+    void showBuildings(int square, int houses, bool hotel) override
+    {
+        calls.push_back("buildings:" + std::to_string(square) + ":" + std::to_string(houses) + (hotel ? ":hotel" : ""));
+    }
+    void showMortgaged(int square, bool mortgaged) override
+    {
+        calls.push_back((mortgaged ? "mortgaged:" : "unmortgaged:") + std::to_string(square));
+    }
+    void clearOwner(int square) override { calls.push_back("clearOwner:" + std::to_string(square)); }
+    void clearOwnedMini(int player, int square) override
+    {
+        calls.push_back("clearMini:" + std::to_string(player) + ":" + std::to_string(square));
+    }
+    void showPlayerState(int player) override { calls.push_back("playerState:" + std::to_string(player)); }
+    void showActions(const AvailableActions &available) override { actions = available; }
+    void showRaising(int player, int owed) override
+    {
+        raisingPlayer = owed > 0 ? player : -1;
+        raisingOwed = owed;
+        calls.push_back("raising:" + std::to_string(player) + ":" + std::to_string(owed));
+    }
+    void askJail(int player, bool hasCard, std::function<void(JailChoice)> answer) override
+    {
+        calls.push_back("askJail:" + std::to_string(player) + (hasCard ? ":card" : ""));
+        JailChoice choice = JailChoice::Throw;
+        if (!jailAnswers.empty()) {
+            choice = jailAnswers.front();
+            jailAnswers.pop_front();
+        }
+        answer(choice);
+    }
+    void showAuction(const Auction *auction) override { auctionShown = auction != nullptr; }
+    void askBid(const Auction &auction, std::function<void(int)> answer) override
+    {
+        bidsAsked.push_back(std::to_string(auction.bidder) + ":" + std::to_string(auction.highestBid));
+        int bid = 0;
+        if (!bids.empty()) {
+            bid = bids.front();
+            bids.pop_front();
+        }
+        answer(bid);
+    }
+    void showWinner(int player) override
+    {
+        winner = player;
+        calls.push_back("winner:" + std::to_string(player));
     }
 };
 

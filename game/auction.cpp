@@ -1,0 +1,109 @@
+// Auctions (Full rules): a square its lander does not buy is offered to
+// every player still in the game, in turn order from the lander's left.
+// Each bid beats the last by a pound or more and is covered by the bidder's
+// cash; a player who passes is out; the last bidder standing buys.
+
+#include "game/engine.h"
+
+#include "game/text.h"
+
+#include <algorithm>
+
+namespace tycora {
+
+void Engine::startAuction(int square, Step then)
+{
+    Auction auction;
+    auction.square = square;
+    auction.bidding.assign(state_.PlayerCount, false);
+    for (int i = 0; i < state_.PlayerCount; ++i)
+        auction.bidding[i] = !player(i).Bankrupt;
+    auction.bidder = (state_.CurrentPlayer + 1) % state_.PlayerCount;
+    auction_ = auction;
+    afterAuction_ = std::move(then);
+    phase_ = Phase::Auction;
+    refreshActions();
+    screen_.showAuction(&*auction_);
+    askNextBidder();
+}
+
+void Engine::askNextBidder()
+{
+    // Computers answer at once: their answers come back here while this
+    // loop runs, and are taken up by it instead of nesting ever deeper.
+    if (askingBids_) {
+        bidAnsweredMeanwhile_ = true;
+        return;
+    }
+    askingBids_ = true;
+    do {
+        bidAnsweredMeanwhile_ = false;
+        if (!auction_)
+            break;
+        Auction &a = *auction_;
+        const int stillIn = static_cast<int>(std::count(a.bidding.begin(), a.bidding.end(), true));
+        const bool onlyTheHighestLeft = a.highestBidder >= 0 && stillIn == 1 && a.bidding[a.highestBidder];
+        if (stillIn == 0 || onlyTheHighestLeft) {
+            askingBids_ = false;
+            endAuction();
+            return;
+        }
+        // The next bidder still in who does not already hold the highest bid.
+        while (!a.bidding[a.bidder] || a.bidder == a.highestBidder)
+            a.bidder = (a.bidder + 1) % state_.PlayerCount;
+        const int bidder = a.bidder;
+        screen_.showAuction(&a);
+        controller(bidder).bid(*this, a, once<int>([this, bidder](int amount) { bidAnswered(bidder, amount); }));
+    } while (bidAnsweredMeanwhile_);
+    askingBids_ = false;
+}
+
+void Engine::bidAnswered(int bidder, int amount)
+{
+    if (!auction_)
+        return;
+    Auction &a = *auction_;
+    if (amount > a.highestBid && amount <= player(bidder).Money) {
+        a.highestBid = amount;
+        a.highestBidder = bidder;
+    } else {
+        a.bidding[bidder] = false;   // a pass, or a bid the rules refuse
+    }
+    a.bidder = (bidder + 1) % state_.PlayerCount;
+    askNextBidder();
+}
+
+void Engine::endAuction()
+{
+    const Auction a = *auction_;
+    auction_.reset();
+    screen_.showAuction(nullptr);
+    const std::string name = deed(a.square).Name;
+    if (a.highestBidder < 0) {
+        log(name + " is not sold at Auction");
+        screen_.showStatus(name + " is not sold at Auction");
+    } else {
+        Player &p = player(a.highestBidder);
+        const Integer before = p.Money;
+        Property &d = deed(a.square);
+        changeBalance(a.highestBidder, -a.highestBid);
+        d.Owned = true;
+        d.Owner = static_cast<Integer>(a.highestBidder);
+        log(nameAndBalance(p.Name, before) + " Wins the Auction for " + name + " at " + pounds(a.highestBid) +
+            "  -->  " + pounds(p.Money));
+        screen_.markOwner(a.highestBidder, a.square);
+        screen_.showOwnedMini(a.highestBidder, a.square);
+        screen_.refreshMoney();
+        screen_.showStatus(p.Name + " Wins the Auction for " + name + " at " + pounds(a.highestBid));
+        screen_.hideCard();
+        screen_.showPropertyCard(a.square);
+        screen_.setPropertyCardVisible(true);
+    }
+    phase_ = Phase::Moving;
+    Step then = std::move(afterAuction_);
+    afterAuction_ = nullptr;
+    if (then)
+        then();
+}
+
+} // namespace tycora

@@ -1,0 +1,111 @@
+#include "game/card_table.h"
+
+#include "game/square_table.h"
+
+namespace tycora {
+
+namespace {
+
+using Kind = CardEffect::Kind;
+
+constexpr CardEffect nothing() { return {}; }
+constexpr CardEffect advanceTo(int square) { return {Kind::AdvanceTo, square, 0, 0}; }
+constexpr CardEffect nearest(SquareKind kind) { return {Kind::NearestOf, static_cast<int>(kind), 0, 0}; }
+constexpr CardEffect walkBack(int squares) { return {Kind::WalkBack, 0, squares, 0}; }
+constexpr CardEffect backTo(int square) { return {Kind::BackTo, square, 0, 0}; }
+constexpr CardEffect receive(int amount) { return {Kind::Money, 0, amount, 0}; }
+constexpr CardEffect pay(int amount) { return {Kind::Money, 0, -amount, 0}; }
+constexpr CardEffect jail() { return {Kind::Jail, 0, 0, 0}; }
+constexpr CardEffect repairs(int perHouse, int perHotel) { return {Kind::Repairs, 0, perHouse, perHotel}; }
+constexpr CardEffect keepToLeaveJail() { return {Kind::KeepToLeaveJail, 0, 0, 0}; }
+
+// A card that acts the same way under both rule sets.
+constexpr CardInfo both(CardId id, std::string_view face, CardEffect effect, Deck deck)
+{
+    return {id, face, effect, effect, deck};
+}
+// A card that only shows its face under Classic rules.
+constexpr CardInfo fullOnly(CardId id, std::string_view face, CardEffect effect, Deck deck)
+{
+    return {id, face, nothing(), effect, deck};
+}
+
+constexpr Deck C = Deck::Chance;
+constexpr Deck CC = Deck::CommunityChest;
+
+constexpr std::array<CardInfo, CardsPerDeck> Chance{{
+    both(CardId::AdvanceToMayfair, "ADVANCE TO MAYFAIR", advanceTo(39), C),
+    both(CardId::AdvanceToPallMall, "ADVANCE TO PALL MALL", advanceTo(11), C),
+    both(CardId::AdvanceToNearestStation, "ADVANCE TO THE NEAREST STATION", nearest(SquareKind::Station), C),
+    both(CardId::AdvanceToGO, "ADVANCE TO GO,\nCOLLECT £200", advanceTo(0), C),
+    both(CardId::AdvanceToTrafalgarSquare, "ADVANCE TO TRAFALGAR SQUARE", advanceTo(24), C),
+    both(CardId::AdvanceToNearestUtility, "ADVANCE TO THE NEAREST UTILITY", nearest(SquareKind::Utility), C),
+    both(CardId::GoBack3Spaces, "GO BACK 3 SPACES", walkBack(3), C),
+    both(CardId::BankDividend, "THE BANK PAYS YOU A DIVIDEND OF £50", receive(50), C),
+    both(CardId::BuildingLoadMatures, "YOUR BUILDING LOAN MATURES: COLLECT £100", receive(100), C),
+    both(CardId::GoJail, "GO DIRECTLY TO JAIL", jail(), C),
+    fullOnly(CardId::HouseRepairs,
+             "REPAIRS TO ALL YOUR PROPERTY: PAY £25 FOR EACH HOUSE AND £100 FOR EACH HOTEL", repairs(25, 100), C),
+    both(CardId::PoorTax, "PAY A POOR TAX OF £15", pay(15), C),
+    fullOnly(CardId::TripMarylebone, "TAKE A TRIP TO MARYLEBONE STATION", advanceTo(15), C),
+    fullOnly(CardId::GetOutJailCard, "GET OUT OF JAIL FREE.\nKEEP THIS CARD UNTIL YOU NEED IT", keepToLeaveJail(), C),
+}};
+
+constexpr std::array<CardInfo, CardsPerDeck> Community{{
+    // Its log line has always named the Chance deck; readers of the log rely on it.
+    both(CardId::AdvanceToGO, "ADVANCE TO GO,\nCOLLECT £200", advanceTo(0), C),
+    fullOnly(CardId::GoBackToOldKentRoad, "GO BACK TO OLD KENT ROAD", backTo(1), CC),
+    fullOnly(CardId::BankError, "A BANK ERROR IN YOUR FAVOUR: COLLECT £200", receive(200), CC),
+    fullOnly(CardId::BeautyContest, "SECOND PRIZE IN A BEAUTY CONTEST: COLLECT £10", receive(10), CC),
+    fullOnly(CardId::DoctorsFee, "DOCTOR'S FEE: PAY £50", pay(50), CC),
+    fullOnly(CardId::Inherit100, "YOU INHERIT £100", receive(100), CC),
+    fullOnly(CardId::LifeInsuranceMatures, "YOUR LIFE INSURANCE MATURES: COLLECT £100", receive(100), CC),
+    fullOnly(CardId::PayHospital, "PAY THE HOSPITAL £100", pay(100), CC),
+    fullOnly(CardId::SaleOfStock, "FROM THE SALE OF STOCK YOU GET £50", receive(50), CC),
+    fullOnly(CardId::PaySchoolTax, "PAY YOUR SCHOOL TAX OF £150", pay(150), CC),
+    fullOnly(CardId::StreetRepairs, "YOU ARE ASSESSED FOR STREET REPAIRS: £40 A HOUSE, £115 A HOTEL", repairs(40, 115),
+             CC),
+    fullOnly(CardId::IncomeTaxRefund, "INCOME TAX REFUND: COLLECT £20", receive(20), CC),
+    fullOnly(CardId::XmasFundMatures, "YOUR CHRISTMAS FUND MATURES: COLLECT £100", receive(100), CC),
+    fullOnly(CardId::GetOutJailCard, "GET OUT OF JAIL FREE.\nKEEP THIS CARD UNTIL YOU NEED IT", keepToLeaveJail(),
+             CC),
+}};
+
+} // namespace
+
+std::string_view cardName(CardId id)
+{
+    switch (id) {
+    case CardId::AdvanceToMayfair: return "AdvanceToMayfair";
+    case CardId::AdvanceToPallMall: return "AdvanceToPallMall";
+    case CardId::AdvanceToNearestStation: return "AdvanceToNearestStation";
+    case CardId::AdvanceToGO: return "AdvanceToGO";
+    case CardId::AdvanceToTrafalgarSquare: return "AdvanceToTrafalgarSquare";
+    case CardId::AdvanceToNearestUtility: return "AdvanceToNearestUtility";
+    case CardId::GoBack3Spaces: return "GoBack3Spaces";
+    case CardId::BankDividend: return "BankDividend";
+    case CardId::BuildingLoadMatures: return "BuildingLoadMatures";
+    case CardId::GoJail: return "GoJail";
+    case CardId::HouseRepairs: return "HouseRepairs";
+    case CardId::PoorTax: return "PoorTax";
+    case CardId::TripMarylebone: return "TripMarylebone";
+    case CardId::GetOutJailCard: return "GetOutJailCard";
+    case CardId::GoBackToOldKentRoad: return "GoBackToOldKentRoad";
+    case CardId::BankError: return "BankError";
+    case CardId::BeautyContest: return "BeautyContest";
+    case CardId::DoctorsFee: return "DoctorsFee";
+    case CardId::Inherit100: return "Inherit100";
+    case CardId::LifeInsuranceMatures: return "LifeInsuranceMatures";
+    case CardId::PayHospital: return "PayHospital";
+    case CardId::SaleOfStock: return "SaleOfStock";
+    case CardId::PaySchoolTax: return "PaySchoolTax";
+    case CardId::StreetRepairs: return "StreetRepairs";
+    case CardId::IncomeTaxRefund: return "IncomeTaxRefund";
+    case CardId::XmasFundMatures: return "XmasFundMatures";
+    }
+    return "";
+}
+
+const std::array<CardInfo, CardsPerDeck> &deckCards(Deck deck) { return deck == Deck::Chance ? Chance : Community; }
+
+} // namespace tycora

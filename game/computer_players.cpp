@@ -1,0 +1,264 @@
+#include "game/computer_players.h"
+
+#include "game/board.h"
+#include "game/engine.h"
+#include "game/rules.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace tycora {
+
+namespace {
+
+constexpr int WhitechapelRoad = 3;
+
+// The rent a street earns with one building more (or less) than now.
+int streetRentWith(int square, int buildings)
+{
+    const StreetRents &r = squareInfo(square).rents;
+    const int rents[] = {r.bare * 2, r.oneHouse, r.twoHouses, r.threeHouses, r.fourHouses, r.hotel};
+    return rents[std::clamp(buildings, 0, 5)];
+}
+
+// The deed the player would miss least: the one that earns least now.
+int earnings(const GameState &state, int square)
+{
+    if (!state.Properties[square].Owned)
+        return 0;
+    if (isUtilitySquare(square))
+        return utilityRent(state, 7);
+    return rentFor(state, square);
+}
+
+// Sells or mortgages one thing; false when nothing is left to do it with.
+bool raiseOnce(Engine &engine, int player, bool leastLossFirst)
+{
+    const GameState &state = engine.state();
+    std::vector<int> sellable = engine.sellableSquares(player);
+    if (!sellable.empty()) {
+        if (leastLossFirst) {
+            // The building whose loss costs least rent for the money it fetches.
+            std::sort(sellable.begin(), sellable.end(), [&](int a, int b) {
+                const int lossA = streetRentWith(a, buildingCount(state, a)) - streetRentWith(a, buildingCount(state, a) - 1);
+                const int lossB = streetRentWith(b, buildingCount(state, b)) - streetRentWith(b, buildingCount(state, b) - 1);
+                return lossA * houseSalePrice(b) < lossB * houseSalePrice(a);
+            });
+        }
+        return engine.sellBuilding(player, sellable.front());
+    }
+    std::vector<int> mortgageable = engine.mortgageableSquares(player);
+    if (mortgageable.empty())
+        return false;
+    if (leastLossFirst)
+        std::stable_sort(mortgageable.begin(), mortgageable.end(),
+                         [&](int a, int b) { return earnings(state, a) < earnings(state, b); });
+    return engine.mortgage(player, mortgageable.front());
+}
+
+void raiseUntilCovered(Engine &engine, int player, int owed, bool leastLossFirst)
+{
+    while (engine.state().Players[player].Money < owed && raiseOnce(engine, player, leastLossFirst)) {
+    }
+}
+
+// How many streets of the square's group the player holds, and whether
+// another single player holds all the rest.
+struct GroupStanding {
+    int mine = 0;
+    int size = 0;
+    bool completesMine = false;
+    bool blocksAnother = false;
+    bool othersStarted = false;   // another player holds a street of it
+};
+
+GroupStanding standing(const GameState &state, int player, int square)
+{
+    GroupStanding s;
+    const auto streets = groupSquares(groupOf(square));
+    s.size = static_cast<int>(streets.size());
+    int otherOwner = -2;
+    int others = 0;
+    for (const int sq : streets) {
+        if (sq == square)
+            continue;
+        const Property &d = state.Properties[sq];
+        if (state.holds(player, sq))
+            ++s.mine;
+        else if (d.Owned) {
+            otherOwner = otherOwner == -2 || otherOwner == d.Owner ? d.Owner : -1;
+            ++others;
+        }
+    }
+    s.completesMine = s.size > 0 && s.mine == s.size - 1;
+    s.blocksAnother = s.size > 0 && others == s.size - 1 && otherOwner >= 0;
+    s.othersStarted = others > 0;
+    return s;
+}
+
+int stationsHeld(const GameState &state, int player)
+{
+    int held = 0;
+    for (const int sq : ownableSquares())
+        held += isStationSquare(sq) && state.holds(player, sq);
+    return held;
+}
+
+} // namespace
+
+// ---- the classic computer --------------------------------------------------
+
+void ClassicComputer::firstTurn(Engine &engine, int player) { engine.rollDice(player); }
+
+void ClassicComputer::turnToThrow(Engine &engine, int player)
+{
+    // One house on Old Kent Road, and only while both brown streets carry
+    // the same number of houses: so a computer builds one house a game.
+    const GameState &state = engine.state();
+    if (ownsAnyColourGroup(state, player) && state.holds(player, squares::OldKentRoad) &&
+        state.holds(player, WhitechapelRoad) && !state.Buildings[squares::OldKentRoad].Hotel &&
+        housesEqual(state, squares::OldKentRoad, WhitechapelRoad, 0))
+        engine.build(player, squares::OldKentRoad);
+    engine.computerTurn(player);
+}
+
+void ClassicComputer::decidePurchase(Engine &engine, const PurchaseOffer &offer, Answer<bool> answer)
+{
+    answer(offer.price < engine.state().Players[offer.player].Money);
+}
+
+void ClassicComputer::raiseMoney(Engine &engine, int player, int owed)
+{
+    raiseUntilCovered(engine, player, owed, false);
+}
+
+void ClassicComputer::decideJail(Engine &, int, Answer<JailChoice> answer) { answer(JailChoice::Throw); }
+
+void ClassicComputer::bid(Engine &, const Auction &, Answer<int> answer) { answer(0); }
+
+// ---- the full-rules computer -----------------------------------------------
+
+int FullRulesComputer::reserve(const GameState &state, int player)
+{
+    // The dearest rent an opponent could charge now, utilities on a
+    // middling throw.
+    int danger = 0;
+    for (const int sq : ownableSquares()) {
+        const Property &d = state.Properties[sq];
+        if (!d.Owned || d.Owner == player || state.Players[d.Owner].Bankrupt)
+            continue;
+        danger = std::max(danger, isUtilitySquare(sq) ? utilityRent(state, 8) : int(rentFor(state, sq)));
+    }
+    return std::clamp(60 + danger / 2, 60, 500);
+}
+
+int FullRulesComputer::valuation(const GameState &state, int player, int square)
+{
+    const SquareInfo &info = squareInfo(square);
+    int percent = 100;
+    if (info.kind == SquareKind::Street) {
+        const GroupStanding s = standing(state, player, square);
+        if (s.completesMine)
+            percent = 200;
+        else if (s.blocksAnother)
+            percent = 90;    // worth keeping from them, though less than it is worth to them
+        else if (s.mine > 0)
+            percent = 130;
+        else if (s.othersStarted)
+            percent = 50;    // a group another has begun: a street that can never be part of a set
+    } else if (info.kind == SquareKind::Station) {
+        percent += 25 * stationsHeld(state, player);
+    } else {
+        percent = 80;
+    }
+    return info.price * percent / 100;
+}
+
+void FullRulesComputer::firstTurn(Engine &engine, int player) { engine.rollDice(player); }
+
+void FullRulesComputer::turnToThrow(Engine &engine, int player)
+{
+    const GameState &state = engine.state();
+    const auto money = [&] { return int(state.Players[player].Money); };
+
+    // Lift mortgages when rich, whole groups first.
+    std::vector<int> mortgaged = engine.unmortgageableSquares(player);
+    std::stable_sort(mortgaged.begin(), mortgaged.end(), [&](int a, int b) {
+        return ownsColourGroup(state, player, a) > ownsColourGroup(state, player, b);
+    });
+    for (const int sq : mortgaged)
+        if (money() - unmortgagePrice(sq) >= reserve(state, player) + 300)
+            engine.unmortgage(player, sq);
+
+    // Build evenly, where a building adds most rent for its cost, while the
+    // reserve stays in hand.
+    while (true) {
+        std::vector<int> buildable = engine.buildableSquares(player);
+        const int keep = reserve(state, player);
+        std::erase_if(buildable, [&](int sq) {
+            const SquareInfo &info = squareInfo(sq);
+            const int cost = buildingCount(state, sq) == 4 ? info.hotelCost : info.houseCost;
+            return money() - cost < keep;
+        });
+        if (buildable.empty())
+            break;
+        const auto gain = [&](int sq) {
+            const int now = buildingCount(state, sq);
+            return double(streetRentWith(sq, now + 1) - streetRentWith(sq, now)) / squareInfo(sq).houseCost;
+        };
+        const int best = *std::max_element(buildable.begin(), buildable.end(),
+                                           [&](int a, int b) { return gain(a) < gain(b); });
+        if (!engine.build(player, best))
+            break;
+    }
+    engine.computerTurn(player);
+}
+
+void FullRulesComputer::decidePurchase(Engine &engine, const PurchaseOffer &offer, Answer<bool> answer)
+{
+    const GameState &state = engine.state();
+    const int money = state.Players[offer.player].Money;
+    const int keep = reserve(state, offer.player);
+    const int value = valuation(state, offer.player, offer.square);
+    // A square worth less than its price to this player goes to auction,
+    // where whoever it helps most may have it; one that completes a group
+    // is worth dipping into the reserve for.
+    const bool completes = value >= 2 * offer.price;
+    const int needed = completes ? keep / 3 : keep;
+    answer(value >= offer.price && money - offer.price >= needed && money > offer.price);
+}
+
+void FullRulesComputer::raiseMoney(Engine &engine, int player, int owed)
+{
+    raiseUntilCovered(engine, player, owed, true);
+}
+
+void FullRulesComputer::decideJail(Engine &engine, int player, Answer<JailChoice> answer)
+{
+    const GameState &state = engine.state();
+    int unowned = 0;
+    for (const int sq : ownableSquares())
+        unowned += !state.Properties[sq].Owned;
+    // While much of the board is for sale, being out buys squares; once it
+    // is dangerous, a cell is the safest place to wait.
+    const bool worthLeaving = unowned >= 8;
+    if (worthLeaving && state.jailCards(player) > 0)
+        answer(JailChoice::UseCard);
+    else if (worthLeaving && state.Players[player].Money - 50 >= reserve(state, player))
+        answer(JailChoice::PayFine);
+    else
+        answer(JailChoice::Throw);
+}
+
+void FullRulesComputer::bid(Engine &engine, const Auction &auction, Answer<int> answer)
+{
+    const GameState &state = engine.state();
+    const int player = auction.bidder;
+    const int money = state.Players[player].Money;
+    const int limit = std::min(valuation(state, player, auction.square), money - reserve(state, player) / 2);
+    const int step = std::max(1, squareInfo(auction.square).price / 10);
+    const int next = auction.highestBid + step;
+    answer(next <= limit ? next : 0);
+}
+
+} // namespace tycora

@@ -1,0 +1,39 @@
+#include "game/human_controller.h"
+
+#include "game/engine.h"
+#include "game/screen.h"
+#include "game/text.h"
+
+namespace tycora {
+
+void HumanController::firstTurn(Engine &, int) { screen_.setRollEnabled(true); }
+
+void HumanController::turnToThrow(Engine &, int) { screen_.setRollEnabled(true); }
+
+void HumanController::decidePurchase(Engine &engine, const PurchaseOffer &offer, Answer<bool> answer)
+{
+    const GameState &state = engine.state();
+    const std::string &name = state.Players[offer.player].Name;
+    const std::string &square = state.Properties[offer.square].Name;
+    // The deed stays in view while the person decides.
+    screen_.showPropertyCard(offer.square);
+    screen_.setPropertyCardVisible(true);
+    Screen &screen = screen_;
+    screen_.ask(name + ", do you want to purchase " + square + " for " + pounds(offer.price) + "?",
+                [&screen, answer](bool yes) {
+                    if (!yes)
+                        screen.setPropertyCardVisible(false);
+                    answer(yes);
+                });
+}
+
+void HumanController::raiseMoney(Engine &, int player, int owed) { screen_.showRaising(player, owed); }
+
+void HumanController::decideJail(Engine &engine, int player, Answer<JailChoice> answer)
+{
+    screen_.askJail(player, engine.state().jailCards(player) > 0, answer);
+}
+
+void HumanController::bid(Engine &, const Auction &auction, Answer<int> answer) { screen_.askBid(auction, answer); }
+
+} // namespace tycora

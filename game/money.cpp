@@ -1,0 +1,96 @@
+// Money: every change of a balance, payments that may outgrow the cash, the
+// Free Parking pot, and raising money under Full rules.
+
+#include "game/engine.h"
+
+#include "game/figures.h"
+#include "game/rules.h"
+#include "game/text.h"
+
+namespace tycora {
+
+void Engine::changeBalance(int index, int delta, Creditor other)
+{
+    Player &p = player(index);
+    const Integer before = p.Money;
+    changeMoney(p, delta);
+    if (onMoney_)
+        onMoney_({index, p.Money - before, other.kind, other.player});
+}
+
+void Engine::transfer(int payer, int amount, Creditor to)
+{
+    changeBalance(payer, -amount, to);
+    switch (to.kind) {
+    case MoneyChange::Other::Player: changeBalance(to.player, amount, {MoneyChange::Other::Player, payer}); break;
+    case MoneyChange::Other::FreeParking:
+        addSaturating(state_.FreeParking, amount);
+        screen_.showFreeParking(state_.FreeParking);
+        break;
+    case MoneyChange::Other::Bank: break;
+    }
+}
+
+Creditor Engine::bankOrPot() const
+{
+    return {options_.freeParkingPot ? MoneyChange::Other::FreeParking : MoneyChange::Other::Bank, -1};
+}
+
+void Engine::charge(int payer, int amount, Creditor creditor, Step pay)
+{
+    // Under Classic rules a balance may go below zero: the payment is made
+    // at once. Under Full rules a payer short of cash raises money first.
+    if (!fullRules() || player(payer).Money >= amount) {
+        pay();
+        return;
+    }
+    const Player &p = player(payer);
+    const int shortfall = amount - p.Money;
+    log(nameAndBalance(p.Name, p.Money) + " Must Raise " + pounds(shortfall));
+    screen_.showStatus(p.Name + " Must Raise " + pounds(shortfall));
+    debt_ = Debt{payer, amount, creditor, std::move(pay), phase_};
+    phase_ = Phase::RaisingMoney;
+    if (liquidValue(payer) < amount) {
+        // Selling and mortgaging everything would not be enough.
+        goBankrupt(payer, creditor);
+        return;
+    }
+    refreshActions();
+    ++controllerActing_;
+    controller(payer).raiseMoney(*this, payer, amount);
+    --controllerActing_;
+    // A computer has done what it could; a person goes on in the window.
+    if (debt_ && isComputer(payer) && player(payer).Money < amount)
+        goBankrupt(payer, creditor);
+    else
+        checkDebt();
+}
+
+void Engine::checkDebt()
+{
+    if (!debt_ || controllerActing_ > 0 || player(debt_->debtor).Money < debt_->amount)
+        return;
+    Debt paid = std::move(*debt_);
+    debt_.reset();
+    phase_ = paid.phaseBefore;
+    screen_.showRaising(paid.debtor, 0);
+    refreshActions();
+    paid.settle();
+}
+
+void Engine::collectFreeParking(int index)
+{
+    const int pot = state_.FreeParking;
+    if (pot <= 0)
+        return;
+    Player &p = player(index);
+    const Integer before = p.Money;
+    state_.FreeParking = 0;
+    changeBalance(index, pot, {MoneyChange::Other::FreeParking, -1});
+    log(nameAndBalance(p.Name, before) + " Collects " + pounds(pot) + " from Free Parking  -->  " + pounds(p.Money));
+    screen_.showStatus(p.Name + " Collects " + pounds(pot) + " from Free Parking");
+    screen_.showFreeParking(0);
+    screen_.refreshMoney();
+}
+
+} // namespace tycora

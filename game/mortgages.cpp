@@ -1,0 +1,56 @@
+// Mortgages (Full rules): a deed mortgaged for its mortgage value charges no
+// rent until the mortgage is lifted for that value and a tenth more.
+
+#include "game/engine.h"
+
+#include "game/rules.h"
+#include "game/square_table.h"
+#include "game/text.h"
+
+#include <algorithm>
+
+namespace tycora {
+
+namespace {
+
+bool listed(const std::vector<int> &squares, int square)
+{
+    return std::find(squares.begin(), squares.end(), square) != squares.end();
+}
+
+} // namespace
+
+bool Engine::mortgage(int index, int square)
+{
+    if (!listed(mortgageableSquares(index), square))
+        return false;
+    Player &p = player(index);
+    const Integer before = p.Money;
+    deed(square).Mortgaged = true;
+    changeBalance(index, squareInfo(square).mortgageValue);
+    log(nameAndBalance(p.Name, before) + " Mortgages " + deed(square).Name + "  -->  " + pounds(p.Money));
+    screen_.showStatus(p.Name + " Mortgages " + deed(square).Name);
+    screen_.showMortgaged(square, true);
+    screen_.refreshMoney();
+    refreshActions();
+    checkDebt();
+    return true;
+}
+
+bool Engine::unmortgage(int index, int square)
+{
+    if (!listed(unmortgageableSquares(index), square))
+        return false;
+    Player &p = player(index);
+    const Integer before = p.Money;
+    deed(square).Mortgaged = false;
+    changeBalance(index, -unmortgagePrice(square));
+    log(nameAndBalance(p.Name, before) + " Unmortgages " + deed(square).Name + "  -->  " + pounds(p.Money));
+    screen_.showStatus(p.Name + " Unmortgages " + deed(square).Name);
+    screen_.showMortgaged(square, false);
+    screen_.refreshMoney();
+    refreshActions();
+    return true;
+}
+
+} // namespace tycora

@@ -1,0 +1,109 @@
+// Money across whole games: rent moves money between players without
+// creating or losing any, and every change of a balance is an amount the
+// rules name and the log states.
+
+#include "game/rules.h"
+#include "game/simulation.h"
+#include "support/ledger_replay.h"
+#include "support/recording_log.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace tycora::testing {
+namespace {
+
+struct Game {
+    int players;
+    long long turns;
+    std::uint64_t seed;
+    RuleSet rules;
+    bool freeParking = false;
+};
+
+// Plays the game, replays its log as a ledger, and compares the ledger's
+// balances with the game's.
+void expectLedgerAgrees(const Game &game)
+{
+    SCOPED_TRACE("seed " + std::to_string(game.seed));
+    SimulationOptions options;
+    options.players = game.players;
+    options.turns = game.turns;
+    options.seed = game.seed;
+    options.game.rules = game.rules;
+    options.game.freeParkingPot = game.freeParking;
+    RecordingLog log;
+    Simulation sim(options, log);
+    sim.setUp();
+    ASSERT_TRUE(sim.run());
+    std::vector<std::string> names;
+    for (int i = 0; i < game.players; ++i)
+        names.push_back(sim.state().Players[i].Name);
+    LedgerReplay ledger(names);
+    for (const std::string &line : log.lines)
+        ASSERT_TRUE(ledger.apply(line)) << ledger.problem();
+    for (int i = 0; i < game.players; ++i) {
+        const Player &p = sim.state().Players[i];
+        if (p.Money == std::numeric_limits<Integer>::max())
+            continue;   // a balance stopped at the top of its range
+        EXPECT_EQ(ledger.balance(p.Name), p.Money) << p.Name;
+    }
+}
+
+TEST(Money, TheLogAccountsForEveryBalanceInClassicGames)
+{
+    expectLedgerAgrees({2, 300, 11, RuleSet::Classic});
+    expectLedgerAgrees({3, 300, 12, RuleSet::Classic});
+    expectLedgerAgrees({4, 400, 13, RuleSet::Classic, true});
+}
+
+TEST(Money, TheLogAccountsForEveryBalanceInFullRulesGames)
+{
+    for (std::uint64_t seed = 1; seed <= 30; ++seed)
+        expectLedgerAgrees({2 + int(seed % 3), 2000, seed, RuleSet::Full, seed % 2 == 0});
+}
+
+TEST(Money, RentMovesMoneyBetweenPlayersWithoutCreatingAny)
+{
+    for (const RuleSet rules : {RuleSet::Classic, RuleSet::Full}) {
+        SimulationOptions options;
+        options.turns = 800;
+        options.seed = 4242;
+        options.game.rules = rules;
+        NoEventLog log;
+        Simulation sim(options, log);
+        std::vector<MoneyChange> changes;
+        sim.engine().setMoneyObserver([&](const MoneyChange &c) { changes.push_back(c); });
+        long long total = 0;
+        sim.setUp();
+        for (int i = 0; i < 4; ++i)
+            total += sim.state().Players[i].Money;
+        ASSERT_TRUE(sim.run());
+        long long betweenPlayers = 0;
+        int transfers = 0;
+        for (std::size_t i = 0; i < changes.size(); ++i) {
+            const MoneyChange &c = changes[i];
+            total += c.delta;
+            if (c.other != MoneyChange::Other::Player || c.delta > 0)
+                continue;
+            // A payment to a player is followed at once by its receipt.
+            ASSERT_LT(i + 1, changes.size());
+            const MoneyChange &receipt = changes[i + 1];
+            EXPECT_EQ(receipt.player, c.otherPlayer);
+            EXPECT_EQ(receipt.otherPlayer, c.player);
+            EXPECT_EQ(receipt.delta, -c.delta);
+            betweenPlayers += c.delta + receipt.delta;
+            ++transfers;
+        }
+        EXPECT_EQ(betweenPlayers, 0);
+        EXPECT_GT(transfers, 20);
+        long long now = 0;
+        for (int i = 0; i < 4; ++i)
+            now += sim.state().Players[i].Money;
+        EXPECT_EQ(now, total);   // every change was seen
+    }
+}
+
+} // namespace
+} // namespace tycora::testing
