@@ -70,7 +70,6 @@ void Application::createWindows()
     frmMain_ = new ui::FrmMain(state_, boxes_);
     engine_ = std::make_unique<Engine>(state_, frmMain_->screen(), clock_, log_, dice_);
     frmOptions_ = new ui::FrmOptions;
-    engine_->setDoubleSalary([this] { return frmOptions_ && frmOptions_->booDoubleSalary; });
     frmMain_->setEngine(engine_.get());
     frmMain_->setQuitContext(quitContext());
 

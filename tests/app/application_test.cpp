@@ -140,8 +140,8 @@ protected:
     };
     Moment moment() const
     {
-        Moment m{clock.now(), game->engine()->tmrMovePiece.enabled(), game->engine()->tmrMoneyDown.enabled(),
-                 game->engine()->tmrPause.enabled(), {}, {}, logText().size()};
+        Moment m{clock.now(), game->engine()->tmrMovePiece().enabled(), game->engine()->tmrMoneyDown().enabled(),
+                 game->engine()->tmrPause().enabled(), {}, {}, logText().size()};
         for (int i = 0; i < game->state().PlayerCount; ++i) {
             m.squares.push_back(game->state().Players[i].Square);
             m.money.push_back(game->state().Players[i].Money);
@@ -179,8 +179,8 @@ TEST_F(ProgramTest, StartUpShowsOnlyTheMenuWithBoardDecksAndTooltipsReady)
     EXPECT_TRUE(game->frmMenu()->isVisible());
     EXPECT_FALSE(game->frmPlayers()->isVisible());
     EXPECT_FALSE(game->frmMain()->isVisible());
-    EXPECT_FALSE(game->state().ChanceCards[0].CardId.empty());
-    EXPECT_FALSE(game->state().CommunityCards[0].CardId.empty());
+    EXPECT_EQ(game->state().ChanceCards[0].CardId, CardId::AdvanceToMayfair);
+    EXPECT_EQ(game->state().CommunityCards[1].CardId, CardId::GoBackToOldKentRoad);
     const auto tooltip = [&](int square) {
         return testing::control<ui::Picture>(*game->frmMain(), "imgStats", square)->toolTip();
     };
@@ -261,16 +261,16 @@ TEST_F(ProgramTest, NewGameLeadsThroughTheSetUpToTheBoard)
 TEST_F(ProgramTest, ClosingDuringAWalkStopsTheTimersBeforeTheEndLine)
 {
     startComputerGame();
-    ASSERT_TRUE(runUntil([&] { return game->engine()->tmrMovePiece.enabled(); }));
+    ASSERT_TRUE(runUntil([&] { return game->engine()->tmrMovePiece().enabled(); }));
     boxes.answers = {MsgAnswer::Yes};
     bool heldWhileAsked = false;
     boxes.whileOpen = [&](const ui::ScriptedMessageBoxes::Shown &) { heldWhileAsked = clock.held(); };
     game->frmMain()->close();
     EXPECT_TRUE(heldWhileAsked);
     EXPECT_TRUE(services.ended);
-    EXPECT_FALSE(game->engine()->tmrMovePiece.enabled());
-    EXPECT_FALSE(game->engine()->tmrPause.enabled());
-    EXPECT_FALSE(game->engine()->tmrMoneyDown.enabled());
+    EXPECT_FALSE(game->engine()->tmrMovePiece().enabled());
+    EXPECT_FALSE(game->engine()->tmrPause().enabled());
+    EXPECT_FALSE(game->engine()->tmrMoneyDown().enabled());
     EXPECT_TRUE(logLines().back().isEmpty());
     EXPECT_TRUE(logLines()[logLines().size() - 2].startsWith("Game Ended:  "));
     const QByteArray atEnd = logText();
@@ -287,9 +287,9 @@ TEST_F(ProgramTest, ClosingAnsweredNoGoesOnExactlyWhereTheGameWas)
     };
     Engine &engine = *game->engine();
     const std::vector<Situation> situations{
-        {"a walk", [&] { return engine.tmrMovePiece.enabled(); }},
-        {"a computer's pause", [&] { return engine.tmrPause.enabled() && !engine.tmrMovePiece.enabled(); }},
-        {"a debt counting down", [&] { return engine.tmrMoneyDown.enabled(); }},
+        {"a walk", [&] { return engine.tmrMovePiece().enabled(); }},
+        {"a computer's pause", [&] { return engine.tmrPause().enabled() && !engine.tmrMovePiece().enabled(); }},
+        {"a debt counting down", [&] { return engine.tmrMoneyDown().enabled(); }},
     };
     for (const Situation &s : situations) {
         ASSERT_TRUE(runUntil(s.reached)) << s.name;
@@ -319,7 +319,7 @@ TEST_F(ProgramTest, ADoubleClickOnRollDiceThrowsOnce)
 
     // Clicks, keys and hovers while the piece walks change nothing.
     boxes.answers = {MsgAnswer::No};
-    for (int step = 0; step < 3 && game->engine()->tmrMovePiece.enabled(); ++step) {
+    for (int step = 0; step < 3 && game->engine()->tmrMovePiece().enabled(); ++step) {
         QTest::mouseClick(rollDice(board), Qt::LeftButton);
         QTest::keyClick(&board, Qt::Key_Space);
         QTest::keyClick(&board, Qt::Key_Return);
@@ -328,7 +328,7 @@ TEST_F(ProgramTest, ADoubleClickOnRollDiceThrowsOnce)
         board.Form_MouseMove();
         clock.advanceToNextTick();
     }
-    ASSERT_TRUE(runUntil([&] { return !game->engine()->tmrMovePiece.enabled(); }));
+    ASSERT_TRUE(runUntil([&] { return !game->engine()->tmrMovePiece().enabled(); }));
     EXPECT_EQ(logLinesContaining("Ann (£1500) rolls:  "), 1);
     EXPECT_EQ(game->state().Players[0].Square, 3);
     EXPECT_EQ(logLinesContaining("Ann (£1500) rolls:  1,2"), 1);

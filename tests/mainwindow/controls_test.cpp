@@ -172,12 +172,12 @@ TEST_F(Controls, TheThreeTimersAndTheirIntervals)
         int throwDie() override { return 1; }
     } dice;
     Engine engine(state, nothing, clock, log, dice);
-    EXPECT_EQ(engine.tmrMovePiece.interval(), 500);
-    EXPECT_EQ(engine.tmrMoneyDown.interval(), 100);
-    EXPECT_EQ(engine.tmrPause.interval(), 1800);
-    EXPECT_FALSE(engine.tmrMovePiece.enabled());
-    EXPECT_FALSE(engine.tmrMoneyDown.enabled());
-    EXPECT_FALSE(engine.tmrPause.enabled());
+    EXPECT_EQ(engine.tmrMovePiece().interval(), 500);
+    EXPECT_EQ(engine.tmrMoneyDown().interval(), 100);
+    EXPECT_EQ(engine.tmrPause().interval(), 1800);
+    EXPECT_FALSE(engine.tmrMovePiece().enabled());
+    EXPECT_FALSE(engine.tmrMoneyDown().enabled());
+    EXPECT_FALSE(engine.tmrPause().enabled());
 }
 
 TEST_F(Controls, CardsComeWithTheirHotSpotsAndGoOnTheBackground)

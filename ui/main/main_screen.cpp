@@ -107,9 +107,9 @@ void MainScreen::setRollEnabled(bool enabled) { views_.buttons.setRollEnabled(en
 
 void MainScreen::enableBuild() { views_.buttons.enableBuild(); }
 
-bool MainScreen::askYesNo(const std::string &question)
+void MainScreen::ask(const std::string &question, std::function<void(bool)> answer)
 {
-    return boxes_.show(&window_, text(question), MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
+    answer(boxes_.show(&window_, text(question), MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes);
 }
 
 void MainScreen::tell(const std::string &message)

@@ -44,7 +44,7 @@ public:
     void setPropertyCardVisible(bool visible) override;
     void setRollEnabled(bool enabled) override;
     void enableBuild() override;
-    bool askYesNo(const std::string &question) override;
+    void ask(const std::string &question, std::function<void(bool)> answer) override;
     void tell(const std::string &message) override;
 
     // The player panels: each player's name, colours, piece and type; then
