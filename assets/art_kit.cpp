@@ -1,6 +1,7 @@
 #include "assets/art_kit.h"
 
 #include "game/palette.h"
+#include "ui/toolkit/font_data.h"
 #include "ui/toolkit/fonts.h"
 
 #include <QHash>
@@ -86,6 +87,18 @@ qreal referenceCapHeight(bool bold, Face face)
     return measured > 0 ? measured : ReferencePixels * 0.72;
 }
 
+// The stroke still to add round the letters, in cap heights: what the fit
+// asks for less what the face already carries. The game loads Tahoma Bold
+// with thickened strokes, so its letters need less added weight than
+// Comic Neue's.
+qreal extraWeight(const TextFit &fit)
+{
+    qreal builtIn = 0;
+    if (fit.bold && fit.face == Face::Tahoma)
+        builtIn = ui::fontdata::TahomaBoldStroke * ReferencePixels / referenceCapHeight(true, Face::Tahoma);
+    return std::clamp(fit.weight - builtIn, 0.0, 0.3);
+}
+
 struct PathKey {
     QString text;
     bool bold;
@@ -140,7 +153,7 @@ qreal textBlock(QPainter &p, const QRectF &box, const QStringList &lines, const 
     }
     // The stroke that thickens the letters adds weight * cap to every
     // extent, so the glyphs themselves are drawn that much smaller.
-    const qreal weight = std::clamp(fit.weight, 0.0, 0.3);
+    const qreal weight = extraWeight(fit);
     const auto inkWidth = [&](qreal w, qreal cap, qreal squeeze) { return w * cap * (1 - weight) * squeeze + weight * cap; };
     qreal cap = std::min(fit.capHeight, box.height() / (n + (n - 1) * fit.lineGap));
     if (inkWidth(widest, cap, fit.minCondense) > box.width())
@@ -220,7 +233,7 @@ Wrapped wrapToFit(const QString &text, const QRectF &box, qreal maxCap, qreal mi
     Wrapped best;
     for (qreal cap = maxCap; cap >= minCap - 1e-6; cap -= 0.25) {
         // The widest line, in unthickened cap heights, that still fits the box.
-        const qreal weight = std::clamp(fit.weight, 0.0, 0.3);
+        const qreal weight = extraWeight(fit);
         const qreal limit = (box.width() / cap - weight) / (1 - weight);
         bool fits = false;
         QStringList lines = breakLines(text, limit, fit, &fits);

@@ -62,8 +62,9 @@ struct TextFit {
     qreal minCondense = 0.7;       // narrowest horizontal squeeze before shrinking
     Qt::Alignment align = Qt::AlignCenter;
     bool bold = true;
-    // Extra stroke round the letters, in cap heights: the embedded bold face
-    // is light, and signs on a board want heavy capitals.
+    // How much heavier than the regular face the strokes are, in cap
+    // heights: signs on a board want heavy capitals. What the bold face
+    // carries itself is counted in; the rest is stroked round the letters.
     qreal weight = 0.085;
     Face face = Face::Tahoma;
 };

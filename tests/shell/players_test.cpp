@@ -9,11 +9,14 @@
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/frame.h"
 #include "ui/toolkit/image_combo.h"
+#include "ui/toolkit/label.h"
 #include "ui/toolkit/list_view.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/picture.h"
 #include "ui/toolkit/twips.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QInputMethodEvent>
@@ -422,6 +425,135 @@ TEST_F(SetUpWindow, NamesInAnyScriptReachTheRecordAndTheLog)
     EXPECT_TRUE(window->cmdAdd->isEnabled());
     QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
     EXPECT_EQ(state.Players[1].Name, "ZO\xC3\x8B \xCE\xA9\xCE\x9C\xCE\x88\xCE\x93\xCE\x91 \xF0\x9F\x98\x80\xF0\x9F\x8E\xA9");
+}
+
+// Pixels of a grab inside a rectangle (in the window's coordinates) that
+// are clearly reddish: the hint's dark red print on the green frame.
+int redInk(const QImage &shot, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = testing::pixelAt(shot, x, y);
+            count += c.red() > c.green() + 60 ? 1 : 0;
+        }
+    return count;
+}
+
+TEST_F(SetUpWindow, AddPlayerSaysWhyItIsOff)
+{
+    Label *hint = window->lblAddHint;
+    const auto shown = [&] { return hint->isVisible() ? hint->text() : QString(); };
+    const QString pickAllThree = QStringLiteral("Pick a piece, a colour and a type");
+    EXPECT_EQ(shown(), pickAllThree);
+    pick(*window->imgcPieces, QStringLiteral("Hat"));
+    pick(*window->imgcColours, QStringLiteral("Red"));
+    EXPECT_EQ(shown(), pickAllThree);
+    pick(*window->imgcType, QStringLiteral("Human"));
+    EXPECT_TRUE(window->cmdAdd->isEnabled());
+    EXPECT_EQ(shown(), QString());
+
+    typeName(QString());
+    EXPECT_EQ(shown(), QStringLiteral("Type a name"));
+    typeName(QStringLiteral("   "));
+    EXPECT_EQ(shown(), QStringLiteral("Type a name"));
+    typeName(QStringLiteral("Ann"));
+    EXPECT_EQ(shown(), QString());
+    QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+    EXPECT_EQ(shown(), pickAllThree);
+
+    // A clash is named before the picks; it is found without regard to case.
+    typeName(QStringLiteral("aNN"));
+    EXPECT_EQ(shown(), QStringLiteral("Another player has this name"));
+    pickAll(QStringLiteral("Car "), QStringLiteral("Blue"), QStringLiteral("Computer"));
+    EXPECT_EQ(shown(), QStringLiteral("Another player has this name"));
+    QTest::keyClicks(window->txtName, QStringLiteral("e"));
+    EXPECT_EQ(shown(), QString());
+    typeName(QString());
+    EXPECT_EQ(shown(), QStringLiteral("Type a name"));
+
+    // The hint is seen on the window, in its own room: inside the frame and
+    // clear of every control of the entry.
+    typeName(QStringLiteral("Ann"));
+    const QImage shot = testing::grabImage(*window);
+    const QRect hintArea(hint->mapTo(window.data(), QPoint(0, 0)), hint->size());
+    EXPECT_GT(redInk(shot, hintArea), 40);
+    const QRect inside = window->frmPlayerInfo->rect().adjusted(3, 3, -3, -3);
+    EXPECT_TRUE(inside.contains(hint->geometry())) << "inside the frame";
+    for (QWidget *control : std::initializer_list<QWidget *>{window->txtName, window->imgcPieces, window->imgcColours,
+                                                             window->imgcType, window->cmdAdd, window->lblNameLength})
+        EXPECT_FALSE(hint->geometry().intersects(control->geometry())) << control->metaObject()->className();
+    const QFontMetrics metrics(hint->font());
+    for (const QString &text : {pickAllThree, QStringLiteral("Type a name"), QStringLiteral("Another player has this name")})
+        EXPECT_LE(metrics.horizontalAdvance(text), hint->width()) << "on one line: " << text.toStdString();
+
+    // Nothing to explain once the button is on, or once the table is full.
+    typeName(QStringLiteral("Bea"));
+    EXPECT_EQ(shown(), QString());
+    EXPECT_EQ(redInk(testing::grabImage(*window), hintArea), 0);
+    QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+    addByHand(QStringLiteral("Cy"), QStringLiteral("Shoe"), QStringLiteral("Green"), QStringLiteral("Human"));
+    addByHand(QStringLiteral("Di"), QStringLiteral("Dog "), QStringLiteral("Yellow"), QStringLiteral("Human"));
+    ASSERT_EQ(window->intPlayersAdded, 4);
+    EXPECT_EQ(shown(), QString());
+    EXPECT_FALSE(window->lblNameLength->isVisible());
+}
+
+TEST_F(SetUpWindow, NoHintAfterFourComputerPlayers)
+{
+    QTest::mouseClick(window->cmd4Computers, Qt::LeftButton);
+    EXPECT_FALSE(window->lblAddHint->isVisible());
+    EXPECT_FALSE(window->lblNameLength->isVisible());
+}
+
+TEST_F(SetUpWindow, NameBoxShowsItsLimit)
+{
+    Label *count = window->lblNameLength;
+    EXPECT_TRUE(count->isVisible());
+    EXPECT_EQ(count->text(), QStringLiteral("8/20"));
+    const QColor usual = count->palette().color(QPalette::WindowText);
+    typeName(QStringLiteral("Bartholomew Fortescue-Smythe"));
+    EXPECT_EQ(count->text(), QStringLiteral("20/20"));
+    EXPECT_EQ(count->palette().color(QPalette::WindowText), QColor(192, 0, 0)) << "red at the limit";
+    EXPECT_NE(usual, QColor(192, 0, 0));
+    QTest::keyClick(window->txtName, Qt::Key_Backspace);
+    EXPECT_EQ(count->text(), QStringLiteral("19/20"));
+    EXPECT_EQ(count->palette().color(QPalette::WindowText), usual);
+    typeName(QString());
+    EXPECT_EQ(count->text(), QStringLiteral("0/20"));
+    EXPECT_EQ(window->txtName->placeholderText(), QStringLiteral("Up to 20 characters"));
+    EXPECT_EQ(window->txtName->toolTip(), QStringLiteral("The player's name, up to 20 characters"));
+
+    // Right under the name box, above the piece combo, whole and seen.
+    EXPECT_EQ(count->geometry().right(), window->txtName->geometry().right());
+    EXPECT_GE(count->geometry().top(), window->txtName->geometry().bottom());
+    EXPECT_LT(count->geometry().bottom(), window->imgcPieces->geometry().top());
+    EXPECT_LE(QFontMetrics(count->font()).height(), count->height());
+    typeName(QStringLiteral("Bartholomew Fortescue-Smythe"));
+    const QImage shot = testing::grabImage(*window);
+    EXPECT_GT(redInk(shot, QRect(count->mapTo(window.data(), QPoint(0, 0)), count->size())), 15);
+}
+
+TEST_F(SetUpWindow, PastedNamesLoseTheirControlsAndStayOnOneLine)
+{
+    window->txtName->setFocus();
+    QGuiApplication::clipboard()->setText(QStringLiteral("Ann\r\nGame Ended:  forged"));
+    QTest::keyClick(window->txtName, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(window->txtName, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->txtName->text(), QStringLiteral("AnnGame Ended:  forg"));
+    pickAll(QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
+    QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+    EXPECT_EQ(window->lstPlayers->rowText(1), QStringLiteral("AnnGame Ended:  forg"));
+    EXPECT_EQ(state.Players[0].Name, "AnnGame Ended:  forg");
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"Player 0:  AnnGame Ended:  forg, Hat, Red, Human"}));
+
+    // Text the program writes is held to the same rule.
+    window->txtName->setText(QStringLiteral("\u202EBob\tby\u2069\u0085"));
+    EXPECT_EQ(window->txtName->text(), QStringLiteral("Bobby"));
+    // Committed by an input method.
+    typeName(QString());
+    commitText(QStringLiteral("Cy\u2066\n"));
+    EXPECT_EQ(window->txtName->text(), QStringLiteral("Cy"));
 }
 
 TEST_F(SetUpWindow, NextStartsTheGameAndClosesWithoutAQuestion)

@@ -8,6 +8,7 @@
 #include "ui/shell/window_caption.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/image_combo.h"
+#include "ui/toolkit/label.h"
 #include "ui/toolkit/list_view.h"
 #include "ui/toolkit/twips.h"
 
@@ -23,6 +24,11 @@ namespace {
 const QString PiecePlaceholder = QStringLiteral("Playing Piece");
 const QString ColourPlaceholder = QStringLiteral("Playing Colour");
 const QString TypePlaceholder = QStringLiteral("Player Type");
+
+// The name's length in grey-green, in red once the name is as long as it
+// may be.
+const QColor NameLengthColour(64, 96, 64);
+const QColor NameFullColour(192, 0, 0);
 
 // The records and the log keep texts as UTF-8.
 std::string utf8(const QString &text) { return text.toStdString(); }
@@ -65,6 +71,7 @@ void FrmPlayers::connectHandlers()
     // textChanged, not textEdited: the check also runs when the program
     // writes the next player's default name.
     connect(txtName, &QLineEdit::textChanged, this, &FrmPlayers::txtName_Change);
+    connect(txtName, &QLineEdit::textChanged, this, &FrmPlayers::showNameLength);
     connect(imgcPieces, &ImageCombo::picked, this, &FrmPlayers::imgcPieces_Click);
     connect(imgcColours, &ImageCombo::picked, this, &FrmPlayers::imgcColours_Click);
     connect(imgcType, &ImageCombo::picked, this, &FrmPlayers::imgcType_Click);
@@ -82,6 +89,8 @@ void FrmPlayers::Form_Load()
     fillColourCombo();
     fillTypeCombo();
     booNameValid = true;
+    showNameLength();
+    showAddHint();
 }
 
 void FrmPlayers::setupPlayerColumns()
@@ -130,6 +139,37 @@ void FrmPlayers::checkPlayer()
     const bool ready = booNameValid && booPieceChosen && booColourChosen && booTypeChosen &&
                        isUsableName(utf8(txtName->text())) && intPlayersAdded < MaxPlayers;
     cmdAdd->setEnabled(ready);
+    showAddHint();
+}
+
+QString FrmPlayers::addHint() const
+{
+    if (cmdAdd->isEnabled() || intPlayersAdded >= MaxPlayers)
+        return {};
+    if (!isUsableName(utf8(txtName->text())))
+        return QStringLiteral("Type a name");
+    if (!booNameValid)
+        return QStringLiteral("Another player has this name");
+    if (!booPieceChosen || !booColourChosen || !booTypeChosen)
+        return QStringLiteral("Pick a piece, a colour and a type");
+    return {};
+}
+
+void FrmPlayers::showAddHint()
+{
+    const QString hint = addHint();
+    lblAddHint->setCaption(hint);
+    lblAddHint->setVisible(!hint.isEmpty());
+}
+
+void FrmPlayers::showNameLength()
+{
+    // Counted as the cap counts: a character outside the basic plane (an
+    // emoji) takes two of the twenty.
+    const qsizetype used = txtName->text().size();
+    lblNameLength->setCaption(QStringLiteral("%1/%2").arg(used).arg(MaxNameLength));
+    lblNameLength->setForeColour(used >= MaxNameLength ? NameFullColour : NameLengthColour);
+    lblNameLength->setVisible(txtName->isEnabled());
 }
 
 void FrmPlayers::resetPlayerCheck()
@@ -138,6 +178,7 @@ void FrmPlayers::resetPlayerCheck()
     booColourChosen = false;
     booTypeChosen = false;
     cmdAdd->setEnabled(false);
+    showAddHint();
 }
 
 void FrmPlayers::checkName()
@@ -196,6 +237,7 @@ void FrmPlayers::addPlayer()
         imgcPieces->setEnabled(false);
         imgcColours->setEnabled(false);
         imgcType->setEnabled(false);
+        showNameLength();
     }
     state_.PlayerCount = static_cast<Integer>(intPlayersAdded);
 }

@@ -21,6 +21,7 @@ namespace tycora::ui {
 class CommandButton;
 class Frame;
 class ImageCombo;
+class Label;
 class ListView;
 class MessageBoxes;
 class Picture;
@@ -53,6 +54,10 @@ public:
     ImageCombo *imgcColours = nullptr;
     ImageCombo *imgcType = nullptr;
     CommandButton *cmdAdd = nullptr;
+    // Under the name box: how many of the name's characters are used.
+    Label *lblNameLength = nullptr;
+    // Between the type combo and "Add Player": why the button is off.
+    Label *lblAddHint = nullptr;
     Frame *frmPlayerList = nullptr;
     ListView *lstPlayers = nullptr;
     CommandButton *cmdEdit = nullptr;
@@ -80,6 +85,11 @@ private:
 
     void checkPlayer();
     void checkName();
+    // What keeps "Add Player" off, in a few words; empty when it is on or
+    // when the table is full.
+    QString addHint() const;
+    void showAddHint();
+    void showNameLength();
 
     void txtName_Change();
     void imgcPieces_Click();

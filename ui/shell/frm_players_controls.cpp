@@ -9,8 +9,10 @@
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/frame.h"
 #include "ui/toolkit/image_combo.h"
+#include "ui/toolkit/label.h"
 #include "ui/toolkit/list_view.h"
 #include "ui/toolkit/picture.h"
+#include "ui/toolkit/text_box.h"
 #include "ui/toolkit/twips.h"
 
 #include <QLineEdit>
@@ -60,12 +62,17 @@ void FrmPlayers::createControls()
     frmPlayerInfo = groupFrame(QStringLiteral("Player Info"), this);
     place(frmPlayerInfo, 480, 2145, 3090, 4170);
 
-    txtName = new QLineEdit(frmPlayerInfo);
+    txtName = new TextBox(frmPlayerInfo);
     txtName->setFont(tahoma(9.75));
     txtName->setMaxLength(MaxNameLength);
     txtName->setValidator(new WholeCharacterValidator(txtName));
     txtName->setText(QString::fromStdString(defaultPlayerName(0)));
     place(txtName, 420, 495, 2235, 345);
+    // The name's limit is shown rather than found out: a count under the
+    // box (made below), a hint inside it while it is empty, and a tooltip.
+    const QString limit = QStringLiteral("up to %1 characters").arg(MaxNameLength);
+    txtName->setPlaceholderText(limit.left(1).toUpper() + limit.mid(1));
+    txtName->setToolTip(QStringLiteral("The player's name, ") + limit);
 
     // The pictures are drawn as large as the combo's height allows, keeping
     // their proportions (44 x 30 pieces and colours, 40 x 50 types).
@@ -75,6 +82,7 @@ void FrmPlayers::createControls()
     place(imgcColours, 397, 1725, 2280, 375);
     imgcType = pictureCombo(frmPlayerInfo, QSize(16, 19));
     place(imgcType, 390, 2400, 2280, 375);
+
 
     cmdAdd = button(QStringLiteral("&Add Player"), frmPlayerInfo, windowFont);
     place(cmdAdd, 975, 3480, 1125, 390);
@@ -116,6 +124,23 @@ void FrmPlayers::createControls()
     setTabOrder(cmdAdd, lstPlayers);
     setTabOrder(lstPlayers, cmd4Computers);
     setTabOrder(cmd4Computers, cmdNext);
+
+    // Made last, so that these labels stand after every control in the
+    // focus chain.
+    lblNameLength = new Label(frmPlayerInfo);
+    lblNameLength->setFont(windowFont);
+    lblNameLength->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblNameLength->setToolTip(QStringLiteral("Names are ") + limit + QStringLiteral(" long"));
+    place(lblNameLength, 420, 855, 2235, 225);
+
+    // Says why "Add Player" is off, in the room between the type combo and
+    // the button.
+    lblAddHint = new Label(frmPlayerInfo);
+    lblAddHint->setFont(windowFont);
+    lblAddHint->setForeColour(QColor(160, 0, 0));
+    lblAddHint->setAlignment(Qt::AlignCenter);
+    lblAddHint->setWordWrap(true);
+    place(lblAddHint, 150, 2865, 2790, 525);
 }
 
 } // namespace tycora::ui

@@ -1,5 +1,7 @@
 #include "ui/shell/whole_character_validator.h"
 
+#include "ui/toolkit/text_box.h"
+
 namespace tycora::ui {
 
 QValidator::State WholeCharacterValidator::validate(QString &input, int &pos) const
@@ -11,7 +13,7 @@ QValidator::State WholeCharacterValidator::validate(QString &input, int &pos) co
         const QChar c = input.at(i);
         const bool pairedHigh = c.isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate();
         const bool pairedLow = c.isLowSurrogate() && i > 0 && input.at(i - 1).isHighSurrogate();
-        if (c.isSurrogate() && !pairedHigh && !pairedLow) {
+        if ((c.isSurrogate() && !pairedHigh && !pairedLow) || isControlCharacter(c.unicode())) {
             if (i < pos)
                 --newPos;
             continue;

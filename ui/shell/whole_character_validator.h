@@ -1,9 +1,11 @@
 #pragma once
 
-// Keeps a text box from holding half a character. A length cap counts
-// UTF-16 units, so a character outside the basic plane (an emoji) that
-// does not fit whole would otherwise leave its first half behind; that
-// half is dropped instead.
+// Keeps a text box from holding half a character or a control character.
+// A length cap counts UTF-16 units, so a character outside the basic plane
+// (an emoji) that does not fit whole would otherwise leave its first half
+// behind; that half is dropped instead. Control characters (line breaks,
+// tabs, DEL, C1 controls, bidirectional overrides and isolates) are dropped
+// too, wherever the text comes from, so a name is always one plain line.
 
 #include <QValidator>
 

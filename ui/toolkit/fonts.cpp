@@ -1,5 +1,8 @@
 #include "ui/toolkit/fonts.h"
 
+#include "ui/toolkit/font_data.h"
+
+#include <QFile>
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -36,7 +39,14 @@ void registerEmbeddedFonts()
         return;
     done = true;
     tahomaFamily = familyOf(QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/tahoma.ttf")), tahomaFamily);
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/tahomabd.ttf"));
+    // The bold face's own outlines and bitmap strikes are regular in weight;
+    // it is registered with thickened outlines and no strikes instead.
+    QFile bold(QStringLiteral(":/fonts/tahomabd.ttf"));
+    if (bold.open(QIODevice::ReadOnly)) {
+        const QByteArray data = fontdata::withThickerOutlines(fontdata::withoutBitmapStrikes(bold.readAll()),
+                                                              fontdata::TahomaBoldStroke);
+        QFontDatabase::addApplicationFontFromData(data);
+    }
     comicFamily = familyOf(QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ComicNeue-Bold.otf")), comicFamily);
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ComicNeue-Regular.otf"));
 }

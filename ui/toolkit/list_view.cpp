@@ -1,10 +1,33 @@
 #include "ui/toolkit/list_view.h"
 
+#include "ui/toolkit/text_box.h"
 #include "ui/toolkit/twips.h"
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 
 namespace tycora::ui {
+
+namespace {
+
+// Shows every cell on one line: a line break or any other control
+// character in a cell's text is shown as a blank.
+class OneLineDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QString displayText(const QVariant &value, const QLocale &) const override
+    {
+        QString text = value.toString();
+        for (QChar &c : text) {
+            if (isControlCharacter(c.unicode()) || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+                c = QLatin1Char(' ');
+        }
+        return text;
+    }
+};
+
+} // namespace
 
 ListView::ListView(QWidget *parent) : QTreeWidget(parent)
 {
@@ -14,6 +37,7 @@ ListView::ListView(QWidget *parent) : QTreeWidget(parent)
     setColumnCount(0);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
+    setItemDelegate(new OneLineDelegate(this));
 }
 
 void ListView::addColumn(const QString &header, int widthTwips)

@@ -1,7 +1,7 @@
 #pragma once
 
 // A report list with column headers: rows of a text and its sub-items,
-// numbered from 1.
+// numbered from 1. Every cell shows on one line, whatever its text holds.
 
 #include <QStringList>
 #include <QTreeWidget>

@@ -1,0 +1,132 @@
+#include "ui/toolkit/text_box.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+
+namespace tycora::ui {
+
+bool isControlCharacter(char32_t c)
+{
+    return c <= 0x1F || (c >= 0x7F && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+QString withoutControlCharacters(const QString &text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    // Every control character lies in the basic plane, so the text can be
+    // walked unit by unit without splitting a surrogate pair.
+    for (const QChar c : text) {
+        if (!isControlCharacter(c.unicode()))
+            kept.append(c);
+    }
+    return kept;
+}
+
+namespace {
+
+bool hasControlCharacters(const QString &text)
+{
+    for (const QChar c : text) {
+        if (isControlCharacter(c.unicode()))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void TextBox::pasteWithoutControls(QClipboard::Mode mode)
+{
+    if (isReadOnly())
+        return;
+    const QString text = withoutControlCharacters(QGuiApplication::clipboard()->text(mode));
+    if (!text.isEmpty() || hasSelectedText())
+        insert(text);
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event == QKeySequence::Paste) {
+        pasteWithoutControls();
+        event->accept();
+        return;
+    }
+    // A key's text is inserted whole when the box takes it as input, and
+    // the box takes format characters such as the bidirectional controls;
+    // the control characters are left out first. Keys whose text is only a
+    // control (Return, Backspace, Ctrl+A) keep their meaning by their key.
+    const QString text = event->text();
+    if (hasControlCharacters(text)) {
+        QKeyEvent kept(event->type(), event->key(), event->modifiers(), withoutControlCharacters(text),
+                       event->isAutoRepeat(), static_cast<quint16>(event->count()));
+        QLineEdit::keyPressEvent(&kept);
+        event->setAccepted(kept.isAccepted());
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (!hasControlCharacters(event->commitString()))
+        return QLineEdit::inputMethodEvent(event);
+    QInputMethodEvent kept(event->preeditString(), event->attributes());
+    kept.setCommitString(withoutControlCharacters(event->commitString()), event->replacementStart(),
+                         event->replacementLength());
+    QLineEdit::inputMethodEvent(&kept);
+    event->setAccepted(kept.isAccepted());
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    if (!menu)
+        return;
+    // The menu's Paste, the entry wired to paste(), goes through the same
+    // cleaning as Ctrl+V.
+    for (QAction *action : menu->actions()) {
+        const bool wired = disconnect(action, &QAction::triggered, this, &QLineEdit::paste) |
+                           disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
+        if (wired)
+            connect(action, &QAction::triggered, this, [this] { pasteWithoutControls(); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The middle button pastes the selection on desktops that have one.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() && !isReadOnly() &&
+        rect().contains(event->position().toPoint())) {
+        deselect();
+        setCursorPosition(cursorPositionAt(event->position().toPoint()));
+        pasteWithoutControls(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextBox::dropEvent(QDropEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    if (!data || !data->hasText() || !hasControlCharacters(data->text()))
+        return QLineEdit::dropEvent(event);
+    QMimeData kept;
+    kept.setText(withoutControlCharacters(data->text()));
+    QDropEvent cleaned(event->position(), event->possibleActions(), &kept, event->buttons(), event->modifiers(),
+                       event->type());
+    QLineEdit::dropEvent(&cleaned);
+    event->setDropAction(cleaned.dropAction());
+    event->setAccepted(cleaned.isAccepted());
+}
+
+} // namespace tycora::ui
