@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/benchmark_scenario.h"
+#include "app/display_guard.h"
 #include "app/launch_options.h"
 #include "app/simulate_command.h"
 #include "assets/art_catalog.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,7 +49,11 @@ int main(int argc, char **argv)
                      "Start it from a desktop session, or try 'tycora --simulate'.\n";
         return 1;
     }
+    // A display that is named but cannot be reached is Qt's fatal error
+    // while the application is built; the guard turns it into a message.
+    std::optional<app::DisplayGuard> displayGuard(std::in_place);
     QApplication qapp(argc, argv);
+    displayGuard.reset();
     QApplication::setApplicationName(QStringLiteral("Tycora"));
     QApplication::setApplicationVersion(QStringLiteral(TYCORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.tycora.Tycora"));
