@@ -5,6 +5,7 @@
 #include "app/display_guard.h"
 #include "app/launch_options.h"
 #include "app/simulate_command.h"
+#include "app/standard_output.h"
 #include "assets/art_catalog.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/message_box.h"
@@ -15,6 +16,7 @@
 
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -36,9 +38,14 @@ int main(int argc, char **argv)
     // one gets its message even where no window can open.
     const app::LaunchOptions launch = app::parseLaunchOptions(argumentsOf(argc, argv));
     switch (launch.mode) {
-    case Mode::Help: std::cout << app::usageText(); return 0;
-    case Mode::Version: std::cout << app::versionText(); return 0;
-    case Mode::Simulate: return app::runSimulation(launch, std::cout, std::cerr);
+    case Mode::Help: return app::printResult(app::usageText());
+    case Mode::Version: return app::printResult(app::versionText());
+    case Mode::Simulate: {
+        std::ostringstream result;
+        const int status = app::runSimulation(launch, result, std::cerr);
+        const int printed = app::printResult(result.str());
+        return status != 0 ? status : printed;
+    }
     case Mode::Error: std::cerr << "tycora: " << launch.error << "\nTry 'tycora --help'.\n"; return 2;
     case Mode::Play: break;
     }
