@@ -6,6 +6,7 @@
 #include "app/launch_options.h"
 #include "app/simulate_command.h"
 #include "app/standard_output.h"
+#include "app/termination_signals.h"
 #include "assets/art_catalog.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/message_box.h"
@@ -33,6 +34,7 @@ int main(int argc, char **argv)
 {
     using namespace tycora;
     using Mode = app::LaunchOptions::Mode;
+    app::ignoreFileSizeSignal();
 
     // Options are checked before any display is reached, so that a mistyped
     // one gets its message even where no window can open.
@@ -71,6 +73,9 @@ int main(int argc, char **argv)
     ui::QtMessageBoxes boxes;
     ui::QtClock clock;
     app::Application game(services, boxes, clock);
+    // A stop signal ends the game as its window's close does, without the
+    // question: the timers stop and the log gets its end line.
+    app::StopSignalRelay stopSignals([&game](int) { game.endGame(); });
     game.Main();
     if (const QString scenario = qEnvironmentVariable("TYCORA_BENCHMARK"); !scenario.isEmpty()) {
         if (!app::startBenchmarkScenario(game, scenario)) {
