@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <csignal>
 #include <poll.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
@@ -34,11 +35,34 @@ bool ProgramRunner::placeCopy()
 
 void ProgramRunner::start(const QStringList &arguments, const std::function<void()> &inChild)
 {
+    err_.clear();
     process_.setProcessEnvironment(environment);
     process_.setWorkingDirectory(dir_.path());
     process_.setChildProcessModifier(inChild ? inChild : [] {});
     process_.start(program_, arguments);
     process_.closeWriteChannel();
+    process_.waitForStarted();
+}
+
+bool ProgramRunner::sendSignal(int signal)
+{
+    // Never pid 0: that would be the test's own process group.
+    const qint64 pid = process_.processId();
+    return process_.state() == QProcess::Running && pid > 0 && ::kill(static_cast<pid_t>(pid), signal) == 0;
+}
+
+bool ProgramRunner::waitForErrorLine(int timeoutMs)
+{
+    process_.setReadChannel(QProcess::StandardError);
+    QElapsedTimer timer;
+    timer.start();
+    while (!err_.contains('\n')) {
+        const qint64 left = timeoutMs - timer.elapsed();
+        if (left <= 0 || !process_.waitForReadyRead(static_cast<int>(left)))
+            return false;
+        err_ += process_.readAllStandardError();
+    }
+    return true;
 }
 
 Outcome ProgramRunner::finish()
@@ -52,7 +76,8 @@ Outcome ProgramRunner::finish()
     outcome.exited = process_.exitStatus() == QProcess::NormalExit;
     outcome.status = process_.exitCode();
     outcome.out = process_.readAllStandardOutput();
-    outcome.err = process_.readAllStandardError();
+    outcome.err = err_ + process_.readAllStandardError();
+    err_.clear();
     return outcome;
 }
 

@@ -47,8 +47,12 @@ public:
 
     // Starts the program and leaves it running.
     void start(const QStringList &arguments, const std::function<void()> &inChild = {});
-    qint64 pid() const { return process_.processId(); }
+    // Sends a signal to the running program; false when it is not running.
+    bool sendSignal(int signal);
     QProcess &process() { return process_; }
+    // Waits until the running program's standard error holds a whole line
+    // (false if it ends or stays silent until the safety timeout).
+    bool waitForErrorLine(int timeoutMs = 30000);
     // Waits for the running program to end.
     Outcome finish();
 
@@ -56,6 +60,7 @@ private:
     QTemporaryDir dir_;
     QString program_;
     QProcess process_;
+    QByteArray err_;
 };
 
 // Waits (on the kernel's file events, not on a timer) until the file exists

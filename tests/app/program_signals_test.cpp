@@ -43,7 +43,7 @@ TEST(ProgramSignals, AStopSignalEndsTheGameWithTheEndLine)
         runner.start({"debug"});
         ASSERT_TRUE(waitForFile(log, [](const QByteArray &text) { return text.endsWith("\r\n"); }))
             << app::stopSignalName(signal);
-        ASSERT_EQ(::kill(static_cast<pid_t>(runner.pid()), signal), 0);
+        ASSERT_TRUE(runner.sendSignal(signal));
         const Outcome outcome = runner.finish();
         EXPECT_TRUE(outcome.exited) << app::stopSignalName(signal);
         EXPECT_EQ(outcome.status, 0) << app::stopSignalName(signal);

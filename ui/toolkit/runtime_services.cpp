@@ -12,9 +12,13 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tycora::ui {
@@ -51,6 +55,51 @@ QString localDateTimeText()
     return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
            locale.toString(now.time(), timeFormat.trimmed());
 }
+
+namespace lines {
+
+std::string_view freshLinePrefix(int fd)
+{
+    struct stat st {};
+    char last = '\n';
+    if (::fstat(fd, &st) != 0 || st.st_size == 0 || ::pread(fd, &last, 1, st.st_size - 1) != 1)
+        return {};
+    return last == '\n' ? std::string_view() : last == '\r' ? std::string_view("\n") : std::string_view("\r\n");
+}
+
+int appendWhole(int fd, std::string_view bytes)
+{
+    struct stat st {};
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        const int failure = n < 0 ? errno : EIO;
+        // With O_APPEND the bytes began at the size the file had before.
+        if (regular && done > 0)
+            (void)!::ftruncate(fd, st.st_size);
+        return failure;
+    }
+    return 0;
+}
+
+QString notARegularFile(unsigned mode)
+{
+    const char *kind = S_ISDIR(mode)                        ? "a folder"
+                       : S_ISFIFO(mode)                     ? "a named pipe"
+                       : S_ISCHR(mode) || S_ISBLK(mode)     ? "a device"
+                       : S_ISSOCK(mode)                     ? "a socket"
+                                                            : "something else";
+    return QStringLiteral("%1, not a regular file").arg(QLatin1String(kind));
+}
+
+} // namespace lines
 
 bool takeInstanceLock(const QString &path, int *fd)
 {
@@ -103,17 +152,42 @@ double SystemServices::random() { return random_->generator.next(); }
 
 bool SystemServices::appendToFile(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    const auto fail = [error](const QString &why) {
         if (error)
-            *error = file.errorString();
+            *error = why;
         return false;
+    };
+    const QByteArray name = QFile::encodeName(path);
+    // Anything but a regular file is left alone without being opened:
+    // opening a named pipe would wait for a reader, a device may act on it.
+    struct stat entry {};
+    if (::lstat(name.constData(), &entry) == 0) {
+        if (S_ISLNK(entry.st_mode))
+            return fail(QStringLiteral("a symbolic link, which is not followed"));
+        if (!S_ISREG(entry.st_mode))
+            return fail(lines::notARegularFile(entry.st_mode));
     }
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    if (!written && error)
-        *error = file.errorString();
-    file.close();
-    return written;
+    // The same checks on what was opened, in case the entry changed in
+    // between; read access, where there is some, shows how the file ends.
+    constexpr int flags = O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = ::open(name.constData(), O_RDWR | flags, 0666);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(name.constData(), O_WRONLY | flags, 0666);
+    if (fd < 0) {
+        return fail(errno == ELOOP ? QStringLiteral("a symbolic link, which is not followed")
+                                   : QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        return fail(lines::notARegularFile(opened.st_mode));
+    }
+    std::string whole(lines::freshLinePrefix(fd));
+    whole.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    int failure = lines::appendWhole(fd, whole);
+    if (::close(fd) != 0 && failure == 0)
+        failure = errno;
+    return failure == 0 || fail(QString::fromLocal8Bit(std::strerror(failure)));
 }
 
 void SystemServices::reportProblem(const QString &text)

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <string_view>
 
 namespace tycora::ui {
 
@@ -23,7 +24,9 @@ public:
     virtual QString dateTimeText() const = 0;
     // A uniform random number in [0, 1), from a generator seeded by the clock.
     virtual double random() = 0;
-    // Appends bytes to a file, creating it when missing; on failure returns
+    // Appends whole lines to a file, creating it when missing: all of the
+    // bytes or none of them, and on a line of their own. Only a regular file
+    // is written, and never through a symbolic link. On failure returns
     // false with the reason in *error.
     virtual bool appendToFile(const QString &path, const QByteArray &bytes, QString *error) = 0;
     // Says something to whoever started the program (standard error).
@@ -64,6 +67,26 @@ private:
 
 // The local date and time as the log's start and end lines show them.
 QString localDateTimeText();
+
+// Appending lines to an open file, shared by the event log beside the
+// program and the simulation's log file.
+namespace lines {
+
+// What must go before the next line so that it starts on a line of its own:
+// nothing when the file is empty or ends with LF (or cannot be read), LF
+// after a lone CR, otherwise CR LF.
+std::string_view freshLinePrefix(int fd);
+
+// Appends the bytes with as many writes as it takes. After a failure part
+// way, a regular file is cut back to where the bytes began, so it never
+// ends in a part of them. Returns 0, or the errno of the failure.
+int appendWhole(int fd, std::string_view bytes);
+
+// Why an entry that is not a regular file is not written: "a named pipe,
+// not a regular file" and the like.
+QString notARegularFile(unsigned mode);
+
+} // namespace lines
 
 // Takes the single-instance lock at path; false when another process holds
 // it. On success *fd holds the lock until it is closed or the process ends.
