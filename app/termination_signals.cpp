@@ -23,10 +23,17 @@ extern "C" void writeSignalByte(int signal)
     errno = saved;
 }
 
+// The first signal is noted; a second one, should the program not get to
+// look at the first (stuck writing to a pipe nobody reads), ends it as the
+// signal would have without a handler.
 extern "C" void noteSignal(int signal)
 {
-    if (firstStopSignal == 0)
+    if (firstStopSignal == 0) {
         firstStopSignal = signal;
+        return;
+    }
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
 }
 
 void install(void (*handler)(int), struct sigaction (&previous)[std::size(StopSignals)])

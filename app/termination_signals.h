@@ -41,7 +41,7 @@ private:
 };
 
 // While it lives, a stop signal is only noted; received() tells which came
-// first, or 0.
+// first, or 0. A second stop signal ends the process at once.
 class StopSignalFlag {
 public:
     StopSignalFlag();
