@@ -10,10 +10,14 @@
 #include <QTimer>
 #include <QTemporaryDir>
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
+#include <optional>
+#include <sys/file.h>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
@@ -69,6 +73,164 @@ TEST(InstanceLock, AKilledCopyLeavesNoStaleLock)
     ::close(fd);
     ::close(ready[0]);
     ::close(ready[1]);
+}
+
+// Sets environment variables for a test and puts them back afterwards.
+class ScopedEnvironment {
+public:
+    void set(const char *name, const QByteArray &value)
+    {
+        keep(name);
+        qputenv(name, value);
+    }
+    void unset(const char *name)
+    {
+        keep(name);
+        qunsetenv(name);
+    }
+    ~ScopedEnvironment()
+    {
+        for (const auto &[name, value] : saved_) {
+            if (value)
+                qputenv(name.c_str(), *value);
+            else
+                qunsetenv(name.c_str());
+        }
+    }
+
+private:
+    void keep(const char *name)
+    {
+        if (std::none_of(saved_.begin(), saved_.end(), [&](const auto &entry) { return entry.first == name; }))
+            saved_.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+    }
+    std::vector<std::pair<std::string, std::optional<QByteArray>>> saved_;
+};
+
+QByteArray encoded(const QString &path) { return QFile::encodeName(path); }
+
+mode_t modeOf(const QString &path)
+{
+    struct stat st {};
+    return ::lstat(encoded(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// Another user, for the tests that need one: only the superuser can hand a
+// file to somebody else.
+constexpr uid_t Nobody = 65534;
+bool canActAsAnotherUser() { return ::geteuid() == 0; }
+
+class LockPlace : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QDir(dir.path()).mkpath("home"));
+        ASSERT_TRUE(QDir(dir.path()).mkpath("run"));
+        ::chmod(encoded(dir.filePath("run")).constData(), 0700);
+        environment.set("HOME", encoded(dir.filePath("home")));
+        environment.unset("XDG_CACHE_HOME");
+        environment.unset("XDG_RUNTIME_DIR");
+    }
+    QString inHome() const { return dir.filePath("home/.cache/tycora/tycora.lock"); }
+
+    QTemporaryDir dir;
+    ScopedEnvironment environment;
+};
+
+TEST_F(LockPlace, ThePrivateRuntimeFolderOtherwiseAPrivateFolderInTheHome)
+{
+    environment.set("XDG_RUNTIME_DIR", encoded(dir.filePath("run")));
+    EXPECT_EQ(SystemServices::defaultLockPath(), dir.filePath("run/tycora.lock"));
+    // Without a runtime folder, never a shared folder such as /tmp, where
+    // anybody could create the file first.
+    environment.unset("XDG_RUNTIME_DIR");
+    EXPECT_EQ(SystemServices::defaultLockPath(), inHome());
+    EXPECT_EQ(modeOf(dir.filePath("home/.cache/tycora")), 0700u);
+    environment.set("XDG_CACHE_HOME", encoded(dir.filePath("cache")));
+    EXPECT_EQ(SystemServices::defaultLockPath(), dir.filePath("cache/tycora/tycora.lock"));
+    EXPECT_EQ(modeOf(dir.filePath("cache")), 0700u);
+    // Relative names are not places.
+    environment.set("XDG_CACHE_HOME", "cache");
+    environment.set("XDG_RUNTIME_DIR", "run");
+    EXPECT_EQ(SystemServices::defaultLockPath(), inHome());
+}
+
+TEST_F(LockPlace, ARuntimeFolderOthersCanEnterOrThatIsALinkIsPassedOver)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath("open"));
+    ::chmod(encoded(dir.filePath("open")).constData(), 0755);
+    environment.set("XDG_RUNTIME_DIR", encoded(dir.filePath("open")));
+    EXPECT_EQ(SystemServices::defaultLockPath(), inHome());
+    EXPECT_EQ(modeOf(dir.filePath("open")), 0755u) << "the runtime folder is not the game's to change";
+    ASSERT_TRUE(QFile::link(dir.filePath("run"), dir.filePath("link")));
+    environment.set("XDG_RUNTIME_DIR", encoded(dir.filePath("link")));
+    EXPECT_EQ(SystemServices::defaultLockPath(), inHome());
+    if (canActAsAnotherUser()) {
+        ASSERT_EQ(::chown(encoded(dir.filePath("run")).constData(), Nobody, Nobody), 0);
+        environment.set("XDG_RUNTIME_DIR", encoded(dir.filePath("run")));
+        EXPECT_EQ(SystemServices::defaultLockPath(), inHome());
+    }
+}
+
+TEST_F(LockPlace, TheGamesOwnFolderIsMadePrivateAndAForeignOneIsNotUsed)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath("home/.cache/tycora"));
+    ::chmod(encoded(dir.filePath("home/.cache/tycora")).constData(), 0777);
+    EXPECT_EQ(SystemServices::defaultLockPath(), inHome());
+    EXPECT_EQ(modeOf(dir.filePath("home/.cache/tycora")), 0700u);
+    if (!canActAsAnotherUser())
+        GTEST_SKIP() << "no other user to hand the folder to";
+    ASSERT_EQ(::chown(encoded(dir.filePath("home/.cache/tycora")).constData(), Nobody, Nobody), 0);
+    EXPECT_EQ(SystemServices::defaultLockPath(), "") << "no lock rather than one in somebody else's folder";
+    char program[] = "tycora";
+    char *argv[] = {program, nullptr};
+    SystemServices services(1, argv);
+    EXPECT_FALSE(services.anotherCopyRunning()) << "and the game plays";
+}
+
+TEST(InstanceLock, ALinkAtTheLockIsNotFollowed)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tycora.lock");
+    {
+        QFile target(dir.filePath("precious.txt"));
+        ASSERT_TRUE(target.open(QIODevice::WriteOnly));
+        target.write("keep me");
+    }
+    ASSERT_TRUE(QFile::link(dir.filePath("precious.txt"), path));
+    ASSERT_TRUE(QFile::link(dir.filePath("nowhere.txt"), dir.filePath("dangling.lock")));
+    int fd = -1, other = -1;
+    ASSERT_TRUE(takeInstanceLock(path, &fd));
+    ASSERT_TRUE(takeInstanceLock(dir.filePath("dangling.lock"), &other));
+    EXPECT_FALSE(QFileInfo(path).isSymLink()) << "the link made way for a file of the game's own";
+    EXPECT_FALSE(QFile::exists(dir.filePath("nowhere.txt")));
+    QFile target(dir.filePath("precious.txt"));
+    ASSERT_TRUE(target.open(QIODevice::ReadOnly));
+    EXPECT_EQ(target.readAll(), "keep me");
+    EXPECT_EQ(::flock(target.handle(), LOCK_EX | LOCK_NB), 0) << "the link's target is not what was locked";
+    int second = -1;
+    EXPECT_FALSE(takeInstanceLock(path, &second)) << "and the lock works as ever";
+    ::close(fd);
+    ::close(other);
+}
+
+TEST(InstanceLock, AFileOfAnotherUserHeldLockedDoesNotKeepTheGameFromStarting)
+{
+    if (!canActAsAnotherUser())
+        GTEST_SKIP() << "no other user to hand the file to";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tycora.lock");
+    QFile planted(path);
+    ASSERT_TRUE(planted.open(QIODevice::ReadWrite));
+    ASSERT_EQ(::fchown(planted.handle(), Nobody, Nobody), 0);
+    ASSERT_EQ(::flock(planted.handle(), LOCK_EX | LOCK_NB), 0);
+    int fd = -1;
+    EXPECT_TRUE(takeInstanceLock(path, &fd));
+    struct stat st {};
+    ASSERT_EQ(::fstat(fd, &st), 0);
+    EXPECT_EQ(st.st_uid, ::geteuid());
+    ::close(fd);
 }
 
 TEST(SystemServices, CommandLineAndRandomAndFiles)

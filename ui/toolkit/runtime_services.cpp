@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QStandardPaths>
 
 #include <chrono>
 #include <cstdio>
@@ -18,6 +17,7 @@
 #include <string>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -101,12 +101,60 @@ QString notARegularFile(unsigned mode)
 
 } // namespace lines
 
+namespace {
+
+// Opens the lock file at path as this user's own regular file, never
+// through a symbolic link; anything else found there (a link, a file of
+// another user, a pipe) is removed and a fresh file made in its place.
+// -1 when that cannot be done.
+int openOwnLockFile(const QByteArray &path)
+{
+    constexpr int flags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int fd = ::open(path.constData(), flags | O_CREAT | (attempt ? O_EXCL : 0), 0600);
+        if (fd >= 0) {
+            struct stat st {};
+            if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+                return fd;
+            ::close(fd);
+        } else if (errno != ELOOP && errno != EEXIST && errno != EACCES && errno != EPERM) {
+            return -1;
+        }
+        if (attempt > 0 || (::unlink(path.constData()) != 0 && errno != ENOENT))
+            return -1;
+    }
+    return -1;
+}
+
+// A folder only this user can write to: a real folder (not a link to one),
+// the user's own, with no access for anyone else. A folder of the user's
+// own with wider access is narrowed first when `narrow` is set.
+bool isPrivateFolder(const QByteArray &path, bool narrow)
+{
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+        return false;
+    if ((st.st_mode & 077) == 0)
+        return true;
+    return narrow && ::chmod(path.constData(), 0700) == 0 && ::lstat(path.constData(), &st) == 0 &&
+           (st.st_mode & 077) == 0;
+}
+
+QByteArray absoluteFromEnvironment(const char *name)
+{
+    const QByteArray value = qgetenv(name);
+    return value.startsWith('/') ? value : QByteArray();
+}
+
+} // namespace
+
 bool takeInstanceLock(const QString &path, int *fd)
 {
-    const QByteArray file = QFile::encodeName(path);
-    const int f = ::open(file.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (path.isEmpty())
+        return true;   // no private place for a lock: do not stop the player from playing
+    const int f = openOwnLockFile(QFile::encodeName(path));
     if (f < 0)
-        return true;   // no lock file possible: do not stop the player from playing
+        return true;   // likewise
     if (::flock(f, LOCK_EX | LOCK_NB) != 0) {
         ::close(f);
         return false;
@@ -116,8 +164,7 @@ bool takeInstanceLock(const QString &path, int *fd)
 }
 
 SystemServices::SystemServices(int argc, char **argv)
-    : commandLine_(joinArguments(argc, argv)), lockPath_(defaultLockPath()),
-      random_(std::make_unique<Random>(Random{SeededRandom(clockSeed())}))
+    : commandLine_(joinArguments(argc, argv)), random_(std::make_unique<Random>(Random{SeededRandom(clockSeed())}))
 {
 }
 
@@ -129,17 +176,38 @@ SystemServices::~SystemServices()
 
 QString SystemServices::defaultLockPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/tycora-%1.lock").arg(::getuid());
+    // The runtime folder, when it is really the user's own and private.
+    if (const QByteArray runtime = absoluteFromEnvironment("XDG_RUNTIME_DIR");
+        !runtime.isEmpty() && isPrivateFolder(runtime, false))
+        return QFile::decodeName(runtime) + QStringLiteral("/tycora.lock");
+    // Otherwise a folder of the game's own in the user's cache folder.
+    QByteArray cache = absoluteFromEnvironment("XDG_CACHE_HOME");
+    if (cache.isEmpty()) {
+        QByteArray home = absoluteFromEnvironment("HOME");
+        if (home.isEmpty()) {
+            if (const passwd *user = ::getpwuid(::geteuid()); user && user->pw_dir)
+                home = user->pw_dir;
+        }
+        if (home.isEmpty())
+            return {};
+        ::mkdir(home.constData(), 0700);
+        cache = home + "/.cache";
+    }
+    ::mkdir(cache.constData(), 0700);
+    const QByteArray folder = cache + "/tycora";
+    ::mkdir(folder.constData(), 0700);
+    if (!isPrivateFolder(folder, true))
+        return {};
+    return QFile::decodeName(folder) + QStringLiteral("/tycora.lock");
 }
 
 bool SystemServices::anotherCopyRunning()
 {
     if (lockFd_ >= 0)
         return false;
-    return !takeInstanceLock(lockPath_, &lockFd_);
+    if (!lockPath_)
+        lockPath_ = defaultLockPath();
+    return !takeInstanceLock(*lockPath_, &lockFd_);
 }
 
 QString SystemServices::programFolder() const { return QCoreApplication::applicationDirPath(); }

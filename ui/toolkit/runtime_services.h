@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace tycora::ui {
@@ -53,14 +54,19 @@ public:
     void reportProblem(const QString &text) override;
     void endProcess(int exitCode) override;
 
-    // Where the lock lives; tests point it elsewhere.
+    // Where the lock lives: in the user's runtime folder when it is the
+    // user's own and private, otherwise in a folder of the game's own in the
+    // user's cache folder (~/.cache/tycora, made private). Never in a folder
+    // other users can write to, where one of them could plant the file
+    // first and keep the game from starting. Empty when there is no such
+    // place; the game then plays without a lock. Tests point it elsewhere.
     static QString defaultLockPath();
     void setLockPath(const QString &path) { lockPath_ = path; }
 
 private:
     struct Random;
     QString commandLine_;
-    QString lockPath_;
+    std::optional<QString> lockPath_;   // the default until asked for
     int lockFd_ = -1;
     std::unique_ptr<Random> random_;
 };
@@ -90,6 +96,9 @@ QString notARegularFile(unsigned mode);
 
 // Takes the single-instance lock at path; false when another process holds
 // it. On success *fd holds the lock until it is closed or the process ends.
+// The file is opened only as the user's own regular file and never through
+// a symbolic link; whatever else is found at path is replaced. Where no
+// lock can be taken at all, the answer is true: nobody else holds one.
 bool takeInstanceLock(const QString &path, int *fd);
 
 } // namespace tycora::ui
