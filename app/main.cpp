@@ -1,22 +1,15 @@
 // tycora: start the game, or simulate one, or say how to use the program.
 
 #include "app/application.h"
-#include "app/benchmark_scenario.h"
-#include "app/display_guard.h"
 #include "app/launch_options.h"
 #include "app/simulate_command.h"
 #include "app/standard_output.h"
 #include "app/termination_signals.h"
-#include "assets/art_catalog.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/qt_clock.h"
-#include "ui/toolkit/runtime_services.h"
+#include "app/windowed_game.h"
 
-#include <QApplication>
+#include <QtGlobal>
 
 #include <iostream>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,30 +51,7 @@ int main(int argc, char **argv)
                      "Start it from a desktop session, or try 'tycora --simulate'.\n";
         return 1;
     }
-    // A display that is named but cannot be reached is Qt's fatal error
-    // while the application is built; the guard turns it into a message.
-    std::optional<app::DisplayGuard> displayGuard(std::in_place);
-    QApplication qapp(argc, argv);
-    displayGuard.reset();
-    QApplication::setApplicationName(QStringLiteral("Tycora"));
-    QApplication::setApplicationVersion(QStringLiteral(TYCORA_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("io.tycora.Tycora"));
-    ui::registerEmbeddedFonts();
-    QApplication::setWindowIcon(art::appIcon().icon());
-
-    ui::SystemServices services(argc, argv);
-    ui::QtMessageBoxes boxes;
-    ui::QtClock clock;
-    app::Application game(services, boxes, clock);
-    // A stop signal ends the game as its window's close does, without the
-    // question: the timers stop and the log gets its end line.
-    app::StopSignalRelay stopSignals([&game](int) { game.endGame(); });
-    game.Main();
-    if (const QString scenario = qEnvironmentVariable("TYCORA_BENCHMARK"); !scenario.isEmpty()) {
-        if (!app::startBenchmarkScenario(game, scenario)) {
-            std::cerr << "tycora: no benchmark scenario " << scenario.toStdString() << "\n";
-            return 2;
-        }
-    }
-    return qapp.exec();
+    app::WindowedGame windowed(argc, argv);
+    windowed.game().Main();
+    return windowed.exec();
 }
