@@ -34,7 +34,7 @@ namespace {
 // Code points that would break a line or turn the text around in a viewer:
 // the C1 controls (NEL among them), the line and paragraph separators and
 // the bidirectional embeddings, overrides and isolates.
-bool breaksTheLine(char32_t c)
+bool unsafeInALine(char32_t c)
 {
     return (c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E) ||
            (c >= 0x2066 && c <= 0x2069);
@@ -90,7 +90,7 @@ std::string withoutControls(std::string_view text)
             ++i;
             continue;
         }
-        if (!breaksTheLine(c))
+        if (!unsafeInALine(c))
             out.append(text.substr(i, length));
         i += length;
     }
