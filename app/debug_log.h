@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace tycora::app {
 
@@ -22,7 +23,15 @@ bool loggingRequested(const QString &commandLine);
 // debug.txt in the given folder.
 QString logFilePath(const QString &folder);
 
-// One line as written: the message and CR LF, unless it already ends so.
+// The text without anything that could break a line or reorder it on
+// screen: C0 controls (CR, LF, TAB, ...), DEL, C1 controls, the line and
+// paragraph separators and the bidirectional controls are left out, and a
+// byte that is not UTF-8 becomes U+FFFD. The pound sign and all other text
+// stay as they are.
+std::string withoutControls(std::string_view text);
+
+// One line as written: the message without controls, then its own ending
+// (CR LF, or CR LF twice after the end line), or CR LF when it has none.
 QByteArray logLineBytes(const std::string &message);
 
 class DebugLog final : public EventLog {

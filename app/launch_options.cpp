@@ -159,6 +159,10 @@ std::string checkPlayArguments(const std::vector<std::string> &args)
         if (a.size() > 1 && a[0] == '-') {
             bool takesValue = false;
             if (isToolkitOption(a, takesValue)) {
+                // Qt would take a missing value as an empty one and fail
+                // later, far from the cause.
+                if (takesValue && i + 1 >= args.size())
+                    return "option '" + a + "' needs a value";
                 i += takesValue ? 1 : 0;
                 continue;
             }

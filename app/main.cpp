@@ -1,18 +1,16 @@
 // tycora: start the game, or simulate one, or say how to use the program.
 
 #include "app/application.h"
-#include "app/benchmark_scenario.h"
 #include "app/launch_options.h"
 #include "app/simulate_command.h"
-#include "assets/art_catalog.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/qt_clock.h"
-#include "ui/toolkit/runtime_services.h"
+#include "app/standard_output.h"
+#include "app/termination_signals.h"
+#include "app/windowed_game.h"
 
-#include <QApplication>
+#include <QtGlobal>
 
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,14 +27,20 @@ int main(int argc, char **argv)
 {
     using namespace tycora;
     using Mode = app::LaunchOptions::Mode;
+    app::ignoreFileSizeSignal();
 
     // Options are checked before any display is reached, so that a mistyped
     // one gets its message even where no window can open.
     const app::LaunchOptions launch = app::parseLaunchOptions(argumentsOf(argc, argv));
     switch (launch.mode) {
-    case Mode::Help: std::cout << app::usageText(); return 0;
-    case Mode::Version: std::cout << app::versionText(); return 0;
-    case Mode::Simulate: return app::runSimulation(launch, std::cout, std::cerr);
+    case Mode::Help: return app::printResult(app::usageText());
+    case Mode::Version: return app::printResult(app::versionText());
+    case Mode::Simulate: {
+        std::ostringstream result;
+        const int status = app::runSimulation(launch, result, std::cerr);
+        const int printed = app::printResult(result.str());
+        return status != 0 ? status : printed;
+    }
     case Mode::Error: std::cerr << "tycora: " << launch.error << "\nTry 'tycora --help'.\n"; return 2;
     case Mode::Play: break;
     }
@@ -47,23 +51,7 @@ int main(int argc, char **argv)
                      "Start it from a desktop session, or try 'tycora --simulate'.\n";
         return 1;
     }
-    QApplication qapp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tycora"));
-    QApplication::setApplicationVersion(QStringLiteral(TYCORA_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("io.tycora.Tycora"));
-    ui::registerEmbeddedFonts();
-    QApplication::setWindowIcon(art::appIcon().icon());
-
-    ui::SystemServices services(argc, argv);
-    ui::QtMessageBoxes boxes;
-    ui::QtClock clock;
-    app::Application game(services, boxes, clock);
-    game.Main();
-    if (const QString scenario = qEnvironmentVariable("TYCORA_BENCHMARK"); !scenario.isEmpty()) {
-        if (!app::startBenchmarkScenario(game, scenario)) {
-            std::cerr << "tycora: no benchmark scenario " << scenario.toStdString() << "\n";
-            return 2;
-        }
-    }
-    return qapp.exec();
+    app::WindowedGame windowed(argc, argv);
+    windowed.game().Main();
+    return windowed.exec();
 }

@@ -1,30 +1,131 @@
 #include "app/simulate_command.h"
 
+#include "app/debug_log.h"
+#include "app/termination_signals.h"
 #include "ui/toolkit/runtime_services.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
-#include <fstream>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
 #include <ostream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tycora::app {
 
 namespace {
 
 // The simulated game's event lines, exactly as debug.txt would get them.
-class FileLog final : public EventLog {
+// Lines are gathered and written in blocks of whole lines; a block that
+// cannot be written in full is taken back out of a regular file, so the
+// file never ends in a part of a line.
+class LogFile final : public EventLog {
 public:
-    explicit FileLog(const std::string &path) : file_(path, std::ios::binary | std::ios::app) {}
-    bool good() const { return file_.good(); }
+    static constexpr std::size_t BlockSize = 64 * 1024;
+
+    explicit LogFile(const std::string &path)
+    {
+        const int flags = O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY;
+        // Read access to a regular file shows how it ends; a named pipe is
+        // opened for writing only, so that it waits for its reader.
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            fd_ = ::open(path.c_str(), O_RDWR | flags, 0666);
+        if (fd_ < 0)
+            fd_ = ::open(path.c_str(), O_WRONLY | flags, 0666);
+        if (fd_ < 0) {
+            error_ = errno;
+            return;
+        }
+        buffer_ = ui::lines::freshLinePrefix(fd_);
+    }
+    ~LogFile() override
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+
+    bool opened() const { return fd_ >= 0; }
+    // The errno of the first failure, or 0.
+    int error() const { return error_; }
+
     bool isOn() const override { return true; }
     void writeLog(const std::string &message) override
     {
-        file_ << message;
-        if (message.size() < 2 || message.compare(message.size() - 2, 2, "\r\n") != 0)
-            file_ << "\r\n";
+        buffer_ += logLineBytes(message).toStdString();
+        if (buffer_.size() >= BlockSize)
+            flush();
+    }
+
+    // Writes what is gathered and closes the file; false on failure.
+    bool finish()
+    {
+        flush();
+        if (fd_ >= 0 && ::close(fd_) != 0 && error_ == 0)
+            error_ = errno;
+        fd_ = -1;
+        return error_ == 0;
     }
 
 private:
-    std::ofstream file_;
+    void flush()
+    {
+        if (error_ == 0 && fd_ >= 0 && !buffer_.empty())
+            error_ = ui::lines::appendWhole(fd_, buffer_);
+        buffer_.clear();
+    }
+
+    int fd_ = -1;
+    int error_ = 0;
+    std::string buffer_;
+};
+
+// A line on standard error that tells how far a long simulation has come,
+// rewritten in place and wiped at the end. It appears once the simulation
+// has run for a second, so short ones print nothing.
+class ProgressLine {
+public:
+    ProgressLine(std::ostream &err, const SimulationSurroundings &surroundings, long long turns)
+        : err_(err), shown_(surroundings.showProgress && surroundings.seconds), seconds_(surroundings.seconds),
+          turns_(turns), start_(shown_ ? seconds_() : 0), next_(start_ + 1.0)
+    {
+    }
+
+    void update(long long turnsDone, long long throws)
+    {
+        if (!shown_)
+            return;
+        const double now = seconds_();
+        if (now < next_)
+            return;
+        next_ = now + 0.5;
+        const double rate = now > start_ ? static_cast<double>(throws) / (now - start_) : 0;
+        std::string text = "tycora: " + std::to_string(turnsDone) + " of " + std::to_string(turns_) +
+                           " turns played, " + std::to_string(static_cast<long long>(rate)) + " throws a second";
+        const std::size_t width = text.size();
+        if (text.size() < width_)
+            text.append(width_ - text.size(), ' ');
+        width_ = std::max(width_, width);
+        err_ << '\r' << text << std::flush;
+    }
+
+    void clear()
+    {
+        if (width_ > 0)
+            err_ << '\r' << std::string(width_, ' ') << '\r' << std::flush;
+        width_ = 0;
+    }
+
+private:
+    std::ostream &err_;
+    bool shown_;
+    std::function<double()> seconds_;
+    long long turns_;
+    double start_, next_;
+    std::size_t width_ = 0;
 };
 
 std::uint64_t clockSeed()
@@ -38,34 +139,76 @@ std::string dateTime() { return ui::localDateTimeText().toStdString(); }
 
 int runSimulation(const LaunchOptions &launch, std::ostream &out, std::ostream &err)
 {
+    // Installed before the log is opened, so that a signal never cuts it.
+    StopSignalFlag stopSignals;
+    SimulationSurroundings surroundings;
+    surroundings.showProgress = ::isatty(STDERR_FILENO) == 1;
+    surroundings.seconds = [] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    };
+    surroundings.stopSignal = &StopSignalFlag::received;
+    return runSimulation(launch, out, err, surroundings);
+}
+
+int runSimulation(const LaunchOptions &launch, std::ostream &out, std::ostream &err,
+                  const SimulationSurroundings &surroundings)
+{
     SimulationOptions options = launch.simulation;
     if (!launch.seedGiven)
         options.seed = clockSeed();
 
-    std::unique_ptr<FileLog> fileLog;
+    std::unique_ptr<LogFile> logFile;
     NoEventLog noLog;
     EventLog *log = &noLog;
     if (!launch.logFile.empty()) {
-        fileLog = std::make_unique<FileLog>(launch.logFile);
-        if (!fileLog->good()) {
-            err << "tycora: cannot open " << launch.logFile << " for the event log\n";
+        logFile = std::make_unique<LogFile>(launch.logFile);
+        if (!logFile->opened()) {
+            err << "tycora: cannot open " << launch.logFile << " for the event log: " << std::strerror(logFile->error())
+                << "\n";
             return 2;
         }
-        log = fileLog.get();
+        log = logFile.get();
     }
 
     log->writeLog("Game Started:  " + dateTime());
     Simulation sim(options, *log);
     sim.setUp();
-    const bool played = sim.run();
-    sim.engine().stopTimers();
+
+    // The game is played tick by tick as Simulation::run() does, looking up
+    // now and then for a stop signal, a failed log and the progress line.
+    // Between two ticks every line of the log is whole.
+    ProgressLine progress(err, surroundings, options.turns);
+    Engine &engine = sim.engine();
+    bool stoodStill = false;
+    int stopSignal = 0;
+    for (std::uint64_t tick = 1; engine.handOvers() < options.turns; ++tick) {
+        if (tick % 256 == 0) {
+            if (surroundings.stopSignal && (stopSignal = surroundings.stopSignal()) != 0)
+                break;
+            if (logFile && logFile->error() != 0)
+                break;
+            progress.update(engine.handOvers(), engine.throws());
+        }
+        if (!sim.clock().advanceToNextTick()) {
+            stoodStill = true;
+            break;
+        }
+    }
+    engine.stopTimers();
+    progress.clear();
     log->writeLog("Game Ended:  " + dateTime() + "\r\n\r\n");
-    if (fileLog && !fileLog->good()) {
-        err << "tycora: writing the event log to " << launch.logFile << " failed\n";
+    if (logFile && !logFile->finish()) {
+        err << "tycora: writing the event log to " << launch.logFile << " failed: " << std::strerror(logFile->error())
+            << "\n";
         return 1;
     }
+    if (stopSignal != 0) {
+        err << "tycora: stopped by " << stopSignalName(stopSignal) << " after " << engine.handOvers() << " of "
+            << options.turns << " turns\n";
+        return 128 + stopSignal;
+    }
     out << sim.reportJson() << '\n';
-    if (!played) {
+    if (stoodStill) {
         err << "tycora: the game stopped before all turns were played\n";
         return 1;
     }

@@ -1,9 +1,10 @@
 // tycora_bench: the game's performance figures, printed as a table.
 //
-//   tycora_bench [path/to/tycora]
+//   tycora_bench [path/to/tycora-bench-game]
 //
-// The window figures need a display (run under xvfb-run); without the
-// program's path only the engine is measured.
+// The window figures are taken of tycora-bench-game, the game as the
+// program starts it playing a scenario by itself; they need a display (run
+// under xvfb-run). Without its path only the engine is measured.
 
 #include "bench/engine_speed.h"
 #include "bench/process_probe.h"

@@ -84,8 +84,7 @@ ProbeResult probe(const std::string &program, const std::string &scenario, doubl
         dup2(out[1], STDOUT_FILENO);
         close(out[0]);
         close(out[1]);
-        setenv("TYCORA_BENCHMARK", scenario.c_str(), 1);
-        execl(program.c_str(), program.c_str(), static_cast<char *>(nullptr));
+        execl(program.c_str(), program.c_str(), scenario.c_str(), static_cast<char *>(nullptr));
         _exit(127);
     }
     close(out[1]);

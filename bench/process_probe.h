@@ -20,9 +20,9 @@ struct ProbeResult {
 // with "pause on" and "pause off" lines.
 enum class Watch { Whole, PausesOnly };
 
-// Starts `program` with TYCORA_BENCHMARK=scenario, waits for its first line
-// on standard output, then watches it for watchSeconds (of pauses only, if
-// asked) and ends it.
+// Starts `program` (tycora-bench-game) with the scenario's name, waits for
+// its first line on standard output, then watches it for watchSeconds (of
+// pauses only, if asked) and ends it.
 ProbeResult probe(const std::string &program, const std::string &scenario, double watchSeconds,
                   Watch watch = Watch::Whole);
 

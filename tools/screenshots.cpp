@@ -5,10 +5,10 @@
 //   tycora_screenshots FOLDER [TURNS]
 
 #include "app/application.h"
-#include "app/scripted_setup.h"
 #include "assets/art_catalog.h"
 #include "game/engine.h"
 #include "game/manual_clock.h"
+#include "tools/scripted_setup.h"
 #include "ui/main/frm_main.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
@@ -87,11 +87,11 @@ int main(int argc, char **argv)
     bool ok = save(*game.frmMenu(), folder, QStringLiteral("menu"));
     game.frmMenu()->cmdNewGame->click();
     ui::FrmPlayers &players = *game.frmPlayers();
-    app::enterPlayer(players, QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
-    app::enterPlayer(players, QStringLiteral("Ben"), QStringLiteral("Car "), QStringLiteral("Blue"),
+    tools::enterPlayer(players, QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
+    tools::enterPlayer(players, QStringLiteral("Ben"), QStringLiteral("Car "), QStringLiteral("Blue"),
                 QStringLiteral("Computer"));
     ok = save(players, folder, QStringLiteral("set-up")) && ok;
-    app::enterPlayer(players, QStringLiteral("Cleo"), QStringLiteral("Shoe"), QStringLiteral("Green"),
+    tools::enterPlayer(players, QStringLiteral("Cleo"), QStringLiteral("Shoe"), QStringLiteral("Green"),
                 QStringLiteral("Computer"));
     players.cmdNext->click();
 

@@ -3,8 +3,8 @@
 // including at awkward moments of a game.
 
 #include "app/application.h"
-#include "app/benchmark_scenario.h"
 #include "app/debug_log.h"
+#include "bench/benchmark_scenario.h"
 #include "game/engine.h"
 #include "game/manual_clock.h"
 #include "mainwindow/control_lookup.h"
@@ -426,8 +426,8 @@ TEST_F(ProgramTest, ClosingWhileThePurchaseQuestionIsOpenAndAnsweringNoKeepsTheQ
 TEST_F(ProgramTest, BenchmarkScenariosReachTheStateTheyMeasure)
 {
     game->Main();
-    EXPECT_FALSE(startBenchmarkScenario(*game, "no-such-scenario"));
-    ASSERT_TRUE(startBenchmarkScenario(*game, "human-to-throw"));
+    EXPECT_FALSE(bench::startBenchmarkScenario(*game, "no-such-scenario"));
+    ASSERT_TRUE(bench::startBenchmarkScenario(*game, "human-to-throw"));
     EXPECT_TRUE(game->frmMain()->isVisible());
     EXPECT_EQ(game->state().PlayerCount, 2);
     EXPECT_EQ(game->state().Players[0].Name, "Ann");

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tycora::testing {
@@ -93,22 +94,26 @@ private:
     ui::SystemServices real_;
 };
 
-TEST(EventLog, EveryKindOfUnwritableLogIsReportedOnce)
+TEST(EventLog, EveryKindOfUnwritableLogIsReportedOnceWithItsReason)
 {
     struct Case {
         const char *what;
         std::function<void(const QDir &)> prepare;
+        QString reason;
     };
     const std::vector<Case> cases{
-        {"a folder", [](const QDir &d) { ASSERT_TRUE(d.mkdir("debug.txt")); }},
-        {"a full disk", [](const QDir &d) { ASSERT_TRUE(QFile::link("/dev/full", d.filePath("debug.txt"))); }},
-        {"a missing folder", [](const QDir &d) { ASSERT_TRUE(d.rmdir(d.path())); }},
+        {"a folder", [](const QDir &d) { ASSERT_TRUE(d.mkdir("debug.txt")); }, "a folder, not a regular file"},
+        {"a named pipe", [](const QDir &d) { ASSERT_EQ(::mkfifo(QFile::encodeName(d.filePath("debug.txt")), 0644), 0); },
+         "a named pipe, not a regular file"},
+        {"a link to a full disk", [](const QDir &d) { ASSERT_TRUE(QFile::link("/dev/full", d.filePath("debug.txt"))); },
+         "a symbolic link, which is not followed"},
+        {"a missing folder", [](const QDir &d) { ASSERT_TRUE(d.rmdir(d.path())); }, "No such file or directory"},
         {"a read-only file", [](const QDir &d) {
              QFile f(d.filePath("debug.txt"));
              ASSERT_TRUE(f.open(QIODevice::WriteOnly));
              f.close();
              ASSERT_TRUE(f.setPermissions(QFileDevice::ReadOwner));
-         }},
+         }, "Permission denied"},
     };
     for (const Case &c : cases) {
         QTemporaryDir dir;
@@ -123,12 +128,48 @@ TEST(EventLog, EveryKindOfUnwritableLogIsReportedOnce)
         log.writeLog("two");
         // The superuser may write a read-only file; then nothing is wrong.
         const bool writable = geteuid() == 0 && std::string(c.what) == "a read-only file";
-        EXPECT_EQ(services.problems.size(), writable ? 0 : 1) << c.what;
-        if (!services.problems.isEmpty()) {
-            EXPECT_TRUE(services.problems.first().contains("debug.txt")) << c.what;
-            EXPECT_TRUE(services.problems.first().contains("goes on")) << c.what;
+        ASSERT_EQ(services.problems.size(), writable ? 0 : 1) << c.what;
+        if (!writable) {
+            EXPECT_EQ(services.problems.first(), QStringLiteral("cannot write the event log %1 (%2); the game goes on "
+                                                                "without it.")
+                                                     .arg(dir.filePath("debug.txt"), c.reason));
         }
     }
+}
+
+TEST(EventLogLine, NoControlInsideAMessageReachesTheFile)
+{
+    using app::logLineBytes;
+    // A name that tries to start a line of its own, with every kind of
+    // line break and text-direction control.
+    EXPECT_EQ(logLineBytes("Player 0:  Ann\r\nGame Ended:  x\r\n\r\nEve, Hat, Red, Human"),
+              "Player 0:  AnnGame Ended:  xEve, Hat, Red, Human\r\n");
+    EXPECT_EQ(logLineBytes(std::string("A\0B\x01\x1b[2J\tC\x7f", 12) + "\n"), "AB[2JC\r\n");
+    EXPECT_EQ(logLineBytes("Ann\xC2\x85" "Bob\xE2\x80\xA8" "Cy\xE2\x80\xA9" "Di (\xC2\xA3" "1500) rolls:  3,4"),
+              "AnnBobCyDi (\xC2\xA3" "1500) rolls:  3,4\r\n");
+    EXPECT_EQ(logLineBytes("\xE2\x80\xAE" "evil\xE2\x80\xAA\xE2\x80\xAC\xE2\x81\xA6\xE2\x81\xA9 name"),
+              "evil name\r\n");
+    // Ordinary text in any script stays; bytes that are not UTF-8 become U+FFFD.
+    EXPECT_EQ(logLineBytes("Zo\xC3\xAB \xE6\x9D\xB1\xE4\xBA\xAC \xF0\x9F\x8E\xB2 \xE2\x80\x8F"),
+              "Zo\xC3\xAB \xE6\x9D\xB1\xE4\xBA\xAC \xF0\x9F\x8E\xB2 \xE2\x80\x8F\r\n");
+    EXPECT_EQ(logLineBytes("a\xFF" "b\xC2" "c\xE2\x80"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD" "c\xEF\xBF\xBD\xEF\xBF\xBD\r\n");
+    EXPECT_EQ(logLineBytes("\xC0\xAF\xED\xA0\x80"), QByteArray(5, 0).replace(QByteArray(1, 0), "\xEF\xBF\xBD") + "\r\n");
+    // The message's own ending stays exactly: the end line's two.
+    EXPECT_EQ(logLineBytes("Game Ended:  06/12/2026 12:30:00\r\n\r\n"), "Game Ended:  06/12/2026 12:30:00\r\n\r\n");
+    EXPECT_EQ(logLineBytes("Ann\r\n"), "Ann\r\n");
+    EXPECT_EQ(logLineBytes("Ann\r"), "Ann\r\n");
+}
+
+TEST(EventLog, ANameWithLineBreaksStaysOnItsLine)
+{
+    FakeServices services;
+    services.arguments = "debug";
+    DebugLog log(services);
+    log.writeLog("Player 0:  Ann\r\nGame Ended:  now\r\n\r\n, Hat, Red, Human");
+    log.writeLog("Game Ended:  06/12/2026 12:30:00\r\n\r\n");
+    EXPECT_EQ(services.files.value("/opt/tycora/debug.txt"),
+              QByteArray("Player 0:  AnnGame Ended:  now, Hat, Red, Human\r\n"
+                         "Game Ended:  06/12/2026 12:30:00\r\n\r\n"));
 }
 
 } // namespace

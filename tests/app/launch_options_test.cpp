@@ -39,6 +39,10 @@ TEST(LaunchOptions, UnknownOptionsAreRefusedWithAHint)
     EXPECT_EQ(parse({"--style=fusion", "-reverse", "-geometry", "800x600"}).mode, Mode::Play);
     EXPECT_EQ(parse({"-platformx"}).mode, Mode::Error);
     EXPECT_EQ(parse({"-reverse=1"}).mode, Mode::Error);
+    // A value-taking option at the very end has no value to take.
+    EXPECT_EQ(parse({"debug", "-platform"}).error, "option '-platform' needs a value");
+    EXPECT_EQ(parse({"--style"}).error, "option '--style' needs a value");
+    EXPECT_EQ(parse({"-platform", "-reverse"}).mode, Mode::Play);
     EXPECT_TRUE(app::namesPlatform({"debug", "-platform", "offscreen"}));
     EXPECT_TRUE(app::namesPlatform({"--platform=xcb"}));
     EXPECT_FALSE(app::namesPlatform({"-platformtheme", "gtk3", "platform"}));

@@ -1,9 +1,10 @@
 #pragma once
 
-// Benchmark scenarios: with TYCORA_BENCHMARK set, the program plays a fixed
-// part of the game by itself and reports on standard output when it is
-// ready to be watched, so that a probe outside can time the start and
-// measure processor time and memory while the game waits.
+// Benchmark scenarios: the benchmark's copy of the game (tycora-bench-game,
+// built for measuring only and never installed) plays a fixed part of the
+// game by itself and reports on standard output when it is ready to be
+// watched, so that a probe outside can time the start and measure
+// processor time and memory while the game waits.
 //
 //   startup         "ready" once the start menu has been painted
 //   human-to-throw  "ready" once the board waits for a human's throw
@@ -14,10 +15,12 @@
 #include <QString>
 
 namespace tycora::app {
-
 class Application;
+}
+
+namespace tycora::bench {
 
 // Starts the named scenario; false for a name it does not know.
-bool startBenchmarkScenario(Application &game, const QString &scenario);
+bool startBenchmarkScenario(app::Application &game, const QString &scenario);
 
-} // namespace tycora::app
+} // namespace tycora::bench

@@ -1,8 +1,8 @@
-#include "app/benchmark_scenario.h"
+#include "bench/benchmark_scenario.h"
 
 #include "app/application.h"
-#include "app/scripted_setup.h"
 #include "game/engine.h"
+#include "tools/scripted_setup.h"
 #include "ui/main/frm_main.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
@@ -15,7 +15,7 @@
 
 #include <cstdio>
 
-namespace tycora::app {
+namespace tycora::bench {
 
 namespace {
 
@@ -43,7 +43,7 @@ protected:
 
 } // namespace
 
-bool startBenchmarkScenario(Application &game, const QString &scenario)
+bool startBenchmarkScenario(app::Application &game, const QString &scenario)
 {
     if (!game.frmMenu())
         return false;
@@ -58,9 +58,9 @@ bool startBenchmarkScenario(Application &game, const QString &scenario)
     game.frmMenu()->cmdNewGame->click();
     ui::FrmPlayers &players = *game.frmPlayers();
     if (human) {
-        enterPlayer(players, QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"),
+        tools::enterPlayer(players, QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"),
                   QStringLiteral("Human"));
-        enterPlayer(players, QStringLiteral("Ben"), QStringLiteral("Car "), QStringLiteral("Blue"),
+        tools::enterPlayer(players, QStringLiteral("Ben"), QStringLiteral("Car "), QStringLiteral("Blue"),
                   QStringLiteral("Computer"));
     } else {
         players.cmd4Computers->click();
@@ -72,4 +72,4 @@ bool startBenchmarkScenario(Application &game, const QString &scenario)
     return true;
 }
 
-} // namespace tycora::app
+} // namespace tycora::bench

@@ -1,4 +1,4 @@
-#include "app/scripted_setup.h"
+#include "tools/scripted_setup.h"
 
 #include "ui/shell/frm_players.h"
 #include "ui/toolkit/command_button.h"
@@ -6,7 +6,7 @@
 
 #include <QLineEdit>
 
-namespace tycora::app {
+namespace tycora::tools {
 
 namespace {
 
@@ -30,4 +30,4 @@ void enterPlayer(ui::FrmPlayers &players, const QString &name, const QString &pi
     players.cmdAdd->click();
 }
 
-} // namespace tycora::app
+} // namespace tycora::tools

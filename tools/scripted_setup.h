@@ -10,9 +10,9 @@ namespace tycora::ui {
 class FrmPlayers;
 }
 
-namespace tycora::app {
+namespace tycora::tools {
 
 void enterPlayer(ui::FrmPlayers &players, const QString &name, const QString &piece, const QString &colour,
                  const QString &type);
 
-} // namespace tycora::app
+} // namespace tycora::tools

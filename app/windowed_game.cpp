@@ -1,0 +1,43 @@
+#include "app/windowed_game.h"
+
+#include "app/application.h"
+#include "app/display_guard.h"
+#include "app/termination_signals.h"
+#include "assets/art_catalog.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/message_box.h"
+#include "ui/toolkit/qt_clock.h"
+#include "ui/toolkit/runtime_services.h"
+
+#include <QApplication>
+
+namespace tycora::app {
+
+WindowedGame::WindowedGame(int &argc, char **argv)
+{
+    {
+        // A display that is named but cannot be reached is Qt's fatal error
+        // while the application is built; the guard turns it into a message.
+        DisplayGuard displayGuard;
+        qapp_ = std::make_unique<QApplication>(argc, argv);
+    }
+    QApplication::setApplicationName(QStringLiteral("Tycora"));
+    QApplication::setApplicationVersion(QStringLiteral(TYCORA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("io.tycora.Tycora"));
+    ui::registerEmbeddedFonts();
+    QApplication::setWindowIcon(art::appIcon().icon());
+
+    services_ = std::make_unique<ui::SystemServices>(argc, argv);
+    boxes_ = std::make_unique<ui::QtMessageBoxes>();
+    clock_ = std::make_unique<ui::QtClock>();
+    game_ = std::make_unique<Application>(*services_, *boxes_, *clock_);
+    // A stop signal ends the game as its window's close does, without the
+    // question: the timers stop and the log gets its end line.
+    stopSignals_ = std::make_unique<StopSignalRelay>([this](int) { game_->endGame(); });
+}
+
+WindowedGame::~WindowedGame() = default;
+
+int WindowedGame::exec() { return qapp_->exec(); }
+
+} // namespace tycora::app
