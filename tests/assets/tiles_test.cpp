@@ -100,8 +100,9 @@ TEST(BoardTiles, NamesAreTheBoardTablesInCapitalsWrappedToFit)
     for (const auto &[square, lines] : expected)
         EXPECT_EQ(sideName(square).lines, lines) << square;
     for (int square = 1; square < BoardSize; ++square) {
-        if (isSide(square))
+        if (isSide(square)) {
             EXPECT_EQ(sideName(square).lines.join(QLatin1Char(' ')), titleOf(square).toUpper()) << square;
+        }
     }
 }
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QStyle>
