@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace tycora::art::kit {
 
@@ -254,6 +255,61 @@ Wrapped wrapToFit(const QString &text, const QRectF &box, qreal maxCap, qreal mi
         }
         best.lines = breakLines(text, hi, fit, &fits);
         return best;
+    }
+    return best;
+}
+
+Wrapped largestLines(const QString &text, const QRectF &box, const TextFit &fit, int maxLines)
+{
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const int n = static_cast<int>(words.size());
+    if (n == 0 || box.isEmpty())
+        return {};
+    const qreal weight = extraWeight(fit);
+    // How a way of breaking the lines ranks: by how large its letters look,
+    // the cap height weighed with the squeeze of its longest line (a line
+    // squeezed to half its width reads like one about 70% as high); then by
+    // fewer lines; then by a narrower longest line.
+    struct Rank {
+        qreal size = -1;
+        int lines = 0;
+        qreal widest = 0;
+        bool beats(const Rank &other) const
+        {
+            if (std::abs(size - other.size) > 0.05)
+                return size > other.size;
+            if (lines != other.lines)
+                return lines < other.lines;
+            return widest < other.widest;
+        }
+    };
+    Wrapped best;
+    Rank bestRank;
+    // Bit i of a split set: a line break after word i.
+    for (unsigned split = 0; split < (1u << (n - 1)); ++split) {
+        QStringList lines{words[0]};
+        for (int i = 1; i < n; ++i) {
+            if (split & (1u << (i - 1)))
+                lines << words[i];
+            else
+                lines.last() += QLatin1Char(' ') + words[i];
+        }
+        const int count = static_cast<int>(lines.size());
+        if (count > std::max(maxLines, 1))
+            continue;
+        qreal widest = 0;
+        for (const QString &line : lines)
+            widest = std::max(widest, capsWidth(line, fit.bold, fit.face));
+        const qreal byHeight = box.height() / (count + (count - 1) * fit.lineGap);
+        const qreal byWidth = box.width() / (widest * (1 - weight) * fit.minCondense + weight);
+        const qreal cap = std::min({fit.capHeight, byHeight, byWidth});
+        const qreal natural = widest * cap * (1 - weight) + weight * cap;
+        const qreal squeeze = natural > box.width() ? (box.width() - weight * cap) / (natural - weight * cap) : 1.0;
+        const Rank rank{cap * std::sqrt(squeeze), count, widest};
+        if (rank.beats(bestRank)) {
+            best = {lines, cap};
+            bestRank = rank;
+        }
     }
     return best;
 }

@@ -83,6 +83,15 @@ struct Wrapped {
 };
 Wrapped wrapToFit(const QString &text, const QRectF &box, qreal maxCap, qreal minCap, const TextFit &fit);
 
+// Breaks a short text (a name of a few words) into at most maxLines lines
+// at blanks, trying every way of doing so, and keeps the one that can be
+// printed largest in box, each line squeezed no further than
+// fit.minCondense, with a cap height of at most fit.capHeight. Squeezed
+// letters count as smaller ones; among equal sizes, fewer lines win, then
+// the narrowest longest line. Print it with textBlock and fit.capHeight
+// set to the cap height found.
+Wrapped largestLines(const QString &text, const QRectF &box, const TextFit &fit, int maxLines = 3);
+
 // ---- pictures ------------------------------------------------------------
 
 // The one null picture given for numbers out of range.

@@ -9,8 +9,12 @@
 #include "assets/art_kit.h"
 #include "assets/board_icons.h"
 #include "assets/board_parts.h"
+#include "game/square_table.h"
 
 #include <QPainter>
+
+#include <string_view>
+#include <utility>
 
 namespace tycora::art::board {
 
@@ -31,13 +35,33 @@ void print(QPainter &p, const QRectF &box, const QStringList &lines, qreal cap, 
     textBlock(p, box, lines, fit, colour);
 }
 
+// The board's name for a corner, in capitals, as its words: "FREE PARKING"
+// is printed above and below the picture.
+QStringList titleWords(int square)
+{
+    const std::string_view title = squareInfo(square).title;
+    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())).toUpper().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// All words but the last, and the last.
+std::pair<QString, QString> headAndLast(QStringList words)
+{
+    const QString last = words.isEmpty() ? QString() : words.takeLast();
+    return {words.join(QLatin1Char(' ')), last};
+}
+
 void paintGo(QPainter &p)
 {
-    // Beside the piece place: the salary, finished below it.
-    print(p, QRectF(51.5, 7, 24, 5), {QStringLiteral("COLLECT")}, 5);
-    print(p, QRectF(51.5, 15, 24, 9), {QStringLiteral("£200")}, 8, Red);
-    print(p, QRectF(51.5, 27, 24, 5), {QStringLiteral("SALARY")}, 5);
-    print(p, QRectF(4, 39, 69, 5.5), {QStringLiteral("AS YOU PASS")}, 5.2);
+    // Beside the piece place: the salary, finished below it. The column is
+    // narrow, so the words are squeezed rather than shrunk.
+    TextFit narrow;
+    narrow.minCondense = 0.72;
+    narrow.capHeight = 5.8;
+    const QRectF column(51.5, 6.5, 23.5, 30);
+    textBlock(p, QRectF(column.left(), 7, column.width(), 6), {QStringLiteral("COLLECT")}, narrow, ink());
+    print(p, QRectF(column.left(), 15, column.width(), 9), {QStringLiteral("£200")}, 8.5, Red);
+    textBlock(p, QRectF(column.left(), 26.5, column.width(), 6), {QStringLiteral("SALARY")}, narrow, ink());
+    print(p, QRectF(4, 38.5, 69, 7), {QStringLiteral("AS YOU PASS")}, 7);
 
     // A big arrow pointing the way of play (to the left), GO on its shaft.
     QPainterPath arrow;
@@ -59,7 +83,7 @@ void paintGo(QPainter &p)
     TextFit fit;
     fit.capHeight = 12.5;
     fit.minCondense = 0.9;
-    textBlock(p, QRectF(24, 54.5, 42, 13.5), {QStringLiteral("GO")}, fit, Qt::white, outline(1.6));
+    textBlock(p, QRectF(24, 54.5, 42, 13.5), {titleWords(0).join(QLatin1Char(' '))}, fit, Qt::white, outline(1.6));
 }
 
 void paintJail(QPainter &p)
@@ -93,16 +117,21 @@ void paintJail(QPainter &p)
     p.setBrush(Qt::NoBrush);
     p.drawRect(window);
 
-    print(p, QRectF(28, 34, 46, 8), {QStringLiteral("IN JAIL")}, 7);
+    print(p, QRectF(28, 33.5, 46, 9), {QStringLiteral("IN ") + titleWords(10).join(QLatin1Char(' '))}, 7.5);
 
-    // Just visiting: the L-shaped walk round the cell.
-    print(p, QRectF(2, 14, 21, 6), {QStringLiteral("JUST")}, 5.4);
-    print(p, QRectF(46, 57, 29, 6), {QStringLiteral("VISITING")}, 5.4);
+    // Just visiting: the L-shaped walk round the cell, the words as large
+    // as the narrow strips beside the cell and the piece place allow.
+    TextFit walk;
+    walk.minCondense = 0.75;
+    walk.capHeight = 6.3;
+    textBlock(p, QRectF(2.5, 13, 21.5, 8), {QStringLiteral("JUST")}, walk, ink());
+    textBlock(p, QRectF(46, 56, 28.5, 8), {QStringLiteral("VISITING")}, walk, ink());
 }
 
 void paintFreeParking(QPainter &p)
 {
-    print(p, QRectF(10, 2.5, 63, 8), {QStringLiteral("FREE")}, 7);
+    const auto [free, parking] = headAndLast(titleWords(20));
+    print(p, QRectF(10, 2, 63, 9), {free}, 8);
 
     // A parking sign beside the piece place.
     const QRectF sign(54.5, 16, 19, 19);
@@ -114,13 +143,14 @@ void paintFreeParking(QPainter &p)
     p.drawRoundedRect(sign.adjusted(1.8, 1.8, -1.8, -1.8), 2, 2);
     print(p, sign.adjusted(3, 3, -3, -3), {QStringLiteral("P")}, 12, Qt::white);
 
-    icons::touringCar(p, QRectF(14, 43, 49, 22), Red);
-    print(p, QRectF(4, 67, 69, 8), {QStringLiteral("PARKING")}, 7);
+    icons::touringCar(p, QRectF(14, 42, 49, 21.5), Red);
+    print(p, QRectF(4, 65, 69, 8.5), {parking}, 8);
 }
 
 void paintGoToJail(QPainter &p)
 {
-    print(p, QRectF(4, 2.5, 63, 8), {QStringLiteral("GO TO")}, 7);
+    const auto [goTo, jail] = headAndLast(titleWords(30));
+    print(p, QRectF(4, 2, 63, 9), {goTo}, 8);
 
     // A policeman's hand pointing the way to the cell.
     QPainterPath arrow;
@@ -136,8 +166,9 @@ void paintGoToJail(QPainter &p)
     p.setBrush(QColor(28, 38, 84));
     p.drawPath(arrow);
 
-    icons::policeHelmet(p, QRectF(20, 43, 37, 23));
-    print(p, QRectF(4, 67, 69, 8), {QStringLiteral("JAIL")}, 7);
+    icons::policeHelmet(p, QRectF(20, 41.5, 37, 21));
+    // The J reaches below the line, so the word stands a little higher.
+    print(p, QRectF(4, 63.5, 69, 8.5), {jail}, 8);
 }
 
 } // namespace

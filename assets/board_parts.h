@@ -9,6 +9,8 @@
 // rows 1..8 a mortgage banner, rows 8..22 the house row, rows 35..65 and
 // columns 9..53 the piece place.
 
+#include "assets/art_kit.h"
+
 class QPainter;
 
 namespace tycora::art::board {
@@ -21,6 +23,9 @@ constexpr qreal CornerSize = 77;
 void paintGround(QPainter &p, qreal width, qreal height);
 
 void paintSide(QPainter &p, int square);    // squares 1..9, 11..19, 21..29, 31..39
+// The name a side square shows, from the board table: its lines, top to
+// bottom, and their cap height in canvas units.
+kit::Wrapped sideName(int square);
 void paintCorner(QPainter &p, int square);  // squares 0, 10, 20, 30
 
 } // namespace tycora::art::board

@@ -1,11 +1,17 @@
 // The 36 squares along the board's sides: streets with their colour strip,
-// stations, utilities, the card squares and the two taxes.
+// stations, utilities, the card squares and the two taxes. What each square
+// is, its name, colour group, price and tax come from the board table; the
+// names are printed in capitals, broken into lines so that they come out
+// as large as the square allows.
 
 #include "assets/art_kit.h"
 #include "assets/board_icons.h"
 #include "assets/board_parts.h"
+#include "game/square_table.h"
 
 #include <QPainter>
+
+#include <algorithm>
 
 namespace tycora::art::board {
 
@@ -13,94 +19,80 @@ using namespace kit;
 
 namespace {
 
-enum class Kind { Street, Station, Electric, Water, Chance, Chest, IncomeTax, SuperTax };
+// Rows of the upright canvas, where a unit is a pixel on the board. The
+// outline takes the outermost pixel all round; print keeps two pixels
+// clear of it at the sides and one of the strip's rule.
+constexpr qreal StripBottom = 18.5;                 // colour strip 0..18, its rule on row 18
+const QRectF StreetName(3.5, 20.5, 55, 19.5);       // under the strip, two lines at full size
+const QRectF PlainName(3.5, 9.5, 55, 26.5);         // under the banner slot, on squares without a strip
+const QRectF Picture(8, 37, 46, 27);                // the drawing, above the price
+const QRectF BottomLine(3.5, 65.5, 55, 9);          // price or tax at the outer edge
+const QRectF CardTitle(3.5, 9.5, 55, 10);           // the card squares' one-line titles
 
-struct Square {
-    Kind kind;
-    int group;          // colour group of a street, -1 otherwise
-    const char *lines;  // printed name, lines parted by '|'
-    int price;          // 0 when no price is printed
-};
+constexpr qreal NameCap = 8;      // the largest cap height of a name
+constexpr qreal PriceCap = 7.5;
 
-// Indexed by square number; corners are drawn elsewhere.
-const Square &squareInfo(int n)
+// The board's name for a square, in capitals.
+QString titleOf(const SquareInfo &square)
 {
-    static const Square table[40] = {
-        {Kind::Street, -1, "", 0},
-        {Kind::Street, 0, "OLD KENT|ROAD", 60},
-        {Kind::Chest, -1, "COMMUNITY|CHEST", 0},
-        {Kind::Street, 0, "WHITECHAPEL|ROAD", 60},
-        {Kind::IncomeTax, -1, "INCOME|TAX", 200},
-        {Kind::Station, -1, "KING'S CROSS|STATION", 200},
-        {Kind::Street, 1, "THE ANGEL|ISLINGTON", 100},
-        {Kind::Chance, -1, "CHANCE", 0},
-        {Kind::Street, 1, "EUSTON|ROAD", 100},
-        {Kind::Street, 1, "PENTONVILLE|ROAD", 120},
-        {Kind::Street, -1, "", 0},
-        {Kind::Street, 2, "PALL MALL", 140},
-        {Kind::Electric, -1, "ELECTRIC|COMPANY", 150},
-        {Kind::Street, 2, "WHITEHALL", 140},
-        {Kind::Street, 2, "NORTHUMBERLAND|AVENUE", 160},
-        {Kind::Station, -1, "MARYLEBONE|STATION", 200},
-        {Kind::Street, 3, "BOW|STREET", 180},
-        {Kind::Chest, -1, "COMMUNITY|CHEST", 0},
-        {Kind::Street, 3, "MARLBOROUGH|STREET", 180},
-        {Kind::Street, 3, "VINE|STREET", 200},
-        {Kind::Street, -1, "", 0},
-        {Kind::Street, 4, "STRAND", 220},
-        {Kind::Chance, -1, "CHANCE", 0},
-        {Kind::Street, 4, "FLEET|STREET", 220},
-        {Kind::Street, 4, "TRAFALGAR|SQUARE", 220},
-        {Kind::Station, -1, "FENCHURCH|STREET|STATION", 200},
-        {Kind::Street, 5, "LEICESTER|SQUARE", 260},
-        {Kind::Street, 5, "COVENTRY|STREET", 260},
-        {Kind::Water, -1, "WATER|WORKS", 150},
-        {Kind::Street, 5, "PICCADILLY", 280},
-        {Kind::Street, -1, "", 0},
-        {Kind::Street, 6, "REGENT|STREET", 300},
-        {Kind::Street, 6, "OXFORD|STREET", 300},
-        {Kind::Chest, -1, "COMMUNITY|CHEST", 0},
-        {Kind::Street, 6, "BOND|STREET", 320},
-        {Kind::Station, -1, "LIVERPOOL|STREET|STATION", 200},
-        {Kind::Chance, -1, "CHANCE", 0},
-        {Kind::Street, 7, "PARK|LANE", 350},
-        {Kind::SuperTax, -1, "SUPER|TAX", 100},
-        {Kind::Street, 7, "MAYFAIR", 400},
-    };
-    return table[n];
+    return QString::fromUtf8(square.title.data(), static_cast<qsizetype>(square.title.size())).toUpper();
 }
 
-// Rows of the upright canvas.
-constexpr qreal StripBottom = 18.5;              // colour strip 0..18, its rule on row 18
-const QRectF StreetName(2.5, 21, 57, 14);        // between the strip and the piece place
-const QRectF PlainName(2.5, 9.5, 57, 22);        // below the banner slot on squares without a strip
-const QRectF Picture(8, 34.5, 46, 29);           // the drawing, under the piece place
-const QRectF BottomLine(3, 66.5, 56, 7.5);       // price or tax at the outer edge
+// Which square of its kind this is, counted from GO: the first utility
+// shows a light bulb, the second a tap.
+int ordinalOfKind(int square)
+{
+    int count = 0;
+    for (int n = 0; n < square; ++n)
+        count += squareInfo(n).kind == squareInfo(square).kind ? 1 : 0;
+    return count;
+}
 
-constexpr qreal NameCap = 5.6;
-
-QStringList nameLines(const Square &s) { return QString::fromLatin1(s.lines).split(QLatin1Char('|')); }
-
-void printName(QPainter &p, const QRectF &box, const QStringList &lines, qreal cap = NameCap)
+TextFit printFit(qreal cap)
 {
     TextFit fit;
     fit.capHeight = cap;
-    fit.lineGap = 0.42;
-    fit.minCondense = 0.66;
-    textBlock(p, box, lines, fit, ink());
+    fit.lineGap = 0.35;
+    fit.minCondense = 0.6;
+    return fit;
 }
 
-void printBottom(QPainter &p, const QString &text)
+void printLines(QPainter &p, const QRectF &box, const Wrapped &wrapped)
 {
-    TextFit fit;
-    fit.capHeight = 6.2;
-    fit.minCondense = 0.8;
-    textBlock(p, BottomLine, {text}, fit, ink());
+    TextFit fit = printFit(wrapped.capHeight);
+    textBlock(p, box, wrapped.lines, fit, ink());
 }
+
+// Where a square's name goes.
+QRectF nameBox(const SquareInfo &s)
+{
+    switch (s.kind) {
+    case SquareKind::Street: return StreetName;
+    case SquareKind::Chance:
+    case SquareKind::CommunityChest: return CardTitle;
+    default: return PlainName;
+    }
+}
+
+// The card squares' names stand on one line each: Community Chest's first
+// words above the chest, its last word below it, both the same size.
+Wrapped cardName(const SquareInfo &s)
+{
+    QStringList words = titleOf(s).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QString last = s.kind == SquareKind::CommunityChest && words.size() > 1 ? words.takeLast() : QString();
+    Wrapped name{{words.join(QLatin1Char(' '))}, largestLines(words.join(QLatin1Char(' ')), CardTitle, printFit(NameCap), 1).capHeight};
+    if (!last.isEmpty()) {
+        name.lines << last;
+        name.capHeight = std::min(name.capHeight, largestLines(last, BottomLine, printFit(NameCap), 1).capHeight);
+    }
+    return name;
+}
+
+void printBottom(QPainter &p, const QString &text) { textBlock(p, BottomLine, {text}, printFit(PriceCap), ink()); }
 
 QString pounds(int amount) { return QStringLiteral("£%1").arg(amount); }
 
-void paintStreet(QPainter &p, const Square &s)
+void paintStreet(QPainter &p, const SquareInfo &s, const Wrapped &name)
 {
     const QColor colour = groupColour(s.group);
     QLinearGradient strip(0, 0, 0, StripBottom);
@@ -109,31 +101,51 @@ void paintStreet(QPainter &p, const Square &s)
     p.fillRect(QRectF(0.5, 0.5, SideWidth - 1, StripBottom), strip);
     p.setPen(outline(1.0));
     p.drawLine(QPointF(0, StripBottom), QPointF(SideWidth, StripBottom));
-    printName(p, StreetName, nameLines(s));
+    printLines(p, StreetName, name);
     printBottom(p, pounds(s.price));
 }
 
-void paintStation(QPainter &p, const Square &s)
+void paintStation(QPainter &p, const SquareInfo &s, const Wrapped &name)
 {
-    const QStringList lines = nameLines(s);
-    printName(p, PlainName, lines, lines.size() > 2 ? 5.2 : NameCap);
-    icons::locomotive(p, Picture.adjusted(0, 2, 0, -1));
+    printLines(p, PlainName, name);
+    icons::locomotive(p, Picture);
     printBottom(p, pounds(s.price));
 }
 
-void paintChance(QPainter &p, int square)
+void paintUtility(QPainter &p, const SquareInfo &s, int square, const Wrapped &name)
+{
+    printLines(p, PlainName, name);
+    if (ordinalOfKind(square) == 0)
+        icons::lightBulb(p, Picture);
+    else
+        icons::waterTap(p, Picture.adjusted(2, 0, -2, 0));
+    printBottom(p, pounds(s.price));
+}
+
+void paintTax(QPainter &p, const SquareInfo &s, int square, const Wrapped &name)
+{
+    printLines(p, PlainName, name);
+    if (ordinalOfKind(square) == 0)
+        icons::poundCoin(p, Picture.adjusted(6, 0, -6, 0));
+    else
+        icons::diamondRing(p, Picture.adjusted(4, 0, -4, 0));
+    printBottom(p, QStringLiteral("PAY ") + pounds(s.tax));
+}
+
+void paintChance(QPainter &p, int square, const Wrapped &name)
 {
     // Each Chance square has its own colour of question mark.
-    const QColor colour = square == 7 ? QColor(226, 62, 40) : square == 22 ? QColor(30, 90, 200) : QColor(240, 140, 0);
-    printName(p, QRectF(2.5, 9.5, 57, 8), {QStringLiteral("CHANCE")}, 7);
-    icons::questionMark(p, QRectF(12, 21, 38, 44), colour);
+    static const QColor marks[] = {QColor(226, 62, 40), QColor(30, 90, 200), QColor(240, 140, 0)};
+    printLines(p, CardTitle, name);
+    icons::questionMark(p, QRectF(12, 22, 38, 43), marks[ordinalOfKind(square) % 3]);
 }
 
-void paintChest(QPainter &p)
+void paintChest(QPainter &p, const Wrapped &name)
 {
-    printName(p, QRectF(2.5, 9.5, 57, 8), {QStringLiteral("COMMUNITY")}, 6.4);
+    printLines(p, CardTitle, {name.lines.mid(0, 1), name.capHeight});
     icons::treasureChest(p, QRectF(7, 24, 48, 37));
-    printName(p, BottomLine, {QStringLiteral("CHEST")}, 6.4);
+    if (name.lines.size() > 1)
+        printLines(p, BottomLine, {name.lines.mid(1), name.capHeight});
 }
 
 } // namespace
@@ -148,35 +160,27 @@ void paintGround(QPainter &p, qreal width, qreal height)
     p.drawRect(QRectF(0.5, 0.5, width - 1, height - 1));
 }
 
+Wrapped sideName(int square)
+{
+    const SquareInfo &s = squareInfo(square);
+    if (s.kind == SquareKind::Chance || s.kind == SquareKind::CommunityChest)
+        return cardName(s);
+    return largestLines(titleOf(s), nameBox(s), printFit(NameCap), 3);
+}
+
 void paintSide(QPainter &p, int square)
 {
-    const Square &s = squareInfo(square);
+    const SquareInfo &s = squareInfo(square);
+    const Wrapped name = sideName(square);
     paintGround(p, SideWidth, SideDepth);
     switch (s.kind) {
-    case Kind::Street: paintStreet(p, s); break;
-    case Kind::Station: paintStation(p, s); break;
-    case Kind::Electric:
-        printName(p, PlainName, nameLines(s));
-        icons::lightBulb(p, Picture.adjusted(0, 0, 0, 1));
-        printBottom(p, pounds(s.price));
-        break;
-    case Kind::Water:
-        printName(p, PlainName, nameLines(s));
-        icons::waterTap(p, Picture.adjusted(2, 1, -2, 0));
-        printBottom(p, pounds(s.price));
-        break;
-    case Kind::Chance: paintChance(p, square); break;
-    case Kind::Chest: paintChest(p); break;
-    case Kind::IncomeTax:
-        printName(p, PlainName, nameLines(s));
-        icons::poundCoin(p, Picture.adjusted(6, 1, -6, -1));
-        printBottom(p, QStringLiteral("PAY ") + pounds(s.price));
-        break;
-    case Kind::SuperTax:
-        printName(p, PlainName, nameLines(s));
-        icons::diamondRing(p, Picture.adjusted(4, 0, -4, 0));
-        printBottom(p, QStringLiteral("PAY ") + pounds(s.price));
-        break;
+    case SquareKind::Street: paintStreet(p, s, name); break;
+    case SquareKind::Station: paintStation(p, s, name); break;
+    case SquareKind::Utility: paintUtility(p, s, square, name); break;
+    case SquareKind::Tax: paintTax(p, s, square, name); break;
+    case SquareKind::Chance: paintChance(p, square, name); break;
+    case SquareKind::CommunityChest: paintChest(p, name); break;
+    default: printLines(p, PlainName, name); break;
     }
     // The outline goes on last so the strip never covers it.
     p.setBrush(Qt::NoBrush);

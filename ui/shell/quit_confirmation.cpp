@@ -38,8 +38,10 @@ bool quitCancelled(Form::CloseReason reason, QWidget *parent, const QuitContext 
     MsgAnswer answer;
     {
         ClockHold hold(context.clock);
+        // No is the default: Return, pressed on the way to something else,
+        // keeps the game; Y or Yes quits.
         answer = context.boxes->show(parent, QStringLiteral("Are you sure you want to Quit?"), MsgButtons::YesNo,
-                                     MsgIcon::Question);
+                                     MsgIcon::Question, ApplicationTitle, MsgAnswer::No);
     }
     if (answer != MsgAnswer::Yes)
         return true;

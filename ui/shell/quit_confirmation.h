@@ -19,10 +19,10 @@ struct QuitContext {
     Clock *clock = nullptr;          // held while the question is open
 };
 
-// For a close asked for by the user: "Are you sure you want to Quit?". Yes
-// ends the game; any other answer keeps the window. A close made by the
-// program passes without a question. Returns true when the close must be
-// cancelled.
+// For a close asked for by the user: "Are you sure you want to Quit?", with
+// No as the default answer. Yes ends the game; any other answer keeps the
+// window. A close made by the program passes without a question. Returns
+// true when the close must be cancelled.
 bool quitCancelled(Form::CloseReason reason, QWidget *parent, const QuitContext &context);
 
 } // namespace tycora::ui

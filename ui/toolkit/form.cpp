@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -56,13 +57,24 @@ void Form::setBorderless(bool borderless)
     setWindowFlag(Qt::FramelessWindowHint, borderless);
 }
 
+void Form::setFixedSizeWindow()
+{
+    borderless_ = false;
+    endDrag();
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+}
+
 void Form::centreOnScreen()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    // The outer size, title bar included once the window system has told it.
+    const QSize outer = frameGeometry().size();
+    move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
 }
 
 void Form::ensureDrawing()
@@ -134,11 +146,36 @@ void Form::resizeEvent(QResizeEvent *event)
     ensureDrawing();
 }
 
+namespace {
+
+// Where windows may not place themselves (Wayland), the compositor moves
+// them instead, for as long as the button stays down.
+bool compositorMovesWindows() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+} // namespace
+
 void Form::mouseMoveEvent(QMouseEvent *event)
 {
-    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - dragOffset_);
-        return;
+    if (drag_ != Drag::None) {
+        // The buttons held now decide, not what was last seen: a release
+        // that went elsewhere ends the drag at the next move.
+        if (!(event->buttons() & Qt::LeftButton)) {
+            endDrag();
+        } else {
+            const QPoint pointer = event->globalPosition().toPoint();
+            if (drag_ == Drag::Pressed &&
+                (pointer - pressedAt_).manhattanLength() >= QApplication::startDragDistance()) {
+                if (compositorMovesWindows() && windowHandle() && windowHandle()->startSystemMove()) {
+                    endDrag();
+                    return;
+                }
+                drag_ = Drag::Moving;
+            }
+            if (drag_ == Drag::Moving) {
+                move(pointer - dragOffset_);
+                return;
+            }
+        }
     }
     emit backgroundMouseMoved();
 }
@@ -147,18 +184,33 @@ void Form::mousePressEvent(QMouseEvent *event)
 {
     if (!borderless_ || event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
-    // Let the window manager move the window where it can; otherwise follow
-    // the pointer ourselves.
-    if (windowHandle() && windowHandle()->startSystemMove())
-        return;
-    dragging_ = true;
-    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    drag_ = Drag::Pressed;
+    pressedAt_ = event->globalPosition().toPoint();
+    dragOffset_ = pressedAt_ - frameGeometry().topLeft();
+    event->accept();
 }
 
 void Form::mouseReleaseEvent(QMouseEvent *event)
 {
-    dragging_ = false;
+    endDrag();
     QWidget::mouseReleaseEvent(event);
 }
+
+void Form::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Another window took the focus: whatever the pointer does now is not
+    // meant for this one.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        endDrag();
+}
+
+void Form::hideEvent(QHideEvent *event)
+{
+    endDrag();
+    QWidget::hideEvent(event);
+}
+
+void Form::endDrag() { drag_ = Drag::None; }
 
 } // namespace tycora::ui

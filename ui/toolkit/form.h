@@ -3,7 +3,9 @@
 // A top-level window of the game. It knows whether a close comes from the
 // user (close box, window menu, keyboard) or from the program, keeps what is
 // drawn on it with drawLine(), and, when borderless, can be dragged by its
-// background like any window.
+// background like any window: it follows the pointer only while the left
+// button is held, so a tap on the background never leaves it stuck to the
+// pointer.
 
 #include <QImage>
 #include <QWidget>
@@ -24,6 +26,11 @@ public:
     void setBackColour(const QColor &colour);
     // No border and no title bar; the background then drags the window.
     void setBorderless(bool borderless);
+    // A title bar with the close and minimise buttons only: the window keeps
+    // the size set with setClientSizeTwips and cannot be maximised. Call
+    // before the window is first shown.
+    void setFixedSizeWindow();
+    // Puts the window in the middle of the primary screen's free area.
     void centreOnScreen();
 
     // A one-pixel line in twip coordinates that stays drawn; like every line
@@ -49,16 +56,25 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void ensureDrawing();
+    void endDrag();
+
+    // A press on the background of a borderless window starts a drag; the
+    // window moves once the pointer has gone the desktop's drag distance
+    // with the left button held.
+    enum class Drag { None, Pressed, Moving };
 
     QImage drawing_;
     QColor back_;
     bool unloading_ = false;
     bool borderless_ = false;
-    bool dragging_ = false;
-    QPoint dragOffset_;
+    Drag drag_ = Drag::None;
+    QPoint pressedAt_;    // global pointer position of the press
+    QPoint dragOffset_;   // from the window's top left to the pointer
 };
 
 } // namespace tycora::ui
