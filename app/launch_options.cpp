@@ -64,8 +64,22 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
     o.mode = LaunchOptions::Mode::Simulate;
     for (std::size_t i = from; i < args.size(); ++i) {
         std::string name = args[i], value;
+        // The house options take no value.
+        if (name == "--no-first-round-buying") {
+            o.simulation.game.firstRoundBuying = false;
+            continue;
+        }
+        if (name == "--double-go") {
+            o.simulation.game.doubleGoSalary = true;
+            continue;
+        }
+        if (name == "--free-parking") {
+            o.simulation.game.freeParkingPot = true;
+            continue;
+        }
         if (!splitInline(args[i], name, value)) {
-            if (name != "--players" && name != "--turns" && name != "--seed" && name != "--dice" && name != "--log")
+            if (name != "--players" && name != "--turns" && name != "--seed" && name != "--dice" && name != "--log" &&
+                name != "--rules")
                 return failure("unknown simulation option '" + args[i] + "'");
             if (i + 1 >= args.size())
                 return failure(name + " needs a value");
@@ -90,6 +104,13 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
             if (value.empty())
                 return failure("--log needs a file name");
             o.logFile = value;
+        } else if (name == "--rules") {
+            if (value == "classic")
+                o.simulation.game.rules = RuleSet::Classic;
+            else if (value == "full")
+                o.simulation.game.rules = RuleSet::Full;
+            else
+                return failure("--rules must be classic or full, not '" + value + "'");
         } else {
             return failure("unknown simulation option '" + name + "'");
         }
@@ -202,6 +223,8 @@ std::string usageText()
 {
     return "Usage: tycora [debug]\n"
            "       tycora --simulate [--players N] [--turns T] [--seed S] [--dice D] [--log FILE]\n"
+           "                         [--rules classic|full] [--no-first-round-buying]\n"
+           "                         [--double-go] [--free-parking]\n"
            "       tycora --help | --version\n"
            "\n"
            "Tycora is a property-trading board game on the streets of London for two to\n"
@@ -212,10 +235,18 @@ std::string usageText()
            "  --simulate     play a game of computer players without a window and print\n"
            "                 the result as one JSON object\n"
            "    --players N  number of computer players, 2 to 4 (default 4)\n"
-           "    --turns T    hand-overs of the turn to play (default 100)\n"
+           "    --turns T    hand-overs of the turn to play (default 100); a game under\n"
+           "                 full rules ends sooner when a player has won\n"
            "    --seed S     seed of the dice (default: from the clock)\n"
            "    --dice D     the first throws, die by die, e.g. 3,4,6,6,2,5\n"
            "    --log FILE   write the game's event log to FILE\n"
+           "    --rules R    classic (the default) or full: building, mortgages, debts\n"
+           "                 and bankruptcy, a winner, jail, every card, auctions\n"
+           "    --no-first-round-buying  nobody buys before their piece has been once\n"
+           "                 round the board\n"
+           "    --double-go  " "\xC2\xA3" "400 for ending a move on GO\n"
+           "    --free-parking  taxes and card payments go into a pot that the next\n"
+           "                 player to stop on Free Parking takes\n"
            "  --help         show this text\n"
            "  --version      show the version\n";
 }

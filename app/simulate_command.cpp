@@ -181,7 +181,7 @@ int runSimulation(const LaunchOptions &launch, std::ostream &out, std::ostream &
     Engine &engine = sim.engine();
     bool stoodStill = false;
     int stopSignal = 0;
-    for (std::uint64_t tick = 1; engine.handOvers() < options.turns; ++tick) {
+    for (std::uint64_t tick = 1; !sim.finished(); ++tick) {
         if (tick % 256 == 0) {
             if (surroundings.stopSignal && (stopSignal = surroundings.stopSignal()) != 0)
                 break;
@@ -189,7 +189,7 @@ int runSimulation(const LaunchOptions &launch, std::ostream &out, std::ostream &
                 break;
             progress.update(engine.handOvers(), engine.throws());
         }
-        if (!sim.clock().advanceToNextTick()) {
+        if (!sim.playTick()) {
             stoodStill = true;
             break;
         }

@@ -7,6 +7,7 @@
 // under xvfb-run). Without its path only the engine is measured.
 
 #include "bench/engine_speed.h"
+#include "bench/full_rules_games.h"
 #include "bench/process_probe.h"
 
 #include <cstdio>
@@ -37,6 +38,18 @@ int main(int argc, char **argv)
     const EngineSpeed speed = measureEngineSpeed(100000, 10);
     row("engine turns per second (headless, 4 computers, 10 games of 100000 turns)",
         format("%.0f", speed.turnsPerSecond()), "> 1000000");
+
+    const GameLengths lengths = measureFullRulesGames(1000, 2000);
+    row("full rules, 1000 games of four computers: ended with a winner within 2000 hand-overs",
+        format("%.1f %%", 100.0 * lengths.won / lengths.games), ">= 95 %");
+    std::printf("| full rules, hand-overs of the games won: median / 90th / 99th percentile / longest | %lld / %lld / "
+                "%lld / %lld | (for reference) |\n",
+                lengths.percentile(50), lengths.percentile(90), lengths.percentile(99), lengths.percentile(100));
+    const HeadToHead duel = measureHeadToHead(1000, 2000);
+    row("full rules, 1000 two-player games: the full-rules computer's wins against the classic computer's rule",
+        format("%.1f %%", 100.0 * duel.fullWins / duel.games), "> 70 %");
+    std::printf("| (the same games: classic rule's wins / undecided after 2000 hand-overs) | %d / %d | |\n",
+                duel.classicWins, duel.undecided);
     if (argc < 2)
         return 0;
 

@@ -66,10 +66,17 @@ void Simulation::setUp()
     engine_->startGame();
 }
 
+bool Simulation::finished() const
+{
+    return engine_->handOvers() >= options_.turns || engine_->phase() == Engine::Phase::Over;
+}
+
+bool Simulation::playTick() { return clock_.advanceToNextTick(); }
+
 bool Simulation::run()
 {
-    while (engine_->handOvers() < options_.turns && engine_->phase() != Engine::Phase::Over) {
-        if (!clock_.advanceToNextTick())
+    while (!finished()) {
+        if (!playTick())
             return false;
     }
     return true;

@@ -38,6 +38,11 @@ public:
     // has won. Returns false if the game stood still (no timer running),
     // which would be a fault.
     bool run();
+    // All the turns have been played, or someone has won.
+    bool finished() const;
+    // Plays up to the next tick of a timer; false when nothing would ever
+    // happen again (no timer running), which would be a fault.
+    bool playTick();
 
     GameState &state() { return state_; }
     Engine &engine() { return *engine_; }

@@ -65,6 +65,23 @@ TEST(LaunchOptions, SimulationOptions)
     EXPECT_EQ(d.simulation.players, 4);
     EXPECT_EQ(d.simulation.turns, 100);
     EXPECT_FALSE(d.seedGiven);
+    EXPECT_EQ(d.simulation.game, GameOptions{});
+}
+
+TEST(LaunchOptions, TheHouseOptionsAndTheRuleSet)
+{
+    const LaunchOptions o =
+        parse({"--simulate", "--no-first-round-buying", "--double-go", "--free-parking", "--rules", "full"});
+    ASSERT_EQ(o.mode, Mode::Simulate) << o.error;
+    EXPECT_FALSE(o.simulation.game.firstRoundBuying);
+    EXPECT_TRUE(o.simulation.game.doubleGoSalary);
+    EXPECT_TRUE(o.simulation.game.freeParkingPot);
+    EXPECT_EQ(o.simulation.game.rules, RuleSet::Full);
+    EXPECT_EQ(parse({"--simulate", "--rules=classic"}).simulation.game.rules, RuleSet::Classic);
+    EXPECT_EQ(parse({"--simulate", "--rules", "fuller"}).mode, Mode::Error);
+    EXPECT_EQ(parse({"--simulate", "--rules"}).mode, Mode::Error);
+    for (const char *option : {"--no-first-round-buying", "--double-go", "--free-parking", "--rules"})
+        EXPECT_NE(app::usageText().find(option), std::string::npos) << option;
 }
 
 TEST(LaunchOptions, BadSimulationNumbersAndDiceAreClearErrors)

@@ -109,7 +109,10 @@ void MainScreen::enableBuild() { views_.buttons.enableBuild(); }
 
 void MainScreen::ask(const std::string &question, std::function<void(bool)> answer)
 {
-    answer(boxes_.show(&window_, text(question), MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes);
+    // The box stays modal for the person, but nothing waits inside it: the
+    // game goes on when the answer comes.
+    boxes_.ask(&window_, text(question), MsgButtons::YesNo, MsgIcon::Question,
+               [answer = std::move(answer)](MsgAnswer a) { answer(a == MsgAnswer::Yes); });
 }
 
 void MainScreen::tell(const std::string &message)
