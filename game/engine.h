@@ -171,7 +171,9 @@ private:
     void transfer(int payer, int amount, Creditor to);
     // A payment the payer may not have the cash for: under Full rules the
     // payer raises money first (or goes bankrupt); then `pay` makes it.
-    void charge(int payer, int amount, Creditor creditor, Step pay);
+    template<typename Pay>
+    void charge(int payer, int amount, Creditor creditor, Pay &&pay);
+    void raiseMoneyFor(int payer, int amount, Creditor creditor, Step pay);
     void collectFreeParking(int player);
     Creditor bankOrPot() const;
 
@@ -280,5 +282,16 @@ private:
     std::function<void(const MoneyChange &)> onMoney_;
     std::function<void(bool)> onPause_;
 };
+
+template<typename Pay>
+void Engine::charge(int payer, int amount, Creditor creditor, Pay &&pay)
+{
+    // Under Classic rules a balance may go below zero: the payment is made
+    // at once. Under Full rules a payer short of cash raises money first.
+    if (!fullRules() || player(payer).Money >= amount)
+        pay();
+    else
+        raiseMoneyFor(payer, amount, creditor, Step(std::forward<Pay>(pay)));
+}
 
 } // namespace tycora

@@ -36,14 +36,8 @@ Creditor Engine::bankOrPot() const
     return {options_.freeParkingPot ? MoneyChange::Other::FreeParking : MoneyChange::Other::Bank, -1};
 }
 
-void Engine::charge(int payer, int amount, Creditor creditor, Step pay)
+void Engine::raiseMoneyFor(int payer, int amount, Creditor creditor, Step pay)
 {
-    // Under Classic rules a balance may go below zero: the payment is made
-    // at once. Under Full rules a payer short of cash raises money first.
-    if (!fullRules() || player(payer).Money >= amount) {
-        pay();
-        return;
-    }
     const Player &p = player(payer);
     const int shortfall = amount - p.Money;
     log(nameAndBalance(p.Name, p.Money) + " Must Raise " + pounds(shortfall));
