@@ -71,7 +71,7 @@ ChoiceDialog &DeedActions::dialog(QPointer<ChoiceDialog> &slot, const char *name
 void DeedActions::build()
 {
     buildFor_ = actor();
-    if (!personMayAct(buildFor_))
+    if (!personMayAct(buildFor_) || engine_->buildableSquares(buildFor_).empty())
         return;
     fillBuild();
     buildDialog_->show();
@@ -81,7 +81,7 @@ void DeedActions::build()
 void DeedActions::sell()
 {
     sellFor_ = actor();
-    if (!personMayAct(sellFor_))
+    if (!personMayAct(sellFor_) || engine_->sellableSquares(sellFor_).empty())
         return;
     fillSell();
     sellDialog_->show();
@@ -161,6 +161,9 @@ void DeedActions::openMortgageWindow(MortgageMode mode)
 {
     mortgageFor_ = actor();
     if (!personMayAct(mortgageFor_))
+        return;
+    const bool lifting = mode == MortgageMode::Lift;
+    if ((lifting ? engine_->unmortgageableSquares(mortgageFor_) : engine_->mortgageableSquares(mortgageFor_)).empty())
         return;
     mode_ = mode;
     fillMortgage();
