@@ -148,12 +148,12 @@ TEST_F(GameEnd, PanelsSayWhoIsInJailAndWhoHoldsTheCards)
     state.Players[0].InJail = true;
     state.JailCardHolder = {0, -1};
     form->screen().showPlayerState(0);
-    EXPECT_EQ(label("lblPlayerInfoState", 0)->text(), "In Jail, Jail Free card");
+    EXPECT_EQ(label("lblPlayerInfoState", 0)->text(), "In Jail, Jail card");
     EXPECT_EQ(label("lblPlayerInfoState", 0)->toolTip(), "In Jail; Holds a Get Out of Jail Free card");
     state.Players[0].InJail = false;
     state.JailCardHolder = {0, 0};
     form->screen().showPlayerState(0);
-    EXPECT_EQ(label("lblPlayerInfoState", 0)->text(), "2 Jail Free cards");
+    EXPECT_EQ(label("lblPlayerInfoState", 0)->text(), "2 Jail cards");
     state.JailCardHolder = {-1, -1};
     form->screen().showPlayerState(0);
     EXPECT_FALSE(label("lblPlayerInfoState", 0)->isVisible());

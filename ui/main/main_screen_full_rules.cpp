@@ -27,7 +27,7 @@ QString text(const std::string &s) { return QString::fromStdString(s); }
 QString jailCardsText(int cards, bool shortly)
 {
     if (shortly)
-        return cards == 1 ? QStringLiteral("Jail Free card") : QStringLiteral("%1 Jail Free cards").arg(cards);
+        return cards == 1 ? QStringLiteral("Jail card") : QStringLiteral("%1 Jail cards").arg(cards);
     return cards == 1 ? QStringLiteral("Holds a Get Out of Jail Free card")
                       : QStringLiteral("Holds %1 Get Out of Jail Free cards").arg(cards);
 }

@@ -33,7 +33,7 @@ PlayerPanel::PlayerPanel(QWidget *column, int slot, const PanelPictures &picture
     lblPlayerInfoState_->setFont(tahoma(8.25, true));
     lblPlayerInfoState_->setForeColour(QColor(176, 0, 0));
     lblPlayerInfoState_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(lblPlayerInfoState_, 1020, 345, 1470, 240);
+    place(lblPlayerInfoState_, 960, 345, 1545, 240);
     lblPlayerInfoState_->hide();
 
     shpPlayerInfo_ = named(new Shape(this, Shape::Kind::RoundedRectangle), QStringLiteral("shpPlayerInfo"), slot);
