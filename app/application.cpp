@@ -106,8 +106,12 @@ void Application::newGame()
     for (ui::Form *window : std::initializer_list<ui::Form *>{frmMain_, frmPlayers_, frmMortgage_})
         if (window)
             window->hide();
-    if (frmMain_)
+    if (frmMain_) {
+        // The old board lets go of the engine and the shared mortgage window.
+        frmMain_->setEngine(nullptr);
+        frmMain_->setMortgageWindow(nullptr);
         frmMain_->unload();
+    }
     if (frmPlayers_)
         frmPlayers_->unload();
     frmMain_ = nullptr;

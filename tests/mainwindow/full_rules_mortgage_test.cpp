@@ -97,7 +97,9 @@ TEST_F(Mortgages, LiftingAMortgageShowsItsPriceAndClearsTheMarks)
     EXPECT_EQ(card(1)->toolTip(), QString::fromStdString("Old Kent Road: lift the mortgage for " + Pound + "33"));
     EXPECT_EQ(card(3)->toolTip(), "Whitechapel Road is not mortgaged");
     EXPECT_EQ(card(1)->picture(), art::mortgagedCard(cards().picture(2)));
-    // The note follows the mouse.
+    // Under the cards: the price of each mortgage that may be lifted; the
+    // note of the card the mouse is over.
+    EXPECT_EQ(w->lblDeed->text(), QString::fromStdString("Old Kent Road " + Pound + "33"));
     QTest::mouseMove(card(1), QPoint(5, 5));
     EXPECT_EQ(w->lblDeed->text(), card(1)->toolTip());
 

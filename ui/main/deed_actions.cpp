@@ -190,6 +190,7 @@ void DeedActions::fillMortgage()
         const QString name = deedName(state_, square);
         const int value = squareInfo(square).mortgageValue;
         const int price = Engine::unmortgagePrice(square);
+        d.offer = QStringLiteral("%1 %2").arg(name, money(lifting ? price : value));
         if (lifting) {
             if (d.choosable)
                 d.note = QStringLiteral("%1: lift the mortgage for %2").arg(name, money(price));

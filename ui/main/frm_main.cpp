@@ -63,6 +63,7 @@ void FrmMain::connectHandlers()
     connect(&views_->buttons, &ButtonRow::bankruptcyClicked, this, &FrmMain::cmdBankrupt_Click);
     connect(&views_->buttons, &ButtonRow::actionsShown, deedActions_.get(), &DeedActions::refresh);
     connect(winnerWindow_, &WinnerWindow::newGameClicked, this, [this] {
+        winnerWindow_->hide();
         if (newGameAction_)
             newGameAction_();
     });

@@ -136,12 +136,14 @@ FrmMortgage::FrmMortgage(QWidget *parent) : Form(parent)
     lblDeed = new Label(this);
     lblDeed->setObjectName(QStringLiteral("lblDeed"));
     lblDeed->setWordWrap(true);
-    place(lblDeed, 360, 5520, 6600, 600);
+    lblDeed->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(lblDeed, 360, 5280, 6600, 900);
 
     cmdClose = new CommandButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     place(cmdClose, 7170, 6240, 1150, 375);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(this, &Form::backgroundMouseMoved, this, &FrmMortgage::showOffers);
 }
 
 QRect FrmMortgage::cardPlace(int square)
@@ -158,7 +160,7 @@ void FrmMortgage::showDeeds(const QString &heading, const std::vector<Deed> &dee
 {
     deeds_ = deeds;
     lblHeading->setCaption(heading);
-    lblDeed->setCaption(QString());
+    showOffers();
     imgMortgageCard.forEach([this](int square, Picture *card) {
         const auto it = std::find_if(deeds_.begin(), deeds_.end(), [square](const Deed &d) { return d.square == square; });
         const bool held = it != deeds_.end() && it->held;
@@ -166,6 +168,15 @@ void FrmMortgage::showDeeds(const QString &heading, const std::vector<Deed> &dee
         card->setToolTip(it != deeds_.end() ? it->note : QString());
         card->setCursor(it != deeds_.end() && it->choosable ? Qt::PointingHandCursor : Qt::ArrowCursor);
     });
+}
+
+void FrmMortgage::showOffers()
+{
+    QStringList offers;
+    for (const Deed &d : deeds_)
+        if (d.choosable && !d.offer.isEmpty())
+            offers << d.offer;
+    lblDeed->setCaption(offers.join(QStringLiteral(",  ")));
 }
 
 void FrmMortgage::pointAt(int square)

@@ -6,7 +6,9 @@
 // colour group, then the stations and the utilities, each card 210 twips
 // below the one before it. showDeeds() fills the cards of one player: the
 // deeds they hold in colour (crossed in red while mortgaged), the others
-// blank. Choosing a card that may be chosen reports its square.
+// blank. Choosing a card that may be chosen reports its square. Under the
+// cards stand the offers (each choosable deed with its price), or the note
+// of the card the mouse is over.
 
 #include "ui/toolkit/control_array.h"
 #include "ui/toolkit/form.h"
@@ -31,6 +33,7 @@ public:
         bool mortgaged = false;
         bool choosable = false;
         QString note;   // shown while the mouse is over the card
+        QString offer;  // for a card that may be chosen: its name and price
     };
     // heading: what choosing a card does; deeds: any ownable squares (the
     // others' cards are left blank).
@@ -54,6 +57,7 @@ signals:
 
 private:
     void pointAt(int square);
+    void showOffers();
     std::vector<Deed> deeds_;
 };
 
