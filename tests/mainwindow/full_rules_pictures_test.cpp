@@ -77,7 +77,6 @@ TEST_F(FullRulesPictures, DISABLED_MakesTheReadmePictures)
 
     form->cmdMorgage_Click();
     auto *mortgageWindow = topLevel<ui::FrmMortgage>("Mortgage Property");
-    QTest::mouseMove(mortgageWindow->imgMortgageCard(9), QPoint(5, 5));
     save(*mortgageWindow, QStringLiteral("full-rules-mortgage"));
     mortgageWindow->close();
 
