@@ -176,22 +176,5 @@ TEST_F(Builds, AnOpenListClosesWhenTheTurnPassesToSomeoneElse)
     EXPECT_FALSE(dialog("frmBuild")->isVisible());
 }
 
-TEST_F(Builds, ClassicRulesKeepBuildInert)
-{
-    engine->setOptions(GameOptions{});
-    giveGroup(0, 0);
-    start();
-    form->screen().enableBuild();
-    ASSERT_TRUE(button("cmdBuild")->isEnabled());
-    QTest::mouseClick(button("cmdBuild"), Qt::LeftButton);
-    EXPECT_FALSE(form->findChild<ChoiceDialog *>("frmBuild"));
-    EXPECT_TRUE(button("cmdMorgage")->isEnabled());
-    EXPECT_FALSE(button("cmdSell")->isEnabled());
-    EXPECT_FALSE(button("cmdUnmorgage")->isEnabled());
-    QTest::mouseClick(button("cmdMorgage"), Qt::LeftButton);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, QString::fromStdString(Pound + "50"));
-}
-
 } // namespace
 } // namespace tycora::testing
