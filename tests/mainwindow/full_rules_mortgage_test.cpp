@@ -148,7 +148,8 @@ TEST_F(Mortgages, BannersLieAcrossTheStripOnEverySideTurnedToTheMiddle)
 
     // Grabbed, the left banner's red word shows on the strip.
     const QImage shot = form->grab().toImage();
-    const QRect left = banner(11)->geometry();
+    const qreal dpr = shot.devicePixelRatio();
+    const QRect left(banner(11)->geometry().topLeft() * dpr, banner(11)->geometry().size() * dpr);
     int red = 0;
     for (int y = left.top(); y <= left.bottom(); ++y)
         for (int x = left.left(); x <= left.right(); ++x) {
