@@ -67,15 +67,9 @@ void Application::Main()
 
 void Application::createWindows()
 {
-    frmMain_ = new ui::FrmMain(state_, boxes_);
-    engine_ = std::make_unique<Engine>(state_, frmMain_->screen(), clock_, log_, dice_);
+    frmMortgage_ = new ui::FrmMortgage;
+    createGameWindows();
     frmOptions_ = new ui::FrmOptions;
-    frmMain_->setEngine(engine_.get());
-    frmMain_->setQuitContext(quitContext());
-
-    frmPlayers_ = new ui::FrmPlayers(state_, log_, boxes_);
-    frmPlayers_->setQuitContext(quitContext());
-    frmPlayers_->setStartGameAction([this] { startGame(); });
 
     frmMenu_ = new ui::FrmMenu(boxes_);
     frmMenu_->setQuitContext(quitContext());
@@ -83,7 +77,55 @@ void Application::createWindows()
         if (frmPlayers_)
             frmPlayers_->show();
     });
-    frmMortgage_ = new ui::FrmMortgage;
+}
+
+void Application::createGameWindows()
+{
+    frmMain_ = new ui::FrmMain(state_, boxes_);
+    engine_ = std::make_unique<Engine>(state_, frmMain_->screen(), clock_, log_, dice_);
+    frmMain_->setEngine(engine_.get());
+    frmMain_->setQuitContext(quitContext());
+    frmMain_->setMortgageWindow(frmMortgage_);
+    frmMain_->setGameEndActions([this] { newGame(); }, [this] { endGame(); });
+
+    frmPlayers_ = new ui::FrmPlayers(state_, log_, boxes_);
+    frmPlayers_->setQuitContext(quitContext());
+    frmPlayers_->setStartGameAction([this] { startGame(); });
+}
+
+void Application::newGame()
+{
+    if (ending_)
+        return;
+    if (engine_)
+        engine_->stopTimers();
+    writeDated("Game Ended:  ", "\r\n\r\n");
+    writeDated("Game Started:  ", "");
+    // The old board and set-up go once the click that brought us here is
+    // over; nothing reaches the old engine after this.
+    for (ui::Form *window : std::initializer_list<ui::Form *>{frmMain_, frmPlayers_, frmMortgage_})
+        if (window)
+            window->hide();
+    if (frmMain_) {
+        // The old board lets go of the engine and the shared mortgage window.
+        frmMain_->setEngine(nullptr);
+        frmMain_->setMortgageWindow(nullptr);
+        frmMain_->unload();
+    }
+    if (frmPlayers_)
+        frmPlayers_->unload();
+    frmMain_ = nullptr;
+    frmPlayers_ = nullptr;
+    engine_.reset();
+
+    state_ = GameState{};
+    createGameWindows();
+    frmPlayers_->setupPlayerColumns();
+    fillChanceDeck(state_);
+    fillCommunityDeck(state_);
+    loadBoard(state_);
+    setSquareTooltips();
+    frmPlayers_->show();
 }
 
 void Application::startGame()

@@ -41,6 +41,9 @@ public:
     void Main();
     // Game end: timers off, end line logged, every window gone, process ended.
     void endGame();
+    // After a game is won: this game's log ends as at game end and the next
+    // begins; a fresh state, engine and board, and the set-up window shown.
+    void newGame();
     void setSquareTooltips();
 
     GameState &state() { return state_; }
@@ -63,6 +66,8 @@ private:
     };
 
     void createWindows();
+    // The windows and the engine that belong to one game.
+    void createGameWindows();
     void startGame();
     ui::QuitContext quitContext();
     void writeDated(const char *what, const char *ending);

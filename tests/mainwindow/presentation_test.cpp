@@ -202,16 +202,18 @@ TEST_F(Presentation, CurrentPlayerShapeIsTwoHundredTwipsWiderThanTheName)
 
 TEST_F(Presentation, HousesHotelAndCardPictures)
 {
-    screen().showHouse(2, 1);
-    screen().showHouse(2, 4);
-    EXPECT_EQ(picture("imgHouse1", 2)->picture(), picture("imgBuildingHouse")->picture());
-    EXPECT_EQ(picture("imgHouse4", 2)->picture(), picture("imgBuildingHouse")->picture());
-    screen().clearHouse(2, 1);
+    // Old Kent Road's buildings stand in slot 1.
+    screen().showHouse(1, 1);
+    screen().showHouse(1, 4);
+    EXPECT_EQ(picture("imgHouse1", 1)->picture(), picture("imgBuildingHouse")->picture());
+    EXPECT_EQ(picture("imgHouse4", 1)->picture(), picture("imgBuildingHouse")->picture());
+    screen().clearHouse(1, 1);
+    EXPECT_TRUE(picture("imgHouse1", 1)->picture().isNull());
+    screen().showHotel(1);
+    EXPECT_EQ(picture("imgHotel", 1)->picture(), picture("imgBuildingHotel")->picture());
+    screen().showHouse(2, 1);   // no street, no slot: nothing happens
+    screen().showHouse(1, 6);
     EXPECT_TRUE(picture("imgHouse1", 2)->picture().isNull());
-    screen().showHotel(2);
-    EXPECT_EQ(picture("imgHotel", 2)->picture(), picture("imgBuildingHotel")->picture());
-    screen().showHouse(9, 1);   // no such slot: nothing happens
-    screen().showHouse(2, 6);
 
     screen().showCard(Deck::Chance, 3);
     EXPECT_TRUE(picture("imgCard")->isVisibleTo(form.get()));

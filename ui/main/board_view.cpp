@@ -1,8 +1,10 @@
 #include "ui/main/board_view.h"
 
 #include "assets/art_catalog.h"
+#include "assets/full_rules_art.h"
 #include "game/square_table.h"
 #include "ui/main/board_layout.h"
+#include "ui/main/board_slots.h"
 #include "ui/main/control_names.h"
 #include "ui/main/picture_controls.h"
 #include "ui/toolkit/picture.h"
@@ -14,8 +16,8 @@ namespace {
 
 constexpr int BuildingSlots = 5;
 
-// The mortgage slots, one above each of four building slots. They stay
-// empty: nothing in play mortgages a square.
+// The first four mortgage slots, one above each of four building slots;
+// 1 and 3 serve Old Kent Road and Whitechapel Road, 0 and 2 stay empty.
 constexpr TwipRect MortgageSlots[] = {{3105, 2745, 900, 105}, {8715, 9645, 900, 105},
                                       {4785, 2715, 900, 105}, {6885, 9645, 900, 105}};
 
@@ -63,8 +65,22 @@ void BoardView::createSlots(QWidget *window)
     for (int slot = 0; slot < BuildingSlots; ++slot)
         imgHotel_.add(slot, makePicture(window, QStringLiteral("imgHotel"), slot, buildingPlace(slot, 5)));
 
+    // Every other street has slots of its own number along its colour strip.
+    for (const int square : ownableSquares()) {
+        const int slot = buildingSlotOf(square);
+        if (slot < BuildingSlots)
+            continue;
+        for (int house = 1; house <= 4; ++house)
+            imgHouse_[house - 1].add(slot, makePicture(window, QStringLiteral("imgHouse%1").arg(house), slot,
+                                                       *streetBuildingPlace(square, house)));
+        imgHotel_.add(slot, makePicture(window, QStringLiteral("imgHotel"), slot, *streetBuildingPlace(square, 5)));
+    }
+
     for (int i = 0; i < 4; ++i)
-        makePicture(window, QStringLiteral("imgMortgaged"), i, MortgageSlots[i]);
+        imgMortgaged_.add(i, makePicture(window, QStringLiteral("imgMortgaged"), i, MortgageSlots[i]));
+    for (const int square : ownableSquares())
+        if (const int slot = bannerSlotOf(square); !imgMortgaged_.contains(slot))
+            imgMortgaged_.add(slot, makePicture(window, QStringLiteral("imgMortgaged"), slot, *bannerPlace(square)));
 }
 
 void BoardView::createSigns(QWidget *window)
@@ -85,8 +101,13 @@ void BoardView::createSources(QWidget *window)
 {
     imgBuildingHouse_ = makeSourcePicture(window, QStringLiteral("imgBuildingHouse"), 210, 210, art::house());
     imgBuildingHotel_ = makeSourcePicture(window, QStringLiteral("imgBuildingHotel"), 210, 210, art::hotel());
-    makeSourcePicture(window, QStringLiteral("imgMortgageTop"), 900, 105, art::mortgageBanner(true));
-    makeSourcePicture(window, QStringLiteral("imgMortgageBottom"), 900, 105, art::mortgageBanner(false));
+    imgMortgageTop_ = makeSourcePicture(window, QStringLiteral("imgMortgageTop"), 900, 105, art::mortgageBanner(true));
+    imgMortgageBottom_ =
+        makeSourcePicture(window, QStringLiteral("imgMortgageBottom"), 900, 105, art::mortgageBanner(false));
+    imgMortgageLeft_ =
+        makeSourcePicture(window, QStringLiteral("imgMortgageLeft"), 105, 900, art::mortgageBannerTurned(true));
+    imgMortgageRight_ =
+        makeSourcePicture(window, QStringLiteral("imgMortgageRight"), 105, 900, art::mortgageBannerTurned(false));
 }
 
 void BoardView::showPiece(int square, const Art &piece)
@@ -105,6 +126,12 @@ void BoardView::markOwner(int square, const QColor &fill, const QColor &border)
     bar->setFillColour(fill);
     bar->setBorderColour(border);
     bar->show();
+}
+
+void BoardView::clearOwner(int square)
+{
+    if (Shape *bar = shpOwner_(square))
+        bar->hide();
 }
 
 Picture *BoardView::houseSlot(int slot, int house) const
@@ -128,6 +155,34 @@ void BoardView::showHotel(int slot)
 {
     if (Picture *spot = imgHotel_(slot))
         spot->setPicture(imgBuildingHotel_->picture());
+}
+
+void BoardView::showBuildings(int slot, int houses, bool hotel)
+{
+    for (int house = 1; house <= 4; ++house) {
+        if (!hotel && house <= houses)
+            showHouse(slot, house);
+        else
+            clearHouse(slot, house);
+    }
+    if (Picture *spot = imgHotel_(slot))
+        spot->setPicture(hotel ? imgBuildingHotel_->picture() : Art());
+}
+
+void BoardView::showMortgaged(int square, bool mortgaged)
+{
+    Picture *banner = imgMortgaged_(bannerSlotOf(square));
+    if (!banner)
+        return;
+    const Picture *source = nullptr;
+    switch (sideOf(square)) {
+    case BoardSide::Bottom: source = imgMortgageBottom_; break;
+    case BoardSide::Left: source = imgMortgageLeft_; break;
+    case BoardSide::Top: source = imgMortgageTop_; break;
+    case BoardSide::Right: source = imgMortgageRight_; break;
+    case BoardSide::Corner: return;
+    }
+    banner->setPicture(mortgaged ? source->picture() : Art());
 }
 
 void BoardView::setSquareTooltip(int square, const QString &text)

@@ -33,12 +33,18 @@ public:
     // Shows the owner bar of a square in the owner's colours. Squares
     // without a bar are ignored.
     void markOwner(int square, const QColor &fill, const QColor &border);
+    // Hides the owner bar: nobody owns the square any more.
+    void clearOwner(int square);
 
-    // The building slots 0..4: house 1..4 of a slot, or its hotel. Other
-    // slots and houses are ignored.
+    // The building slots (board_slots.h): house 1..4 of a slot, or its
+    // hotel. Other slots and houses are ignored.
     void showHouse(int slot, int house);
     void clearHouse(int slot, int house);
     void showHotel(int slot);
+    // Every building of a slot at once: a hotel alone, or that many houses.
+    void showBuildings(int slot, int houses, bool hotel);
+    // The MORTGAGED banner of an ownable square, turned to its side.
+    void showMortgaged(int square, bool mortgaged);
 
     // What the statistics sign of a square says when the mouse rests on it.
     void setSquareTooltip(int square, const QString &text);
@@ -57,16 +63,20 @@ private:
     Picture *houseSlot(int slot, int house) const;
 
     // Only the controls that change after the window is made are kept; the
-    // tiles, the logo, the deed signs, the mortgage slots and the banners
-    // are made once and left alone.
+    // tiles, the logo and the deed signs are made once and left alone.
     ControlArray<Shape> shpOwner_;
     ControlArray<Picture> imgSquare_;
     std::array<ControlArray<Picture>, 4> imgHouse_;   // imgHouse1 .. imgHouse4
     ControlArray<Picture> imgHotel_;
+    ControlArray<Picture> imgMortgaged_;
     ControlArray<Picture> imgStats_;   // for their tooltips
     // Hidden pictures the slots copy from.
     Picture *imgBuildingHouse_ = nullptr;
     Picture *imgBuildingHotel_ = nullptr;
+    Picture *imgMortgageTop_ = nullptr;
+    Picture *imgMortgageBottom_ = nullptr;
+    Picture *imgMortgageLeft_ = nullptr;
+    Picture *imgMortgageRight_ = nullptr;
 };
 
 } // namespace tycora::ui

@@ -1,8 +1,10 @@
 #include "ui/main/button_row.h"
 
+#include "game/screen.h"
 #include "ui/main/control_names.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/fonts.h"
+#include "ui/toolkit/label.h"
 #include "ui/toolkit/twips.h"
 
 namespace tycora::ui {
@@ -17,6 +19,11 @@ struct ButtonPlace {
 constexpr int RowTop = 8648;
 constexpr int ButtonWidth = 1150;
 constexpr int ButtonHeight = 315;
+
+// Below the row, above the bottom squares' signs: what a person raising
+// money lacks, and the way out.
+constexpr ButtonPlace RaisingPlace{2370, 9075, 2430, 255};
+constexpr ButtonPlace BankruptPlace{4890, 9030, 1560, ButtonHeight};
 
 CommandButton *button(QWidget *window, const char *name, const char *caption, const ButtonPlace &at, bool enabled)
 {
@@ -34,14 +41,27 @@ CommandButton *button(QWidget *window, const char *name, const char *caption, co
 ButtonRow::ButtonRow(QWidget *window)
 {
     cmdBuild_ = button(window, "cmdBuild", "Build", {2370, RowTop, ButtonWidth, ButtonHeight}, false);
-    button(window, "cmdSell", "Sell Buildings", {3630, RowTop, ButtonWidth, ButtonHeight}, false);
+    cmdSell_ = button(window, "cmdSell", "Sell Buildings", {3630, RowTop, ButtonWidth, ButtonHeight}, false);
     cmdRoll_ = button(window, "cmdRoll", "Roll Dice", {4890, 8625, 1170, 360}, true);
     cmdRoll_->setFont(tahoma(9, true));
-    CommandButton *mortgage = button(window, "cmdMorgage", "Morgage", {6165, RowTop, ButtonWidth, ButtonHeight}, true);
-    button(window, "cmdUnmorgage", "Unmorgage", {7425, RowTop, ButtonWidth, ButtonHeight}, false);
+    cmdMorgage_ = button(window, "cmdMorgage", "Morgage", {6165, RowTop, ButtonWidth, ButtonHeight}, true);
+    cmdUnmorgage_ = button(window, "cmdUnmorgage", "Unmorgage", {7425, RowTop, ButtonWidth, ButtonHeight}, false);
+
+    cmdBankrupt_ = button(window, "cmdBankrupt", "Declare Bankruptcy", BankruptPlace, true);
+    cmdBankrupt_->hide();
+    lblRaising_ = named(new Label(window), QStringLiteral("lblRaising"));
+    lblRaising_->setFont(tahoma(8.25, true));
+    lblRaising_->setForeColour(QColor(176, 0, 0));
+    lblRaising_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(lblRaising_, RaisingPlace.left, RaisingPlace.top, RaisingPlace.width, RaisingPlace.height);
+    lblRaising_->hide();
 
     connect(cmdRoll_, &QPushButton::clicked, this, &ButtonRow::rollClicked);
-    connect(mortgage, &QPushButton::clicked, this, &ButtonRow::mortgageClicked);
+    connect(cmdMorgage_, &QPushButton::clicked, this, &ButtonRow::mortgageClicked);
+    connect(cmdBuild_, &QPushButton::clicked, this, &ButtonRow::buildClicked);
+    connect(cmdSell_, &QPushButton::clicked, this, &ButtonRow::sellClicked);
+    connect(cmdUnmorgage_, &QPushButton::clicked, this, &ButtonRow::unmortgageClicked);
+    connect(cmdBankrupt_, &QPushButton::clicked, this, &ButtonRow::bankruptcyClicked);
 }
 
 void ButtonRow::setRollEnabled(bool enabled) { cmdRoll_->setEnabled(enabled); }
@@ -57,5 +77,23 @@ void ButtonRow::pressRollFromKeyboard()
 }
 
 void ButtonRow::enableBuild() { cmdBuild_->setEnabled(true); }
+
+void ButtonRow::showActions(const AvailableActions &actions)
+{
+    cmdBuild_->setEnabled(actions.build);
+    cmdSell_->setEnabled(actions.sell);
+    cmdMorgage_->setEnabled(actions.mortgage);
+    cmdUnmorgage_->setEnabled(actions.unmortgage);
+    cmdBankrupt_->setVisible(actions.declareBankruptcy);
+    if (!actions.declareBankruptcy)
+        showRaising(QString());
+    emit actionsShown();
+}
+
+void ButtonRow::showRaising(const QString &text)
+{
+    lblRaising_->setCaption(text);
+    lblRaising_->setVisible(!text.isEmpty());
+}
 
 } // namespace tycora::ui

@@ -4,11 +4,13 @@
 #include "game/engine.h"
 #include "game/game_state.h"
 #include "ui/main/control_names.h"
+#include "ui/main/deed_actions.h"
 #include "ui/main/deed_card.h"
 #include "ui/main/main_screen.h"
 #include "ui/main/main_views.h"
 #include "ui/main/players_column.h"
 #include "ui/main/stats_card.h"
+#include "ui/main/winner_window.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/twips.h"
 
@@ -32,6 +34,9 @@ FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) :
     createMenu();
 
     screen_ = std::make_unique<MainScreen>(state, *views_, boxes, *this);
+    deedActions_ = std::make_unique<DeedActions>(state, boxes, *this);
+    winnerWindow_ = new WinnerWindow(this);
+    screen_->setWinnerWindow(winnerWindow_);
     connectHandlers();
     connectKeyboard();
 }
@@ -52,6 +57,20 @@ void FrmMain::connectHandlers()
 {
     connect(&views_->buttons, &ButtonRow::rollClicked, this, &FrmMain::cmdRoll_Click);
     connect(&views_->buttons, &ButtonRow::mortgageClicked, this, &FrmMain::cmdMorgage_Click);
+    connect(&views_->buttons, &ButtonRow::buildClicked, this, &FrmMain::cmdBuild_Click);
+    connect(&views_->buttons, &ButtonRow::sellClicked, this, &FrmMain::cmdSell_Click);
+    connect(&views_->buttons, &ButtonRow::unmortgageClicked, this, &FrmMain::cmdUnmorgage_Click);
+    connect(&views_->buttons, &ButtonRow::bankruptcyClicked, this, &FrmMain::cmdBankrupt_Click);
+    connect(&views_->buttons, &ButtonRow::actionsShown, deedActions_.get(), &DeedActions::refresh);
+    connect(winnerWindow_, &WinnerWindow::newGameClicked, this, [this] {
+        winnerWindow_->hide();
+        if (newGameAction_)
+            newGameAction_();
+    });
+    connect(winnerWindow_, &WinnerWindow::quitClicked, this, [this] {
+        if (quitAction_)
+            quitAction_();
+    });
     connect(this, &Form::backgroundMouseMoved, this, &FrmMain::Form_MouseMove);
     connect(&views_->board, &BoardView::infoHovered, this, &FrmMain::imgInfo_MouseMove);
     connect(&views_->board, &BoardView::statsHovered, this, &FrmMain::imgStats_MouseMove);
@@ -69,6 +88,20 @@ void FrmMain::connectKeyboard()
     }
 }
 
+void FrmMain::setEngine(Engine *engine)
+{
+    engine_ = engine;
+    deedActions_->setEngine(engine);
+}
+
+void FrmMain::setMortgageWindow(FrmMortgage *window) { deedActions_->setMortgageWindow(window); }
+
+void FrmMain::setGameEndActions(std::function<void()> newGame, std::function<void()> quit)
+{
+    newGameAction_ = std::move(newGame);
+    quitAction_ = std::move(quit);
+}
+
 void FrmMain::setSquareTooltip(int square, const QString &text) { views_->board.setSquareTooltip(square, text); }
 
 bool FrmMain::rollEnabled() const { return views_->buttons.rollEnabled(); }
@@ -83,10 +116,24 @@ void FrmMain::cmdRoll_Click()
 
 void FrmMain::cmdMorgage_Click()
 {
+    if (engine_ && engine_->fullRules()) {
+        deedActions_->mortgage();
+        return;
+    }
     // The button tells one deed's mortgage value, whoever holds what.
     if (engine_)
         engine_->showMortgageValue(squares::EustonRoad);
 }
+
+// Build does nothing under the Classic rules; under the Full rules these
+// open the windows that list what the person may do.
+void FrmMain::cmdBuild_Click() { deedActions_->build(); }
+
+void FrmMain::cmdSell_Click() { deedActions_->sell(); }
+
+void FrmMain::cmdUnmorgage_Click() { deedActions_->unmortgage(); }
+
+void FrmMain::cmdBankrupt_Click() { deedActions_->declareBankruptcy(); }
 
 void FrmMain::imgInfo_MouseMove(int index)
 {

@@ -9,6 +9,7 @@
 #include "ui/shell/quit_confirmation.h"
 #include "ui/toolkit/form.h"
 
+#include <functional>
 #include <memory>
 
 namespace tycora {
@@ -18,8 +19,11 @@ struct GameState;
 
 namespace tycora::ui {
 
+class DeedActions;
+class FrmMortgage;
 class MainScreen;
 class MessageBoxes;
+class WinnerWindow;
 struct MainViews;
 
 class FrmMain : public Form {
@@ -29,8 +33,12 @@ public:
     ~FrmMain() override;
 
     MainScreen &screen() { return *screen_; }
-    void setEngine(Engine *engine) { engine_ = engine; }
+    void setEngine(Engine *engine);
     void setQuitContext(const QuitContext &context) { quitContext_ = context; }
+    // Full rules: the program's mortgage window, and what the winner
+    // window's New Game and Quit do.
+    void setMortgageWindow(FrmMortgage *window);
+    void setGameEndActions(std::function<void()> newGame, std::function<void()> quit);
 
     // What the statistics sign of a square says when the mouse rests on it.
     void setSquareTooltip(int square, const QString &text);
@@ -45,6 +53,10 @@ public:
     // The handlers, public so tests can call them as the window does.
     void cmdRoll_Click();
     void cmdMorgage_Click();
+    void cmdBuild_Click();
+    void cmdSell_Click();
+    void cmdUnmorgage_Click();
+    void cmdBankrupt_Click();
     void imgInfo_MouseMove(int index);
     void imgMini_MouseMove(int player, int index);
     void imgStats_MouseMove(int index);
@@ -65,6 +77,10 @@ private:
     bool booPropertyShown_ = false;
     std::unique_ptr<MainViews> views_;
     std::unique_ptr<MainScreen> screen_;
+    std::unique_ptr<DeedActions> deedActions_;
+    WinnerWindow *winnerWindow_ = nullptr;
+    std::function<void()> newGameAction_;
+    std::function<void()> quitAction_;
 };
 
 } // namespace tycora::ui

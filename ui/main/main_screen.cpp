@@ -1,9 +1,11 @@
 #include "ui/main/main_screen.h"
 
+#include "assets/full_rules_art.h"
 #include "assets/game_pictures.h"
 #include "game/game_state.h"
 #include "game/rules.h"
 #include "game/square_table.h"
+#include "ui/main/board_slots.h"
 #include "ui/main/deed_card.h"
 #include "ui/main/dice_view.h"
 #include "ui/main/main_views.h"
@@ -71,15 +73,20 @@ void MainScreen::markOwner(int player, int square)
 
 void MainScreen::showOwnedMini(int player, int square)
 {
-    if (PlayerPanel *owner = panel(player))
-        owner->showOwnedMini(square, views_.panelPictures.ownedMini(square));
+    if (PlayerPanel *owner = panel(player)) {
+        const Art owned = views_.panelPictures.ownedMini(square);
+        // A mortgaged deed keeps its mark when it changes hands.
+        const bool mortgaged = onBoard(square) && state_.Properties[square].Mortgaged;
+        owner->showOwnedMini(square, mortgaged ? art::mortgagedMini(owned) : owned);
+    }
 }
 
-void MainScreen::showHouse(int square, int house) { views_.board.showHouse(square, house); }
+// Each street's buildings stand in the slots board_slots.h gives it.
+void MainScreen::showHouse(int square, int house) { views_.board.showHouse(buildingSlotOf(square), house); }
 
-void MainScreen::clearHouse(int square, int house) { views_.board.clearHouse(square, house); }
+void MainScreen::clearHouse(int square, int house) { views_.board.clearHouse(buildingSlotOf(square), house); }
 
-void MainScreen::showHotel(int square) { views_.board.showHotel(square); }
+void MainScreen::showHotel(int square) { views_.board.showHotel(buildingSlotOf(square)); }
 
 void MainScreen::showCard(Deck deck, int pictureNumber)
 {

@@ -17,6 +17,7 @@ namespace tycora::ui {
 
 class MessageBoxes;
 class PlayerPanel;
+class WinnerWindow;
 struct MainViews;
 
 class MainScreen final : public Screen {
@@ -47,6 +48,18 @@ public:
     void ask(const std::string &question, std::function<void(bool)> answer) override;
     void tell(const std::string &message) override;
 
+    // What the Full rules add (main_screen_full_rules.cpp).
+    void showBuildings(int square, int houses, bool hotel) override;
+    void showMortgaged(int square, bool mortgaged) override;
+    void clearOwner(int square) override;
+    void clearOwnedMini(int player, int square) override;
+    void showPlayerState(int player) override;
+    void showActions(const AvailableActions &actions) override;
+    void showRaising(int player, int owed) override;
+    void showWinner(int player) override;
+    // The window that shows the end of the game.
+    void setWinnerWindow(WinnerWindow *window) { winnerWindow_ = window; }
+
     // The player panels: each player's name, colours, piece and type; then
     // as many panels as players.
     void setupPlayerPanels();
@@ -62,6 +75,9 @@ private:
     MainViews &views_;
     MessageBoxes &boxes_;
     QWidget &window_;
+    WinnerWindow *winnerWindow_ = nullptr;
+    int raisingPlayer_ = -1;   // a person raising money, and what they owe
+    int raisingOwed_ = 0;
 };
 
 } // namespace tycora::ui

@@ -28,6 +28,14 @@ PlayerPanel::PlayerPanel(QWidget *column, int slot, const PanelPictures &picture
     lblPlayerInfoMoney_->setAutoSize(true);
     moveTo(lblPlayerInfoMoney_, 135, 315);
 
+    // Right-aligned between the balance and the player type picture.
+    lblPlayerInfoState_ = named(new Label(this), QStringLiteral("lblPlayerInfoState"), slot);
+    lblPlayerInfoState_->setFont(tahoma(8.25, true));
+    lblPlayerInfoState_->setForeColour(QColor(176, 0, 0));
+    lblPlayerInfoState_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(lblPlayerInfoState_, 960, 345, 1545, 240);
+    lblPlayerInfoState_->hide();
+
     shpPlayerInfo_ = named(new Shape(this, Shape::Kind::RoundedRectangle), QStringLiteral("shpPlayerInfo"), slot);
     shpPlayerInfo_->setFillStyle(Shape::FillStyle::Solid);
     place(shpPlayerInfo_, 90, 675, 705, 510);
@@ -65,6 +73,21 @@ void PlayerPanel::showOwnedMini(int square, const Art &owned)
 {
     if (Picture *mini = imgMini_(square))
         mini->setPicture(owned);
+}
+
+void PlayerPanel::showState(const QString &text, const QString &tooltip)
+{
+    lblPlayerInfoState_->setCaption(text);
+    lblPlayerInfoState_->setToolTip(tooltip);
+    lblPlayerInfoState_->setVisible(!text.isEmpty());
+}
+
+void PlayerPanel::showOutOfGame()
+{
+    const QColor grey(150, 150, 150);
+    lblPlayerInfoMoney_->setForeColour(grey);
+    shpPlayerInfo_->setFillColour(QColor(220, 220, 220));
+    shpPlayerInfo_->setBorderColour(grey);
 }
 
 } // namespace tycora::ui

@@ -3,7 +3,8 @@
 // One player's panel in the players' column (frmPlayerInfo(slot)): the
 // player's name as its caption, the balance, the piece on a shape in the
 // player's colours, the player type, and a mini title deed for every square
-// that can be owned, greyed until the player owns it.
+// that can be owned, greyed until the player owns it (and struck through
+// while mortgaged); under the Full rules also the player's state.
 
 #include "ui/toolkit/control_array.h"
 #include "ui/toolkit/frame.h"
@@ -31,6 +32,13 @@ public:
     void showType(const Art &type);
     // Squares without a mini deed are ignored.
     void showOwnedMini(int square, const Art &owned);
+    // What the player's state is under the Full rules ("In Jail",
+    // "Bankrupt", Get Out of Jail Free cards held): a short text beside the
+    // balance, the whole of it as its tooltip; empty texts hide it.
+    void showState(const QString &text, const QString &tooltip);
+    // A bankrupt player's panel looks out of the game: balance and piece
+    // shape greyed.
+    void showOutOfGame();
 
 signals:
     // The mouse is over the mini deed of a square.
@@ -38,6 +46,7 @@ signals:
 
 private:
     Label *lblPlayerInfoMoney_ = nullptr;
+    Label *lblPlayerInfoState_ = nullptr;
     Shape *shpPlayerInfo_ = nullptr;
     Picture *imgPlayerInfoPiece_ = nullptr;
     Picture *imgPlayerInfoType_ = nullptr;

@@ -1,0 +1,141 @@
+// The end of a Full rules game in the whole program: the winner window's
+// New Game leads back to a fresh set-up and a fresh board with the log's
+// game lines closed and opened; Quit ends the program as any game end.
+
+#include "app/application.h"
+#include "app/debug_log.h"
+#include "game/engine.h"
+#include "game/manual_clock.h"
+#include "mainwindow/control_lookup.h"
+#include "shell/shell_test_support.h"
+#include "tests/support/fake_services.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/winner_window.h"
+#include "ui/shell/frm_menu.h"
+#include "ui/shell/frm_players.h"
+#include "ui/toolkit/command_button.h"
+#include "ui/toolkit/message_box.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace tycora::app {
+namespace {
+
+const QString Now = QStringLiteral("06/12/2026 12:00:00");
+
+class FullRulesProgram : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        services.arguments = QStringLiteral("debug");
+        services.now = Now;
+        std::mt19937 generator(99);
+        std::uniform_real_distribution<double> uniform(0.0, 1.0);
+        for (int i = 0; i < 20000; ++i)
+            services.randoms.push_back(uniform(generator));
+        game = std::make_unique<Application>(services, boxes, clock);
+    }
+    void TearDown() override
+    {
+        game.reset();
+        testing::processDeferredDeletes();
+    }
+
+    QByteArray logText() const { return services.files.value(logFilePath(services.folder)); }
+    // The log's last lines, without their line ends.
+    QList<QByteArray> lastLines(int count) const
+    {
+        QList<QByteArray> lines = logText().split('\n');
+        if (!lines.isEmpty() && lines.back().isEmpty())
+            lines.pop_back();
+        for (QByteArray &line : lines)
+            line.chop(1);
+        return lines.mid(std::max<qsizetype>(0, lines.size() - count));
+    }
+
+    void enterPlayer(const QString &name, const QString &piece, const QString &colour)
+    {
+        ui::FrmPlayers &players = *game->frmPlayers();
+        players.txtName->setText(name);
+        testing::pick(*players.imgcPieces, piece);
+        testing::pick(*players.imgcColours, colour);
+        testing::pick(*players.imgcType, QStringLiteral("Human"));
+        players.cmdAdd->click();
+    }
+
+    // Ann and Ben under the Full rules; Ann, with £100, throws onto Income
+    // Tax and cannot pay: Ben wins at once.
+    void playToAWinner()
+    {
+        enterPlayer("Ann", "Hat", "Red");
+        enterPlayer("Ben", "Car ", "Blue");
+        GameOptions options;
+        options.rules = RuleSet::Full;
+        game->engine()->setOptions(options);
+        game->frmPlayers()->cmdNext->click();
+        ASSERT_TRUE(game->frmMain()->isVisible());
+        game->state().Players[0].Money = 100;
+        auto at = services.randoms.begin();
+        for (const int face : {1, 3})
+            at = std::next(services.randoms.insert(at, (face - 0.5) / 6.0));
+        game->frmMain()->pressRoll();
+        for (int i = 0; i < 5000 && game->engine()->phase() != Engine::Phase::Over; ++i)
+            if (!clock.advanceToNextTick())
+                break;
+        ASSERT_EQ(game->engine()->winner(), 1);
+        ASSERT_TRUE(winnerWindow()->isVisible());
+    }
+
+    ui::WinnerWindow *winnerWindow() const { return testing::control<ui::WinnerWindow>(*game->frmMain(), "frmWinner"); }
+    void click(const char *name)
+    {
+        QTest::mouseClick(testing::control<ui::CommandButton>(*winnerWindow(), name), Qt::LeftButton);
+    }
+
+    testing::FakeServices services;
+    ui::ScriptedMessageBoxes boxes;
+    ManualClock clock;
+    std::unique_ptr<Application> game;
+};
+
+TEST_F(FullRulesProgram, NewGameOpensAFreshSetUpAndQuitEndsTheProgram)
+{
+    game->Main();
+    game->frmMenu()->cmdNewGame->click();
+    playToAWinner();
+    QPointer<ui::FrmMain> oldBoard = game->frmMain();
+
+    click("cmdNewGame");
+    EXPECT_EQ(lastLines(4), (QList<QByteArray>{"Ben Wins the Game", "Game Ended:  " + Now.toUtf8(), "",
+                                               "Game Started:  " + Now.toUtf8()}));
+    EXPECT_FALSE(services.ended);
+    testing::processDeferredDeletes();
+    EXPECT_TRUE(oldBoard.isNull()) << "the old board is gone";
+    ASSERT_NE(game->frmPlayers(), nullptr);
+    EXPECT_TRUE(game->frmPlayers()->isVisible());
+    EXPECT_EQ(game->state().PlayerCount, 0);
+    EXPECT_FALSE(game->state().Properties[39].Owned);
+    EXPECT_EQ(game->state().Properties[39].Name, "Mayfair") << "the board is loaded again";
+    ASSERT_NE(game->frmMain(), nullptr);
+    EXPECT_FALSE(game->frmMain()->isVisible());
+    EXPECT_EQ(game->engine()->phase(), Engine::Phase::Setup);
+
+    // The next game plays as the first did, and Quit ends the program.
+    playToAWinner();
+    EXPECT_EQ(game->state().Players[0].Money, 0);
+    click("cmdQuit");
+    EXPECT_TRUE(services.ended);
+    EXPECT_EQ(lastLines(3), (QList<QByteArray>{"Ben Wins the Game", "Game Ended:  " + Now.toUtf8(), ""}));
+    EXPECT_TRUE(boxes.shown.empty()) << "the game is over: no question";
+    testing::processDeferredDeletes();
+    EXPECT_EQ(game->frmMain(), nullptr);
+}
+
+} // namespace
+} // namespace tycora::app

@@ -1,0 +1,144 @@
+#pragma once
+
+// A main window playing a Full rules game: the engine on a manual clock with
+// scripted dice draws on a real FrmMain, and the test clicks the window's
+// buttons and the windows they open, as a person would.
+
+#include "control_lookup.h"
+
+#include "game/board.h"
+#include "game/decks.h"
+#include "game/dice.h"
+#include "game/engine.h"
+#include "game/manual_clock.h"
+#include "game/player_setup.h"
+#include "support/recording_log.h"
+#include "ui/main/choice_dialog.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/main_screen.h"
+#include "ui/toolkit/command_button.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/message_box.h"
+#include "ui/toolkit/picture.h"
+#include "ui/toolkit/twips.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tycora::testing {
+
+inline const std::string Pound = "\xC2\xA3";
+
+class FullRulesWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fillChanceDeck(state);
+        fillCommunityDeck(state);
+        loadBoard(state);
+        addPlayer("Ann", Human);
+        addPlayer("Bob", Human);
+        form = std::make_unique<ui::FrmMain>(state, boxes);
+        engine = std::make_unique<Engine>(state, form->screen(), clock, log, dice);
+        form->setEngine(engine.get());
+        GameOptions options;
+        options.rules = RuleSet::Full;
+        engine->setOptions(options);
+    }
+    void TearDown() override
+    {
+        engine.reset();
+        form.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void addPlayer(const std::string &name, Long type)
+    {
+        const int i = state.PlayerCount;
+        fillPlayerRecord(state, i,
+                         {name, std::string(PieceNames[i]), std::string(ColourNames[i]),
+                          std::string(TypeNames[type == Computer ? 1 : 0])});
+        state.PlayerCount = static_cast<Integer>(i + 1);
+    }
+
+    // A deed held as if bought: the state, the owner bar and the mini.
+    void give(int player, int square)
+    {
+        state.Properties[square].Owned = true;
+        state.Properties[square].Owner = static_cast<Integer>(player);
+        form->screen().markOwner(player, square);
+        form->screen().showOwnedMini(player, square);
+    }
+    void giveGroup(int player, int group)
+    {
+        for (const int square : groupSquares(group))
+            give(player, square);
+    }
+
+    // The board opens as the program opens it; Ann is to throw.
+    void start()
+    {
+        ui::MainScreen &screen = form->screen();
+        screen.setupPlayerPanels();
+        engine->startGame();
+        screen.layoutPlayerPanels();
+        screen.showCurrentPlayer();
+        screen.refreshMoney();
+        form->show();
+    }
+
+    // Ann's throw, walked to its end.
+    void throwDice(int die1, int die2)
+    {
+        dice.push(die1);
+        dice.push(die2);
+        button("cmdRoll")->click();
+        for (int i = 0; i < 10000 && engine->tmrMovePiece().enabled(); ++i)
+            clock.advanceToNextTick();
+    }
+
+    ui::CommandButton *button(const QString &name) const { return control<ui::CommandButton>(*form, name); }
+    ui::Picture *picture(const QString &name) const { return control<ui::Picture>(*form, name); }
+    ui::Picture *picture(const QString &array, int i) const { return control<ui::Picture>(*form, array, i); }
+    ui::Label *label(const QString &name) const { return control<ui::Label>(*form, name); }
+    ui::Label *label(const QString &array, int i) const { return control<ui::Label>(*form, array, i); }
+    ui::ChoiceDialog *dialog(const QString &name) const { return control<ui::ChoiceDialog>(*form, name); }
+
+    // A top-level window of the program by its object name or title.
+    template<typename Window>
+    static Window *topLevel(const QString &title)
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *found = qobject_cast<Window *>(w); found && (w->windowTitle() == title || w->objectName() == title))
+                return found;
+        throw std::runtime_error("no window " + title.toStdString());
+    }
+
+    static QRect twipRect(int left, int top, int width, int height)
+    {
+        return ui::rectFromTwips(left, top, width, height);
+    }
+
+    int money(int player) const { return state.Players[player].Money; }
+    bool logged(const std::string &line) const
+    {
+        return std::find(log.lines.begin(), log.lines.end(), line) != log.lines.end();
+    }
+
+    GameState state;
+    ui::ScriptedMessageBoxes boxes;
+    ManualClock clock;
+    RecordingLog log;
+    SeededRandom random{20261206};
+    RandomDice randomDice{random};
+    ScriptedDice dice{randomDice};
+    std::unique_ptr<ui::FrmMain> form;
+    std::unique_ptr<Engine> engine;
+};
+
+} // namespace tycora::testing

@@ -1,0 +1,267 @@
+#include "ui/main/deed_actions.h"
+
+#include "game/engine.h"
+#include "game/rules.h"
+#include "game/square_table.h"
+#include "game/text.h"
+#include "ui/main/choice_dialog.h"
+#include "ui/shell/frm_mortgage.h"
+#include "ui/toolkit/message_box.h"
+
+#include <algorithm>
+
+namespace tycora::ui {
+
+namespace {
+
+QString text(const std::string &s) { return QString::fromStdString(s); }
+
+QString money(int amount) { return text(pounds(amount)); }
+
+QString deedName(const GameState &state, int square) { return text(state.Properties[square].Name); }
+
+bool listed(const std::vector<int> &squares, int square)
+{
+    return std::find(squares.begin(), squares.end(), square) != squares.end();
+}
+
+// What selling the next building of a street brings: a hotel comes back
+// as four houses if the bank has them, and any it lacks are sold with it.
+int saleValue(const GameState &state, int square)
+{
+    if (!state.Buildings[square].Hotel)
+        return houseSalePrice(square);
+    const int housesBack = std::min<int>(4, state.HousesLeft);
+    return hotelSalePrice(square) + (4 - housesBack) * houseSalePrice(square);
+}
+
+} // namespace
+
+DeedActions::DeedActions(const GameState &state, MessageBoxes &boxes, QWidget &window)
+    : state_(state), boxes_(boxes), window_(window)
+{
+}
+
+DeedActions::~DeedActions() = default;
+
+int DeedActions::actor() const
+{
+    if (!engine_)
+        return -1;
+    return engine_->phase() == Engine::Phase::RaisingMoney ? engine_->debtor() : state_.CurrentPlayer;
+}
+
+bool DeedActions::personMayAct(int player) const
+{
+    if (!engine_ || !engine_->fullRules() || player < 0 || player >= state_.PlayerCount || engine_->isComputer(player))
+        return false;
+    const Engine::Phase phase = engine_->phase();
+    return phase == Engine::Phase::ToThrow || phase == Engine::Phase::RaisingMoney;
+}
+
+ChoiceDialog &DeedActions::dialog(QPointer<ChoiceDialog> &slot, const char *name, const char *caption, bool building)
+{
+    if (!slot) {
+        slot = new ChoiceDialog(QString::fromLatin1(name), QString::fromLatin1(caption), &window_);
+        connect(slot, &ChoiceDialog::chosen, this, building ? &DeedActions::chooseBuilding : &DeedActions::chooseSale);
+    }
+    return *slot;
+}
+
+void DeedActions::build()
+{
+    buildFor_ = actor();
+    if (!personMayAct(buildFor_) || engine_->buildableSquares(buildFor_).empty())
+        return;
+    fillBuild();
+    buildDialog_->show();
+    buildDialog_->raise();
+}
+
+void DeedActions::sell()
+{
+    sellFor_ = actor();
+    if (!personMayAct(sellFor_) || engine_->sellableSquares(sellFor_).empty())
+        return;
+    fillSell();
+    sellDialog_->show();
+    sellDialog_->raise();
+}
+
+void DeedActions::fillBuild()
+{
+    ChoiceDialog &d = dialog(buildDialog_, "frmBuild", "Build", true);
+    std::vector<ChoiceDialog::Choice> choices;
+    for (const int square : engine_->buildableSquares(buildFor_)) {
+        const SquareInfo &info = squareInfo(square);
+        const bool hotel = state_.Buildings[square].Houses >= 4;
+        choices.push_back({square, QStringLiteral("%1 on %2 %3")
+                                       .arg(hotel ? QStringLiteral("Hotel") : QStringLiteral("House"),
+                                            deedName(state_, square), money(hotel ? info.hotelCost : info.houseCost))});
+    }
+    const Player &p = state_.Players[buildFor_];
+    d.showChoices(QStringLiteral("%1 (%2), choose what to build:").arg(text(p.Name), money(p.Money)), choices,
+                  QStringLiteral("%1 (%2) can build nothing more now.").arg(text(p.Name), money(p.Money)));
+}
+
+void DeedActions::fillSell()
+{
+    ChoiceDialog &d = dialog(sellDialog_, "frmSell", "Sell Buildings", false);
+    std::vector<ChoiceDialog::Choice> choices;
+    for (const int square : engine_->sellableSquares(sellFor_)) {
+        const bool hotel = state_.Buildings[square].Hotel;
+        choices.push_back({square, QStringLiteral("%1 on %2 %3")
+                                       .arg(hotel ? QStringLiteral("Hotel") : QStringLiteral("House"),
+                                            deedName(state_, square), money(saleValue(state_, square)))});
+    }
+    const Player &p = state_.Players[sellFor_];
+    d.showChoices(QStringLiteral("%1 (%2), choose a building to sell for half its cost:").arg(text(p.Name), money(p.Money)),
+                  choices, QStringLiteral("%1 (%2) has no building to sell now.").arg(text(p.Name), money(p.Money)));
+}
+
+void DeedActions::chooseBuilding(int square)
+{
+    if (personMayAct(buildFor_) && actor() == buildFor_)
+        engine_->build(buildFor_, square);
+    refresh();
+}
+
+void DeedActions::chooseSale(int square)
+{
+    if (personMayAct(sellFor_) && actor() == sellFor_)
+        engine_->sellBuilding(sellFor_, square);
+    refresh();
+}
+
+void DeedActions::setMortgageWindow(FrmMortgage *window)
+{
+    if (mortgageWindow_)
+        disconnect(mortgageWindow_, nullptr, this, nullptr);
+    mortgageWindow_ = window;
+    if (!window)
+        return;
+    connect(window, &FrmMortgage::deedChosen, this, &DeedActions::chooseDeed);
+    window->setWindowModality(Qt::ApplicationModal);
+}
+
+FrmMortgage &DeedActions::mortgageWindow()
+{
+    if (!mortgageWindow_) {
+        ownMortgageWindow_ = std::make_unique<FrmMortgage>();
+        setMortgageWindow(ownMortgageWindow_.get());
+    }
+    return *mortgageWindow_;
+}
+
+void DeedActions::mortgage() { openMortgageWindow(MortgageMode::Mortgage); }
+
+void DeedActions::unmortgage() { openMortgageWindow(MortgageMode::Lift); }
+
+void DeedActions::openMortgageWindow(MortgageMode mode)
+{
+    mortgageFor_ = actor();
+    if (!personMayAct(mortgageFor_))
+        return;
+    const bool lifting = mode == MortgageMode::Lift;
+    if ((lifting ? engine_->unmortgageableSquares(mortgageFor_) : engine_->mortgageableSquares(mortgageFor_)).empty())
+        return;
+    mode_ = mode;
+    fillMortgage();
+    FrmMortgage &w = mortgageWindow();
+    w.show();
+    w.raise();
+}
+
+void DeedActions::fillMortgage()
+{
+    const int player = mortgageFor_;
+    const bool lifting = mode_ == MortgageMode::Lift;
+    const std::vector<int> open =
+        lifting ? engine_->unmortgageableSquares(player) : engine_->mortgageableSquares(player);
+    std::vector<FrmMortgage::Deed> deeds;
+    for (const int square : ownableSquares()) {
+        if (!state_.holds(player, square))
+            continue;
+        FrmMortgage::Deed d;
+        d.square = square;
+        d.held = true;
+        d.mortgaged = state_.Properties[square].Mortgaged;
+        d.choosable = listed(open, square);
+        const QString name = deedName(state_, square);
+        const int value = squareInfo(square).mortgageValue;
+        const int price = Engine::unmortgagePrice(square);
+        d.offer = QStringLiteral("%1 %2").arg(name, money(lifting ? price : value));
+        if (lifting) {
+            if (d.choosable)
+                d.note = QStringLiteral("%1: lift the mortgage for %2").arg(name, money(price));
+            else if (d.mortgaged)
+                d.note = QStringLiteral("%1: lifting the mortgage costs %2").arg(name, money(price));
+            else
+                d.note = QStringLiteral("%1 is not mortgaged").arg(name);
+        } else {
+            if (d.choosable)
+                d.note = QStringLiteral("%1: mortgage for %2").arg(name, money(value));
+            else if (d.mortgaged)
+                d.note = QStringLiteral("%1 is mortgaged").arg(name);
+            else if (groupHasBuildings(state_, square))
+                d.note = QStringLiteral("%1: sell the buildings of its group first").arg(name);
+            else
+                d.note = QStringLiteral("%1 cannot be mortgaged now").arg(name);
+        }
+        deeds.push_back(d);
+    }
+    const Player &p = state_.Players[player];
+    QString heading;
+    if (open.empty())
+        heading = lifting ? QStringLiteral("%1 (%2) has no mortgage to lift now.")
+                          : QStringLiteral("%1 (%2) has no deed to mortgage now.");
+    else
+        heading = lifting ? QStringLiteral("%1 (%2), choose a mortgage to lift: its value and a tenth more.")
+                          : QStringLiteral("%1 (%2), choose a deed to mortgage for its mortgage value.");
+    mortgageWindow().showDeeds(heading.arg(text(p.Name), money(p.Money)), deeds);
+}
+
+void DeedActions::chooseDeed(int square)
+{
+    if (personMayAct(mortgageFor_) && actor() == mortgageFor_) {
+        if (mode_ == MortgageMode::Lift)
+            engine_->unmortgage(mortgageFor_, square);
+        else
+            engine_->mortgage(mortgageFor_, square);
+    }
+    refresh();
+}
+
+void DeedActions::declareBankruptcy()
+{
+    if (!engine_ || engine_->phase() != Engine::Phase::RaisingMoney)
+        return;
+    const int player = engine_->debtor();
+    if (!personMayAct(player))
+        return;
+    const QString question = QStringLiteral("%1, do you want to declare bankruptcy and leave the game?")
+                                 .arg(text(state_.Players[player].Name));
+    if (boxes_.show(&window_, question, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+        return;
+    engine_->declareBankruptcy(player);
+}
+
+void DeedActions::refresh()
+{
+    // Each open window follows its person while they may still act, and
+    // closes when the game has moved on to someone else.
+    const int now = actor();
+    const auto follow = [&](QWidget *window, int openedFor, void (DeedActions::*fill)()) {
+        if (!window || !window->isVisible())
+            return;
+        if (now == openedFor && personMayAct(now))
+            (this->*fill)();
+        else
+            window->close();
+    };
+    follow(buildDialog_, buildFor_, &DeedActions::fillBuild);
+    follow(sellDialog_, sellFor_, &DeedActions::fillSell);
+    follow(mortgageWindow_, mortgageFor_, &DeedActions::fillMortgage);
+}
+
+} // namespace tycora::ui

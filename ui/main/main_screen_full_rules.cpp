@@ -1,0 +1,126 @@
+// What the Full rules show on the main window: buildings after a sale,
+// mortgages on the board and in the panels, deeds going back to the bank or
+// to a creditor, the players' states, the deed buttons, a person raising
+// money, and the winner.
+
+#include "ui/main/main_screen.h"
+
+#include "assets/full_rules_art.h"
+#include "game/game_state.h"
+#include "game/screen.h"
+#include "game/text.h"
+#include "ui/main/board_slots.h"
+#include "ui/main/main_views.h"
+#include "ui/main/player_panel.h"
+#include "ui/main/players_column.h"
+#include "ui/main/standings.h"
+#include "ui/main/winner_window.h"
+
+namespace tycora::ui {
+
+namespace {
+
+bool onBoard(int square) { return square >= 0 && square < SquareCount; }
+
+QString text(const std::string &s) { return QString::fromStdString(s); }
+
+QString jailCardsText(int cards, bool shortly)
+{
+    if (shortly)
+        return cards == 1 ? QStringLiteral("Jail card") : QStringLiteral("%1 Jail cards").arg(cards);
+    return cards == 1 ? QStringLiteral("Holds a Get Out of Jail Free card")
+                      : QStringLiteral("Holds %1 Get Out of Jail Free cards").arg(cards);
+}
+
+} // namespace
+
+void MainScreen::showBuildings(int square, int houses, bool hotel)
+{
+    views_.board.showBuildings(buildingSlotOf(square), houses, hotel);
+}
+
+void MainScreen::showMortgaged(int square, bool mortgaged)
+{
+    if (!onBoard(square))
+        return;
+    views_.board.showMortgaged(square, mortgaged);
+    const Property &deed = state_.Properties[square];
+    if (!deed.Owned)
+        return;
+    if (PlayerPanel *owner = panel(deed.Owner)) {
+        const Art owned = views_.panelPictures.ownedMini(square);
+        owner->showOwnedMini(square, mortgaged ? art::mortgagedMini(owned) : owned);
+    }
+}
+
+void MainScreen::clearOwner(int square)
+{
+    views_.board.clearOwner(square);
+    for (int i = 0; i < MaxPlayers; ++i)
+        clearOwnedMini(i, square);
+}
+
+void MainScreen::clearOwnedMini(int player, int square)
+{
+    if (PlayerPanel *p = panel(player))
+        p->showOwnedMini(square, views_.panelPictures.emptyMini(square));
+}
+
+void MainScreen::showPlayerState(int player)
+{
+    PlayerPanel *p = panel(player);
+    if (!p || player >= MaxPlayers)
+        return;
+    const Player &who = state_.Players[player];
+    if (who.Bankrupt) {
+        p->showState(QStringLiteral("Bankrupt"), QStringLiteral("Bankrupt: out of the game"));
+        p->showOutOfGame();
+        return;
+    }
+    QStringList shown, told;
+    if (who.InJail) {
+        shown << QStringLiteral("In Jail");
+        told << QStringLiteral("In Jail");
+    }
+    if (const int cards = state_.jailCards(player); cards > 0) {
+        shown << jailCardsText(cards, true);
+        told << jailCardsText(cards, false);
+    }
+    p->showState(shown.join(QStringLiteral(", ")), told.join(QStringLiteral("; ")));
+}
+
+void MainScreen::showActions(const AvailableActions &actions)
+{
+    views_.buttons.showActions(actions);
+    // While a person raises money the shortfall follows every sale and
+    // mortgage.
+    if (actions.declareBankruptcy && raisingPlayer_ >= 0)
+        showRaising(raisingPlayer_, raisingOwed_);
+    else
+        raisingPlayer_ = -1;
+}
+
+void MainScreen::showRaising(int player, int owed)
+{
+    if (owed <= 0 || player < 0 || player >= MaxPlayers) {
+        raisingPlayer_ = -1;
+        views_.buttons.showRaising(QString());
+        return;
+    }
+    raisingPlayer_ = player;
+    raisingOwed_ = owed;
+    const Player &p = state_.Players[player];
+    const int missing = owed - p.Money;
+    views_.buttons.showRaising(missing > 0 ? text(p.Name + " Must Raise " + pounds(missing)) : QString());
+}
+
+void MainScreen::showWinner(int player)
+{
+    if (!winnerWindow_ || player < 0 || player >= MaxPlayers)
+        return;
+    winnerWindow_->showStandings(text(state_.Players[player].Name + " Wins the Game"), standings(state_, player));
+    winnerWindow_->show();
+    winnerWindow_->raise();
+}
+
+} // namespace tycora::ui

@@ -1,0 +1,133 @@
+#include "ui/main/winner_window.h"
+
+#include "game/game_state.h"
+#include "game/text.h"
+#include "ui/main/control_names.h"
+#include "ui/toolkit/command_button.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/twips.h"
+
+#include <array>
+
+namespace tycora::ui {
+
+namespace {
+
+constexpr int Margin = 300;
+constexpr int RowHeight = 315;
+constexpr int TableTop = 1020;
+struct ColumnPlace {
+    const char *name;     // the cells' array name
+    const char *title;
+    int width;
+    Qt::Alignment align;
+};
+constexpr std::array<ColumnPlace, WinnerWindow::Columns> Table{{
+    {"lblPlace", "", 480, Qt::AlignLeft},
+    {"lblName", "Player", 1800, Qt::AlignLeft},
+    {"lblCash", "Cash", 1050, Qt::AlignRight},
+    {"lblDeeds", "Deeds", 780, Qt::AlignRight},
+    {"lblBuildings", "Buildings", 1950, Qt::AlignRight},
+    {"lblNetWorth", "Net Worth", 1200, Qt::AlignRight},
+    {"lblResult", "", 1800, Qt::AlignRight},
+}};
+
+int tableWidth()
+{
+    int w = 0;
+    for (const ColumnPlace &c : Table)
+        w += c.width;
+    return w;
+}
+
+QString buildingsText(const Standing &s)
+{
+    QStringList parts;
+    if (s.houses > 0)
+        parts << QStringLiteral("%1 house%2").arg(s.houses).arg(s.houses == 1 ? "" : "s");
+    if (s.hotels > 0)
+        parts << QStringLiteral("%1 hotel%2").arg(s.hotels).arg(s.hotels == 1 ? "" : "s");
+    return parts.isEmpty() ? QStringLiteral("None") : parts.join(QStringLiteral(", "));
+}
+
+QString money(int amount) { return QString::fromStdString(pounds(amount)); }
+
+} // namespace
+
+WinnerWindow::WinnerWindow(QWidget *parent) : Form(parent)
+{
+    setObjectName(QStringLiteral("frmWinner"));
+    setWindowTitle(QStringLiteral("Game Over"));
+    setFont(tahoma(8.25));
+    const int width = tableWidth() + 2 * Margin;
+
+    lblHeading_ = named(new Label(this), QStringLiteral("lblWinner"));
+    lblHeading_->setFont(tahoma(12, true));
+    lblHeading_->setAlignment(Qt::AlignCenter);
+    place(lblHeading_, Margin, 240, tableWidth(), 450);
+
+    // The titles, then a row of cells for each possible player.
+    for (int row = -1; row < MaxPlayers; ++row) {
+        std::vector<Label *> cells;
+        int left = Margin;
+        for (const ColumnPlace &c : Table) {
+            auto *cell = new Label(this);
+            cell->setAlignment(c.align | Qt::AlignVCenter);
+            place(cell, left, TableTop + RowHeight * (row + 1), c.width - 90, RowHeight);
+            left += c.width;
+            if (row < 0) {
+                cell->setFont(tahoma(8.25, true));
+                cell->setCaption(QString::fromLatin1(c.title));
+            } else {
+                named(cell, QString::fromLatin1(c.name), row);
+                cells.push_back(cell);
+            }
+        }
+        if (row >= 0)
+            rows_.push_back(cells);
+    }
+
+    const int buttonsTop = TableTop + RowHeight * (MaxPlayers + 1) + 300;
+    auto *newGame = named(new CommandButton(QStringLiteral("New Game"), this), QStringLiteral("cmdNewGame"));
+    auto *quit = named(new CommandButton(QStringLiteral("Quit"), this), QStringLiteral("cmdQuit"));
+    place(newGame, width / 2 - 1320, buttonsTop, 1200, 375);
+    place(quit, width / 2 + 120, buttonsTop, 1200, 375);
+    connect(newGame, &QPushButton::clicked, this, &WinnerWindow::newGameClicked);
+    connect(quit, &QPushButton::clicked, this, &WinnerWindow::quitClicked);
+
+    setClientSizeTwips(width, buttonsTop + 375 + 300);
+}
+
+void WinnerWindow::showStandings(const QString &heading, const std::vector<Standing> &standings)
+{
+    lblHeading_->setCaption(heading);
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        std::vector<Label *> &cells = rows_[row];
+        const bool filled = row < standings.size();
+        for (Label *cell : cells)
+            cell->setVisible(filled);
+        if (!filled)
+            continue;
+        const Standing &s = standings[row];
+        cells[Place]->setCaption(QString::fromStdString(ordinal(static_cast<int>(row) + 1)));
+        cells[Name]->setCaption(QString::fromStdString(s.name));
+        cells[Cash]->setCaption(money(s.cash));
+        cells[Deeds]->setCaption(QString::number(s.deeds));
+        cells[Buildings]->setCaption(buildingsText(s));
+        cells[NetWorth]->setCaption(money(s.netWorth));
+        cells[Result]->setCaption(s.bankruptOrder > 0
+                                      ? QStringLiteral("Bankrupt %1").arg(QString::fromStdString(ordinal(s.bankruptOrder)))
+                                      : row == 0 ? QStringLiteral("Winner")
+                                                 : QString());
+    }
+}
+
+QString WinnerWindow::cell(int row, Column column) const
+{
+    if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0 || column >= Columns)
+        return {};
+    return rows_[static_cast<std::size_t>(row)][column]->caption();
+}
+
+} // namespace tycora::ui

@@ -1,0 +1,38 @@
+#pragma once
+
+// The end of a game under the Full rules: who won, and a table of every
+// player's cash, deeds, buildings and net worth, the bankrupt in the order
+// they left the game; and the two ways on, New Game and Quit.
+
+#include "ui/main/standings.h"
+#include "ui/toolkit/form.h"
+
+#include <vector>
+
+namespace tycora::ui {
+
+class CommandButton;
+class Label;
+
+class WinnerWindow final : public Form {
+    Q_OBJECT
+public:
+    explicit WinnerWindow(QWidget *parent = nullptr);
+
+    void showStandings(const QString &heading, const std::vector<Standing> &standings);
+
+    // The text of a table cell: row 0.. in finishing order, column one of
+    // Columns.
+    enum Column { Place, Name, Cash, Deeds, Buildings, NetWorth, Result, Columns };
+    QString cell(int row, Column column) const;
+
+signals:
+    void newGameClicked();
+    void quitClicked();
+
+private:
+    Label *lblHeading_ = nullptr;
+    std::vector<std::vector<Label *>> rows_;
+};
+
+} // namespace tycora::ui
