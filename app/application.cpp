@@ -8,6 +8,7 @@
 #include "ui/shell/frm_mortgage.h"
 #include "ui/shell/frm_options.h"
 #include "ui/shell/frm_players.h"
+#include "ui/shell/options_panel.h"
 #include "ui/shell/quit_confirmation.h"
 
 namespace tycora::app {
@@ -72,10 +73,14 @@ void Application::createWindows()
     frmOptions_ = new ui::FrmOptions;
     frmMain_->setEngine(engine_.get());
     frmMain_->setQuitContext(quitContext());
+    frmMain_->setPaceChangedAction([this](Pace pace) { paceChanged(pace); });
 
     frmPlayers_ = new ui::FrmPlayers(state_, log_, boxes_);
     frmPlayers_->setQuitContext(quitContext());
     frmPlayers_->setStartGameAction([this] { startGame(); });
+    // The set-up offers what was chosen last time.
+    choices_ = loadChoices(settingsFile());
+    frmPlayers_->optionsPanel->setChoices(choices_.options, choices_.pace);
 
     frmMenu_ = new ui::FrmMenu(boxes_);
     frmMenu_->setQuitContext(quitContext());
@@ -93,11 +98,28 @@ void Application::startGame()
     // The panels get their pieces first: the first player's piece on GO is
     // copied from its panel, which would otherwise still be empty.
     screen.setupPlayerPanels();
+    choices_ = {frmPlayers_->optionsPanel->options(), frmPlayers_->optionsPanel->pace()};
+    saveChoices(settingsFile(), choices_);
+    frmOptions_->showOptions(choices_.options);
+    engine_->setOptions(choices_.options);
+    engine_->setPace(choices_.pace);
     engine_->startGame();
     screen.layoutPlayerPanels();
     screen.showCurrentPlayer();
     screen.refreshMoney();
     frmMain_->show();
+}
+
+QString Application::settingsFile() const
+{
+    return settingsFile_.isEmpty() ? defaultSettingsFile() : settingsFile_;
+}
+
+void Application::paceChanged(Pace pace)
+{
+    // A pace changed during play is the one offered next time.
+    choices_.pace = pace;
+    saveChoices(settingsFile(), choices_);
 }
 
 void Application::setSquareTooltips()

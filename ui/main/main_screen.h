@@ -5,6 +5,7 @@
 // mini deeds, player panels, the current player, the status line and the
 // cards. It reads the game and changes nothing in it.
 
+#include "game/pace.h"
 #include "game/screen.h"
 
 class QWidget;
@@ -46,6 +47,7 @@ public:
     void enableBuild() override;
     void ask(const std::string &question, std::function<void(bool)> answer) override;
     void tell(const std::string &message) override;
+    void showFreeParking(int pot) override;
 
     // The player panels: each player's name, colours, piece and type; then
     // as many panels as players.
@@ -54,6 +56,9 @@ public:
 
     // Fills the statistics card of a square.
     void showStatsCard(int square);
+
+    // Says the pace chosen during play, until the next throw.
+    void showPace(Pace pace);
 
 private:
     PlayerPanel *panel(int player) const;
