@@ -67,9 +67,9 @@ GameChoices loadChoices(const QString &file)
 bool saveChoices(const QString &file, const GameChoices &choices)
 {
     QSettings settings(file, QSettings::IniFormat);
-    // A file that could not be parsed is written afresh rather than merged.
-    if (settings.status() == QSettings::FormatError)
-        settings.clear();
+    // Every key in the file is this program's: whatever was there, readable
+    // or not, is replaced.
+    settings.clear();
     const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
     settings.setValue(FirstRoundBuyingKey, flag(choices.options.firstRoundBuying));
     settings.setValue(DoubleGoSalaryKey, flag(choices.options.doubleGoSalary));
@@ -77,7 +77,8 @@ bool saveChoices(const QString &file, const GameChoices &choices)
     settings.setValue(RulesKey, choices.options.rules == RuleSet::Full ? Full : Classic);
     settings.setValue(PaceKey, QString::fromLatin1(paceName(choices.pace)));
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    // A format error only says that the old contents could not be read.
+    return settings.status() != QSettings::AccessError;
 }
 
 } // namespace tycora::app

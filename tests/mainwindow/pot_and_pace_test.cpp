@@ -1,0 +1,68 @@
+// What the options add to the board: the Free Parking pot while payments go
+// there, and a word on the pace when the players change it during play.
+// Neither shows in a game with the default options.
+
+#include "main_window_support.h"
+
+#include "shell/shell_test_support.h"
+
+namespace tycora::testing {
+namespace {
+
+class PotAndPace : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        form->show();
+    }
+};
+
+TEST_F(PotAndPace, ThePotStandsAboveTheLogoClearOfEveryOtherControl)
+{
+    ui::Label *pot = label("lblFreeParking");
+    EXPECT_FALSE(pot->isVisible()) << "until the engine shows a pot";
+
+    for (const int amount : {0, 350, 12345}) {
+        screen().showFreeParking(amount);
+        EXPECT_TRUE(pot->isVisible());
+        EXPECT_EQ(pot->text(), QStringLiteral("Free Parking £%1").arg(amount));
+        EXPECT_NEAR(ui::leftTwips(pot) + ui::widthTwips(pot) / 2, 5580, 15) << "centred under the status line's centre";
+        const QRect at = pot->geometry();
+        EXPECT_LE(pot->fontMetrics().horizontalAdvance(pot->text()), at.width());
+        // Every control of the window, shown or not, lies elsewhere: the
+        // board's squares and signs, the logo, the turn display, the dice,
+        // the buttons, the pieces, buildings and cards.
+        for (const QWidget *other : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (other != pot && !other->isWindow())
+                EXPECT_FALSE(at.intersects(other->geometry())) << other->objectName().toStdString();
+        }
+    }
+    // Its words are drawn on the board's green.
+    const QImage shot = grabImage(*form);
+    const QRect at = pot->geometry();
+    int dark = 0;
+    for (int x = at.left(); x <= at.right(); ++x)
+        dark += pixelAt(shot, x, at.center().y()).lightness() < 80 ? 1 : 0;
+    EXPECT_GT(dark, 10);
+    EXPECT_EQ(pixelAt(shot, at.left() - 2, at.center().y()), ui::boardGreen());
+}
+
+TEST_F(PotAndPace, ThePaceNoticeStaysUntilTheStatusLineIsCleared)
+{
+    ui::Label *notice = label("lblPace");
+    EXPECT_FALSE(notice->isVisible());
+    screen().showPace(Pace::Instant);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text(), "Pace: Instant");
+    EXPECT_FALSE(notice->geometry().intersects(frame("Frame1")->geometry()));
+    EXPECT_FALSE(notice->geometry().intersects(button("cmdRoll")->geometry()));
+    screen().showStatus("Ann Collects £200 from Free Parking");
+    EXPECT_TRUE(notice->isVisible());
+    screen().hideStatus();
+    EXPECT_FALSE(notice->isVisible());
+    EXPECT_FALSE(label("lblStatus")->isVisible());
+}
+
+} // namespace
+} // namespace tycora::testing
