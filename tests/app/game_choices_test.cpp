@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -69,10 +70,11 @@ TEST(GameSettings, ChoicesReadBackAndAnythingNotUnderstoodGivesTheDefault)
     for (const Broken &b : broken) {
         writeFile(file, b.contents);
         EXPECT_EQ(loadChoices(file), GameChoices{}) << b.what;
-        // Saving over it leaves a file that reads back.
+        // Saving over it leaves a file of the choices alone, that reads back.
         const GameChoices fast{{}, Pace::Fast};
         ASSERT_TRUE(saveChoices(file, fast)) << b.what;
         EXPECT_EQ(loadChoices(file), fast) << b.what;
+        EXPECT_EQ(QSettings(file, QSettings::IniFormat).allKeys().size(), 5) << b.what;
     }
 
     // A folder where the file should be: nothing to read, nothing written.
