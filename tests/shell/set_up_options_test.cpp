@@ -79,7 +79,8 @@ TEST_F(SetUpOptions, FrameHoldsEveryChoiceAtItsDefault)
         QRect place;
     };
     const Expected expected[] = {
-        {panel->chkFirstRoundBuying, QStringLiteral("Allow purchasing on the first round"), rectFromTwips(240, 345, 3255, 255)},
+        {panel->chkFirstRoundBuying, QStringLiteral("Allow purchasing on the first round"),
+         rectFromTwips(240, 345, 3255, 255)},
         {panel->chkDoubleSalary, QStringLiteral("£400 for landing on GO"), rectFromTwips(240, 705, 2775, 255)},
         {panel->chkFreeParking, QStringLiteral("All payments goto Free Parking"), rectFromTwips(240, 1065, 3255, 255)},
         {panel->lblRules, QStringLiteral("Rules:"), rectFromTwips(3630, 315, 600, 315)},

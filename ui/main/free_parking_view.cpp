@@ -19,7 +19,8 @@ FreeParkingView::FreeParkingView(QWidget *window)
     lblFreeParking_ = named(new Label(window), QStringLiteral("lblFreeParking"));
     lblFreeParking_->setFont(tahoma(11.25, true));
     lblFreeParking_->setAutoSize(true);
-    lblFreeParking_->setToolTip(QStringLiteral("Taxes, fines and card payments go into the pot; whoever stops on Free Parking takes it all"));
+    lblFreeParking_->setToolTip(
+        QStringLiteral("Taxes, fines and card payments go into the pot; whoever stops on Free Parking takes it all"));
     moveTo(lblFreeParking_, Centre, Top);
     lblFreeParking_->hide();
 }

@@ -132,9 +132,9 @@ QList<QWidget *> OptionsPanel::tabOrder() const
 
 void OptionsPanel::showRulesSummary()
 {
-    lblRulesSummary->setCaption(options().rules == RuleSet::Full
-                                    ? QStringLiteral("Full rules: build, mortgage, go bankrupt; the last player left wins.")
-                                    : QStringLiteral("Classic rules: no bankruptcy, jail is only a square, few cards act."));
+    static const QString Classic = QStringLiteral("Classic rules: no bankruptcy, jail is only a square, few cards act.");
+    static const QString Full = QStringLiteral("Full rules: build, mortgage, go bankrupt; the last player left wins.");
+    lblRulesSummary->setCaption(options().rules == RuleSet::Full ? Full : Classic);
 }
 
 } // namespace tycora::ui
