@@ -1,5 +1,6 @@
 // The set-up window's Options frame: the house options, the rule set and
-// the pace, where they stand, what they say and what they hand on.
+// the pace, where they stand and what they say. What they hand on to the
+// game is tested through the whole program (tests/app/game_choices_test.cpp).
 
 #include "shell_test_support.h"
 
@@ -17,7 +18,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPointer>
 
 #include <gtest/gtest.h>
 
@@ -26,52 +26,26 @@ namespace {
 
 using testing::comboEntries;
 
-const QString ClassicSummary = QStringLiteral("Classic rules: no bankruptcy, jail is only a square, few cards act.");
-const QString FullSummary = QStringLiteral("Full rules: build, mortgage, go bankrupt; the last player left wins.");
+// Where Tab goes from a control: the next control that takes the focus by
+// Tab, past the parts of the control itself.
+QWidget *nextTabStop(QWidget *from)
+{
+    QWidget *next = from->nextInFocusChain();
+    while (next != from && (!(next->focusPolicy() & Qt::TabFocus) || from->isAncestorOf(next)))
+        next = next->nextInFocusChain();
+    return next;
+}
 
-class SetUpOptions : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        window = new FrmPlayers(state, log, boxes);
-        window->setupPlayerColumns();
-        window->show();
-        panel = window->optionsPanel;
-    }
-    void TearDown() override { delete window.data(); }
-
-    // Picks a combo entry with the keyboard, as a user without a mouse does.
-    static void choose(QComboBox *combo, const QString &entry)
-    {
-        const int target = combo->findText(entry);
-        ASSERT_GE(target, 0) << entry.toStdString();
-        combo->setFocus();
-        while (combo->currentIndex() > target)
-            QTest::keyClick(combo, Qt::Key_Up);
-        while (combo->currentIndex() < target)
-            QTest::keyClick(combo, Qt::Key_Down);
-    }
-
-    // Where Tab goes from a control: the next control that takes the focus
-    // by Tab, past the parts of the control itself.
-    static QWidget *nextTabStop(QWidget *from)
-    {
-        QWidget *next = from->nextInFocusChain();
-        while (next != from && (!(next->focusPolicy() & Qt::TabFocus) || from->isAncestorOf(next)))
-            next = next->nextInFocusChain();
-        return next;
-    }
-
+TEST(SetUpOptions, FrameHoldsEveryChoiceAtItsDefault)
+{
     GameState state;
     testing::RecordingLog log;
     ScriptedMessageBoxes boxes;
-    QPointer<FrmPlayers> window;
-    OptionsPanel *panel = nullptr;
-};
-
-TEST_F(SetUpOptions, FrameHoldsEveryChoiceAtItsDefault)
-{
-    EXPECT_EQ(window->frmOptions->geometry(), rectFromTwips(3705, 4545, 5745, 1770));
+    FrmPlayers window(state, log, boxes);
+    window.setupPlayerColumns();
+    window.show();
+    const OptionsPanel *panel = window.optionsPanel;
+    EXPECT_EQ(window.frmOptions->geometry(), rectFromTwips(3705, 4545, 5745, 1770));
 
     struct Expected {
         QWidget *control;
@@ -88,12 +62,13 @@ TEST_F(SetUpOptions, FrameHoldsEveryChoiceAtItsDefault)
         {panel->lblPace, QStringLiteral("Pace:"), rectFromTwips(3630, 705, 600, 315)},
         {panel->cboPace, QStringLiteral("Classic"), rectFromTwips(4230, 705, 1290, 315)},
         {panel->lblPaceKey, QStringLiteral("P changes it in play"), rectFromTwips(3630, 1065, 1890, 255)},
-        {panel->lblRulesSummary, ClassicSummary, rectFromTwips(240, 1410, 5280, 255)},
+        {panel->lblRulesSummary, QStringLiteral("Classic rules: no bankruptcy, jail is only a square, few cards act."),
+         rectFromTwips(240, 1410, 5280, 255)},
     };
-    const QRect inside = window->frmOptions->rect().adjusted(2, 16, -2, -2);
+    const QRect inside = window.frmOptions->rect().adjusted(2, 16, -2, -2);
     for (const Expected &e : expected) {
         SCOPED_TRACE(e.text.toStdString());
-        EXPECT_EQ(e.control->parentWidget(), window->frmOptions);
+        EXPECT_EQ(e.control->parentWidget(), window.frmOptions);
         EXPECT_EQ(e.control->geometry(), e.place);
         EXPECT_TRUE(inside.contains(e.control->geometry())) << "within the frame's border, under its caption";
         EXPECT_TRUE(e.control->isVisible());
@@ -101,12 +76,11 @@ TEST_F(SetUpOptions, FrameHoldsEveryChoiceAtItsDefault)
         EXPECT_EQ(e.control->font().family(), tahoma(8.25).family());
         EXPECT_EQ(e.control->font().pixelSize(), tahoma(8.25).pixelSize());
         EXPECT_FALSE(e.control->font().bold());
+        // Every caption is seen whole.
         QString shown;
         if (auto *box = qobject_cast<QCheckBox *>(e.control)) {
             shown = box->text();
-            // The whole caption fits beside the box.
-            const int needed = box->sizeHint().width();
-            EXPECT_LE(needed, box->width());
+            EXPECT_LE(box->sizeHint().width(), box->width());
         } else if (auto *combo = qobject_cast<QComboBox *>(e.control)) {
             shown = combo->currentText();
         } else {
@@ -120,53 +94,18 @@ TEST_F(SetUpOptions, FrameHoldsEveryChoiceAtItsDefault)
     EXPECT_FALSE(panel->chkFreeParking->isChecked());
     EXPECT_EQ(comboEntries(*panel->cboRules), (QStringList{"Classic", "Full"}));
     EXPECT_EQ(comboEntries(*panel->cboPace), (QStringList{"Classic", "Fast", "Instant"}));
-    EXPECT_EQ(panel->options(), GameOptions{});
-    EXPECT_EQ(panel->pace(), Pace::Classic);
     EXPECT_TRUE(panel->cboPace->toolTip().contains(QStringLiteral("Press P during the game")));
 
     // Tab goes from the player list through the choices to the buttons.
-    const QList<QWidget *> tabStops{window->lstPlayers, panel->chkFirstRoundBuying, panel->chkDoubleSalary,
-                                    panel->chkFreeParking, panel->cboRules, panel->cboPace, window->cmd4Computers};
+    const QList<QWidget *> tabStops{window.lstPlayers, panel->chkFirstRoundBuying, panel->chkDoubleSalary,
+                                    panel->chkFreeParking, panel->cboRules, panel->cboPace, window.cmd4Computers};
     for (qsizetype i = 0; i + 1 < tabStops.size(); ++i)
         EXPECT_EQ(nextTabStop(tabStops[i]), tabStops[i + 1]) << i;
 
     // The boxes lie on the frame's pale green.
-    const QImage shot = testing::grabImage(*window);
-    const QRect box = panel->chkDoubleSalary->geometry().translated(window->frmOptions->pos());
+    const QImage shot = testing::grabImage(window);
+    const QRect box = panel->chkDoubleSalary->geometry().translated(window.frmOptions->pos());
     EXPECT_EQ(testing::pixelAt(shot, box.right() - 1, box.top() + 1), boardGreen());
-}
-
-TEST_F(SetUpOptions, ClicksAndKeysMakeTheChoices)
-{
-    QTest::mouseClick(panel->chkFirstRoundBuying, Qt::LeftButton);
-    QTest::mouseClick(panel->chkDoubleSalary, Qt::LeftButton);
-    QTest::mouseClick(panel->chkFreeParking, Qt::LeftButton);
-    choose(panel->cboRules, QStringLiteral("Full"));
-    choose(panel->cboPace, QStringLiteral("Instant"));
-    EXPECT_EQ(panel->options(), (GameOptions{false, true, true, RuleSet::Full}));
-    EXPECT_EQ(panel->pace(), Pace::Instant);
-    EXPECT_EQ(panel->lblRulesSummary->caption(), FullSummary);
-
-    choose(panel->cboPace, QStringLiteral("Fast"));
-    EXPECT_EQ(panel->pace(), Pace::Fast);
-    choose(panel->cboRules, QStringLiteral("Classic"));
-    QTest::mouseClick(panel->chkFreeParking, Qt::LeftButton);
-    EXPECT_EQ(panel->options(), (GameOptions{false, true, false, RuleSet::Classic}));
-    EXPECT_EQ(panel->lblRulesSummary->caption(), ClassicSummary);
-}
-
-TEST_F(SetUpOptions, RememberedChoicesAreShownAsChosen)
-{
-    const GameOptions saved{false, false, true, RuleSet::Full};
-    panel->setChoices(saved, Pace::Fast);
-    EXPECT_FALSE(panel->chkFirstRoundBuying->isChecked());
-    EXPECT_FALSE(panel->chkDoubleSalary->isChecked());
-    EXPECT_TRUE(panel->chkFreeParking->isChecked());
-    EXPECT_EQ(panel->cboRules->currentText(), QStringLiteral("Full"));
-    EXPECT_EQ(panel->cboPace->currentText(), QStringLiteral("Fast"));
-    EXPECT_EQ(panel->lblRulesSummary->caption(), FullSummary);
-    EXPECT_EQ(panel->options(), saved);
-    EXPECT_EQ(panel->pace(), Pace::Fast);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-// What the options add to the board: the Free Parking pot while payments go
-// there, and a word on the pace when the players change it during play.
-// Neither shows in a game with the default options.
+// The Free Parking pot on the board: in the free room above the logo, clear
+// of every control. How it follows a game is tested through the program
+// (tests/app/game_choices_test.cpp).
 
 #include "main_window_support.h"
 
@@ -9,17 +9,11 @@
 namespace tycora::testing {
 namespace {
 
-class PotAndPace : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        form->show();
-    }
-};
+using FreeParkingPot = MainWindowTest;
 
-TEST_F(PotAndPace, ThePotStandsAboveTheLogoClearOfEveryOtherControl)
+TEST_F(FreeParkingPot, StandsAboveTheLogoClearOfEveryOtherControl)
 {
+    form->show();
     ui::Label *pot = label("lblFreeParking");
     EXPECT_FALSE(pot->isVisible()) << "until the engine shows a pot";
 
@@ -27,7 +21,7 @@ TEST_F(PotAndPace, ThePotStandsAboveTheLogoClearOfEveryOtherControl)
         screen().showFreeParking(amount);
         EXPECT_TRUE(pot->isVisible());
         EXPECT_EQ(pot->text(), QStringLiteral("Free Parking £%1").arg(amount));
-        EXPECT_NEAR(ui::leftTwips(pot) + ui::widthTwips(pot) / 2, 5580, 15) << "centred under the status line's centre";
+        EXPECT_NEAR(ui::leftTwips(pot) + ui::widthTwips(pot) / 2, 5580, 15) << "centred as the status line is";
         const QRect at = pot->geometry();
         EXPECT_LE(pot->fontMetrics().horizontalAdvance(pot->text()), at.width());
         // Every control of the window, shown or not, lies elsewhere: the
@@ -46,22 +40,6 @@ TEST_F(PotAndPace, ThePotStandsAboveTheLogoClearOfEveryOtherControl)
         dark += pixelAt(shot, x, at.center().y()).lightness() < 80 ? 1 : 0;
     EXPECT_GT(dark, 10);
     EXPECT_EQ(pixelAt(shot, at.left() - 2, at.center().y()), ui::boardGreen());
-}
-
-TEST_F(PotAndPace, ThePaceNoticeStaysUntilTheStatusLineIsCleared)
-{
-    ui::Label *notice = label("lblPace");
-    EXPECT_FALSE(notice->isVisible());
-    screen().showPace(Pace::Instant);
-    EXPECT_TRUE(notice->isVisible());
-    EXPECT_EQ(notice->text(), "Pace: Instant");
-    EXPECT_FALSE(notice->geometry().intersects(frame("Frame1")->geometry()));
-    EXPECT_FALSE(notice->geometry().intersects(button("cmdRoll")->geometry()));
-    screen().showStatus("Ann Collects £200 from Free Parking");
-    EXPECT_TRUE(notice->isVisible());
-    screen().hideStatus();
-    EXPECT_FALSE(notice->isVisible());
-    EXPECT_FALSE(label("lblStatus")->isVisible());
 }
 
 } // namespace
