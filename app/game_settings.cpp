@@ -43,13 +43,15 @@ QString defaultSettingsFile()
 {
     // Where QSettings keeps an INI file for organisation and application
     // "Tycora" in the user's scope; worked out without opening the file.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Tycora/Tycora.ini");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/Tycora/Tycora.ini");
 }
 
 GameChoices loadChoices(const QString &file)
 {
     GameChoices choices;
+    if (file.isEmpty())
+        return choices;
     const QSettings settings(file, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError)
         return choices;
@@ -66,6 +68,8 @@ GameChoices loadChoices(const QString &file)
 
 bool saveChoices(const QString &file, const GameChoices &choices)
 {
+    if (file.isEmpty())
+        return false;
     QSettings settings(file, QSettings::IniFormat);
     // Every key in the file is this program's: whatever was there, readable
     // or not, is replaced.

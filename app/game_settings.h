@@ -21,7 +21,8 @@ struct GameChoices {
 
 // Qt's standard place for the settings of organisation and application
 // "Tycora" (on Linux $XDG_CONFIG_HOME/Tycora/Tycora.ini, by default under
-// ~/.config).
+// ~/.config); empty when the system names no such place, and then nothing
+// is read or written.
 QString defaultSettingsFile();
 
 // Each choice that is missing or holds anything but one of its own words

@@ -74,6 +74,8 @@ TEST(GameSettings, ChoicesReadBackAndAnythingNotUnderstoodGivesTheDefault)
     ASSERT_TRUE(QDir().mkpath(folder));
     EXPECT_EQ(loadChoices(folder), GameChoices{});
     EXPECT_FALSE(saveChoices(folder, GameChoices{{}, Pace::Fast}));
+    EXPECT_FALSE(saveChoices(QString(), GameChoices{}));
+    EXPECT_EQ(loadChoices(QString()), GameChoices{});
 }
 
 class Choices : public ::testing::Test {
