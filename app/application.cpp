@@ -8,6 +8,7 @@
 #include "ui/shell/frm_mortgage.h"
 #include "ui/shell/frm_options.h"
 #include "ui/shell/frm_players.h"
+#include "ui/shell/options_panel.h"
 #include "ui/shell/quit_confirmation.h"
 
 namespace tycora::app {
@@ -87,10 +88,14 @@ void Application::createGameWindows()
     frmMain_->setQuitContext(quitContext());
     frmMain_->setMortgageWindow(frmMortgage_);
     frmMain_->setGameEndActions([this] { newGame(); }, [this] { endGame(); });
+    frmMain_->setPaceChangedAction([this](Pace pace) { paceChanged(pace); });
 
     frmPlayers_ = new ui::FrmPlayers(state_, log_, boxes_);
     frmPlayers_->setQuitContext(quitContext());
     frmPlayers_->setStartGameAction([this] { startGame(); });
+    // The set-up offers what was chosen last time.
+    choices_ = loadChoices(settingsFile());
+    frmPlayers_->optionsPanel->setChoices(choices_.options, choices_.pace);
 }
 
 void Application::newGame()
@@ -135,11 +140,28 @@ void Application::startGame()
     // The panels get their pieces first: the first player's piece on GO is
     // copied from its panel, which would otherwise still be empty.
     screen.setupPlayerPanels();
+    choices_ = {frmPlayers_->optionsPanel->options(), frmPlayers_->optionsPanel->pace()};
+    saveChoices(settingsFile(), choices_);
+    frmOptions_->showOptions(choices_.options);
+    engine_->setOptions(choices_.options);
+    engine_->setPace(choices_.pace);
     engine_->startGame();
     screen.layoutPlayerPanels();
     screen.showCurrentPlayer();
     screen.refreshMoney();
     frmMain_->show();
+}
+
+QString Application::settingsFile() const
+{
+    return settingsFile_.isEmpty() ? defaultSettingsFile() : settingsFile_;
+}
+
+void Application::paceChanged(Pace pace)
+{
+    // A pace changed during play is the one offered next time.
+    choices_.pace = pace;
+    saveChoices(settingsFile(), choices_);
 }
 
 void Application::setSquareTooltips()

@@ -4,6 +4,7 @@
 // turn engine and the windows, from start-up to game end.
 
 #include "app/debug_log.h"
+#include "app/game_settings.h"
 #include "game/dice.h"
 #include "game/engine.h"
 #include "game/game_state.h"
@@ -46,6 +47,10 @@ public:
     void newGame();
     void setSquareTooltips();
 
+    // Where the players' choices are remembered between runs; set before
+    // Main() to keep them somewhere other than the user's settings.
+    void setSettingsFile(const QString &file) { settingsFile_ = file; }
+
     GameState &state() { return state_; }
     EventLog &log() { return log_; }
     Engine *engine() { return engine_.get(); }
@@ -69,6 +74,8 @@ private:
     // The windows and the engine that belong to one game.
     void createGameWindows();
     void startGame();
+    QString settingsFile() const;
+    void paceChanged(Pace pace);
     ui::QuitContext quitContext();
     void writeDated(const char *what, const char *ending);
 
@@ -80,6 +87,8 @@ private:
     ServiceRandom random_;
     RandomDice dice_;
     std::unique_ptr<Engine> engine_;
+    QString settingsFile_;   // empty: the user's own settings
+    GameChoices choices_;
     QPointer<ui::FrmMain> frmMain_;
     QPointer<ui::FrmPlayers> frmPlayers_;
     QPointer<ui::FrmMenu> frmMenu_;

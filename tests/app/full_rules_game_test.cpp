@@ -13,11 +13,13 @@
 #include "ui/main/winner_window.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
+#include "ui/shell/options_panel.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/message_box.h"
 
 #include <QLineEdit>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -31,6 +33,7 @@ const QString Now = QStringLiteral("06/12/2026 12:00:00");
 
 class FullRulesProgram : public ::testing::Test {
 protected:
+    QTemporaryDir settingsDir;
     void SetUp() override
     {
         services.arguments = QStringLiteral("debug");
@@ -40,6 +43,8 @@ protected:
         for (int i = 0; i < 20000; ++i)
             services.randoms.push_back(uniform(generator));
         game = std::make_unique<Application>(services, boxes, clock);
+        // The choices made here are saved: not in the user's own settings.
+        game->setSettingsFile(settingsDir.filePath(QStringLiteral("Tycora.ini")));
     }
     void TearDown() override
     {
@@ -77,7 +82,7 @@ protected:
         enterPlayer("Ben", "Car ", "Blue");
         GameOptions options;
         options.rules = RuleSet::Full;
-        game->engine()->setOptions(options);
+        game->frmPlayers()->optionsPanel->setChoices(options, Pace::Classic);
         game->frmPlayers()->cmdNext->click();
         ASSERT_TRUE(game->frmMain()->isVisible());
         game->state().Players[0].Money = 100;

@@ -6,24 +6,39 @@
 #include "ui/toolkit/twips.h"
 
 #include <QCheckBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace tycora::ui {
 namespace {
 
-TEST(Options, DoubleSalaryIsSetByTheFirstShowingNotByCreation)
+TEST(Options, DoubleSalaryFollowsItsBoxAndNothingElse)
 {
     FrmOptions options;
-    EXPECT_FALSE(options.booDoubleSalary);
-    EXPECT_FALSE(options.isVisible());
+    EXPECT_FALSE(options.booDoubleSalary());
     options.show();
-    EXPECT_TRUE(options.booDoubleSalary);
-    // Nothing else sets it, and nothing clears it.
-    options.booDoubleSalary = false;
+    EXPECT_FALSE(options.booDoubleSalary()) << "showing the window changes nothing";
+    QTest::mouseClick(options.Check2, Qt::LeftButton);
+    EXPECT_TRUE(options.booDoubleSalary());
     options.hide();
     options.show();
-    EXPECT_FALSE(options.booDoubleSalary);
+    EXPECT_TRUE(options.booDoubleSalary());
+    QTest::mouseClick(options.Check2, Qt::LeftButton);
+    EXPECT_FALSE(options.booDoubleSalary());
+    QTest::mouseClick(options.Check1, Qt::LeftButton);
+    QTest::mouseClick(options.Check3, Qt::LeftButton);
+    EXPECT_FALSE(options.booDoubleSalary()) << "the other boxes are not it";
+
+    // The boxes show what the players chose in the set-up window.
+    options.showOptions({false, true, true, RuleSet::Full});
+    EXPECT_FALSE(options.Check1->isChecked());
+    EXPECT_TRUE(options.Check2->isChecked());
+    EXPECT_TRUE(options.Check3->isChecked());
+    EXPECT_TRUE(options.booDoubleSalary());
+    options.showOptions({});
+    EXPECT_TRUE(options.Check1->isChecked());
+    EXPECT_FALSE(options.booDoubleSalary());
 }
 
 TEST(Options, WindowAndCheckBoxes)
@@ -49,8 +64,11 @@ TEST(Options, WindowAndCheckBoxes)
     for (const Expected &e : expected) {
         EXPECT_EQ(e.box->text(), e.text);
         EXPECT_EQ(e.box->geometry(), e.place);
-        EXPECT_FALSE(e.box->isChecked());
     }
+    // Purchasing on the first round is allowed unless the players say not.
+    EXPECT_TRUE(options.Check1->isChecked());
+    EXPECT_FALSE(options.Check2->isChecked());
+    EXPECT_FALSE(options.Check3->isChecked());
     EXPECT_EQ(options.Check1->nextInFocusChain(), options.Check2);
     EXPECT_EQ(options.Check2->nextInFocusChain(), options.Check3);
 

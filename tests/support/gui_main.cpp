@@ -4,13 +4,24 @@
 #include "ui/toolkit/fonts.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The user's own settings are never read or written by a test: each run
+    // keeps its settings in a folder of its own, gone when it ends.
+    QTemporaryDir config;
+    if (!config.isValid()) {
+        fprintf(stderr, "no temporary folder for the settings: %s\n", qPrintable(config.errorString()));
+        return 1;
+    }
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QApplication app(argc, argv);
     tycora::ui::registerEmbeddedFonts();
     ::testing::InitGoogleTest(&argc, argv);

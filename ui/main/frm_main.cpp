@@ -6,6 +6,7 @@
 #include "ui/main/control_names.h"
 #include "ui/main/deed_actions.h"
 #include "ui/main/deed_card.h"
+#include "ui/main/dice_view.h"
 #include "ui/main/main_screen.h"
 #include "ui/main/main_views.h"
 #include "ui/main/players_column.h"
@@ -86,6 +87,10 @@ void FrmMain::connectKeyboard()
         auto *shortcut = new QShortcut(QKeySequence(key), this);
         connect(shortcut, &QShortcut::activated, &views_->buttons, &ButtonRow::pressRollFromKeyboard);
     }
+    auto *pace = new QShortcut(QKeySequence(Qt::Key_P), this);
+    connect(pace, &QShortcut::activated, this, &FrmMain::nextPace_Key);
+    // Where a player looking for a faster game hovers.
+    views_->dice.setToolTip(QStringLiteral("Press P to change the pace: Classic, Fast, Instant"));
 }
 
 void FrmMain::setEngine(Engine *engine)
@@ -163,6 +168,17 @@ void FrmMain::frmPlayerInfo_MouseMove(int)
 {
     if (booPropertyShown_)
         views_->deed.hide();
+}
+
+void FrmMain::nextPace_Key()
+{
+    if (!engine_)
+        return;
+    const Pace pace = nextPace(engine_->pace());
+    engine_->setPace(pace);
+    screen_->showPace(pace);
+    if (paceChanged_)
+        paceChanged_(pace);
 }
 
 bool FrmMain::queryUnload(CloseReason reason) { return quitCancelled(reason, this, quitContext_); }

@@ -6,6 +6,7 @@
 // every click and mouse move on to the turn engine or to the views, and
 // MainScreen draws the game on the views.
 
+#include "game/pace.h"
 #include "ui/shell/quit_confirmation.h"
 #include "ui/toolkit/form.h"
 
@@ -39,6 +40,8 @@ public:
     // window's New Game and Quit do.
     void setMortgageWindow(FrmMortgage *window);
     void setGameEndActions(std::function<void()> newGame, std::function<void()> quit);
+    // Told of every pace the players switch to with the pace key.
+    void setPaceChangedAction(std::function<void(Pace)> action) { paceChanged_ = std::move(action); }
 
     // What the statistics sign of a square says when the mouse rests on it.
     void setSquareTooltip(int square, const QString &text);
@@ -62,6 +65,8 @@ public:
     void imgStats_MouseMove(int index);
     void Form_MouseMove();
     void frmPlayerInfo_MouseMove(int index);
+    // The pace key (P): Classic, Fast, Instant, and round again.
+    void nextPace_Key();
 
 protected:
     bool queryUnload(CloseReason reason) override;
@@ -74,6 +79,7 @@ private:
     const GameState &state_;
     Engine *engine_ = nullptr;
     QuitContext quitContext_;
+    std::function<void(Pace)> paceChanged_;
     bool booPropertyShown_ = false;
     std::unique_ptr<MainViews> views_;
     std::unique_ptr<MainScreen> screen_;

@@ -36,7 +36,11 @@ PlayerPanel *MainScreen::panel(int player) const { return views_.players.panel(p
 
 void MainScreen::showStatus(const std::string &status) { views_.turn.showStatus(text(status)); }
 
-void MainScreen::hideStatus() { views_.turn.hideStatus(); }
+void MainScreen::hideStatus()
+{
+    views_.turn.hideStatus();
+    views_.paceNotice.hide();
+}
 
 void MainScreen::showDie(int die, int value) { views_.dice.showFace(die, value); }
 
@@ -126,6 +130,10 @@ void MainScreen::tell(const std::string &message)
 {
     boxes_.show(&window_, text(message), MsgButtons::Ok, MsgIcon::None);
 }
+
+void MainScreen::showFreeParking(int pot) { views_.freeParking.showPot(pot); }
+
+void MainScreen::showPace(Pace pace) { views_.paceNotice.showPace(QString::fromLatin1(paceName(pace))); }
 
 void MainScreen::setupPlayerPanels()
 {

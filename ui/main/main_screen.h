@@ -5,6 +5,7 @@
 // mini deeds, player panels, the current player, the status line and the
 // cards. It reads the game and changes nothing in it.
 
+#include "game/pace.h"
 #include "game/screen.h"
 
 class QWidget;
@@ -47,6 +48,7 @@ public:
     void enableBuild() override;
     void ask(const std::string &question, std::function<void(bool)> answer) override;
     void tell(const std::string &message) override;
+    void showFreeParking(int pot) override;
 
     // What the Full rules add (main_screen_full_rules.cpp).
     void showBuildings(int square, int houses, bool hotel) override;
@@ -67,6 +69,9 @@ public:
 
     // Fills the statistics card of a square.
     void showStatsCard(int square);
+
+    // Says the pace chosen during play, until the next throw.
+    void showPace(Pace pace);
 
 private:
     PlayerPanel *panel(int player) const;

@@ -9,6 +9,7 @@ namespace tycora::ui {
 
 MainViews::MainViews(QWidget *window)
     : board(window), panelPictures(window), card(window), turn(window), buttons(window),
+      freeParking(window), paceNotice(window),
       dice(*new DiceView(window)), players(*new PlayersColumn(window, panelPictures)), deed(*new DeedCard(window)),
       stats(*new StatsCard(window))
 {

@@ -9,6 +9,8 @@
 #include "ui/main/board_view.h"
 #include "ui/main/button_row.h"
 #include "ui/main/drawn_card.h"
+#include "ui/main/free_parking_view.h"
+#include "ui/main/pace_notice.h"
 #include "ui/main/panel_pictures.h"
 #include "ui/main/turn_display.h"
 
@@ -29,6 +31,8 @@ struct MainViews {
     DrawnCard card;
     TurnDisplay turn;
     ButtonRow buttons;
+    FreeParkingView freeParking;
+    PaceNotice paceNotice;
     // Framed views are widgets of the window, which owns them.
     DiceView &dice;
     PlayersColumn &players;

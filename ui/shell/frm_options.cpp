@@ -36,17 +36,16 @@ FrmOptions::FrmOptions(QWidget *parent) : Form(parent)
     Check3 = optionBox(QStringLiteral("All payments goto Free Parking"), this, 1320, 2880, 3135, 195);
     setTabOrder(Check1, Check2);
     setTabOrder(Check2, Check3);
+    Check1->setChecked(true);
 }
 
-void FrmOptions::showEvent(QShowEvent *event)
+bool FrmOptions::booDoubleSalary() const { return Check2->isChecked(); }
+
+void FrmOptions::showOptions(const GameOptions &options)
 {
-    Form::showEvent(event);
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-    }
+    Check1->setChecked(options.firstRoundBuying);
+    Check2->setChecked(options.doubleGoSalary);
+    Check3->setChecked(options.freeParkingPot);
 }
-
-void FrmOptions::Form_Load() { booDoubleSalary = true; }
 
 } // namespace tycora::ui

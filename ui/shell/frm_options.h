@@ -1,8 +1,11 @@
 #pragma once
 
-// The options window: three game options as check boxes and the flag the
-// GO salary consults. Nothing in the game opens it, so the flag stays off.
+// The options window: the three house options as check boxes, at their
+// defaults (purchasing on the first round allowed, the others off), and a
+// flag that mirrors the "£400 for landing on GO" box. The set-up window's
+// Options frame is where the players choose; this window is not shown.
 
+#include "game/game_options.h"
 #include "ui/toolkit/form.h"
 
 class QCheckBox;
@@ -14,20 +17,14 @@ class FrmOptions : public Form {
 public:
     explicit FrmOptions(QWidget *parent = nullptr);
 
-    // Set by the window's load (its first showing), not by its creation.
-    bool booDoubleSalary = false;
+    // Read from Check2 itself, so it can never disagree with the box.
+    bool booDoubleSalary() const;
+    // Ticks the boxes as the players chose in the set-up window.
+    void showOptions(const GameOptions &options);
 
     QCheckBox *Check1 = nullptr;
     QCheckBox *Check2 = nullptr;
     QCheckBox *Check3 = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    void Form_Load();
-
-    bool loaded_ = false;
 };
 
 } // namespace tycora::ui

@@ -24,6 +24,7 @@ class ImageCombo;
 class Label;
 class ListView;
 class MessageBoxes;
+class OptionsPanel;
 class Picture;
 
 class FrmPlayers : public Form {
@@ -63,6 +64,8 @@ public:
     CommandButton *cmdEdit = nullptr;
     CommandButton *cmdRemove = nullptr;
     Frame *frmOptions = nullptr;
+    // Inside frmOptions: the house options, the rule set and the pace.
+    OptionsPanel *optionsPanel = nullptr;
     CommandButton *cmdNext = nullptr;
     CommandButton *cmd4Computers = nullptr;
 

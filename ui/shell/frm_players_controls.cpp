@@ -4,6 +4,7 @@
 
 #include "assets/art_catalog.h"
 #include "game/player_setup.h"
+#include "ui/shell/options_panel.h"
 #include "ui/shell/whole_character_validator.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/fonts.h"
@@ -106,9 +107,9 @@ void FrmPlayers::createControls()
     place(cmdRemove, 3060, 1890, 795, 300);
     cmdRemove->setEnabled(false);
 
-    // An empty frame, kept for options of a later version.
     frmOptions = groupFrame(QStringLiteral("Options"), this);
     place(frmOptions, 3705, 4545, 5745, 1770);
+    optionsPanel = new OptionsPanel(frmOptions);
 
     cmdNext = button(QStringLiteral("Next  >>"), this, windowFont);
     place(cmdNext, 8280, 6435, 1125, 390);
@@ -122,7 +123,12 @@ void FrmPlayers::createControls()
     setTabOrder(imgcColours, imgcType);
     setTabOrder(imgcType, cmdAdd);
     setTabOrder(cmdAdd, lstPlayers);
-    setTabOrder(lstPlayers, cmd4Computers);
+    QWidget *previous = lstPlayers;
+    for (QWidget *choice : optionsPanel->tabOrder()) {
+        setTabOrder(previous, choice);
+        previous = choice;
+    }
+    setTabOrder(previous, cmd4Computers);
     setTabOrder(cmd4Computers, cmdNext);
 
     // Made last, so that these labels stand after every control in the

@@ -1,0 +1,35 @@
+#pragma once
+
+// The choices made before a game (the three house options, the rule set and
+// the pace), kept between runs in the user's settings. A file that is
+// missing, unreadable or not understood gives the defaults: the classic game
+// at the classic pace.
+
+#include "game/game_options.h"
+#include "game/pace.h"
+
+#include <QString>
+
+namespace tycora::app {
+
+struct GameChoices {
+    GameOptions options;
+    Pace pace = Pace::Classic;
+
+    bool operator==(const GameChoices &) const = default;
+};
+
+// Qt's standard place for the settings of organisation and application
+// "Tycora" (on Linux $XDG_CONFIG_HOME/Tycora/Tycora.ini, by default under
+// ~/.config); empty when the system names no such place, and then nothing
+// is read or written.
+QString defaultSettingsFile();
+
+// Each choice that is missing or holds anything but one of its own words
+// keeps its default; a file that cannot be read or parsed gives all defaults.
+GameChoices loadChoices(const QString &file);
+
+// False when the file could not be written; the game plays on regardless.
+bool saveChoices(const QString &file, const GameChoices &choices);
+
+} // namespace tycora::app

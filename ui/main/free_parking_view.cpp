@@ -1,0 +1,35 @@
+#include "ui/main/free_parking_view.h"
+
+#include "game/text.h"
+#include "ui/main/control_names.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/twips.h"
+
+namespace tycora::ui {
+
+namespace {
+// Centred where the status line is, above the logo.
+constexpr int Centre = 5580;
+constexpr int Top = 3300;
+} // namespace
+
+FreeParkingView::FreeParkingView(QWidget *window)
+{
+    lblFreeParking_ = named(new Label(window), QStringLiteral("lblFreeParking"));
+    lblFreeParking_->setFont(tahoma(11.25, true));
+    lblFreeParking_->setAutoSize(true);
+    lblFreeParking_->setToolTip(
+        QStringLiteral("Taxes, fines and card payments go into the pot; whoever stops on Free Parking takes it all"));
+    moveTo(lblFreeParking_, Centre, Top);
+    lblFreeParking_->hide();
+}
+
+void FreeParkingView::showPot(int pot)
+{
+    lblFreeParking_->setCaption(QStringLiteral("Free Parking ") + QString::fromStdString(pounds(pot)));
+    moveTo(lblFreeParking_, Centre - widthTwips(lblFreeParking_) / 2, Top);
+    lblFreeParking_->show();
+}
+
+} // namespace tycora::ui

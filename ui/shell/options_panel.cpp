@@ -1,0 +1,140 @@
+#include "ui/shell/options_panel.h"
+
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/frame.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+
+namespace tycora::ui {
+
+namespace {
+
+// The combos list the rule sets and the paces in the order of their enums.
+constexpr RuleSet RuleSets[] = {RuleSet::Classic, RuleSet::Full};
+constexpr Pace Paces[] = {Pace::Classic, Pace::Fast, Pace::Instant};
+
+const QColor HintColour(64, 96, 64);
+
+// The frame's bold caption font would pass to what it holds; its controls
+// take the window's font, as every other control inside a frame does.
+template<typename Control>
+Control *inFrame(Control *control, const char *name)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setFont(tahoma(8.25));
+    return control;
+}
+
+QCheckBox *optionBox(const char *caption, Frame *frame, const char *name, int top, int width)
+{
+    auto *box = inFrame(new QCheckBox(QString::fromUtf8(caption), frame), name);
+    // Left unfilled, the box shows the frame's pale green.
+    box->setAutoFillBackground(false);
+    place(box, 240, top, width, 255);
+    return box;
+}
+
+Label *caption(const QString &text, Frame *frame, const char *name, int top)
+{
+    auto *label = inFrame(new Label(frame, text), name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    place(label, 3630, top, 600, 315);
+    return label;
+}
+
+QComboBox *choiceCombo(Frame *frame, const char *name, int top, const QString &tip)
+{
+    auto *combo = inFrame(new QComboBox(frame), name);
+    combo->setToolTip(tip);
+    place(combo, 4230, top, 1290, 315);
+    return combo;
+}
+
+template<typename T, std::size_t N>
+int indexOf(const T (&list)[N], T value)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (list[i] == value)
+            return static_cast<int>(i);
+    return 0;
+}
+
+template<typename T, std::size_t N>
+T entryAt(const T (&list)[N], int index)
+{
+    return index >= 0 && static_cast<std::size_t>(index) < N ? list[index] : list[0];
+}
+
+} // namespace
+
+OptionsPanel::OptionsPanel(Frame *frame) : QObject(frame)
+{
+    chkFirstRoundBuying = optionBox(FirstRoundBuyingCaption, frame, "chkFirstRoundBuying", 345, 3255);
+    chkDoubleSalary = optionBox(DoubleGoSalaryCaption, frame, "chkDoubleSalary", 705, 2775);
+    chkFreeParking = optionBox(FreeParkingCaption, frame, "chkFreeParking", 1065, 3255);
+
+    lblRules = caption(QStringLiteral("Rules:"), frame, "lblRules", 315);
+    cboRules = choiceCombo(frame, "cboRules", 315,
+                           QStringLiteral("Classic: the house rules this game has always had.\n"
+                                          "Full: building, mortgages, bankruptcy and a winner, jail, every card, "
+                                          "auctions."));
+    cboRules->addItems({QStringLiteral("Classic"), QStringLiteral("Full")});
+
+    lblPace = caption(QStringLiteral("Pace:"), frame, "lblPace", 705);
+    cboPace = choiceCombo(frame, "cboPace", 705,
+                          QStringLiteral("How fast pieces walk, computers pause and rent counts down.\n"
+                                         "Press P during the game to change it."));
+    for (const Pace pace : Paces)
+        cboPace->addItem(QString::fromLatin1(paceName(pace)));
+
+    lblPaceKey = inFrame(new Label(frame, QStringLiteral("P changes it in play")), "lblPaceKey");
+    lblPaceKey->setForeColour(HintColour);
+    lblPaceKey->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(lblPaceKey, 3630, 1065, 1890, 255);
+
+    lblRulesSummary = inFrame(new Label(frame), "lblRulesSummary");
+    lblRulesSummary->setForeColour(HintColour);
+    place(lblRulesSummary, 240, 1410, 5280, 255);
+
+    connect(cboRules, &QComboBox::currentIndexChanged, this, &OptionsPanel::showRulesSummary);
+    setChoices(GameOptions{}, Pace::Classic);
+}
+
+GameOptions OptionsPanel::options() const
+{
+    GameOptions options;
+    options.firstRoundBuying = chkFirstRoundBuying->isChecked();
+    options.doubleGoSalary = chkDoubleSalary->isChecked();
+    options.freeParkingPot = chkFreeParking->isChecked();
+    options.rules = entryAt(RuleSets, cboRules->currentIndex());
+    return options;
+}
+
+Pace OptionsPanel::pace() const { return entryAt(Paces, cboPace->currentIndex()); }
+
+void OptionsPanel::setChoices(const GameOptions &options, Pace pace)
+{
+    chkFirstRoundBuying->setChecked(options.firstRoundBuying);
+    chkDoubleSalary->setChecked(options.doubleGoSalary);
+    chkFreeParking->setChecked(options.freeParkingPot);
+    cboRules->setCurrentIndex(indexOf(RuleSets, options.rules));
+    cboPace->setCurrentIndex(indexOf(Paces, pace));
+    showRulesSummary();
+}
+
+QList<QWidget *> OptionsPanel::tabOrder() const
+{
+    return {chkFirstRoundBuying, chkDoubleSalary, chkFreeParking, cboRules, cboPace};
+}
+
+void OptionsPanel::showRulesSummary()
+{
+    static const QString Classic = QStringLiteral("Classic rules: no bankruptcy, jail is only a square, few cards act.");
+    static const QString Full = QStringLiteral("Full rules: build, mortgage, go bankrupt; the last player left wins.");
+    lblRulesSummary->setCaption(options().rules == RuleSet::Full ? Full : Classic);
+}
+
+} // namespace tycora::ui
