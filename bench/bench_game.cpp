@@ -11,6 +11,7 @@
 #include "bench/benchmark_scenario.h"
 
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -27,6 +28,9 @@ int main(int argc, char **argv)
     int gameArgc = argc - 1;
     app::ignoreFileSizeSignal();
     app::WindowedGame windowed(gameArgc, argv + 1);
+    // Every scenario plays with the default choices, whatever the user last chose.
+    QTemporaryDir settings;
+    windowed.game().setSettingsFile(settings.filePath(QStringLiteral("Tycora.ini")));
     windowed.game().Main();
     if (!bench::startBenchmarkScenario(windowed.game(), scenario)) {
         std::fprintf(stderr, "tycora-bench-game: no benchmark scenario %s\n", qPrintable(scenario));

@@ -16,6 +16,7 @@
 #include "ui/toolkit/fonts.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QDir>
 
 #include <cstdio>
@@ -82,6 +83,9 @@ int main(int argc, char **argv)
         boxes.answers.push_back(i % 2 ? ui::MsgAnswer::No : ui::MsgAnswer::Yes);
     ManualClock clock;
     app::Application game(services, boxes, clock);
+    // The pictures show the default choices, whatever the user last chose.
+    QTemporaryDir settings;
+    game.setSettingsFile(settings.filePath(QStringLiteral("Tycora.ini")));
     game.Main();
 
     bool ok = save(*game.frmMenu(), folder, QStringLiteral("menu"));
