@@ -94,6 +94,7 @@ void Application::startGame()
     // copied from its panel, which would otherwise still be empty.
     screen.setupPlayerPanels();
     engine_->startGame();
+    screen.setRules(engine_->options().rules);
     screen.layoutPlayerPanels();
     screen.showCurrentPlayer();
     screen.refreshMoney();

@@ -5,6 +5,7 @@
 // mini deeds, player panels, the current player, the status line and the
 // cards. It reads the game and changes nothing in it.
 
+#include "game/game_options.h"
 #include "game/screen.h"
 
 class QWidget;
@@ -15,6 +16,8 @@ struct GameState;
 
 namespace tycora::ui {
 
+class AuctionWindow;
+class JailQuestion;
 class MessageBoxes;
 class PlayerPanel;
 struct MainViews;
@@ -47,6 +50,14 @@ public:
     void ask(const std::string &question, std::function<void(bool)> answer) override;
     void tell(const std::string &message) override;
 
+    // Jail, auctions and the card faces (main_screen_jail_auction.cpp): a
+    // person's questions open window-modal dialogs that answer when the
+    // person chooses; the faces follow the rule set of the game in play.
+    void askJail(int player, bool hasCard, std::function<void(JailChoice)> answer) override;
+    void showAuction(const Auction *auction) override;
+    void askBid(const Auction &auction, std::function<void(int)> answer) override;
+    void setRules(RuleSet rules) { rules_ = rules; }
+
     // The player panels: each player's name, colours, piece and type; then
     // as many panels as players.
     void setupPlayerPanels();
@@ -62,6 +73,11 @@ private:
     MainViews &views_;
     MessageBoxes &boxes_;
     QWidget &window_;
+
+    RuleSet rules_ = RuleSet::Classic;
+    // Made on first use; the window owns them.
+    JailQuestion *jailQuestion_ = nullptr;
+    AuctionWindow *auctionWindow_ = nullptr;
 };
 
 } // namespace tycora::ui
