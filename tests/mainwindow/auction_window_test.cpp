@@ -58,7 +58,7 @@ TEST_F(AuctionWindow, FollowsTheComputersBidAndTakesAPersonsTypedBid)
     EXPECT_EQ(caption("lblBidder2"), "Cy (£1500): to bid");
     EXPECT_EQ(caption("lblAuctionTurn"), "Cy, your bid");
     EXPECT_EQ(amount()->text(), QString::number(bensBid + 1)) << "the lowest bid that beats Ben's";
-    EXPECT_EQ(caption("lblBidHint"), "A bid of " + money(bensBid + 1) + " to £1500");
+    EXPECT_EQ(caption("lblBidHint"), "Cy may bid " + money(bensBid + 1) + " to £1500");
 
     type("1000");
     QTest::mouseClick(key("cmdBid"), Qt::LeftButton);

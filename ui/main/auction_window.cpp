@@ -236,7 +236,7 @@ void AuctionWindow::amountChanged()
     else if (*amount > cash_)
         hint = QStringLiteral("%1 has only %2").arg(name, money(cash_));
     else {
-        hint = QStringLiteral("A bid of %1 to %2").arg(money(lowest), money(cash_));
+        hint = QStringLiteral("%1 may bid %2 to %3").arg(name, money(lowest), money(cash_));
         refused = false;
     }
     lblBidHint_->setForeColour(refused ? Refused : Qt::black);

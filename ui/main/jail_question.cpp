@@ -7,6 +7,7 @@
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/twips.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tycora::ui {
@@ -43,7 +44,6 @@ JailQuestion::JailQuestion(QWidget *window) : QDialog(window)
     setObjectName(QStringLiteral("frmJail"));
     setWindowTitle(QStringLiteral("In Jail"));
     setFont(tahoma(8.25));
-    setFixedSize(px(6600), px(2880));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, boardGreen());
     setPalette(pal);
@@ -56,10 +56,9 @@ JailQuestion::JailQuestion(QWidget *window) : QDialog(window)
     lblJailChoices_ = named(new Label(this), QStringLiteral("lblJailChoices"));
     lblJailChoices_->setWordWrap(true);
     lblJailChoices_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(lblJailChoices_, 240, 570, 6120, 1020);
 
     lblJailThrows_ = named(new Label(this), QStringLiteral("lblJailThrows"));
-    place(lblJailThrows_, 240, 1650, 6120, 255);
+    lblJailThrows_->setWordWrap(true);
 
     cmdPayFine_ = named(new CommandButton(QStringLiteral("Pay %1").arg(money(JailFine)), this), QStringLiteral("cmdPayFine"));
     cmdUseCard_ = named(new CommandButton(QStringLiteral("Use Get Out of Jail Free card"), this), QStringLiteral("cmdUseCard"));
@@ -79,16 +78,24 @@ void JailQuestion::ask(const QString &name, int cash, bool hasCard, int failedTh
     lblJailChoices_->setCaption(choicesText(hasCard, cash));
     lblJailThrows_->setCaption(throwsText(failedThrows));
 
-    // The buttons on offer in one row from the left, each as wide as its caption needs.
+    // The texts as tall as their lines, then the buttons on offer in one
+    // row from the left, each as wide as its caption needs.
+    const int textWidth = px(6120);
+    int top = px(600);
+    lblJailChoices_->setGeometry(px(240), top, textWidth, lblJailChoices_->heightForWidth(textWidth));
+    top += lblJailChoices_->height() + px(120);
+    lblJailThrows_->setGeometry(px(240), top, textWidth, lblJailThrows_->heightForWidth(textWidth));
+    top += lblJailThrows_->height() + px(300);
     cmdUseCard_->setVisible(hasCard);
     int left = px(240);
     for (CommandButton *button : {cmdPayFine_, cmdUseCard_, cmdThrowDouble_}) {
         if (button->isHidden())
             continue;
         const int width = std::max(px(1500), button->sizeHint().width() + px(240));
-        button->setGeometry(left, px(2190), width, px(450));
+        button->setGeometry(left, top, width, px(450));
         left += width + px(120);
     }
+    setFixedSize(px(6600), top + px(450) + px(240));
     cmdThrowDouble_->setFocus();
     open();
 }
