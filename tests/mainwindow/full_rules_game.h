@@ -1,8 +1,8 @@
 #pragma once
 
-// A main window with a turn engine under Full rules on a manual clock: the
-// window's dialogs are opened by the engine as in a game, and tests answer
-// them by clicking their buttons.
+// A main window with a turn engine under Full rules on a manual clock: Ann
+// and Cy are people, Ben a computer. The engine opens the window's dialogs
+// as in a game; tests answer them by clicking.
 
 #include "main_window_support.h"
 
@@ -12,11 +12,9 @@
 #include "game/manual_clock.h"
 #include "support/recording_log.h"
 
-#include <QApplication>
 #include <QDialog>
 
 #include <algorithm>
-#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -24,7 +22,6 @@ namespace tycora::testing {
 
 class FullRulesGame : public MainWindowTest {
 protected:
-    // Ann (a person) and Ben (a computer) from MainWindowTest, and Cy, a person.
     void SetUp() override
     {
         MainWindowTest::SetUp();
@@ -40,7 +37,7 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    // A fresh engine on the same board: every deed unowned, every piece at the start.
+    // A fresh game: every deed unowned, decks on top, nobody in jail.
     void startEngine()
     {
         engine.reset();
@@ -48,14 +45,12 @@ protected:
         loadBoard(state);
         fillChanceDeck(state);
         fillCommunityDeck(state);
-        state.ChancePos = 0;
-        state.CommunityPos = 0;
+        state.ChancePos = state.CommunityPos = 0;
         state.JailCardHolder = {-1, -1};
         for (int i = 0; i < state.PlayerCount; ++i) {
             Player &p = state.Players[i];
-            p.Money = StartingMoney;
-            p.InJail = false;
-            p.JailThrows = 0;
+            p = Player{.PlayerType = p.PlayerType, .Name = p.Name, .Piece = p.Piece, .Colour = p.Colour,
+                       .Money = StartingMoney};
         }
         engine = std::make_unique<Engine>(state, screen(), clock, log, dice);
         GameOptions options;
@@ -66,15 +61,10 @@ protected:
         engine->startGame();
     }
 
-    void standOn(int player, int square)
+    // The player stands on `from`, throws the dice, and the move runs to its end.
+    void throwFrom(int player, int from, int die1, int die2)
     {
-        state.Players[player].Square = static_cast<Integer>(square);
-        state.Players[player].TargetSquare = static_cast<Integer>(square);
-    }
-
-    // The player throws the given dice and the piece walks until the move is over.
-    void throwAndMove(int player, int die1, int die2)
-    {
+        state.Players[player].Square = state.Players[player].TargetSquare = static_cast<Integer>(from);
         state.CurrentPlayer = static_cast<Integer>(player);
         dice.push(die1);
         dice.push(die2);
@@ -88,21 +78,11 @@ protected:
         return std::find(log.lines.begin(), log.lines.end(), line) != log.lines.end();
     }
 
-    // A dialog of the window by its name, and whether it is up.
-    template<typename Dialog = QDialog>
-    Dialog *dialog(const QString &name) const
-    {
-        return control<Dialog>(*form, name);
-    }
+    QDialog *dialog(const QString &name) const { return control<QDialog>(*form, name); }
     bool dialogShown(const QString &name) const
     {
         const auto *d = form->findChild<QDialog *>(name);
         return d && d->isVisible();
-    }
-    template<typename Control>
-    Control *inDialog(const QString &dialogName, const QString &name) const
-    {
-        return control<Control>(*dialog(dialogName), name);
     }
 
     ManualClock clock;
@@ -112,7 +92,5 @@ protected:
     ScriptedDice dice{randomDice};
     std::unique_ptr<Engine> engine;
 };
-
-inline const std::string Pound = "\xC2\xA3";
 
 } // namespace tycora::testing

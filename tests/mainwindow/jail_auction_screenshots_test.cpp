@@ -46,8 +46,8 @@ protected:
         }
         // The first player's piece left GO some turns ago.
         screen().clearSquare(0);
-        standOn(1, 15);
-        standOn(2, 6);
+        for (const auto &[player, square] : {std::pair{1, 15}, std::pair{2, 6}})
+            state.Players[player].Square = state.Players[player].TargetSquare = static_cast<Integer>(square);
         screen().drawPiece(15, 1);
         screen().drawPiece(6, 2);
         screen().refreshMoney();
@@ -88,12 +88,11 @@ TEST_F(JailAuctionScreenshots, JailQuestion)
     stageGame();
     state.JailCardHolder[1] = 0;
     screen().showPlayerState(0);
-    standOn(0, 27);
-    throwAndMove(0, 1, 2);   // Go To Jail
+    throwFrom(0, 27, 1, 2);   // Go To Jail
     dice.push(2);
     dice.push(3);            // Ben, a computer, to Free Parking
     runUntil([&] { return state.CurrentPlayer == 2 && form->rollEnabled(); });
-    throwAndMove(2, 1, 3);   // Cy visits the jail
+    throwFrom(2, 6, 1, 3);   // Cy visits the jail
     auto *question = form->findChild<QDialog *>(QStringLiteral("frmJail"));
     ASSERT_TRUE(question && question->isVisible());
     save(boardWith(question), "jail-question.png");
@@ -102,8 +101,7 @@ TEST_F(JailAuctionScreenshots, JailQuestion)
 TEST_F(JailAuctionScreenshots, Auction)
 {
     stageGame();
-    standOn(0, 36);
-    throwAndMove(0, 1, 2);   // Mayfair, not bought
+    throwFrom(0, 36, 1, 2);   // Mayfair, not bought
     auto *auction = form->findChild<QDialog *>(QStringLiteral("frmAuction"));
     ASSERT_TRUE(auction && auction->isVisible());
     QTest::mouseClick(control<ui::CommandButton>(*auction, QStringLiteral("cmdBidStep50")), Qt::LeftButton);
@@ -114,8 +112,7 @@ TEST_F(JailAuctionScreenshots, CardFaces)
 {
     stageGame();
     state.CommunityPos = 7;   // PAY THE HOSPITAL £100
-    standOn(0, 14);
-    throwAndMove(0, 1, 2);
+    throwFrom(0, 14, 1, 2);
     save(boardWith(nullptr), "card-full-rules.png");
 
     // Every face of both decks under Full rules: Chance on the left, Community Chest on the right.
