@@ -120,6 +120,20 @@ TEST_F(AuctionWindow, ShortOfCashAPersonCanOnlyPassAndClosingPasses)
     EXPECT_TRUE(state.holds(1, 39)) << "Ben's bid stood";
 }
 
+TEST_F(AuctionWindow, AnAuctionAmongComputersNeverPutsTheWindowOnTheScreen)
+{
+    for (int player : {0, 2}) {
+        state.Players[player].PlayerType = Computer;
+        engine->setController(player, nullptr);
+    }
+    state.Players[0].Money = 100;   // too little for Ann to buy Mayfair
+    throwFrom(0, 36, 1, 2);
+    EXPECT_FALSE(engine->auction().has_value());
+    EXPECT_TRUE(state.Properties[39].Owned);
+    const auto *auction = form->findChild<QDialog *>(QStringLiteral("frmAuction"));
+    EXPECT_TRUE(!auction || !auction->windowHandle()) << "never shown";
+}
+
 TEST_F(AuctionWindow, ShowsTheTitleDeedAsTheBoardDoes)
 {
     annDeclinesMayfair();

@@ -115,8 +115,8 @@ void AuctionWindow::showAuction(const Auction &auction)
 {
     // A new turn: any question still open belongs to a turn that is over.
     answer_ = nullptr;
-    if (isHidden() || auction.square != square_)
-        openFor(auction);
+    if (auction.square != square_)
+        showSquare(auction.square);
     bidder_ = auction.bidder;
     highestBid_ = auction.highestBid;
     lblHighestBid_->setCaption(auction.highestBidder < 0
@@ -130,12 +130,11 @@ void AuctionWindow::showAuction(const Auction &auction)
     enableBidding(false);
 }
 
-void AuctionWindow::openFor(const Auction &auction)
+void AuctionWindow::showSquare(int square)
 {
-    square_ = auction.square;
-    lblAuctionTitle_->setCaption(QStringLiteral("Auction for %1").arg(text(state_.Properties[auction.square].Name)));
-    imgAuctionDeed_->setPixmap(deedPicture(auction.square, parentWidget() ? parentWidget()->font() : font()));
-    QDialog::open();
+    square_ = square;
+    lblAuctionTitle_->setCaption(QStringLiteral("Auction for %1").arg(text(state_.Properties[square].Name)));
+    imgAuctionDeed_->setPixmap(deedPicture(square, parentWidget() ? parentWidget()->font() : font()));
 }
 
 void AuctionWindow::showBidders(const Auction &auction)
@@ -173,6 +172,8 @@ void AuctionWindow::askBid(const Auction &auction, std::function<void(int)> answ
     cash_ = state_.Players[auction.bidder].Money;
     lblAuctionTurn_->setCaption(QStringLiteral("%1, your bid").arg(text(state_.Players[auction.bidder].Name)));
     enableBidding(true);
+    if (isHidden())
+        QDialog::open();
     // The lowest bid that beats the highest, ready to raise or to type over.
     showAmount(std::min(highestBid_ + 1, std::max(cash_, 0)));
     txtBid_->setFocus();

@@ -5,12 +5,14 @@
 // bid, still bidding, passed, out of the game), and for a person whose turn
 // it is an amount to bid, set by quick steps or typed, with Bid and Pass.
 //
-// The window stays open, window-modal over the board, from the auction's
-// start to its end and follows every bidder's turn, computers' included.
-// It never waits in a loop of its own: the engine waits for a person's
-// answer, which comes once, when they press Bid or Pass. A bid below the
-// lowest that beats the highest, or above the bidder's cash, cannot be
-// made. Closing the window on a person's turn passes.
+// The window follows every bidder's turn, computers' included. It opens,
+// window-modal over the board, when a person is first asked to bid (an
+// auction among computers alone, answered at once, never flashes it on
+// the screen) and stays open until the auction ends. It never waits in a
+// loop of its own: the engine waits for a person's answer, which comes
+// once, when they press Bid or Pass. A bid below the lowest that beats the
+// highest, or above the bidder's cash, cannot be made. Closing the window
+// on a person's turn passes.
 
 #include "game/player_controller.h"
 
@@ -38,13 +40,13 @@ class AuctionWindow final : public QDialog {
 public:
     AuctionWindow(const GameState &state, QWidget *window);
 
-    // The auction as it stands, before each bidder's turn; opens the window
-    // at the auction's start.
+    // The auction as it stands, before each bidder's turn.
     void showAuction(const Auction &auction);
     // The auction is over: the window closes, nobody is asked any more.
     void endAuction();
-    // The person auction.bidder is to bid: answered once, with an amount
-    // above the highest bid within their cash, or 0 to pass.
+    // The person auction.bidder is to bid (the window opens if it is not
+    // open yet): answered once, with an amount above the highest bid
+    // within their cash, or 0 to pass.
     void askBid(const Auction &auction, std::function<void(int)> answer);
     bool asking() const { return bool(answer_); }
 
@@ -54,7 +56,7 @@ public:
     static constexpr std::array<int, 3> Steps{1, 10, 50};
 
 private:
-    void openFor(const Auction &auction);
+    void showSquare(int square);
     void showBidders(const Auction &auction);
     void enableBidding(bool on);
     void showAmount(int amount);
