@@ -49,7 +49,10 @@ protected:
         state.JailCardHolder = {-1, -1};
         for (int i = 0; i < state.PlayerCount; ++i) {
             Player &p = state.Players[i];
-            p = Player{.PlayerType = p.PlayerType, .Name = p.Name, .Piece = p.Piece, .Colour = p.Colour,
+            p = Player{.PlayerType = p.PlayerType,
+                       .Name = p.Name,
+                       .Piece = p.Piece,
+                       .Colour = p.Colour,
                        .Money = StartingMoney};
         }
         engine = std::make_unique<Engine>(state, screen(), clock, log, dice);

@@ -39,7 +39,8 @@ protected:
             for (const int square : squares) {
                 state.Properties[square].Owned = true;
                 state.Properties[square].Owner = static_cast<Integer>(player);
-                state.Players[player].Money = static_cast<Integer>(state.Players[player].Money - squareInfo(square).price);
+                state.Players[player].Money =
+                    static_cast<Integer>(state.Players[player].Money - squareInfo(square).price);
                 screen().markOwner(player, square);
                 screen().showOwnedMini(player, square);
             }
@@ -90,7 +91,7 @@ TEST_F(JailAuctionScreenshots, JailQuestion)
     screen().showPlayerState(0);
     throwFrom(0, 27, 1, 2);   // Go To Jail
     dice.push(2);
-    dice.push(3);            // Ben, a computer, to Free Parking
+    dice.push(3);   // Ben, a computer, to Free Parking
     runUntil([&] { return state.CurrentPlayer == 2 && form->rollEnabled(); });
     throwFrom(2, 6, 1, 3);   // Cy visits the jail
     auto *question = form->findChild<QDialog *>(QStringLiteral("frmJail"));

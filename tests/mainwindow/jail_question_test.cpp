@@ -27,7 +27,10 @@ protected:
         throwFrom(2, 6, 1, 3);    // visiting the jail
         ASSERT_TRUE(dialogShown(Jail));
     }
-    void click(const QString &name) { QTest::mouseClick(control<ui::CommandButton>(*dialog(Jail), name), Qt::LeftButton); }
+    void click(const QString &name)
+    {
+        QTest::mouseClick(control<ui::CommandButton>(*dialog(Jail), name), Qt::LeftButton);
+    }
     QString caption(const QString &name) const { return control<ui::Label>(*dialog(Jail), name)->text(); }
 };
 

@@ -89,7 +89,8 @@ AuctionWindow::AuctionWindow(const GameState &state, QWidget *window) : QDialog(
     connect(txtBid_, &QLineEdit::textChanged, this, &AuctionWindow::amountChanged);
     for (std::size_t i = 0; i < Steps.size(); ++i) {
         const int by = Steps[i];
-        cmdBidStep_[i] = named(new CommandButton(QStringLiteral("+%1").arg(money(by)), this), QStringLiteral("cmdBidStep"), by);
+        cmdBidStep_[i] =
+            named(new CommandButton(QStringLiteral("+%1").arg(money(by)), this), QStringLiteral("cmdBidStep"), by);
         cmdBidStep_[i]->setAutoDefault(false);
         place(cmdBidStep_[i], Left + 1365 + static_cast<int>(i) * 735, 2475, 675, 345);
         connect(cmdBidStep_[i], &QPushButton::clicked, this, [this, by] { step(by); });
@@ -119,10 +120,10 @@ void AuctionWindow::showAuction(const Auction &auction)
         showSquare(auction.square);
     bidder_ = auction.bidder;
     highestBid_ = auction.highestBid;
-    lblHighestBid_->setCaption(auction.highestBidder < 0
-                                   ? QStringLiteral("No bid yet")
-                                   : QStringLiteral("Highest bid: %1 by %2")
-                                         .arg(money(auction.highestBid), text(state_.Players[auction.highestBidder].Name)));
+    lblHighestBid_->setCaption(auction.highestBidder < 0 ? QStringLiteral("No bid yet")
+                                                         : QStringLiteral("Highest bid: %1 by %2")
+                                                               .arg(money(auction.highestBid),
+                                                                    text(state_.Players[auction.highestBidder].Name)));
     showBidders(auction);
     const Player &bidder = state_.Players[auction.bidder];
     lblAuctionTurn_->setCaption(bidder.PlayerType == Computer ? QStringLiteral("%1 is bidding").arg(text(bidder.Name))
@@ -198,8 +199,8 @@ void AuctionWindow::reject()
 
 void AuctionWindow::enableBidding(bool on)
 {
-    for (QWidget *control : {static_cast<QWidget *>(txtBid_), static_cast<QWidget *>(cmdPass_),
-                             static_cast<QWidget *>(lblBidPound_)})
+    for (QWidget *control :
+         {static_cast<QWidget *>(txtBid_), static_cast<QWidget *>(cmdPass_), static_cast<QWidget *>(lblBidPound_)})
         control->setEnabled(on);
     if (!on) {
         txtBid_->clear();

@@ -25,7 +25,8 @@ QString choicesText(bool hasCard, int cash)
     QString text = QStringLiteral("Pay %1 to leave now, then throw as usual. ").arg(money(JailFine));
     if (hasCard)
         text += QStringLiteral("Use your Get Out of Jail Free card to leave now. ");
-    text += QStringLiteral("Or throw for a double: a double sets you free and moves you.\nYou have %1.").arg(money(cash));
+    text +=
+        QStringLiteral("Or throw for a double: a double sets you free and moves you.\nYou have %1.").arg(money(cash));
     return text;
 }
 
@@ -60,9 +61,12 @@ JailQuestion::JailQuestion(QWidget *window) : QDialog(window)
     lblJailThrows_ = named(new Label(this), QStringLiteral("lblJailThrows"));
     lblJailThrows_->setWordWrap(true);
 
-    cmdPayFine_ = named(new CommandButton(QStringLiteral("Pay %1").arg(money(JailFine)), this), QStringLiteral("cmdPayFine"));
-    cmdUseCard_ = named(new CommandButton(QStringLiteral("Use Get Out of Jail Free card"), this), QStringLiteral("cmdUseCard"));
-    cmdThrowDouble_ = named(new CommandButton(QStringLiteral("Throw for a double"), this), QStringLiteral("cmdThrowDouble"));
+    cmdPayFine_ =
+        named(new CommandButton(QStringLiteral("Pay %1").arg(money(JailFine)), this), QStringLiteral("cmdPayFine"));
+    cmdUseCard_ =
+        named(new CommandButton(QStringLiteral("Use Get Out of Jail Free card"), this), QStringLiteral("cmdUseCard"));
+    cmdThrowDouble_ =
+        named(new CommandButton(QStringLiteral("Throw for a double"), this), QStringLiteral("cmdThrowDouble"));
     // Throwing costs nothing, so it is what Enter chooses.
     cmdThrowDouble_->setDefault(true);
     connect(cmdPayFine_, &QPushButton::clicked, this, [this] { choose(JailChoice::PayFine); });

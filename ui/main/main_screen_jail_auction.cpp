@@ -9,6 +9,17 @@
 
 namespace tycora::ui {
 
+namespace {
+
+// An auction the window can draw: a square of the board, players of the game.
+bool drawable(const Auction &a)
+{
+    return a.square >= 0 && a.square < SquareCount && a.bidder >= 0 && a.bidder < MaxPlayers && a.highestBidder >= -1 &&
+           a.highestBidder < MaxPlayers;
+}
+
+} // namespace
+
 void MainScreen::showCard(Deck deck, int pictureNumber)
 {
     // Under Full rules every card acts, and its face says what it does.
@@ -38,6 +49,8 @@ void MainScreen::showAuction(const Auction *auction)
             auctionWindow_->endAuction();
         return;
     }
+    if (!drawable(*auction))
+        return;
     if (!auctionWindow_)
         auctionWindow_ = new AuctionWindow(state_, &window_);
     auctionWindow_->showAuction(*auction);
@@ -45,7 +58,7 @@ void MainScreen::showAuction(const Auction *auction)
 
 void MainScreen::askBid(const Auction &auction, std::function<void(int)> answer)
 {
-    if (auction.bidder < 0 || auction.bidder >= MaxPlayers) {
+    if (!drawable(auction)) {
         answer(0);
         return;
     }
