@@ -146,6 +146,7 @@ void Application::startGame()
     engine_->setOptions(choices_.options);
     engine_->setPace(choices_.pace);
     engine_->startGame();
+    screen.setRules(engine_->options().rules);
     screen.layoutPlayerPanels();
     screen.showCurrentPlayer();
     screen.refreshMoney();

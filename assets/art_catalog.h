@@ -6,6 +6,7 @@
 // to another is recognisably the same picture. Numbers outside a list's
 // range give a null Art. Sizes are the pictures' own sizes in pixels.
 
+#include "game/card_table.h"
 #include "ui/toolkit/art.h"
 
 namespace tycora::art {
@@ -61,6 +62,9 @@ const Art &mortgageCard(int number);
 // ground, Community Chest on pale yellow.
 const Art &chanceCard(int number);
 const Art &communityCard(int number);
+// The same faces as a game under Full rules shows them: every card acts,
+// so no face carries the note that it has no effect.
+const Art &fullRulesCard(Deck deck, int number);
 
 // The application icon, square, good from 16 to 512 pixels.
 const Art &appIcon();

@@ -1,11 +1,15 @@
-// The faces of the Chance and Community Chest cards, in deck order. A face
-// whose card does nothing in play says so in small letters, so that no face
-// promises a payment the game does not make.
+// The faces of the Chance and Community Chest cards, in deck order. The
+// instructions are the card table's own; each face pairs one with a
+// drawing. Under Classic rules a face whose card does nothing in play says
+// so in small letters, so that no face promises a payment the game does not
+// make; under Full rules every card acts and no face carries that note.
 
 #include "assets/art_catalog.h"
 #include "assets/art_kit.h"
 #include "assets/board_icons.h"
 #include "assets/card_icons.h"
+#include "game/card_table.h"
+#include "game/game_options.h"
 
 #include <QPainter>
 
@@ -21,8 +25,8 @@ namespace {
 using Drawing = std::function<void(QPainter &, const QRectF &)>;
 
 struct Face {
-    const char *text;   // the instruction; '\n' forces a line break
-    bool acts;          // false: the card has no effect in this game
+    std::string_view text;   // the instruction; '\n' forces a line break
+    bool acts;               // false: the card has no effect in this game
     Drawing drawing;
 };
 
@@ -31,60 +35,75 @@ Drawing sign(QStringList name)
     return [name](QPainter &p, const QRectF &box) { cardicons::streetSign(p, box, name); };
 }
 
-const std::array<Face, 14> &chanceFaces()
+// The drawing beside each card's instruction, in the order of the deck.
+const std::array<Drawing, CardsPerDeck> &chanceDrawings()
 {
-    static const std::array<Face, 14> faces = {{
-        {"ADVANCE TO MAYFAIR", true, sign({QStringLiteral("MAYFAIR")})},
-        {"ADVANCE TO PALL MALL", true, sign({QStringLiteral("PALL MALL")})},
-        {"ADVANCE TO THE NEAREST STATION", true, icons::locomotive},
-        {"ADVANCE TO GO,\nCOLLECT £200", true, cardicons::goArrow},
-        {"ADVANCE TO TRAFALGAR SQUARE", true, sign({QStringLiteral("TRAFALGAR"), QStringLiteral("SQUARE")})},
-        {"ADVANCE TO THE NEAREST UTILITY", true, cardicons::utilities},
-        {"GO BACK 3 SPACES", true, cardicons::backThree},
-        {"THE BANK PAYS YOU A DIVIDEND OF £50", true, cardicons::coinStack},
-        {"YOUR BUILDING LOAN MATURES: COLLECT £100", true, cardicons::banknote},
-        {"GO DIRECTLY TO JAIL", true, cardicons::jailWindow},
-        {"REPAIRS TO ALL YOUR PROPERTY: PAY £25 FOR EACH HOUSE AND £100 FOR EACH HOTEL", false, cardicons::repairs},
-        {"PAY A POOR TAX OF £15", true, cardicons::moneyBag},
-        {"TAKE A TRIP TO MARYLEBONE STATION", false, cardicons::railTicket},
-        {"GET OUT OF JAIL FREE.\nKEEP THIS CARD UNTIL YOU NEED IT", false, cardicons::key},
+    static const std::array<Drawing, CardsPerDeck> drawings = {{
+        sign({QStringLiteral("MAYFAIR")}),
+        sign({QStringLiteral("PALL MALL")}),
+        icons::locomotive,
+        cardicons::goArrow,
+        sign({QStringLiteral("TRAFALGAR"), QStringLiteral("SQUARE")}),
+        cardicons::utilities,
+        cardicons::backThree,
+        cardicons::coinStack,
+        cardicons::banknote,
+        cardicons::jailWindow,
+        cardicons::repairs,
+        cardicons::moneyBag,
+        cardicons::railTicket,
+        cardicons::key,
     }};
+    return drawings;
+}
+
+const std::array<Drawing, CardsPerDeck> &communityDrawings()
+{
+    static const std::array<Drawing, CardsPerDeck> drawings = {{
+        cardicons::goArrow,
+        sign({QStringLiteral("OLD KENT"), QStringLiteral("ROAD")}),
+        cardicons::banknote,
+        cardicons::rosette,
+        cardicons::medicalCross,
+        cardicons::scroll,
+        cardicons::coinStack,
+        cardicons::medicalCross,
+        cardicons::scroll,
+        cardicons::schoolBook,
+        cardicons::repairs,
+        cardicons::banknote,
+        cardicons::giftBox,
+        cardicons::key,
+    }};
+    return drawings;
+}
+
+// Each card of the deck with its instruction, whether it acts under the
+// rule set, and its drawing.
+std::array<Face, CardsPerDeck> facesOf(Deck deck, RuleSet rules)
+{
+    const auto &cards = deckCards(deck);
+    const auto &drawings = deck == Deck::Chance ? chanceDrawings() : communityDrawings();
+    std::array<Face, CardsPerDeck> faces;
+    for (int i = 0; i < CardsPerDeck; ++i) {
+        const CardEffect &effect = rules == RuleSet::Full ? cards[i].full : cards[i].classic;
+        faces[i] = {cards[i].instruction, effect.kind != CardEffect::Kind::None, drawings[i]};
+    }
     return faces;
 }
 
-const std::array<Face, 14> &communityFaces()
-{
-    static const std::array<Face, 14> faces = {{
-        {"ADVANCE TO GO,\nCOLLECT £200", true, cardicons::goArrow},
-        {"GO BACK TO OLD KENT ROAD", false, sign({QStringLiteral("OLD KENT"), QStringLiteral("ROAD")})},
-        {"A BANK ERROR IN YOUR FAVOUR: COLLECT £200", false, cardicons::banknote},
-        {"SECOND PRIZE IN A BEAUTY CONTEST: COLLECT £10", false, cardicons::rosette},
-        {"DOCTOR'S FEE: PAY £50", false, cardicons::medicalCross},
-        {"YOU INHERIT £100", false, cardicons::scroll},
-        {"YOUR LIFE INSURANCE MATURES: COLLECT £100", false, cardicons::coinStack},
-        {"PAY THE HOSPITAL £100", false, cardicons::medicalCross},
-        {"FROM THE SALE OF STOCK YOU GET £50", false, cardicons::scroll},
-        {"PAY YOUR SCHOOL TAX OF £150", false, cardicons::schoolBook},
-        {"YOU ARE ASSESSED FOR STREET REPAIRS: £40 A HOUSE, £115 A HOTEL", false, cardicons::repairs},
-        {"INCOME TAX REFUND: COLLECT £20", false, cardicons::banknote},
-        {"YOUR CHRISTMAS FUND MATURES: COLLECT £100", false, cardicons::giftBox},
-        {"GET OUT OF JAIL FREE.\nKEEP THIS CARD UNTIL YOU NEED IT", false, cardicons::key},
-    }};
-    return faces;
-}
-
-struct Deck {
+struct DeckLook {
     const char *title;
     QColor ground;
     QColor accent;   // the title and the border
 };
 
-const Deck ChanceDeck{"CHANCE", QColor(250, 170, 150), QColor(150, 30, 24)};
-const Deck CommunityDeck{"COMMUNITY CHEST", QColor(255, 248, 190), QColor(28, 62, 140)};
+const DeckLook ChanceDeck{"CHANCE", QColor(250, 170, 150), QColor(150, 30, 24)};
+const DeckLook CommunityDeck{"COMMUNITY CHEST", QColor(255, 248, 190), QColor(28, 62, 140)};
 
 constexpr QSizeF CardSize(275, 140);
 
-void paintFace(QPainter &p, const QRectF &r, const Deck &deck, const Face &face)
+void paintFace(QPainter &p, const QRectF &r, const DeckLook &deck, const Face &face)
 {
     mapDesign(p, r, CardSize);
 
@@ -113,7 +132,7 @@ void paintFace(QPainter &p, const QRectF &r, const Deck &deck, const Face &face)
     TextFit fit;
     fit.lineGap = 0.5;
     fit.minCondense = 0.92;
-    const QString text = QString::fromUtf8(face.text);
+    const QString text = QString::fromUtf8(face.text.data(), static_cast<qsizetype>(face.text.size()));
     const Wrapped wrapped = wrapToFit(text, textBox, 10, 6, fit);
     fit.capHeight = wrapped.capHeight;
     textBlock(p, textBox, wrapped.lines, fit, ink());
@@ -126,13 +145,14 @@ void paintFace(QPainter &p, const QRectF &r, const Deck &deck, const Face &face)
     }
 }
 
-std::array<Art, 14> makeDeck(const Deck &deck, const std::array<Face, 14> &faces, const char *prefix)
+std::array<Art, CardsPerDeck> makeDeck(Deck deck, RuleSet rules, const char *prefix)
 {
-    std::array<Art, 14> made;
-    for (int i = 0; i < 14; ++i) {
-        const Face &face = faces[i];
+    const DeckLook &look = deck == Deck::Chance ? ChanceDeck : CommunityDeck;
+    const std::array<Face, CardsPerDeck> faces = facesOf(deck, rules);
+    std::array<Art, CardsPerDeck> made;
+    for (int i = 0; i < CardsPerDeck; ++i) {
         made[i] = Art(QStringLiteral("%1:%2").arg(QLatin1String(prefix)).arg(i + 1), {275, 140},
-                      [&deck, &face](QPainter &p, const QRectF &r) { paintFace(p, r, deck, face); });
+                      [&look, face = faces[i]](QPainter &p, const QRectF &r) { paintFace(p, r, look, face); });
     }
     return made;
 }
@@ -141,14 +161,24 @@ std::array<Art, 14> makeDeck(const Deck &deck, const std::array<Face, 14> &faces
 
 const Art &chanceCard(int number)
 {
-    static const std::array<Art, 14> cards = makeDeck(ChanceDeck, chanceFaces(), "chance");
-    return inRange(number, 1, 14) ? cards[number - 1] : none();
+    static const std::array<Art, CardsPerDeck> cards = makeDeck(Deck::Chance, RuleSet::Classic, "chance");
+    return inRange(number, 1, CardsPerDeck) ? cards[number - 1] : none();
 }
 
 const Art &communityCard(int number)
 {
-    static const std::array<Art, 14> cards = makeDeck(CommunityDeck, communityFaces(), "community");
-    return inRange(number, 1, 14) ? cards[number - 1] : none();
+    static const std::array<Art, CardsPerDeck> cards = makeDeck(Deck::CommunityChest, RuleSet::Classic, "community");
+    return inRange(number, 1, CardsPerDeck) ? cards[number - 1] : none();
+}
+
+const Art &fullRulesCard(Deck deck, int number)
+{
+    static const std::array<Art, CardsPerDeck> chance = makeDeck(Deck::Chance, RuleSet::Full, "chance-full");
+    static const std::array<Art, CardsPerDeck> community =
+        makeDeck(Deck::CommunityChest, RuleSet::Full, "community-full");
+    if (!inRange(number, 1, CardsPerDeck))
+        return none();
+    return (deck == Deck::Chance ? chance : community)[number - 1];
 }
 
 } // namespace tycora::art

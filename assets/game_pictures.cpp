@@ -12,6 +12,8 @@ GamePictures build()
     for (int i = 1; i <= 14; ++i) {
         g.imgsChance.add(QStringLiteral("Chance%1").arg(i), chanceCard(i));
         g.imgsCommunity.add(QStringLiteral("Community%1").arg(i), communityCard(i));
+        g.imgsChanceFull.add(QStringLiteral("ChanceFull%1").arg(i), fullRulesCard(Deck::Chance, i));
+        g.imgsCommunityFull.add(QStringLiteral("CommunityFull%1").arg(i), fullRulesCard(Deck::CommunityChest, i));
     }
     const char *pieces[] = {"Dog ", "Car ", "Battleship", "Hat", "Shoe", "Wheelbarrow"};
     const char *colours[] = {"Red", "Blue", "Green", "Yellow", "Orange", "Purple"};

@@ -11,6 +11,9 @@ namespace tycora::art {
 struct GamePictures {
     ui::PictureList imgsChance;      // 14 faces, keys "Chance1".."Chance14"
     ui::PictureList imgsCommunity;   // 14 faces, keys "Community1".."Community14"
+    // The faces under Full rules, keys "ChanceFull1".., "CommunityFull1"..
+    ui::PictureList imgsChanceFull;
+    ui::PictureList imgsCommunityFull;
     ui::PictureList imgsPieces;      // "Dog ", "Car ", "Battleship", "Hat", "Shoe", "Wheelbarrow"
     ui::PictureList imgsColours;     // "Red", "Blue", "Green", "Yellow", "Orange", "Purple"
     ui::PictureList imgsType;        // "Human", "Computer"

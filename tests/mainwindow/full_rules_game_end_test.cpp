@@ -132,11 +132,12 @@ TEST_F(GameEnd, ABankruptsDeedsGoToTheCreditorAndTurnsPassThemBy)
     EXPECT_EQ(control<ui::Shape>(*form, "shpOwner", 1)->fillColour(),
               control<ui::Shape>(*form, "shpOwner", 39)->fillColour()) << "in Bob's colour";
     EXPECT_EQ(state.CurrentPlayer, 1);
-    // Bob and Cleo throw; the turn comes back to Bob, not to Ann.
-    throwDice(1, 2);
+    // Bob and Cleo throw onto Income Tax (no square to buy or auction); the
+    // turn comes back to Bob, not to Ann.
+    throwDice(1, 3);
     runUntil([this] { return button("cmdRoll")->isEnabled(); });
     EXPECT_EQ(state.CurrentPlayer, 2);
-    throwDice(1, 2);
+    throwDice(1, 3);
     runUntil([this] { return button("cmdRoll")->isEnabled(); });
     EXPECT_EQ(state.CurrentPlayer, 1);
     EXPECT_FALSE(winner()->isVisible());

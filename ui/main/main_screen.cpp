@@ -92,13 +92,6 @@ void MainScreen::clearHouse(int square, int house) { views_.board.clearHouse(bui
 
 void MainScreen::showHotel(int square) { views_.board.showHotel(buildingSlotOf(square)); }
 
-void MainScreen::showCard(Deck deck, int pictureNumber)
-{
-    const auto &pictures = art::GamePictures::instance();
-    const PictureList &faces = deck == Deck::Chance ? pictures.imgsChance : pictures.imgsCommunity;
-    views_.card.showFace(faces.picture(pictureNumber));
-}
-
 void MainScreen::hideCard() { views_.card.hide(); }
 
 void MainScreen::showPropertyCard(int square)

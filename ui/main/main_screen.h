@@ -5,6 +5,7 @@
 // mini deeds, player panels, the current player, the status line and the
 // cards. It reads the game and changes nothing in it.
 
+#include "game/game_options.h"
 #include "game/pace.h"
 #include "game/screen.h"
 
@@ -16,6 +17,8 @@ struct GameState;
 
 namespace tycora::ui {
 
+class AuctionWindow;
+class JailQuestion;
 class MessageBoxes;
 class PlayerPanel;
 class WinnerWindow;
@@ -62,6 +65,14 @@ public:
     // The window that shows the end of the game.
     void setWinnerWindow(WinnerWindow *window) { winnerWindow_ = window; }
 
+    // Jail, auctions and the card faces (main_screen_jail_auction.cpp): a
+    // person's questions open window-modal dialogs that answer when the
+    // person chooses; the faces follow the rule set of the game in play.
+    void askJail(int player, bool hasCard, std::function<void(JailChoice)> answer) override;
+    void showAuction(const Auction *auction) override;
+    void askBid(const Auction &auction, std::function<void(int)> answer) override;
+    void setRules(RuleSet rules) { rules_ = rules; }
+
     // The player panels: each player's name, colours, piece and type; then
     // as many panels as players.
     void setupPlayerPanels();
@@ -83,6 +94,11 @@ private:
     WinnerWindow *winnerWindow_ = nullptr;
     int raisingPlayer_ = -1;   // a person raising money, and what they owe
     int raisingOwed_ = 0;
+
+    RuleSet rules_ = RuleSet::Classic;
+    // Made on first use; the window owns them.
+    JailQuestion *jailQuestion_ = nullptr;
+    AuctionWindow *auctionWindow_ = nullptr;
 };
 
 } // namespace tycora::ui

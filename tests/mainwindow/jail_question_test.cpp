@@ -1,0 +1,103 @@
+// The jail question under Full rules: asked of a person at the start of a
+// turn in jail; each button gives its answer and the game goes on from it.
+
+#include "full_rules_game.h"
+
+#include <QTest>
+
+namespace tycora::testing {
+namespace {
+
+const QString Jail = QStringLiteral("frmJail");
+
+class JailQuestion : public FullRulesGame {
+protected:
+    // Ann walks onto Go To Jail; Ben (a person here) and Cy walk to squares
+    // that ask nothing; Ann's next turn begins in jail.
+    void sendAnnToJail()
+    {
+        state.Players[1].PlayerType = Human;
+        engine->setController(1, nullptr);
+        throwFrom(0, 27, 1, 2);
+        ASSERT_TRUE(state.Players[0].InJail);
+    }
+    void othersMove()
+    {
+        throwFrom(1, 15, 2, 3);   // Free Parking
+        throwFrom(2, 6, 1, 3);    // visiting the jail
+        ASSERT_TRUE(dialogShown(Jail));
+    }
+    void click(const QString &name)
+    {
+        QTest::mouseClick(control<ui::CommandButton>(*dialog(Jail), name), Qt::LeftButton);
+    }
+    QString caption(const QString &name) const { return control<ui::Label>(*dialog(Jail), name)->text(); }
+};
+
+TEST_F(JailQuestion, TheCardIsOfferedOnlyToItsHolderAndLeavesAtOnce)
+{
+    sendAnnToJail();
+    othersMove();
+    EXPECT_EQ(dialog(Jail)->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(caption("lblJailName"), "Ann is in Jail");
+    EXPECT_EQ(caption("lblJailThrows"), "Without a double you stay in Jail (throw 1 of 3).");
+    EXPECT_EQ(control<ui::CommandButton>(*dialog(Jail), "cmdPayFine")->text(), "Pay £50");
+    EXPECT_EQ(control<ui::CommandButton>(*dialog(Jail), "cmdThrowDouble")->text(), "Throw for a double");
+    EXPECT_TRUE(control<ui::CommandButton>(*dialog(Jail), "cmdUseCard")->isHidden()) << "Ann holds no card";
+    EXPECT_FALSE(form->rollEnabled()) << "the question comes first";
+    click("cmdThrowDouble");
+
+    startEngine();
+    state.JailCardHolder[0] = 0;
+    sendAnnToJail();
+    othersMove();
+    const auto *card = control<ui::CommandButton>(*dialog(Jail), "cmdUseCard");
+    EXPECT_EQ(card->text(), "Use Get Out of Jail Free card");
+    EXPECT_TRUE(card->isVisible());
+    click("cmdUseCard");
+    EXPECT_FALSE(dialogShown(Jail));
+    EXPECT_TRUE(logged("Ann Uses a Get Out of Jail Free card"));
+    EXPECT_FALSE(state.Players[0].InJail);
+    EXPECT_EQ(state.JailCardHolder[0], -1);
+    EXPECT_TRUE(form->rollEnabled());
+}
+
+TEST_F(JailQuestion, PayingLeavesAndThrowingWaitsForRollDice)
+{
+    sendAnnToJail();
+    othersMove();
+    EXPECT_EQ(caption("lblJailChoices"),
+              "Pay £50 to leave now, then throw as usual. Or throw for a double: a double sets you free and "
+              "moves you.\nYou have £1500.");
+    click("cmdPayFine");
+    EXPECT_FALSE(dialogShown(Jail));
+    EXPECT_TRUE(logged("Ann (£1500) Pays £50 to leave Jail  -->  £1450"));
+    EXPECT_FALSE(state.Players[0].InJail);
+    EXPECT_TRUE(form->rollEnabled());
+
+    startEngine();
+    sendAnnToJail();
+    othersMove();
+    click("cmdThrowDouble");
+    EXPECT_TRUE(state.Players[0].InJail);
+    ASSERT_TRUE(form->rollEnabled());
+    dice.push(1);
+    dice.push(2);
+    QTest::mouseClick(button("cmdRoll"), Qt::LeftButton);
+    EXPECT_TRUE(logged("Ann Stays in Jail"));
+}
+
+TEST_F(JailQuestion, ClosingTheQuestionThrowsAndTheThirdThrowIsAnnounced)
+{
+    sendAnnToJail();
+    state.Players[0].JailThrows = 2;
+    othersMove();
+    EXPECT_EQ(caption("lblJailThrows"), "This is your third throw: without a double you pay £50 and move.");
+    QTest::keyClick(dialog(Jail), Qt::Key_Escape);
+    EXPECT_FALSE(dialogShown(Jail));
+    EXPECT_TRUE(state.Players[0].InJail);
+    EXPECT_TRUE(form->rollEnabled());
+}
+
+} // namespace
+} // namespace tycora::testing
