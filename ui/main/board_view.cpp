@@ -49,8 +49,11 @@ void BoardView::createRing(QWidget *window)
         shpOwner_.add(n, bar);
     }
 
-    for (int n = 0; n < BoardSize; ++n)
-        imgSquare_.add(n, makePicture(window, QStringLiteral("imgSquare"), n, piecePlace(n)));
+    for (int n = 0; n < BoardSize; ++n) {
+        auto *spot = named(new PieceSpot(window, n), QStringLiteral("imgSquare"), n);
+        placeAt(spot, piecePlace(n));
+        imgSquare_.add(n, spot);
+    }
 }
 
 void BoardView::createSlots(QWidget *window)
@@ -89,13 +92,13 @@ void BoardView::createSources(QWidget *window)
     makeSourcePicture(window, QStringLiteral("imgMortgageBottom"), 900, 105, art::mortgageBanner(false));
 }
 
-void BoardView::showPiece(int square, const Art &piece)
+void BoardView::showPieces(int square, std::vector<StandingPiece> pieces)
 {
-    if (Picture *spot = imgSquare_(square))
-        spot->setPicture(piece);
+    if (PieceSpot *spot = imgSquare_(square))
+        spot->showPieces(std::move(pieces));
 }
 
-void BoardView::clearSquare(int square) { showPiece(square, Art()); }
+void BoardView::clearSquare(int square) { showPieces(square, {}); }
 
 void BoardView::markOwner(int square, const QColor &fill, const QColor &border)
 {

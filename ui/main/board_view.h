@@ -6,11 +6,13 @@
 // Its controls lie directly on the window, under the panels and cards, so
 // that the window's own background still gets the mouse between them.
 
+#include "ui/main/piece_spot.h"
 #include "ui/toolkit/control_array.h"
 
 #include <QObject>
 
 #include <array>
+#include <vector>
 
 class QColor;
 class QWidget;
@@ -26,8 +28,9 @@ class BoardView final : public QObject {
 public:
     explicit BoardView(QWidget *window);
 
-    // The piece standing on a square (imgSquare); a null picture clears it.
-    void showPiece(int square, const Art &piece);
+    // The pieces standing on a square (imgSquare), from the back to the
+    // front; none clears it.
+    void showPieces(int square, std::vector<StandingPiece> pieces);
     void clearSquare(int square);
 
     // Shows the owner bar of a square in the owner's colours. Squares
@@ -60,7 +63,7 @@ private:
     // tiles, the logo, the deed signs, the mortgage slots and the banners
     // are made once and left alone.
     ControlArray<Shape> shpOwner_;
-    ControlArray<Picture> imgSquare_;
+    ControlArray<PieceSpot> imgSquare_;
     std::array<ControlArray<Picture>, 4> imgHouse_;   // imgHouse1 .. imgHouse4
     ControlArray<Picture> imgHotel_;
     ControlArray<Picture> imgStats_;   // for their tooltips

@@ -54,12 +54,36 @@ void MainScreen::showCurrentPlayer()
 
 void MainScreen::drawPiece(int square, int player)
 {
-    // The board shows the picture the player's panel shows.
-    if (const PlayerPanel *owner = panel(player))
-        views_.board.showPiece(square, owner->piece());
+    if (!onBoard(square) || !panel(player))
+        return;
+    std::vector<int> &here = standing_[static_cast<std::size_t>(square)];
+    if (std::find(here.begin(), here.end(), player) == here.end())
+        here.push_back(player);
+    showPiecesOn(square);
 }
 
-void MainScreen::clearSquare(int square) { views_.board.clearSquare(square); }
+void MainScreen::clearSquare(int square)
+{
+    if (!onBoard(square))
+        return;
+    standing_[static_cast<std::size_t>(square)].clear();
+    views_.board.clearSquare(square);
+}
+
+void MainScreen::showPiecesOn(int square)
+{
+    std::vector<StandingPiece> pieces;
+    for (const int player : standing_[static_cast<std::size_t>(square)]) {
+        // The board shows the picture the player's panel shows; a player
+        // without one has nothing to show.
+        const Art &piece = panel(player)->piece();
+        if (piece.isNull())
+            continue;
+        const long colour = state_.Players[player].Colour;
+        pieces.push_back({piece, lightColour(colour), strongColour(colour)});
+    }
+    views_.board.showPieces(square, std::move(pieces));
+}
 
 void MainScreen::markOwner(int player, int square)
 {

@@ -5,13 +5,13 @@
 // mini deeds, player panels, the current player, the status line and the
 // cards. It reads the game and changes nothing in it.
 
+#include "game/game_state.h"
 #include "game/screen.h"
 
-class QWidget;
+#include <array>
+#include <vector>
 
-namespace tycora {
-struct GameState;
-}
+class QWidget;
 
 namespace tycora::ui {
 
@@ -57,11 +57,16 @@ public:
 
 private:
     PlayerPanel *panel(int player) const;
+    // Draws every piece the engine has put on the square.
+    void showPiecesOn(int square);
 
     const GameState &state_;
     MainViews &views_;
     MessageBoxes &boxes_;
     QWidget &window_;
+    // The players whose pieces each square shows, in the order they came:
+    // drawPiece adds one, clearSquare empties the square.
+    std::array<std::vector<int>, SquareCount> standing_{};
 };
 
 } // namespace tycora::ui
