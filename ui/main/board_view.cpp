@@ -3,6 +3,7 @@
 #include "assets/art_catalog.h"
 #include "game/square_table.h"
 #include "ui/main/board_layout.h"
+#include "ui/main/colour_outline.h"
 #include "ui/main/control_names.h"
 #include "ui/main/picture_controls.h"
 #include "ui/toolkit/picture.h"
@@ -47,6 +48,7 @@ void BoardView::createRing(QWidget *window)
         bar->setFillStyle(Shape::FillStyle::Solid);
         bar->hide();
         shpOwner_.add(n, bar);
+        shpOwnerOutline_.add(n, new ShapeOutline(bar, controlName(QStringLiteral("shpOwnerOutline"), n)));
     }
 
     for (int n = 0; n < BoardSize; ++n) {
@@ -100,7 +102,7 @@ void BoardView::showPieces(int square, std::vector<StandingPiece> pieces)
 
 void BoardView::clearSquare(int square) { showPieces(square, {}); }
 
-void BoardView::markOwner(int square, const QColor &fill, const QColor &border)
+void BoardView::markOwner(int square, const QColor &fill, const QColor &border, const QColor &outline)
 {
     Shape *bar = shpOwner_(square);
     if (!bar)
@@ -108,6 +110,7 @@ void BoardView::markOwner(int square, const QColor &fill, const QColor &border)
     bar->setFillColour(fill);
     bar->setBorderColour(border);
     bar->show();
+    shpOwnerOutline_(square)->setColour(outline);
 }
 
 Picture *BoardView::houseSlot(int slot, int house) const

@@ -9,12 +9,12 @@
 #include "ui/main/piece_spot.h"
 #include "ui/toolkit/control_array.h"
 
+#include <QColor>
 #include <QObject>
 
 #include <array>
 #include <vector>
 
-class QColor;
 class QWidget;
 
 namespace tycora::ui {
@@ -22,6 +22,7 @@ namespace tycora::ui {
 class Art;
 class Picture;
 class Shape;
+class ShapeOutline;
 
 class BoardView final : public QObject {
     Q_OBJECT
@@ -33,9 +34,10 @@ public:
     void showPieces(int square, std::vector<StandingPiece> pieces);
     void clearSquare(int square);
 
-    // Shows the owner bar of a square in the owner's colours. Squares
-    // without a bar are ignored.
-    void markOwner(int square, const QColor &fill, const QColor &border);
+    // Shows the owner bar of a square in the owner's colours, with an
+    // outline around it in a valid outline colour. Squares without a bar
+    // are ignored.
+    void markOwner(int square, const QColor &fill, const QColor &border, const QColor &outline = QColor());
 
     // The building slots 0..4: house 1..4 of a slot, or its hotel. Other
     // slots and houses are ignored.
@@ -63,6 +65,7 @@ private:
     // tiles, the logo, the deed signs, the mortgage slots and the banners
     // are made once and left alone.
     ControlArray<Shape> shpOwner_;
+    ControlArray<ShapeOutline> shpOwnerOutline_;
     ControlArray<PieceSpot> imgSquare_;
     std::array<ControlArray<Picture>, 4> imgHouse_;   // imgHouse1 .. imgHouse4
     ControlArray<Picture> imgHotel_;

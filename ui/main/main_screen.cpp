@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/rules.h"
 #include "game/square_table.h"
+#include "ui/main/colour_outline.h"
 #include "ui/main/deed_card.h"
 #include "ui/main/dice_view.h"
 #include "ui/main/main_views.h"
@@ -90,7 +91,7 @@ void MainScreen::markOwner(int player, int square)
     if (player < 0 || player >= MaxPlayers)
         return;
     const long c = state_.Players[player].Colour;
-    views_.board.markOwner(square, lightColour(c), strongColour(c));
+    views_.board.markOwner(square, lightColour(c), strongColour(c), outlineColour(c));
 }
 
 void MainScreen::showOwnedMini(int player, int square)
@@ -148,7 +149,7 @@ void MainScreen::setupPlayerPanels()
         const Player &p = state_.Players[i];
         PlayerPanel *slot = panel(i);
         slot->showName(text(p.Name));
-        slot->showColours(lightColour(p.Colour), strongColour(p.Colour));
+        slot->showColours(lightColour(p.Colour), strongColour(p.Colour), outlineColour(p.Colour));
         // Piece names match exactly, trailing blanks and case included; an
         // unknown piece or type leaves the panel's picture as it was.
         if (const int number = pieces.indexOf(text(p.Piece)); number > 0)
