@@ -53,8 +53,10 @@ public:
 
 protected:
     bool queryUnload(CloseReason reason) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void centreOnTheScreen();
     void createMenu();
     void connectHandlers();
     void connectKeyboard();
@@ -63,6 +65,7 @@ private:
     Engine *engine_ = nullptr;
     QuitContext quitContext_;
     bool booPropertyShown_ = false;
+    bool shownOnce_ = false;
     std::unique_ptr<MainViews> views_;
     std::unique_ptr<MainScreen> screen_;
 };
