@@ -6,6 +6,7 @@
 #include "ui/main/colour_outline.h"
 #include "ui/main/control_names.h"
 #include "ui/main/picture_controls.h"
+#include "ui/main/press_reporter.h"
 #include "ui/toolkit/picture.h"
 #include "ui/toolkit/shape.h"
 
@@ -14,6 +15,9 @@ namespace tycora::ui {
 namespace {
 
 constexpr int BuildingSlots = 5;
+
+const QString CardKeysHint = QStringLiteral("Click to keep this card in view; Esc puts it away.\n"
+                                            "Arrow keys walk the board, card by card.");
 
 // The mortgage slots, one above each of four building slots. They stay
 // empty: nothing in play mortgages a square.
@@ -77,12 +81,15 @@ void BoardView::createSigns(QWidget *window)
     for (int n = 0; n < BoardSize; ++n) {
         Picture *sign = makePicture(window, QStringLiteral("imgStats"), n, statsSignPlace(n), art::statsSign());
         connect(sign, &Picture::mouseMoved, this, &BoardView::statsHovered);
+        reportPresses(sign, [this, n] { emit statsClicked(n); });
         imgStats_.add(n, sign);
     }
     // Only a square with a title deed has a deed sign.
     for (const int n : ownableSquares()) {
         Picture *sign = makePicture(window, QStringLiteral("imgInfo"), n, *infoSignPlace(n), art::infoSign());
         connect(sign, &Picture::mouseMoved, this, &BoardView::infoHovered);
+        reportPresses(sign, [this, n] { emit infoClicked(n); });
+        sign->setToolTip(CardKeysHint);
     }
 }
 

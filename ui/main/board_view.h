@@ -53,6 +53,9 @@ signals:
     // (imgStats) of a square.
     void infoHovered(int square);
     void statsHovered(int square);
+    // A click on one of those signs.
+    void infoClicked(int square);
+    void statsClicked(int square);
 
 private:
     void createRing(QWidget *window);

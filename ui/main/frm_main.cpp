@@ -7,6 +7,7 @@
 #include "ui/main/deed_card.h"
 #include "ui/main/main_screen.h"
 #include "ui/main/main_views.h"
+#include "ui/main/pinned_cards.h"
 #include "ui/main/players_column.h"
 #include "ui/main/stats_card.h"
 #include "ui/toolkit/fonts.h"
@@ -39,6 +40,7 @@ FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) :
     createMenu();
 
     screen_ = std::make_unique<MainScreen>(state, *views_, boxes, *this);
+    pins_ = std::make_unique<PinnedCards>(*this, *views_, *screen_, state);
     connectHandlers();
     connectKeyboard();
 }
@@ -89,6 +91,10 @@ void FrmMain::connectHandlers()
     connect(&views_->board, &BoardView::statsHovered, this, &FrmMain::imgStats_MouseMove);
     connect(&views_->players, &PlayersColumn::miniHovered, this, &FrmMain::imgMini_MouseMove);
     connect(&views_->players, &PlayersColumn::panelHovered, this, &FrmMain::frmPlayerInfo_MouseMove);
+    using Kind = CardChoice::Kind;
+    connect(&views_->board, &BoardView::infoClicked, this, [this](int n) { pins_->pin({Kind::Deed, n}); });
+    connect(&views_->board, &BoardView::statsClicked, this, [this](int n) { pins_->pin({Kind::Stats, n}); });
+    connect(&views_->players, &PlayersColumn::miniClicked, this, [this](int, int n) { pins_->pin({Kind::Deed, n}); });
 }
 
 void FrmMain::connectKeyboard()
@@ -99,6 +105,15 @@ void FrmMain::connectKeyboard()
         auto *shortcut = new QShortcut(QKeySequence(key), this);
         connect(shortcut, &QShortcut::activated, &views_->buttons, &ButtonRow::pressRollFromKeyboard);
     }
+    // The arrows walk a card round the board; Escape puts it away.
+    const auto onKey = [this](int key, auto action) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, action);
+    };
+    onKey(Qt::Key_Right, [this] { pins_->step(1); });
+    onKey(Qt::Key_Left, [this] { pins_->step(-1); });
+    onKey(Qt::Key_Up, [this] { pins_->turnOver(); });
+    onKey(Qt::Key_Down, [this] { pins_->turnOver(); });
+    onKey(Qt::Key_Escape, [this] { pins_->unpin(); });
 }
 
 void FrmMain::setSquareTooltip(int square, const QString &text) { views_->board.setSquareTooltip(square, text); }
@@ -139,15 +154,19 @@ void FrmMain::imgStats_MouseMove(int index)
 
 void FrmMain::Form_MouseMove()
 {
-    if (booPropertyShown_)
+    // A pinned card stays; the other goes as it always has.
+    if (booPropertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
         views_->deed.hide();
-    views_->stats.hide();
+    if (!pins_->keeps(CardChoice::Kind::Stats))
+        views_->stats.hide();
+    pins_->showAgain();
 }
 
 void FrmMain::frmPlayerInfo_MouseMove(int)
 {
-    if (booPropertyShown_)
+    if (booPropertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
         views_->deed.hide();
+    pins_->showAgain();
 }
 
 bool FrmMain::queryUnload(CloseReason reason) { return quitCancelled(reason, this, quitContext_); }

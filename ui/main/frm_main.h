@@ -20,6 +20,7 @@ namespace tycora::ui {
 
 class MainScreen;
 class MessageBoxes;
+class PinnedCards;
 struct MainViews;
 
 class FrmMain : public Form {
@@ -41,6 +42,9 @@ public:
     // Set once a mouse move has shown the deed card; from then on the
     // background hides it again.
     bool booPropertyShown() const { return booPropertyShown_; }
+
+    // The card a click or the arrow keys keep in view.
+    PinnedCards &pinnedCards() { return *pins_; }
 
     // The handlers, public so tests can call them as the window does.
     void cmdRoll_Click();
@@ -68,6 +72,8 @@ private:
     bool shownOnce_ = false;
     std::unique_ptr<MainViews> views_;
     std::unique_ptr<MainScreen> screen_;
+    // Goes before the views it shows.
+    std::unique_ptr<PinnedCards> pins_;
 };
 
 } // namespace tycora::ui

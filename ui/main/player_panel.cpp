@@ -7,6 +7,7 @@
 #include "ui/main/control_names.h"
 #include "ui/main/panel_pictures.h"
 #include "ui/main/picture_controls.h"
+#include "ui/main/press_reporter.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/picture.h"
@@ -43,6 +44,7 @@ PlayerPanel::PlayerPanel(QWidget *column, int slot, const PanelPictures &picture
     for (const int square : ownableSquares()) {
         Picture *mini = makePicture(this, minis, square, *miniDeedPlace(square), pictures.emptyMini(square));
         connect(mini, &Picture::mouseMoved, this, &PlayerPanel::miniHovered);
+        reportPresses(mini, [this, square] { emit miniClicked(square); });
         imgMini_.add(square, mini);
     }
 }

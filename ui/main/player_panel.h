@@ -38,6 +38,8 @@ public:
 signals:
     // The mouse is over the mini deed of a square.
     void miniHovered(int square);
+    // A click on it.
+    void miniClicked(int square);
 
 private:
     Label *lblPlayerInfoMoney_ = nullptr;
