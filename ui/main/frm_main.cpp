@@ -5,11 +5,13 @@
 #include "game/game_state.h"
 #include "ui/main/control_names.h"
 #include "ui/main/deed_card.h"
+#include "ui/main/game_log_window.h"
 #include "ui/main/main_screen.h"
 #include "ui/main/main_views.h"
 #include "ui/main/pinned_cards.h"
 #include "ui/main/players_column.h"
 #include "ui/main/stats_card.h"
+#include "ui/toolkit/command_button.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/twips.h"
 
@@ -38,6 +40,7 @@ FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) :
 
     views_ = std::make_unique<MainViews>(this);
     createMenu();
+    createGameLog();
 
     screen_ = std::make_unique<MainScreen>(state, *views_, boxes, *this);
     pins_ = std::make_unique<PinnedCards>(*this, *views_, *screen_, state);
@@ -82,6 +85,19 @@ void FrmMain::createMenu()
     game->menuAction()->setVisible(false);
 }
 
+void FrmMain::createGameLog()
+{
+    gameLog_ = new GameLogWindow(state_, this);
+    // A small button in the free corner under the cards; it never takes
+    // the keyboard from the board.
+    auto *open = named(new CommandButton(QStringLiteral("Game Log (L)"), this), QStringLiteral("cmdGameLog"));
+    open->setFont(tahoma(8.25));
+    open->setFocusPolicy(Qt::NoFocus);
+    open->setToolTip(QStringLiteral("Every event of the game as it happens (L opens and closes it)"));
+    place(open, 13545, 10770, 1305, 270);
+    connect(open, &QPushButton::clicked, gameLog_, &GameLogWindow::toggle);
+}
+
 void FrmMain::connectHandlers()
 {
     connect(&views_->buttons, &ButtonRow::rollClicked, this, &FrmMain::cmdRoll_Click);
@@ -114,6 +130,7 @@ void FrmMain::connectKeyboard()
     onKey(Qt::Key_Up, [this] { pins_->turnOver(); });
     onKey(Qt::Key_Down, [this] { pins_->turnOver(); });
     onKey(Qt::Key_Escape, [this] { pins_->unpin(); });
+    onKey(Qt::Key_L, [this] { gameLog_->toggle(); });
 }
 
 void FrmMain::setSquareTooltip(int square, const QString &text) { views_->board.setSquareTooltip(square, text); }

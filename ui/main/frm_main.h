@@ -18,6 +18,7 @@ struct GameState;
 
 namespace tycora::ui {
 
+class GameLogWindow;
 class MainScreen;
 class MessageBoxes;
 class PinnedCards;
@@ -45,6 +46,9 @@ public:
 
     // The card a click or the arrow keys keep in view.
     PinnedCards &pinnedCards() { return *pins_; }
+    // Every event line of the game, in a window of its own (L, or the
+    // Game Log button in the bottom right corner).
+    GameLogWindow &gameLog() { return *gameLog_; }
 
     // The handlers, public so tests can call them as the window does.
     void cmdRoll_Click();
@@ -64,6 +68,7 @@ private:
     void createMenu();
     void connectHandlers();
     void connectKeyboard();
+    void createGameLog();
 
     const GameState &state_;
     Engine *engine_ = nullptr;
@@ -74,6 +79,7 @@ private:
     std::unique_ptr<MainScreen> screen_;
     // Goes before the views it shows.
     std::unique_ptr<PinnedCards> pins_;
+    GameLogWindow *gameLog_ = nullptr;   // a window of its own, deleted with the board
 };
 
 } // namespace tycora::ui
