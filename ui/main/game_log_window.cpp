@@ -134,13 +134,14 @@ void GameLogWindow::placeBesideBoard()
     const QRect board = board_->frameGeometry();
     const QScreen *screen = board_->screen();
     const QRect area = screen ? screen->availableGeometry() : board;
-    const int top = std::clamp(board.top(), area.top(), std::max(area.top(), area.bottom() - LogSize.height()));
-    if (board.right() + Gap + LogSize.width() <= area.right())
-        move(board.right() + Gap, top);
-    else if (board.left() - Gap - LogSize.width() >= area.left())
-        move(board.left() - Gap - LogSize.width(), top);
-    else
-        move(board.left() + 24, board.top() + 48);
+    // On the side of the board with more room, against the screen's edge
+    // where the room is too narrow, so that it covers as little as it can.
+    const int roomRight = area.right() - board.right();
+    const int roomLeft = board.left() - area.left();
+    const int left = roomRight >= roomLeft ? std::min(board.right() + Gap, area.right() + 1 - width())
+                                           : std::max(board.left() - Gap - width(), area.left());
+    const int top = std::clamp(board.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
+    move(left, top);
 }
 
 void GameLogWindow::copySelection() const

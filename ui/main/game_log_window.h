@@ -35,8 +35,8 @@ public:
     QString line(int row) const;
 
     // Shows the window without taking the keyboard from the board: the
-    // first time beside the board where the screen has room, otherwise over
-    // its left side; later where the player left it.
+    // first time beside the board, on the side with more room (over the
+    // board's edge where the screen is narrow); later where it was left.
     void open();
     void toggle();
     // True while the newest line is in view.

@@ -10,7 +10,7 @@ namespace tycora::ui {
 namespace {
 // A dark band inside a white edge stands out on every tile and strip.
 const QColor Band(25, 60, 200);
-constexpr int BandWidth = 4;
+constexpr int BandWidth = 3;
 } // namespace
 
 SquareHighlight::SquareHighlight(QWidget *window) : QWidget(window)
