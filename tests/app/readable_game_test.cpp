@@ -3,9 +3,7 @@
 // purchase question is open, and the status line on the way to jail.
 
 #include "app/application.h"
-#include "app/debug_log.h"
 #include "app/scripted_setup.h"
-#include "game/engine.h"
 #include "game/manual_clock.h"
 #include "mainwindow/control_lookup.h"
 #include "shell/shell_test_support.h"
@@ -17,7 +15,6 @@
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/frame.h"
 #include "ui/toolkit/label.h"
-#include "ui/toolkit/message_box.h"
 
 #include <QTest>
 
