@@ -3,6 +3,7 @@
 #include "game/board.h"
 #include "game/decks.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/game_log_window.h"
 #include "ui/main/main_screen.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_mortgage.h"
@@ -14,7 +15,7 @@
 namespace tycora::app {
 
 Application::Application(ui::RuntimeServices &services, ui::MessageBoxes &boxes, Clock &clock)
-    : services_(services), boxes_(boxes), clock_(clock), log_(services), random_(services), dice_(random_)
+    : services_(services), boxes_(boxes), clock_(clock), debugFile_(services), random_(services), dice_(random_)
 {
 }
 
@@ -83,6 +84,12 @@ void Application::createWindows()
 void Application::createGameWindows()
 {
     frmMain_ = new ui::FrmMain(state_, boxes_);
+    // The Game Log has every line, those written before it existed too.
+    frmMain_->gameLog().addLines(log_.lines());
+    log_.setListener([this](const std::string &line) {
+        if (frmMain_)
+            frmMain_->gameLog().addLine(line);
+    });
     engine_ = std::make_unique<Engine>(state_, frmMain_->screen(), clock_, log_, dice_);
     frmMain_->setEngine(engine_.get());
     frmMain_->setQuitContext(quitContext());

@@ -4,6 +4,7 @@
 // turn engine and the windows, from start-up to game end.
 
 #include "app/debug_log.h"
+#include "app/game_log_feed.h"
 #include "app/game_settings.h"
 #include "game/dice.h"
 #include "game/engine.h"
@@ -83,7 +84,8 @@ private:
     ui::MessageBoxes &boxes_;
     Clock &clock_;
     GameState state_;
-    DebugLog log_;
+    DebugLog debugFile_;
+    GameLogFeed log_{debugFile_};
     ServiceRandom random_;
     RandomDice dice_;
     std::unique_ptr<Engine> engine_;

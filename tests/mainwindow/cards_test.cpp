@@ -3,6 +3,7 @@
 
 #include "main_window_support.h"
 
+#include "shell/shell_test_support.h"
 #include "ui/main/player_colours.h"
 #include "ui/main/stats_card.h"
 
@@ -100,12 +101,23 @@ TEST_F(Cards, StatisticsOfAStreet)
     EXPECT_EQ(label("lblStatsAverage")->text(), "£4");
 }
 
-TEST_F(Cards, StatisticsOfSquaresWithoutADeed)
+TEST_F(Cards, StatisticsOfSquaresWithoutADeedAreTitledWithWhatTheSquareIs)
 {
     landed(7, 5, 0);
     screen().showStatsCard(7);
     EXPECT_EQ(shape("shpStatsTitle")->backColour(), ui::GroupColour(0));
-    expectCaptions({{"lblStatsWhere", ""}, {"lblStatsCurrent", "£0"}, {"lblStatsTotal", "£0"}, {"lblStatsLanded", "5"}});
+    expectCaptions({{"lblStatsWhere", "Chance"}, {"lblStatsCurrent", "£0"}, {"lblStatsTotal", "£0"}, {"lblStatsLanded", "5"}});
+    const std::pair<int, const char *> titles[] = {{0, "GO"},           {2, "Community Chest"}, {4, "Income Tax"},
+                                                   {10, "Jail"},        {20, "Free Parking"},   {30, "Go To Jail"},
+                                                   {38, "Super Tax"}};
+    for (const auto &[square, title] : titles) {
+        screen().showStatsCard(square);
+        EXPECT_EQ(label("lblStatsWhere")->text(), title);
+        EXPECT_EQ(shape("shpStatsTitle")->backColour(), ui::GroupColour(0)) << title;
+    }
+    // The deed card of such a square stays an empty street deed.
+    screen().showPropertyCard(7);
+    EXPECT_EQ(label("lblWhere")->text(), "");
 }
 
 TEST_F(Cards, StatisticsOfStationsAndUtilitiesShowTheirRealRent)
@@ -143,6 +155,54 @@ TEST_F(Cards, OutOfRangeSquaresChangeNothing)
     screen().showStatsCard(40);
     EXPECT_EQ(label("lblWhere")->text(), "Mayfair");
     EXPECT_EQ(label("lblStatsWhere")->text(), "Old Kent Road");
+}
+
+} // namespace
+} // namespace tycora::testing
+
+namespace tycora::testing {
+namespace {
+
+// The lowest row of a grab inside a rectangle that has ink (a dark pixel):
+// the baseline of text without descenders.
+int lowestInk(const QImage &shot, const QRect &area)
+{
+    for (int y = area.bottom(); y >= area.top(); --y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (pixelAt(shot, x, y).lightness() < 128)
+                return y;
+    return -1;
+}
+
+TEST_F(Cards, FiguresStandOnTheBaselineOfTheirCaptions)
+{
+    form->show();
+    // Each caption's first letter and each figure have no descenders: their
+    // lowest ink is the baseline.
+    const auto expectBaselines = [this](ui::Frame *card, std::initializer_list<std::pair<const char *, const char *>> rows) {
+        card->show();
+        card->raise();
+        const QImage shot = grabImage(*card);
+        for (const auto &[captionName, figureName] : rows) {
+            const ui::Label *caption = label(captionName);
+            const ui::Label *figure = label(figureName);
+            if (figure->isHidden())
+                continue;
+            const int letter = caption->fontMetrics().horizontalAdvance(caption->text().left(1));
+            EXPECT_EQ(lowestInk(shot, figure->geometry()), lowestInk(shot, QRect(caption->pos(), QSize(letter, caption->height()))))
+                << figureName << " of " << label("lblWhere")->text().toStdString();
+        }
+        card->hide();
+    };
+    for (const int square : {39, 5, 12}) {
+        screen().showPropertyCard(square);
+        expectBaselines(frame("frmProperty"), {{"lblTitleRent", "lblRent"}, {"lblDescRent1House", "lblRent1House"},
+                                               {"lblDescRent4Houses", "lblRent4Houses"}, {"lblDescHouse", "lblHouse"},
+                                               {"lblDescHotel", "lblHotel"}, {"lblDescMorgage", "lblMorgage"}});
+    }
+    landed(1, 3, 4);
+    screen().showStatsCard(1);
+    expectBaselines(frame("frmStats"), {{"lblStatsDescLanded", "lblStatsLanded"}, {"lblStatsDescAverage", "lblStatsAverage"}});
 }
 
 } // namespace

@@ -9,9 +9,11 @@
 #include "tests/support/recording_log.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 
 namespace tycora::testing {
 namespace {
@@ -239,6 +241,35 @@ TEST_F(Controls, ButtonsWithoutActionsDoNothingHarmful)
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_FALSE(button("cmdSell")->isEnabled());
     EXPECT_FALSE(button("cmdUnmorgage")->isEnabled());
+}
+
+} // namespace
+} // namespace tycora::testing
+
+namespace tycora::testing {
+namespace {
+
+TEST_F(Controls, TheWindowOpensCentredWithAFixedSizeAndNoMaximiseButton)
+{
+    form->show();
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_EQ(form->minimumSize(), QSize(1023, 738));
+    EXPECT_EQ(form->maximumSize(), QSize(1023, 738));
+
+    // Centred along each direction the screen has room in; where it has
+    // not, the window starts at the screen's edge, title bar in reach.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect window = form->frameGeometry();
+    const auto expectPlaced = [](int start, int length, int areaStart, int areaLength, const char *direction) {
+        if (length <= areaLength)
+            EXPECT_LE(std::abs((start + length / 2) - (areaStart + areaLength / 2)), 1) << direction;
+        else
+            EXPECT_EQ(start, areaStart) << direction;
+    };
+    expectPlaced(window.left(), window.width(), area.left(), area.width(), "across");
+    expectPlaced(window.top(), window.height(), area.top(), area.height(), "down");
 }
 
 } // namespace

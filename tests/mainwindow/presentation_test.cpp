@@ -104,7 +104,7 @@ TEST_F(Presentation, APieceNameMustMatchExactlyToGetAPicture)
     screen().drawPiece(0, 0);
     EXPECT_TRUE(picture("imgSquare", 0)->picture().isNull()) << "no piece on the board either";
 
-    // Two pieces on one square: the one drawn last shows.
+    // The picture of a square is the piece drawn last, in front of the others.
     screen().drawPiece(7, 1);
     EXPECT_EQ(picture("imgSquare", 7)->picture(), picture("imgPlayerInfoPiece", 1)->picture());
     screen().clearSquare(7);

@@ -5,8 +5,10 @@
 #include "game/square_table.h"
 #include "ui/main/board_layout.h"
 #include "ui/main/board_slots.h"
+#include "ui/main/colour_outline.h"
 #include "ui/main/control_names.h"
 #include "ui/main/picture_controls.h"
+#include "ui/main/press_reporter.h"
 #include "ui/toolkit/picture.h"
 #include "ui/toolkit/shape.h"
 
@@ -15,6 +17,9 @@ namespace tycora::ui {
 namespace {
 
 constexpr int BuildingSlots = 5;
+
+const QString CardKeysHint = QStringLiteral("Click to keep this card in view; Esc puts it away.\n"
+                                            "Arrow keys walk the board, card by card.");
 
 // The first four mortgage slots, one above each of four building slots;
 // 1 and 3 serve Old Kent Road and Whitechapel Road, 0 and 2 stay empty.
@@ -49,10 +54,14 @@ void BoardView::createRing(QWidget *window)
         bar->setFillStyle(Shape::FillStyle::Solid);
         bar->hide();
         shpOwner_.add(n, bar);
+        shpOwnerOutline_.add(n, new ShapeOutline(bar, controlName(QStringLiteral("shpOwnerOutline"), n)));
     }
 
-    for (int n = 0; n < BoardSize; ++n)
-        imgSquare_.add(n, makePicture(window, QStringLiteral("imgSquare"), n, piecePlace(n)));
+    for (int n = 0; n < BoardSize; ++n) {
+        auto *spot = named(new PieceSpot(window, n), QStringLiteral("imgSquare"), n);
+        placeAt(spot, piecePlace(n));
+        imgSquare_.add(n, spot);
+    }
 }
 
 void BoardView::createSlots(QWidget *window)
@@ -88,12 +97,15 @@ void BoardView::createSigns(QWidget *window)
     for (int n = 0; n < BoardSize; ++n) {
         Picture *sign = makePicture(window, QStringLiteral("imgStats"), n, statsSignPlace(n), art::statsSign());
         connect(sign, &Picture::mouseMoved, this, &BoardView::statsHovered);
+        reportPresses(sign, [this, n] { emit statsClicked(n); });
         imgStats_.add(n, sign);
     }
     // Only a square with a title deed has a deed sign.
     for (const int n : ownableSquares()) {
         Picture *sign = makePicture(window, QStringLiteral("imgInfo"), n, *infoSignPlace(n), art::infoSign());
         connect(sign, &Picture::mouseMoved, this, &BoardView::infoHovered);
+        reportPresses(sign, [this, n] { emit infoClicked(n); });
+        sign->setToolTip(CardKeysHint);
     }
 }
 
@@ -110,15 +122,15 @@ void BoardView::createSources(QWidget *window)
         makeSourcePicture(window, QStringLiteral("imgMortgageRight"), 105, 900, art::mortgageBannerTurned(false));
 }
 
-void BoardView::showPiece(int square, const Art &piece)
+void BoardView::showPieces(int square, std::vector<StandingPiece> pieces)
 {
-    if (Picture *spot = imgSquare_(square))
-        spot->setPicture(piece);
+    if (PieceSpot *spot = imgSquare_(square))
+        spot->showPieces(std::move(pieces));
 }
 
-void BoardView::clearSquare(int square) { showPiece(square, Art()); }
+void BoardView::clearSquare(int square) { showPieces(square, {}); }
 
-void BoardView::markOwner(int square, const QColor &fill, const QColor &border)
+void BoardView::markOwner(int square, const QColor &fill, const QColor &border, const QColor &outline)
 {
     Shape *bar = shpOwner_(square);
     if (!bar)
@@ -126,6 +138,7 @@ void BoardView::markOwner(int square, const QColor &fill, const QColor &border)
     bar->setFillColour(fill);
     bar->setBorderColour(border);
     bar->show();
+    shpOwnerOutline_(square)->setColour(outline);
 }
 
 void BoardView::clearOwner(int square)

@@ -6,13 +6,15 @@
 // Its controls lie directly on the window, under the panels and cards, so
 // that the window's own background still gets the mouse between them.
 
+#include "ui/main/piece_spot.h"
 #include "ui/toolkit/control_array.h"
 
+#include <QColor>
 #include <QObject>
 
 #include <array>
+#include <vector>
 
-class QColor;
 class QWidget;
 
 namespace tycora::ui {
@@ -20,19 +22,22 @@ namespace tycora::ui {
 class Art;
 class Picture;
 class Shape;
+class ShapeOutline;
 
 class BoardView final : public QObject {
     Q_OBJECT
 public:
     explicit BoardView(QWidget *window);
 
-    // The piece standing on a square (imgSquare); a null picture clears it.
-    void showPiece(int square, const Art &piece);
+    // The pieces standing on a square (imgSquare), from the back to the
+    // front; none clears it.
+    void showPieces(int square, std::vector<StandingPiece> pieces);
     void clearSquare(int square);
 
-    // Shows the owner bar of a square in the owner's colours. Squares
-    // without a bar are ignored.
-    void markOwner(int square, const QColor &fill, const QColor &border);
+    // Shows the owner bar of a square in the owner's colours, with an
+    // outline around it in a valid outline colour. Squares without a bar
+    // are ignored.
+    void markOwner(int square, const QColor &fill, const QColor &border, const QColor &outline = QColor());
     // Hides the owner bar: nobody owns the square any more.
     void clearOwner(int square);
 
@@ -54,6 +59,9 @@ signals:
     // (imgStats) of a square.
     void infoHovered(int square);
     void statsHovered(int square);
+    // A click on one of those signs.
+    void infoClicked(int square);
+    void statsClicked(int square);
 
 private:
     void createRing(QWidget *window);
@@ -65,7 +73,8 @@ private:
     // Only the controls that change after the window is made are kept; the
     // tiles, the logo and the deed signs are made once and left alone.
     ControlArray<Shape> shpOwner_;
-    ControlArray<Picture> imgSquare_;
+    ControlArray<ShapeOutline> shpOwnerOutline_;
+    ControlArray<PieceSpot> imgSquare_;
     std::array<ControlArray<Picture>, 4> imgHouse_;   // imgHouse1 .. imgHouse4
     ControlArray<Picture> imgHotel_;
     ControlArray<Picture> imgMortgaged_;

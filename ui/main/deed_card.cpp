@@ -69,7 +69,7 @@ void DeedCard::setFigure(Row row, const QString &text) { figures_[row]->setCapti
 void DeedCard::showStreet(const SquareInfo &square)
 {
     setLayout(Layout::Street);
-    showTitle(square);
+    showTitle(square, square.name);
     const StreetRents &rents = square.rents;
     setFigure(Rent, money(rents.bare));
     setFigure(OneHouse, money(rents.oneHouse));
@@ -85,7 +85,7 @@ void DeedCard::showStreet(const SquareInfo &square)
 void DeedCard::showStation(const SquareInfo &square)
 {
     setLayout(Layout::Station);
-    showTitle(square);
+    showTitle(square, square.name);
     // The rent rows read "Rent" (one station held), then two, three and four.
     for (const Row row : {Rent, OneHouse, TwoHouses, ThreeHouses})
         setFigure(row, money(stationRentForHeld(row - Rent + 1)));
@@ -95,7 +95,7 @@ void DeedCard::showStation(const SquareInfo &square)
 void DeedCard::showUtility(const SquareInfo &square)
 {
     setLayout(Layout::Utility);
-    showTitle(square);
+    showTitle(square, square.name);
     setFigure(Rent, timesDice(UtilityFactorOne));
     setFigure(OneHouse, timesDice(UtilityFactorBoth));
     setFigure(Mortgage, money(square.mortgageValue));

@@ -7,16 +7,23 @@
 #include "ui/main/deed_actions.h"
 #include "ui/main/deed_card.h"
 #include "ui/main/dice_view.h"
+#include "ui/main/game_log_window.h"
 #include "ui/main/main_screen.h"
 #include "ui/main/main_views.h"
+#include "ui/main/pinned_cards.h"
 #include "ui/main/players_column.h"
 #include "ui/main/stats_card.h"
 #include "ui/main/winner_window.h"
+#include "ui/toolkit/command_button.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/twips.h"
 
+#include <QGuiApplication>
 #include <QMenu>
+#include <QScreen>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace tycora::ui {
 
@@ -27,22 +34,52 @@ const QString MainCaption = QStringLiteral("Tycora by Varnoth");
 FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) : Form(parent), state_(state)
 {
     setWindowTitle(MainCaption);
+    // The board has one size: it can be moved and minimised, not maximised.
     setClientSizeTwips(15345, 11070);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    centreOnTheScreen();
     setBackColour(boardGreen());
     setFont(tahoma(8.25));
 
     views_ = std::make_unique<MainViews>(this);
     createMenu();
+    createGameLog();
 
     screen_ = std::make_unique<MainScreen>(state, *views_, boxes, *this);
     deedActions_ = std::make_unique<DeedActions>(state, boxes, *this);
     winnerWindow_ = new WinnerWindow(this);
     screen_->setWinnerWindow(winnerWindow_);
+    pins_ = std::make_unique<PinnedCards>(*this, *views_, *screen_, state);
     connectHandlers();
     connectKeyboard();
 }
 
 FrmMain::~FrmMain() = default;
+
+void FrmMain::centreOnTheScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // Centred like the windows before it; on a screen too small for it, the
+    // top left corner (and the title bar with it) stays on the screen.
+    const QRect area = screen->availableGeometry();
+    const QSize outside = frameGeometry().size();
+    const auto start = [](int areaStart, int areaLength, int length) {
+        return areaStart + std::max(0, (areaLength - length) / 2);
+    };
+    move(start(area.left(), area.width(), outside.width()), start(area.top(), area.height(), outside.height()));
+}
+
+void FrmMain::showEvent(QShowEvent *event)
+{
+    // Once shown, the window knows its frame, which is what is centred.
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        centreOnTheScreen();
+    }
+    Form::showEvent(event);
+}
 
 void FrmMain::createMenu()
 {
@@ -52,6 +89,19 @@ void FrmMain::createMenu()
     named(game->addAction(QStringLiteral("&Save")), QStringLiteral("mnugamesave"));
     named(game->addAction(QStringLiteral("&Load")), QStringLiteral("mnugameload"));
     game->menuAction()->setVisible(false);
+}
+
+void FrmMain::createGameLog()
+{
+    gameLog_ = new GameLogWindow(state_, this);
+    // A small button in the free corner under the cards; it never takes
+    // the keyboard from the board.
+    auto *open = named(new CommandButton(QStringLiteral("Game Log (L)"), this), QStringLiteral("cmdGameLog"));
+    open->setFont(tahoma(8.25));
+    open->setFocusPolicy(Qt::NoFocus);
+    open->setToolTip(QStringLiteral("Every event of the game as it happens (L opens and closes it)"));
+    place(open, 13545, 10770, 1305, 270);
+    connect(open, &QPushButton::clicked, gameLog_, &GameLogWindow::toggle);
 }
 
 void FrmMain::connectHandlers()
@@ -77,6 +127,10 @@ void FrmMain::connectHandlers()
     connect(&views_->board, &BoardView::statsHovered, this, &FrmMain::imgStats_MouseMove);
     connect(&views_->players, &PlayersColumn::miniHovered, this, &FrmMain::imgMini_MouseMove);
     connect(&views_->players, &PlayersColumn::panelHovered, this, &FrmMain::frmPlayerInfo_MouseMove);
+    using Kind = CardChoice::Kind;
+    connect(&views_->board, &BoardView::infoClicked, this, [this](int n) { pins_->pin({Kind::Deed, n}); });
+    connect(&views_->board, &BoardView::statsClicked, this, [this](int n) { pins_->pin({Kind::Stats, n}); });
+    connect(&views_->players, &PlayersColumn::miniClicked, this, [this](int, int n) { pins_->pin({Kind::Deed, n}); });
 }
 
 void FrmMain::connectKeyboard()
@@ -91,6 +145,16 @@ void FrmMain::connectKeyboard()
     connect(pace, &QShortcut::activated, this, &FrmMain::nextPace_Key);
     // Where a player looking for a faster game hovers.
     views_->dice.setToolTip(QStringLiteral("Press P to change the pace: Classic, Fast, Instant"));
+    // The arrows walk a card round the board; Escape puts it away.
+    const auto onKey = [this](int key, auto action) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, action);
+    };
+    onKey(Qt::Key_Right, [this] { pins_->step(1); });
+    onKey(Qt::Key_Left, [this] { pins_->step(-1); });
+    onKey(Qt::Key_Up, [this] { pins_->turnOver(); });
+    onKey(Qt::Key_Down, [this] { pins_->turnOver(); });
+    onKey(Qt::Key_Escape, [this] { pins_->unpin(); });
+    onKey(Qt::Key_L, [this] { gameLog_->toggle(); });
 }
 
 void FrmMain::setEngine(Engine *engine)
@@ -159,15 +223,19 @@ void FrmMain::imgStats_MouseMove(int index)
 
 void FrmMain::Form_MouseMove()
 {
-    if (booPropertyShown_)
+    // A pinned card stays; the other goes as it always has.
+    if (booPropertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
         views_->deed.hide();
-    views_->stats.hide();
+    if (!pins_->keeps(CardChoice::Kind::Stats))
+        views_->stats.hide();
+    pins_->showAgain();
 }
 
 void FrmMain::frmPlayerInfo_MouseMove(int)
 {
-    if (booPropertyShown_)
+    if (booPropertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
         views_->deed.hide();
+    pins_->showAgain();
 }
 
 void FrmMain::nextPace_Key()

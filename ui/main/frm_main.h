@@ -25,6 +25,10 @@ class FrmMortgage;
 class MainScreen;
 class MessageBoxes;
 class WinnerWindow;
+class GameLogWindow;
+class MainScreen;
+class MessageBoxes;
+class PinnedCards;
 struct MainViews;
 
 class FrmMain : public Form {
@@ -53,6 +57,12 @@ public:
     // background hides it again.
     bool booPropertyShown() const { return booPropertyShown_; }
 
+    // The card a click or the arrow keys keep in view.
+    PinnedCards &pinnedCards() { return *pins_; }
+    // Every event line of the game, in a window of its own (L, or the
+    // Game Log button in the bottom right corner).
+    GameLogWindow &gameLog() { return *gameLog_; }
+
     // The handlers, public so tests can call them as the window does.
     void cmdRoll_Click();
     void cmdMorgage_Click();
@@ -70,23 +80,30 @@ public:
 
 protected:
     bool queryUnload(CloseReason reason) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void centreOnTheScreen();
     void createMenu();
     void connectHandlers();
     void connectKeyboard();
+    void createGameLog();
 
     const GameState &state_;
     Engine *engine_ = nullptr;
     QuitContext quitContext_;
     std::function<void(Pace)> paceChanged_;
     bool booPropertyShown_ = false;
+    bool shownOnce_ = false;
     std::unique_ptr<MainViews> views_;
     std::unique_ptr<MainScreen> screen_;
     std::unique_ptr<DeedActions> deedActions_;
     WinnerWindow *winnerWindow_ = nullptr;
     std::function<void()> newGameAction_;
     std::function<void()> quitAction_;
+    // Goes before the views it shows.
+    std::unique_ptr<PinnedCards> pins_;
+    GameLogWindow *gameLog_ = nullptr;   // a window of its own, deleted with the board
 };
 
 } // namespace tycora::ui

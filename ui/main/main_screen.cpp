@@ -6,6 +6,7 @@
 #include "game/rules.h"
 #include "game/square_table.h"
 #include "ui/main/board_slots.h"
+#include "ui/main/colour_outline.h"
 #include "ui/main/deed_card.h"
 #include "ui/main/dice_view.h"
 #include "ui/main/main_views.h"
@@ -60,19 +61,43 @@ void MainScreen::showCurrentPlayer()
 
 void MainScreen::drawPiece(int square, int player)
 {
-    // The board shows the picture the player's panel shows.
-    if (const PlayerPanel *owner = panel(player))
-        views_.board.showPiece(square, owner->piece());
+    if (!onBoard(square) || !panel(player))
+        return;
+    std::vector<int> &here = standing_[static_cast<std::size_t>(square)];
+    if (std::find(here.begin(), here.end(), player) == here.end())
+        here.push_back(player);
+    showPiecesOn(square);
 }
 
-void MainScreen::clearSquare(int square) { views_.board.clearSquare(square); }
+void MainScreen::clearSquare(int square)
+{
+    if (!onBoard(square))
+        return;
+    standing_[static_cast<std::size_t>(square)].clear();
+    views_.board.clearSquare(square);
+}
+
+void MainScreen::showPiecesOn(int square)
+{
+    std::vector<StandingPiece> pieces;
+    for (const int player : standing_[static_cast<std::size_t>(square)]) {
+        // The board shows the picture the player's panel shows; a player
+        // without one has nothing to show.
+        const Art &piece = panel(player)->piece();
+        if (piece.isNull())
+            continue;
+        const long colour = state_.Players[player].Colour;
+        pieces.push_back({piece, lightColour(colour), strongColour(colour)});
+    }
+    views_.board.showPieces(square, std::move(pieces));
+}
 
 void MainScreen::markOwner(int player, int square)
 {
     if (player < 0 || player >= MaxPlayers)
         return;
     const long c = state_.Players[player].Colour;
-    views_.board.markOwner(square, lightColour(c), strongColour(c));
+    views_.board.markOwner(square, lightColour(c), strongColour(c), outlineColour(c));
 }
 
 void MainScreen::showOwnedMini(int player, int square)
@@ -135,7 +160,7 @@ void MainScreen::setupPlayerPanels()
         const Player &p = state_.Players[i];
         PlayerPanel *slot = panel(i);
         slot->showName(text(p.Name));
-        slot->showColours(lightColour(p.Colour), strongColour(p.Colour));
+        slot->showColours(lightColour(p.Colour), strongColour(p.Colour), outlineColour(p.Colour));
         // Piece names match exactly, trailing blanks and case included; an
         // unknown piece or type leaves the panel's picture as it was.
         if (const int number = pieces.indexOf(text(p.Piece)); number > 0)

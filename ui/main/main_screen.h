@@ -7,13 +7,13 @@
 
 #include "game/game_options.h"
 #include "game/pace.h"
+#include "game/game_state.h"
 #include "game/screen.h"
 
-class QWidget;
+#include <array>
+#include <vector>
 
-namespace tycora {
-struct GameState;
-}
+class QWidget;
 
 namespace tycora::ui {
 
@@ -86,6 +86,8 @@ public:
 
 private:
     PlayerPanel *panel(int player) const;
+    // Draws every piece the engine has put on the square.
+    void showPiecesOn(int square);
 
     const GameState &state_;
     MainViews &views_;
@@ -99,6 +101,9 @@ private:
     // Made on first use; the window owns them.
     JailQuestion *jailQuestion_ = nullptr;
     AuctionWindow *auctionWindow_ = nullptr;
+    // The players whose pieces each square shows, in the order they came:
+    // drawPiece adds one, clearSquare empties the square.
+    std::array<std::vector<int>, SquareCount> standing_{};
 };
 
 } // namespace tycora::ui

@@ -3,9 +3,11 @@
 #include "game/square_table.h"
 #include "game/text.h"
 #include "ui/main/board_layout.h"
+#include "ui/main/colour_outline.h"
 #include "ui/main/control_names.h"
 #include "ui/main/panel_pictures.h"
 #include "ui/main/picture_controls.h"
+#include "ui/main/press_reporter.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/picture.h"
@@ -39,6 +41,7 @@ PlayerPanel::PlayerPanel(QWidget *column, int slot, const PanelPictures &picture
     shpPlayerInfo_ = named(new Shape(this, Shape::Kind::RoundedRectangle), QStringLiteral("shpPlayerInfo"), slot);
     shpPlayerInfo_->setFillStyle(Shape::FillStyle::Solid);
     place(shpPlayerInfo_, 90, 675, 705, 510);
+    shpPlayerInfoOutline_ = new ShapeOutline(shpPlayerInfo_, controlName(QStringLiteral("shpPlayerInfoOutline"), slot));
 
     // The third panel's piece sits a little further right, as it always has.
     imgPlayerInfoPiece_ =
@@ -49,6 +52,7 @@ PlayerPanel::PlayerPanel(QWidget *column, int slot, const PanelPictures &picture
     for (const int square : ownableSquares()) {
         Picture *mini = makePicture(this, minis, square, *miniDeedPlace(square), pictures.emptyMini(square));
         connect(mini, &Picture::mouseMoved, this, &PlayerPanel::miniHovered);
+        reportPresses(mini, [this, square] { emit miniClicked(square); });
         imgMini_.add(square, mini);
     }
 }
@@ -57,10 +61,11 @@ void PlayerPanel::showName(const QString &name) { setCaption(name); }
 
 void PlayerPanel::showMoney(long amount) { lblPlayerInfoMoney_->setCaption(QString::fromStdString(pounds(amount))); }
 
-void PlayerPanel::showColours(const QColor &fill, const QColor &border)
+void PlayerPanel::showColours(const QColor &fill, const QColor &border, const QColor &outline)
 {
     shpPlayerInfo_->setFillColour(fill);
     shpPlayerInfo_->setBorderColour(border);
+    shpPlayerInfoOutline_->setColour(outline);
 }
 
 void PlayerPanel::showPiece(const Art &piece) { imgPlayerInfoPiece_->setPicture(piece); }

@@ -18,6 +18,7 @@ class Label;
 class PanelPictures;
 class Picture;
 class Shape;
+class ShapeOutline;
 
 class PlayerPanel final : public Frame {
     Q_OBJECT
@@ -26,7 +27,9 @@ public:
 
     void showName(const QString &name);
     void showMoney(long amount);
-    void showColours(const QColor &fill, const QColor &border);
+    // The frame behind the piece; a valid outline colour draws a line
+    // around it.
+    void showColours(const QColor &fill, const QColor &border, const QColor &outline);
     void showPiece(const Art &piece);
     const Art &piece() const;
     void showType(const Art &type);
@@ -43,11 +46,14 @@ public:
 signals:
     // The mouse is over the mini deed of a square.
     void miniHovered(int square);
+    // A click on it.
+    void miniClicked(int square);
 
 private:
     Label *lblPlayerInfoMoney_ = nullptr;
     Label *lblPlayerInfoState_ = nullptr;
     Shape *shpPlayerInfo_ = nullptr;
+    ShapeOutline *shpPlayerInfoOutline_ = nullptr;
     Picture *imgPlayerInfoPiece_ = nullptr;
     Picture *imgPlayerInfoType_ = nullptr;
     ControlArray<Picture> imgMini_;

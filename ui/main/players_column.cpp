@@ -20,6 +20,7 @@ PlayersColumn::PlayersColumn(QWidget *window, const PanelPictures &pictures) : F
         auto *panel = new PlayerPanel(this, slot, pictures);
         connect(panel, &Frame::mouseMoved, this, &PlayersColumn::panelHovered);
         connect(panel, &PlayerPanel::miniHovered, this, [this, slot](int square) { emit miniHovered(slot, square); });
+        connect(panel, &PlayerPanel::miniClicked, this, [this, slot](int square) { emit miniClicked(slot, square); });
         panels_[static_cast<std::size_t>(slot)] = panel;
     }
 }

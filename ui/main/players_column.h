@@ -28,6 +28,8 @@ signals:
     // The mouse is over the background of a panel, or over one of its minis.
     void panelHovered(int slot);
     void miniHovered(int slot, int square);
+    // A click on a mini.
+    void miniClicked(int slot, int square);
 
 private:
     std::array<PlayerPanel *, MaxPlayers> panels_{};

@@ -58,24 +58,27 @@ SquareCard::RowLabels SquareCard::addRow(const CardRow &row)
     caption->setAutoSize(true);
     caption->setCaption(QString::fromLatin1(row.caption));
 
+    // A figure's text sits at the top of its label, as its caption's does in
+    // a label sized to the text, so the two share a baseline.
     auto *figure = named(new Label(this), QString::fromLatin1(row.figureName));
     if (row.figureLeft == 0) {
         // Right-aligned, so the amounts line up whatever their width.
         figure->setAlignment(Qt::AlignRight | Qt::AlignTop);
         place(figure, FigureRight - 780, row.top, 780, 225);
     } else {
+        figure->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         place(figure, row.figureLeft, row.top, 900, 225);
     }
     return {caption, figure};
 }
 
-void SquareCard::showTitle(const SquareInfo &square)
+void SquareCard::showTitle(const SquareInfo &square, std::string_view caption)
 {
     const QColor colour = stripColour(square);
     strip_->setBackColour(colour);
     // The name stays readable on every strip colour.
     title_->setForeColour(colour.lightnessF() < 0.45 ? Qt::white : Qt::black);
-    title_->setCaption(QString::fromUtf8(square.name.data(), static_cast<qsizetype>(square.name.size())));
+    title_->setCaption(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
 }
 
 QString SquareCard::money(long long amount) { return QString::fromStdString(pounds(amount)); }

@@ -7,6 +7,8 @@
 
 #include "ui/toolkit/frame.h"
 
+#include <string_view>
+
 namespace tycora {
 struct SquareInfo;
 }
@@ -45,9 +47,9 @@ protected:
     };
     RowLabels addRow(const CardRow &row);
 
-    // The square's name on a strip of its colour: a street's group colour,
+    // A caption on a strip of the square's colour: a street's group colour,
     // a dark slate for stations and utilities.
-    void showTitle(const SquareInfo &square);
+    void showTitle(const SquareInfo &square, std::string_view caption);
 
     static QString money(long long amount);
     static QString timesDice(int factor);

@@ -1,5 +1,6 @@
 #include "ui/main/stats_card.h"
 
+#include "game/square_table.h"
 #include "ui/main/control_names.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
@@ -39,7 +40,8 @@ StatsCard::StatsCard(QWidget *window)
 
 void StatsCard::showStats(const SquareInfo &square, int landed, int totalRent)
 {
-    showTitle(square);
+    // What the board calls the square: its deed's name, or "GO", "Chance"...
+    showTitle(square, square.title);
     figures_[Landed]->setCaption(QString::number(landed));
     figures_[Total]->setCaption(money(totalRent));
     figures_[Average]->setCaption(money(averagePayment(totalRent, landed)));

@@ -1,7 +1,7 @@
 #pragma once
 
-// The statistics card (frmStats): how often pieces have stopped on a square
-// this game, the rent it charges now, the rent paid on it in all and the
+// The statistics card (frmStats): what the board calls a square, how often
+// pieces have stopped on it this game, the rent it charges now, the rent paid on it in all and the
 // average payment.
 
 #include "ui/main/square_card.h"

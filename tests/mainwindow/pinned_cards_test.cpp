@@ -1,0 +1,104 @@
+// Cards by click and keyboard: a click on a sign or a mini deed pins its
+// card until Escape or a click elsewhere; the arrow keys walk a pinned card
+// round the board.
+
+#include "main_window_support.h"
+
+#include "ui/main/pinned_cards.h"
+
+#include <QTest>
+
+namespace tycora::testing {
+namespace {
+
+class PinnedCards : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    void click(QWidget *control) { QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center()); }
+    void press(Qt::Key key) { QTest::keyClick(form.get(), key); }
+    bool deedShows(const char *where) { return frame("frmProperty")->isVisible() && label("lblWhere")->text() == where; }
+    bool statsShow(const char *where) { return frame("frmStats")->isVisible() && label("lblStatsWhere")->text() == where; }
+    QWidget *frameOnBoard() { return control<QWidget>(*form, "shpHighlight"); }
+    bool highlighted(int square)
+    {
+        return frameOnBoard()->isVisible() && frameOnBoard()->geometry() == picture("imgBoard", square)->geometry();
+    }
+    bool nothingPinned() { return frame("frmProperty")->isHidden() && frame("frmStats")->isHidden() && frameOnBoard()->isHidden(); }
+};
+
+TEST_F(PinnedCards, AClickedCardStaysWhileTheMouseMovesOnUntilEscape)
+{
+    click(picture("imgInfo", 39));
+    EXPECT_TRUE(deedShows("Mayfair"));
+    EXPECT_TRUE(highlighted(39)) << "the board shows whose card it is";
+    form->Form_MouseMove();
+    form->frmPlayerInfo_MouseMove(0);
+    EXPECT_TRUE(deedShows("Mayfair")) << "the background leaves a pinned card";
+
+    // Hovering still shows other cards; moving off brings the pinned one back.
+    form->imgInfo_MouseMove(1);
+    EXPECT_TRUE(deedShows("Old Kent Road"));
+    form->Form_MouseMove();
+    EXPECT_TRUE(deedShows("Mayfair"));
+
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(nothingPinned());
+    form->imgInfo_MouseMove(6);
+    form->Form_MouseMove();
+    EXPECT_FALSE(frame("frmProperty")->isVisible()) << "the card follows the mouse again";
+}
+
+TEST_F(PinnedCards, AClickElsewhereUnpinsAClickOnTheCardKeepsIt)
+{
+    click(picture("imgStats", 7));
+    click(frame("frmStats"));
+    EXPECT_TRUE(statsShow("Chance")) << "reading the card is no click elsewhere";
+    const QPoint background(200, 450);
+    ASSERT_EQ(form->childAt(background), nullptr);
+    QTest::mouseClick(form.get(), Qt::LeftButton, Qt::NoModifier, background);
+    EXPECT_TRUE(nothingPinned());
+
+    click(mini(1, 21));
+    EXPECT_TRUE(deedShows("Strand"));
+    click(picture("imgStats", 24));
+    EXPECT_TRUE(statsShow("Trafalgar Square"));
+    EXPECT_FALSE(frame("frmProperty")->isVisible()) << "one card at a time";
+    click(button("cmdMorgage"));
+    EXPECT_TRUE(nothingPinned()) << "a button is somewhere else too";
+}
+
+TEST_F(PinnedCards, TheArrowKeysWalkTheCardsRoundTheBoard)
+{
+    state.Players[0].Square = 38;
+    press(Qt::Key_Right);
+    EXPECT_TRUE(statsShow("Super Tax")) << "the first key starts on the current player's square";
+    EXPECT_TRUE(highlighted(38));
+    press(Qt::Key_Right);
+    EXPECT_TRUE(deedShows("Mayfair")) << "a deed where the square has one";
+    press(Qt::Key_Right);
+    EXPECT_TRUE(statsShow("GO"));
+    press(Qt::Key_Left);
+    press(Qt::Key_Up);
+    EXPECT_TRUE(statsShow("Mayfair")) << "Up turns to the statistics";
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    EXPECT_TRUE(statsShow("Old Kent Road")) << "and the walk goes on with them";
+    EXPECT_TRUE(highlighted(1));
+    press(Qt::Key_Down);
+    EXPECT_TRUE(deedShows("Old Kent Road"));
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(nothingPinned());
+
+    click(picture("imgStats", 12));
+    press(Qt::Key_Right);
+    EXPECT_TRUE(statsShow("Whitehall")) << "the keys go on from a clicked card, with its kind";
+}
+
+} // namespace
+} // namespace tycora::testing

@@ -1,0 +1,66 @@
+#pragma once
+
+// The card kept in view: a click on an information sign, a statistics sign
+// or a mini deed pins that square's card, which then stays when the mouse
+// moves on, until a click anywhere else in the window or Escape. The arrow
+// keys pin a card too and walk it round the board: Right and Left step to
+// the next or the previous square, Up and Down turn between the deed and
+// the statistics. A frame on the board shows whose card it is.
+
+#include "ui/main/card_choice.h"
+
+#include <QObject>
+
+#include <optional>
+
+class QWidget;
+
+namespace tycora {
+struct GameState;
+}
+
+namespace tycora::ui {
+
+class MainScreen;
+class SquareHighlight;
+struct MainViews;
+
+class PinnedCards final : public QObject {
+    Q_OBJECT
+public:
+    PinnedCards(QWidget &window, MainViews &views, MainScreen &screen, const GameState &state);
+
+    const std::optional<CardChoice> &pinned() const { return pinned_; }
+    bool keeps(CardChoice::Kind kind) const { return pinned_ && pinned_->kind == kind; }
+
+    void pin(const CardChoice &card);
+    // Puts the pinned card away; nothing happens when none is pinned.
+    void unpin();
+    // Shows the pinned card again after the mouse showed or hid another.
+    void showAgain();
+
+    // The keys: the first one pins the card of the current player's
+    // square; later ones step or turn the pinned card.
+    void step(int squares);
+    void turnOver();
+
+protected:
+    // A press anywhere in the window but on the pinned card unpins it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void keep(const CardChoice &card);
+    void show(const CardChoice &card);
+    int startSquare() const;
+
+    QWidget &window_;
+    MainViews &views_;
+    MainScreen &screen_;
+    const GameState &state_;
+    SquareHighlight *highlight_;
+    std::optional<CardChoice> pinned_;
+    // The kind the keys show where a square has both.
+    CardChoice::Kind keyKind_ = CardChoice::Kind::Deed;
+};
+
+} // namespace tycora::ui
