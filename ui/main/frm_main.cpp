@@ -36,8 +36,8 @@ FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) :
     setWindowTitle(MainCaption);
     // The board has one size: it can be moved and minimised, not maximised.
     setClientSizeTwips(15345, 11070);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    centreOnTheScreen();
+    setFixedSizeWindow();
+    centreOnScreen();
     setBackColour(boardGreen());
     setFont(tahoma(8.25));
 
@@ -56,27 +56,12 @@ FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) :
 
 FrmMain::~FrmMain() = default;
 
-void FrmMain::centreOnTheScreen()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // Centred like the windows before it; on a screen too small for it, the
-    // top left corner (and the title bar with it) stays on the screen.
-    const QRect area = screen->availableGeometry();
-    const QSize outside = frameGeometry().size();
-    const auto start = [](int areaStart, int areaLength, int length) {
-        return areaStart + std::max(0, (areaLength - length) / 2);
-    };
-    move(start(area.left(), area.width(), outside.width()), start(area.top(), area.height(), outside.height()));
-}
-
 void FrmMain::showEvent(QShowEvent *event)
 {
     // Once shown, the window knows its frame, which is what is centred.
     if (!shownOnce_) {
         shownOnce_ = true;
-        centreOnTheScreen();
+        centreOnScreen();
     }
     Form::showEvent(event);
 }

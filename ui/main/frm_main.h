@@ -82,8 +82,6 @@ protected:
     bool queryUnload(CloseReason reason) override;
     void showEvent(QShowEvent *event) override;
 
-private:
-    void centreOnTheScreen();
     void createMenu();
     void connectHandlers();
     void connectKeyboard();

@@ -73,8 +73,13 @@ void Form::centreOnScreen()
         return;
     const QRect area = screen->availableGeometry();
     // The outer size, title bar included once the window system has told it.
+    // On a screen too small for the window, its top left corner (and the
+    // title bar with it) stays on the screen.
     const QSize outer = frameGeometry().size();
-    move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    const auto start = [](int areaStart, int areaLength, int length) {
+        return areaStart + std::max(0, (areaLength - length) / 2);
+    };
+    move(start(area.left(), area.width(), outer.width()), start(area.top(), area.height(), outer.height()));
 }
 
 void Form::ensureDrawing()
