@@ -10,13 +10,7 @@ const std::string P = "\xC2\xA3";
 
 class FullCards : public EngineFixture {
 protected:
-    void SetUp() override
-    {
-        addPlayer("Ann");
-        addPlayer("Bob");
-        useFullRules();
-        engine.startGame();
-    }
+    void SetUp() override { startFullRulesGame(); }
     // Ann stops on the Community Chest of square 17 (or Chance on 22) and
     // draws the card at `position`.
     void drawCommunity(int position)

@@ -14,13 +14,7 @@ const std::string P = "\xC2\xA3";
 
 class FullRules : public EngineFixture {
 protected:
-    void SetUp() override
-    {
-        addPlayer("Ann");
-        addPlayer("Bob");
-        useFullRules();
-        engine.startGame();   // Ann is to throw
-    }
+    void SetUp() override { startFullRulesGame(); }
     // Streets handed over as if bought.
     void giveGroup(int player, int group)
     {

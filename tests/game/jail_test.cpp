@@ -13,13 +13,7 @@ const std::string P = "\xC2\xA3";
 
 class Jail : public EngineFixture {
 protected:
-    void SetUp() override
-    {
-        addPlayer("Ann");
-        addPlayer("Bob");
-        useFullRules();
-        engine.startGame();
-    }
+    void SetUp() override { startFullRulesGame(); }
     // Ann is sent to jail from Go To Jail; Bob's turn follows.
     void sendAnnToJail()
     {

@@ -18,14 +18,6 @@ protected:
         useOptions(options);
         engine.startGame();
     }
-    // A piece's first move: off the board, onto GO and on by the throw.
-    void firstMove(int player, int die1, int die2)
-    {
-        state.CurrentPlayer = static_cast<Integer>(player);
-        scriptDice({die1, die2});
-        engine.rollDice(player);
-        finishMove();
-    }
 };
 
 TEST_F(Options, WithoutFirstRoundBuyingNothingIsOfferedUntilThePieceHasBeenRound)
@@ -34,11 +26,11 @@ TEST_F(Options, WithoutFirstRoundBuyingNothingIsOfferedUntilThePieceHasBeenRound
     options.firstRoundBuying = false;
     start(options, Computer);
     screen.answers = {true, true};
-    firstMove(0, 2, 4);   // The Angel Islington
+    throwAndMove(0, 2, 4);   // the first move: off the board to The Angel Islington
     EXPECT_TRUE(screen.questions.empty());
     EXPECT_FALSE(state.Properties[6].Owned);
     // The computer does not buy either.
-    firstMove(1, 1, 2);   // Whitechapel Road
+    throwAndMove(1, 1, 2);   // Whitechapel Road
     EXPECT_FALSE(state.Properties[3].Owned);
     // Once round the board, Ann is asked as usual.
     standOn(0, 37);

@@ -110,6 +110,15 @@ protected:
         engine.setOptions(options);
     }
 
+    // Two people, Ann to throw first, under Full rules.
+    void startFullRulesGame()
+    {
+        addPlayer("Ann");
+        addPlayer("Bob");
+        useFullRules();
+        engine.startGame();
+    }
+
     // The lines logged since the test began, without the throws.
     std::vector<std::string> eventLines() const
     {
