@@ -1,6 +1,6 @@
 // Makes the README's pictures of two pieces on one square, a pinned deed and
 // the Game Log beside the board, from a short game on scripted dice, into
-// the folder TYCORA_README_PICTURES names (scripts/readme-pictures runs it
+// the folder TYCORA_README_PICTURES names (scripts/screenshots runs it
 // under Xvfb). Without that variable it is skipped.
 
 #include "app/application.h"

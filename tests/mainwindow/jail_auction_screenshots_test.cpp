@@ -1,9 +1,6 @@
 // The README's pictures of jail, auctions and the card faces under Full
-// rules. Runs only when TYCORA_SCREENSHOT_DIR names a folder; made under
-// Xvfb with:
-//   xvfb-run -a -s '-screen 0 1280x1024x24' env QT_QPA_PLATFORM=xcb \
-//     TYCORA_SCREENSHOT_DIR=docs/screenshots \
-//     build/tests/tycora_mainwindow_tests --gtest_filter='JailAuctionScreenshots.*'
+// rules. Runs only when TYCORA_README_PICTURES names a folder
+// (scripts/screenshots runs it under Xvfb).
 // A dialog is drawn over the board where it opens, centred on the window.
 
 #include "full_rules_game.h"
@@ -24,9 +21,9 @@ class JailAuctionScreenshots : public FullRulesGame {
 protected:
     void SetUp() override
     {
-        folder = QString::fromLocal8Bit(qgetenv("TYCORA_SCREENSHOT_DIR"));
+        folder = QString::fromLocal8Bit(qgetenv("TYCORA_README_PICTURES"));
         if (folder.isEmpty())
-            GTEST_SKIP() << "TYCORA_SCREENSHOT_DIR is not set";
+            GTEST_SKIP() << "TYCORA_README_PICTURES is not set";
         FullRulesGame::SetUp();
     }
 
