@@ -8,6 +8,7 @@
 #include "assets/board_icons.h"
 #include "assets/board_parts.h"
 #include "game/square_table.h"
+#include "game/text.h"
 
 #include <QPainter>
 
@@ -90,7 +91,8 @@ Wrapped cardName(const SquareInfo &s)
 
 void printBottom(QPainter &p, const QString &text) { textBlock(p, BottomLine, {text}, printFit(PriceCap), ink()); }
 
-QString pounds(int amount) { return QStringLiteral("£%1").arg(amount); }
+// The game's one money format, as printed on the tiles.
+QString pounds(int amount) { return QString::fromStdString(tycora::pounds(amount)); }
 
 void paintStreet(QPainter &p, const SquareInfo &s, const Wrapped &name)
 {

@@ -1,5 +1,7 @@
 #include "ui/shell/frm_options.h"
 
+#include "game/game_options.h"
+
 #include "ui/shell/window_caption.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/twips.h"
@@ -31,9 +33,9 @@ FrmOptions::FrmOptions(QWidget *parent) : Form(parent)
     setBackColour(boardGreen());
     setFont(tahoma(8.25));
 
-    Check1 = optionBox(QStringLiteral("Allow purchasing on the first round"), this, 1200, 1800, 3255, 255);
-    Check2 = optionBox(QStringLiteral("£400 for landing on GO"), this, 1200, 2280, 2775, 255);
-    Check3 = optionBox(QStringLiteral("All payments goto Free Parking"), this, 1320, 2880, 3135, 195);
+    Check1 = optionBox(QString::fromUtf8(FirstRoundBuyingCaption), this, 1200, 1800, 3255, 255);
+    Check2 = optionBox(QString::fromUtf8(DoubleGoSalaryCaption), this, 1200, 2280, 2775, 255);
+    Check3 = optionBox(QString::fromUtf8(FreeParkingCaption), this, 1320, 2880, 3135, 195);
     setTabOrder(Check1, Check2);
     setTabOrder(Check2, Check3);
     Check1->setChecked(true);
