@@ -100,5 +100,25 @@ TEST_F(PinnedCards, TheArrowKeysWalkTheCardsRoundTheBoard)
     EXPECT_TRUE(statsShow("Whitehall")) << "the keys go on from a clicked card, with its kind";
 }
 
+TEST_F(PinnedCards, TheGamesOwnDeedTakesThePlaceOfAPinnedOne)
+{
+    click(picture("imgInfo", 39));
+    screen().setPropertyCardVisible(false);
+    EXPECT_TRUE(deedShows("Mayfair")) << "a throw leaves the pinned deed in view";
+    EXPECT_TRUE(highlighted(39));
+
+    // A square to buy: its deed replaces the pinned one, which is let go.
+    screen().showPropertyCard(6);
+    screen().setPropertyCardVisible(true);
+    EXPECT_TRUE(deedShows("The Angel Islington"));
+    EXPECT_TRUE(frameOnBoard()->isHidden());
+    form->Form_MouseMove();
+    EXPECT_TRUE(deedShows("The Angel Islington")) << "the mouse does not bring the old pin back";
+
+    screen().setPropertyCardVisible(false);
+    form->Form_MouseMove();
+    EXPECT_TRUE(nothingPinned()) << "after No the deed goes and nothing comes back";
+}
+
 } // namespace
 } // namespace tycora::testing

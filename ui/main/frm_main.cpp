@@ -50,6 +50,7 @@ FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) :
     winnerWindow_ = new WinnerWindow(this);
     screen_->setWinnerWindow(winnerWindow_);
     pins_ = std::make_unique<PinnedCards>(*this, *views_, *screen_, state);
+    screen_->onGameDeedCard([this](bool visible) { pins_->gameSetDeed(visible); });
     connectHandlers();
     connectKeyboard();
 }

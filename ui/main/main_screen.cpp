@@ -130,6 +130,8 @@ void MainScreen::setPropertyCardVisible(bool visible)
     views_.deed.setVisible(visible);
     if (visible)
         views_.deed.raise();
+    if (gameDeedCard_)
+        gameDeedCard_(visible);
 }
 
 void MainScreen::setRollEnabled(bool enabled) { views_.buttons.setRollEnabled(enabled); }

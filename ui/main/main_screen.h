@@ -11,6 +11,7 @@
 #include "game/screen.h"
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -84,6 +85,10 @@ public:
     // Says the pace chosen during play, until the next throw.
     void showPace(Pace pace);
 
+    // Told whenever the game itself shows or hides the deed card, so that a
+    // card the player pinned can give way to it or come back after it.
+    void onGameDeedCard(std::function<void(bool visible)> told) { gameDeedCard_ = std::move(told); }
+
 private:
     PlayerPanel *panel(int player) const;
     // Draws every piece the engine has put on the square.
@@ -94,6 +99,7 @@ private:
     MessageBoxes &boxes_;
     QWidget &window_;
     WinnerWindow *winnerWindow_ = nullptr;
+    std::function<void(bool)> gameDeedCard_;
     int raisingPlayer_ = -1;   // a person raising money, and what they owe
     int raisingOwed_ = 0;
 

@@ -42,8 +42,23 @@ void PinnedCards::unpin()
         return;
     Frame &card = pinned_->kind == CardChoice::Kind::Deed ? static_cast<Frame &>(views_.deed) : views_.stats;
     card.hide();
+    forget();
+}
+
+void PinnedCards::forget()
+{
     pinned_.reset();
     highlight_->showOn(-1);
+}
+
+void PinnedCards::gameSetDeed(bool visible)
+{
+    if (!keeps(CardChoice::Kind::Deed))
+        return;
+    if (visible)
+        forget();
+    else
+        show(*pinned_);
 }
 
 void PinnedCards::showAgain()

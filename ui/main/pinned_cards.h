@@ -38,6 +38,10 @@ public:
     void unpin();
     // Shows the pinned card again after the mouse showed or hid another.
     void showAgain();
+    // The game showed a deed (a square to buy or to bid for): it takes the
+    // place of a pinned deed, which is let go. The game hid the deed (a
+    // throw): a pinned deed comes back at once, as it does after the mouse.
+    void gameSetDeed(bool visible);
 
     // The keys: the first one pins the card of the current player's
     // square; later ones step or turn the pinned card.
@@ -50,6 +54,7 @@ protected:
 
 private:
     void keep(const CardChoice &card);
+    void forget();
     void show(const CardChoice &card);
     int startSquare() const;
 
