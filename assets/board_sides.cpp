@@ -24,7 +24,9 @@ namespace {
 // outline takes the outermost pixel all round; print keeps two pixels
 // clear of it at the sides and one of the strip's rule.
 constexpr qreal StripBottom = 18.5;                 // colour strip 0..18, its rule on row 18
-const QRectF StreetName(3.5, 20.5, 55, 19.5);       // under the strip, two lines at full size
+// A street's name starts below the houses, which stand on the strip's rule
+// and reach down to row 22.
+const QRectF StreetName(3.5, 23.5, 55, 19.5);       // under the houses, two lines at full size
 const QRectF PlainName(3.5, 9.5, 55, 26.5);         // under the banner slot, on squares without a strip
 const QRectF Picture(8, 37, 46, 27);                // the drawing, above the price
 const QRectF BottomLine(3.5, 65.5, 55, 9);          // price or tax at the outer edge

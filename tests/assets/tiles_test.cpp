@@ -119,7 +119,7 @@ TEST(BoardTiles, NamesAreLargeEnoughToReadAtTheBoardsSize)
 
         // The first line's ink is as tall as that, in real pixels.
         const QImage image = upright(square);
-        const int top = isStreet(square) ? 20 : 9;
+        const int top = isStreet(square) ? 23 : 9;
         const std::vector<int> rows = inkRows(image, top, top + 12);
         ASSERT_FALSE(rows.empty()) << square << " shows no name";
         int run = 1;
@@ -128,6 +128,21 @@ TEST(BoardTiles, NamesAreLargeEnoughToReadAtTheBoardsSize)
         EXPECT_GE(run, 7) << "first line of " << square << " is " << run << " pixels high";
     }
     EXPECT_GE(full, sides - 4) << "most names at the full size";
+}
+
+TEST(BoardTiles, StreetNamesStartBelowTheHouses)
+{
+    // A house or hotel stands on the colour strip's rule and reaches down
+    // to row 22 of the square (330 of its 1155 twips): a name above that
+    // would be half covered once the street is built on.
+    constexpr int BuildingsBottom = 22;
+    for (int square = 1; square < BoardSize; ++square) {
+        if (!isSide(square) || !isStreet(square))
+            continue;
+        const std::vector<int> rows = inkRows(upright(square), 19, 45);
+        ASSERT_FALSE(rows.empty()) << square;
+        EXPECT_GT(rows.front(), BuildingsBottom) << square;
+    }
 }
 
 TEST(BoardTiles, PricesAndTaxesArePrintedAtTheOuterEdge)
