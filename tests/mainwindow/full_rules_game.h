@@ -4,24 +4,18 @@
 // and Cy are people, Ben a computer. The engine opens the window's dialogs
 // as in a game; tests answer them by clicking.
 
-#include "main_window_support.h"
+#include "window_with_engine.h"
 
 #include "game/decks.h"
-#include "game/dice.h"
-#include "game/engine.h"
-#include "game/manual_clock.h"
-#include "support/recording_log.h"
 
 #include <QDialog>
 
-#include <algorithm>
-#include <memory>
-#include <string>
-
 namespace tycora::testing {
 
-class FullRulesGame : public MainWindowTest {
+class FullRulesGame : public WindowWithEngine {
 protected:
+    FullRulesGame() : WindowWithEngine(7) {}
+
     void SetUp() override
     {
         MainWindowTest::SetUp();
@@ -31,12 +25,6 @@ protected:
         startEngine();
         form->show();
     }
-    void TearDown() override
-    {
-        engine.reset();
-        MainWindowTest::TearDown();
-    }
-
     // A fresh game: every deed unowned, decks on top, nobody in jail.
     void startEngine()
     {
@@ -72,13 +60,7 @@ protected:
         dice.push(die1);
         dice.push(die2);
         engine->rollDice(player);
-        for (int i = 0; i < 10000 && engine->tmrMovePiece().enabled(); ++i)
-            clock.advanceToNextTick();
-    }
-
-    bool logged(const std::string &line) const
-    {
-        return std::find(log.lines.begin(), log.lines.end(), line) != log.lines.end();
+        finishMove();
     }
 
     QDialog *dialog(const QString &name) const { return control<QDialog>(*form, name); }
@@ -87,13 +69,6 @@ protected:
         const auto *d = form->findChild<QDialog *>(name);
         return d && d->isVisible();
     }
-
-    ManualClock clock;
-    RecordingLog log;
-    SeededRandom random{7};
-    RandomDice randomDice{random};
-    ScriptedDice dice{randomDice};
-    std::unique_ptr<Engine> engine;
 };
 
 } // namespace tycora::testing

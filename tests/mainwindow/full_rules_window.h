@@ -4,38 +4,26 @@
 // scripted dice draws on a real FrmMain, and the test clicks the window's
 // buttons and the windows they open, as a person would.
 
-#include "control_lookup.h"
+#include "window_with_engine.h"
 
-#include "game/board.h"
 #include "game/decks.h"
-#include "game/dice.h"
-#include "game/engine.h"
-#include "game/manual_clock.h"
 #include "game/player_setup.h"
-#include "support/recording_log.h"
 #include "ui/main/choice_dialog.h"
-#include "ui/main/frm_main.h"
-#include "ui/main/main_screen.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/picture.h"
-#include "ui/toolkit/twips.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <memory>
+#include <stdexcept>
 
 namespace tycora::testing {
 
 inline const std::string Pound = "\xC2\xA3";
 
-class FullRulesWindow : public ::testing::Test {
+class FullRulesWindow : public WindowWithEngine {
 protected:
+    FullRulesWindow() : WindowWithEngine(20261206) {}
+
+    // Ann and Bob, both people, on the board the program opens.
     void SetUp() override
     {
         fillChanceDeck(state);
@@ -50,13 +38,6 @@ protected:
         options.rules = RuleSet::Full;
         engine->setOptions(options);
     }
-    void TearDown() override
-    {
-        engine.reset();
-        form.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     void addPlayer(const std::string &name, Long type)
     {
         const int i = state.PlayerCount;
@@ -98,15 +79,9 @@ protected:
         dice.push(die1);
         dice.push(die2);
         button("cmdRoll")->click();
-        for (int i = 0; i < 10000 && engine->tmrMovePiece().enabled(); ++i)
-            clock.advanceToNextTick();
+        finishMove();
     }
 
-    ui::CommandButton *button(const QString &name) const { return control<ui::CommandButton>(*form, name); }
-    ui::Picture *picture(const QString &name) const { return control<ui::Picture>(*form, name); }
-    ui::Picture *picture(const QString &array, int i) const { return control<ui::Picture>(*form, array, i); }
-    ui::Label *label(const QString &name) const { return control<ui::Label>(*form, name); }
-    ui::Label *label(const QString &array, int i) const { return control<ui::Label>(*form, array, i); }
     ui::ChoiceDialog *dialog(const QString &name) const { return control<ui::ChoiceDialog>(*form, name); }
 
     // A top-level window of the program by its object name or title.
@@ -119,26 +94,7 @@ protected:
         throw std::runtime_error("no window " + title.toStdString());
     }
 
-    static QRect twipRect(int left, int top, int width, int height)
-    {
-        return ui::rectFromTwips(left, top, width, height);
-    }
-
     int money(int player) const { return state.Players[player].Money; }
-    bool logged(const std::string &line) const
-    {
-        return std::find(log.lines.begin(), log.lines.end(), line) != log.lines.end();
-    }
-
-    GameState state;
-    ui::ScriptedMessageBoxes boxes;
-    ManualClock clock;
-    RecordingLog log;
-    SeededRandom random{20261206};
-    RandomDice randomDice{random};
-    ScriptedDice dice{randomDice};
-    std::unique_ptr<ui::FrmMain> form;
-    std::unique_ptr<Engine> engine;
 };
 
 } // namespace tycora::testing
