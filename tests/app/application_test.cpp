@@ -23,7 +23,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 namespace tycora::app {
 namespace {
@@ -44,10 +43,7 @@ protected:
     {
         services.arguments = QStringLiteral("debug");
         services.now = Now;
-        std::mt19937 generator(1234);
-        std::uniform_real_distribution<double> uniform(0.0, 1.0);
-        for (int i = 0; i < 40000; ++i)
-            services.randoms.push_back(uniform(generator));
+        services.queueRandoms(1234, 40000);
         game = std::make_unique<Application>(services, boxes, clock);
     }
     void TearDown() override

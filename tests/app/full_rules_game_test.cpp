@@ -24,7 +24,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 namespace tycora::app {
 namespace {
@@ -38,10 +37,7 @@ protected:
     {
         services.arguments = QStringLiteral("debug");
         services.now = Now;
-        std::mt19937 generator(99);
-        std::uniform_real_distribution<double> uniform(0.0, 1.0);
-        for (int i = 0; i < 20000; ++i)
-            services.randoms.push_back(uniform(generator));
+        services.queueRandoms(99, 20000);
         game = std::make_unique<Application>(services, boxes, clock);
         // The choices made here are saved: not in the user's own settings.
         game->setSettingsFile(settingsDir.filePath(QStringLiteral("Tycora.ini")));

@@ -11,6 +11,7 @@
 #include <QMap>
 
 #include <deque>
+#include <random>
 
 namespace tycora::testing {
 
@@ -26,6 +27,16 @@ public:
     QStringList problems;
     bool ended = false;
     int exitCode = -1;
+
+    // Queues `count` random numbers in [0, 1) drawn from a generator with
+    // the given seed, so a test plays the same game every run.
+    void queueRandoms(unsigned seed, int count)
+    {
+        std::mt19937 generator(seed);
+        std::uniform_real_distribution<double> uniform(0.0, 1.0);
+        for (int i = 0; i < count; ++i)
+            randoms.push_back(uniform(generator));
+    }
 
     bool anotherCopyRunning() override { return otherCopy; }
     QString programFolder() const override { return folder; }
