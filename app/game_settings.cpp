@@ -15,9 +15,6 @@ const QString FreeParkingPotKey = QStringLiteral("Game/FreeParkingPot");
 const QString RulesKey = QStringLiteral("Game/Rules");
 const QString PaceKey = QStringLiteral("Game/Pace");
 
-const QString Classic = QStringLiteral("Classic");
-const QString Full = QStringLiteral("Full");
-
 // Only the words this program writes count; QVariant::toBool() would take
 // any other text for true.
 void readFlag(const QSettings &settings, const QString &key, bool &flag)
@@ -31,7 +28,7 @@ void readFlag(const QSettings &settings, const QString &key, bool &flag)
 
 std::optional<Pace> paceNamed(const QString &name)
 {
-    for (const Pace pace : {Pace::Classic, Pace::Fast, Pace::Instant})
+    for (const Pace pace : AllPaces)
         if (name == QLatin1String(paceName(pace)))
             return pace;
     return std::nullopt;
@@ -58,9 +55,10 @@ GameChoices loadChoices(const QString &file)
     readFlag(settings, FirstRoundBuyingKey, choices.options.firstRoundBuying);
     readFlag(settings, DoubleGoSalaryKey, choices.options.doubleGoSalary);
     readFlag(settings, FreeParkingPotKey, choices.options.freeParkingPot);
-    const QString rules = settings.value(RulesKey).toString();
-    if (rules == Full)
-        choices.options.rules = RuleSet::Full;
+    const QString rulesName = settings.value(RulesKey).toString();
+    for (const RuleSet rules : AllRuleSets)
+        if (rulesName == QLatin1String(ruleSetName(rules)))
+            choices.options.rules = rules;
     if (const std::optional<Pace> pace = paceNamed(settings.value(PaceKey).toString()))
         choices.pace = *pace;
     return choices;
@@ -78,7 +76,7 @@ bool saveChoices(const QString &file, const GameChoices &choices)
     settings.setValue(FirstRoundBuyingKey, flag(choices.options.firstRoundBuying));
     settings.setValue(DoubleGoSalaryKey, flag(choices.options.doubleGoSalary));
     settings.setValue(FreeParkingPotKey, flag(choices.options.freeParkingPot));
-    settings.setValue(RulesKey, choices.options.rules == RuleSet::Full ? Full : Classic);
+    settings.setValue(RulesKey, QString::fromLatin1(ruleSetName(choices.options.rules)));
     settings.setValue(PaceKey, QString::fromLatin1(paceName(choices.pace)));
     settings.sync();
     // A format error only says that the old contents could not be read.

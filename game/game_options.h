@@ -14,6 +14,12 @@ enum class RuleSet {
     Full,      // building, mortgages, debts and bankruptcy, a winner, jail, every card, auctions
 };
 
+// Every rule set, in the order the players are offered them.
+inline constexpr RuleSet AllRuleSets[] = {RuleSet::Classic, RuleSet::Full};
+
+// "Classic" or "Full".
+inline constexpr const char *ruleSetName(RuleSet rules) { return rules == RuleSet::Full ? "Full" : "Classic"; }
+
 struct GameOptions {
     bool firstRoundBuying = true;   // "Allow purchasing on the first round"
     bool doubleGoSalary = false;    // "£400 for landing on GO"

@@ -8,6 +8,9 @@ namespace tycora {
 
 enum class Pace { Classic, Fast, Instant };
 
+// Every pace, in the order the players are offered them.
+inline constexpr Pace AllPaces[] = {Pace::Classic, Pace::Fast, Pace::Instant};
+
 struct PaceTimings {
     int stepMs;          // a step of a walking piece
     int pauseMs;         // a computer player's pause before its throw

@@ -12,10 +12,6 @@ namespace tycora::ui {
 
 namespace {
 
-// The combos list the rule sets and the paces in the order of their enums.
-constexpr RuleSet RuleSets[] = {RuleSet::Classic, RuleSet::Full};
-constexpr Pace Paces[] = {Pace::Classic, Pace::Fast, Pace::Instant};
-
 const QColor HintColour(64, 96, 64);
 
 // The frame's bold caption font would pass to what it holds; its controls
@@ -81,13 +77,14 @@ OptionsPanel::OptionsPanel(Frame *frame) : QObject(frame)
                            QStringLiteral("Classic: the house rules this game has always had.\n"
                                           "Full: building, mortgages, bankruptcy and a winner, jail, every card, "
                                           "auctions."));
-    cboRules->addItems({QStringLiteral("Classic"), QStringLiteral("Full")});
+    for (const RuleSet rules : AllRuleSets)
+        cboRules->addItem(QString::fromLatin1(ruleSetName(rules)));
 
     lblPace = caption(QStringLiteral("Pace:"), frame, "lblPace", 705);
     cboPace = choiceCombo(frame, "cboPace", 705,
                           QStringLiteral("How fast pieces walk, computers pause and rent counts down.\n"
                                          "Press P during the game to change it."));
-    for (const Pace pace : Paces)
+    for (const Pace pace : AllPaces)
         cboPace->addItem(QString::fromLatin1(paceName(pace)));
 
     lblPaceKey = inFrame(new Label(frame, QStringLiteral("P changes it in play")), "lblPaceKey");
@@ -109,19 +106,19 @@ GameOptions OptionsPanel::options() const
     options.firstRoundBuying = chkFirstRoundBuying->isChecked();
     options.doubleGoSalary = chkDoubleSalary->isChecked();
     options.freeParkingPot = chkFreeParking->isChecked();
-    options.rules = entryAt(RuleSets, cboRules->currentIndex());
+    options.rules = entryAt(AllRuleSets, cboRules->currentIndex());
     return options;
 }
 
-Pace OptionsPanel::pace() const { return entryAt(Paces, cboPace->currentIndex()); }
+Pace OptionsPanel::pace() const { return entryAt(AllPaces, cboPace->currentIndex()); }
 
 void OptionsPanel::setChoices(const GameOptions &options, Pace pace)
 {
     chkFirstRoundBuying->setChecked(options.firstRoundBuying);
     chkDoubleSalary->setChecked(options.doubleGoSalary);
     chkFreeParking->setChecked(options.freeParkingPot);
-    cboRules->setCurrentIndex(indexOf(RuleSets, options.rules));
-    cboPace->setCurrentIndex(indexOf(Paces, pace));
+    cboRules->setCurrentIndex(indexOf(AllRuleSets, options.rules));
+    cboPace->setCurrentIndex(indexOf(AllPaces, pace));
     showRulesSummary();
 }
 
