@@ -15,7 +15,8 @@
 namespace tycora::app {
 
 Application::Application(ui::RuntimeServices &services, ui::MessageBoxes &boxes, Clock &clock)
-    : services_(services), boxes_(boxes), clock_(clock), debugFile_(services), random_(services), dice_(random_)
+    : services_(services), boxes_(boxes), clock_(clock), debugFile_(services), random_(services), dice_(random_),
+      settingsFile_(defaultSettingsFile())
 {
 }
 
@@ -57,6 +58,12 @@ void Application::Main()
         return;
     }
     createWindows();
+    prepareGame();
+    frmMenu_->show();
+}
+
+void Application::prepareGame()
+{
     frmPlayers_->setupPlayerColumns();
     fillChanceDeck(state_);
     fillCommunityDeck(state_);
@@ -64,7 +71,6 @@ void Application::Main()
     // started; the dice draw from it.
     loadBoard(state_);
     setSquareTooltips();
-    frmMenu_->show();
 }
 
 void Application::createWindows()
@@ -101,7 +107,7 @@ void Application::createGameWindows()
     frmPlayers_->setQuitContext(quitContext());
     frmPlayers_->setStartGameAction([this] { startGame(); });
     // The set-up offers what was chosen last time.
-    choices_ = loadChoices(settingsFile());
+    choices_ = loadChoices(settingsFile_);
     frmPlayers_->optionsPanel->setChoices(choices_.options, choices_.pace);
 }
 
@@ -132,11 +138,7 @@ void Application::newGame()
 
     state_ = GameState{};
     createGameWindows();
-    frmPlayers_->setupPlayerColumns();
-    fillChanceDeck(state_);
-    fillCommunityDeck(state_);
-    loadBoard(state_);
-    setSquareTooltips();
+    prepareGame();
     frmPlayers_->show();
 }
 
@@ -148,7 +150,7 @@ void Application::startGame()
     // copied from its panel, which would otherwise still be empty.
     screen.setupPlayerPanels();
     choices_ = {frmPlayers_->optionsPanel->options(), frmPlayers_->optionsPanel->pace()};
-    saveChoices(settingsFile(), choices_);
+    saveChoices(settingsFile_, choices_);
     frmOptions_->showOptions(choices_.options);
     engine_->setOptions(choices_.options);
     engine_->setPace(choices_.pace);
@@ -160,16 +162,11 @@ void Application::startGame()
     frmMain_->show();
 }
 
-QString Application::settingsFile() const
-{
-    return settingsFile_.isEmpty() ? defaultSettingsFile() : settingsFile_;
-}
-
 void Application::paceChanged(Pace pace)
 {
     // A pace changed during play is the one offered next time.
     choices_.pace = pace;
-    saveChoices(settingsFile(), choices_);
+    saveChoices(settingsFile_, choices_);
 }
 
 void Application::setSquareTooltips()

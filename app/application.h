@@ -48,8 +48,9 @@ public:
     void newGame();
     void setSquareTooltips();
 
-    // Where the players' choices are remembered between runs; set before
-    // Main() to keep them somewhere other than the user's settings.
+    // Where the players' choices are remembered between runs: the user's
+    // settings unless set otherwise before Main(); empty, nowhere (every
+    // game offers the defaults).
     void setSettingsFile(const QString &file) { settingsFile_ = file; }
 
     GameState &state() { return state_; }
@@ -74,8 +75,9 @@ private:
     void createWindows();
     // The windows and the engine that belong to one game.
     void createGameWindows();
+    // The set-up's columns, the decks, the board and its tooltips.
+    void prepareGame();
     void startGame();
-    QString settingsFile() const;
     void paceChanged(Pace pace);
     ui::QuitContext quitContext();
     void writeDated(const char *what, const char *ending);
@@ -89,7 +91,7 @@ private:
     ServiceRandom random_;
     RandomDice dice_;
     std::unique_ptr<Engine> engine_;
-    QString settingsFile_;   // empty: the user's own settings
+    QString settingsFile_;   // empty: choices neither read nor kept
     GameChoices choices_;
     QPointer<ui::FrmMain> frmMain_;
     QPointer<ui::FrmPlayers> frmPlayers_;

@@ -11,7 +11,6 @@
 #include "bench/benchmark_scenario.h"
 
 #include <QString>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -29,8 +28,7 @@ int main(int argc, char **argv)
     app::ignoreFileSizeSignal();
     app::WindowedGame windowed(gameArgc, argv + 1);
     // Every scenario plays with the default choices, whatever the user last chose.
-    QTemporaryDir settings;
-    windowed.game().setSettingsFile(settings.filePath(QStringLiteral("Tycora.ini")));
+    windowed.game().setSettingsFile({});
     windowed.game().Main();
     if (!bench::startBenchmarkScenario(windowed.game(), scenario)) {
         std::fprintf(stderr, "tycora-bench-game: no benchmark scenario %s\n", qPrintable(scenario));

@@ -16,7 +16,6 @@
 #include "ui/toolkit/fonts.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QDir>
 
 #include <cstdio>
@@ -84,8 +83,7 @@ int main(int argc, char **argv)
     ManualClock clock;
     app::Application game(services, boxes, clock);
     // The pictures show the default choices, whatever the user last chose.
-    QTemporaryDir settings;
-    game.setSettingsFile(settings.filePath(QStringLiteral("Tycora.ini")));
+    game.setSettingsFile({});
     game.Main();
 
     bool ok = save(*game.frmMenu(), folder, QStringLiteral("menu"));
