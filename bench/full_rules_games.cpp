@@ -4,6 +4,7 @@
 #include "game/simulation.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace tycora::bench {
 
@@ -15,22 +16,39 @@ long long GameLengths::percentile(int p) const
     return turns[at];
 }
 
+namespace {
+
+struct GameEnd {
+    int winner;           // -1: nobody won within the turn limit
+    long long handOvers;
+};
+
+// One game of computers under full rules, played to its winner or to the
+// turn limit.
+GameEnd playFullRulesGame(SimulationOptions options, long long turnLimit)
+{
+    options.turns = turnLimit;
+    options.game.rules = RuleSet::Full;
+    NoEventLog log;
+    Simulation sim(options, log);
+    sim.setUp();
+    sim.run();
+    return {sim.engine().winner(), sim.engine().handOvers()};
+}
+
+} // namespace
+
 GameLengths measureFullRulesGames(int games, long long turnLimit)
 {
     GameLengths result;
     result.games = games;
-    NoEventLog log;
     for (int g = 0; g < games; ++g) {
         SimulationOptions options;
-        options.turns = turnLimit;
         options.seed = 0xbe9c'0000ULL + static_cast<std::uint64_t>(g);
-        options.game.rules = RuleSet::Full;
-        Simulation sim(options, log);
-        sim.setUp();
-        sim.run();
-        if (sim.engine().winner() >= 0) {
+        const GameEnd end = playFullRulesGame(options, turnLimit);
+        if (end.winner >= 0) {
             ++result.won;
-            result.turns.push_back(sim.engine().handOvers());
+            result.turns.push_back(end.handOvers);
         }
     }
     std::sort(result.turns.begin(), result.turns.end());
@@ -41,19 +59,13 @@ HeadToHead measureHeadToHead(int games, long long turnLimit)
 {
     HeadToHead result;
     result.games = games;
-    NoEventLog log;
     for (int g = 0; g < games; ++g) {
         SimulationOptions options;
         options.players = 2;
-        options.turns = turnLimit;
         options.seed = 0x2b2b'0000ULL + static_cast<std::uint64_t>(g);
-        options.game.rules = RuleSet::Full;
         const int classic = g % 2;
         options.classicComputers = {classic};
-        Simulation sim(options, log);
-        sim.setUp();
-        sim.run();
-        const int winner = sim.engine().winner();
+        const int winner = playFullRulesGame(options, turnLimit).winner;
         if (winner < 0)
             ++result.undecided;
         else if (winner == classic)
