@@ -28,8 +28,9 @@ TEST_F(FreeParkingPot, StandsAboveTheLogoClearOfEveryOtherControl)
         // board's squares and signs, the logo, the turn display, the dice,
         // the buttons, the pieces, buildings and cards.
         for (const QWidget *other : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (other != pot && !other->isWindow())
+            if (other != pot && !other->isWindow()) {
                 EXPECT_FALSE(at.intersects(other->geometry())) << other->objectName().toStdString();
+            }
         }
     }
     // Its words are drawn on the board's green.
