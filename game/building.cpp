@@ -74,22 +74,19 @@ void Engine::sellOneBuilding(int index, int square)
     Building &b = state_.Buildings[square];
     Player &p = player(index);
     const Integer before = p.Money;
+    // Houses that cannot come back with a hotel are sold with it.
+    const int refund = nextSaleValue(state_, square);
     std::string what;
-    int refund = 0;
     if (b.Hotel) {
-        // The hotel goes back for four houses, or as many as the bank has;
-        // houses that cannot come back are sold with it.
-        const int housesBack = std::min<int>(4, state_.HousesLeft);
+        const int housesBack = housesBackForHotel(state_);
         b.Hotel = false;
         b.Houses = static_cast<Integer>(housesBack);
         ++state_.HotelsLeft;
         state_.HousesLeft = static_cast<Integer>(state_.HousesLeft - housesBack);
-        refund = hotelSalePrice(square) + (4 - housesBack) * houseSalePrice(square);
         what = " Sells a Hotel on ";
     } else {
         --b.Houses;
         ++state_.HousesLeft;
-        refund = houseSalePrice(square);
         what = " Sells a House on ";
     }
     changeBalance(index, refund);

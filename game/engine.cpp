@@ -150,8 +150,6 @@ std::vector<int> Engine::unmortgageableSquares(int index) const
     return squaresWhere([&](int sq) { return mayUnmortgage(state_, index, sq); });
 }
 
-int Engine::unmortgagePrice(int square) { return tycora::unmortgagePrice(square); }
-
 int Engine::liquidValue(int index) const { return tycora::liquidValue(state_, index); }
 
 int Engine::netWorth(int index) const { return tycora::netWorth(state_, index); }

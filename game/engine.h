@@ -115,9 +115,6 @@ public:
     std::vector<int> sellableSquares(int player) const;
     std::vector<int> mortgageableSquares(int player) const;
     std::vector<int> unmortgageableSquares(int player) const;
-    // What lifting a mortgage costs: the mortgage value and a tenth more,
-    // rounded up to the pound.
-    static int unmortgagePrice(int square);
     // The debt being raised, if any.
     int owed() const { return debt_ ? debt_->amount : 0; }
     int debtor() const { return debt_ ? debt_->debtor : -1; }

@@ -3,16 +3,11 @@
 // failed throws they pay and move.
 
 #include "game/engine.h"
+#include "game/rules.h"
 
 #include "game/text.h"
 
 namespace tycora {
-
-namespace {
-
-constexpr int JailFine = 50;
-
-} // namespace
 
 void Engine::jailTurn(int index)
 {
@@ -82,7 +77,7 @@ void Engine::throwInJail(int index, int die1, int die2)
         walkThrow(index, die1 + die2);
         return;
     }
-    if (++p.JailThrows < 3) {
+    if (++p.JailThrows < ThrowsInJail) {
         log(p.Name + " Stays in Jail");
         screen_.showStatus(p.Name + " Stays in Jail");
         nextPlayer();

@@ -235,6 +235,15 @@ int unmortgagePrice(int square)
 int houseSalePrice(int square) { return squareInfo(square).houseCost / 2; }
 int hotelSalePrice(int square) { return squareInfo(square).hotelCost / 2; }
 
+int housesBackForHotel(const GameState &state) { return std::min<int>(4, state.HousesLeft); }
+
+int nextSaleValue(const GameState &state, int square)
+{
+    if (!state.Buildings[square].Hotel)
+        return houseSalePrice(square);
+    return hotelSalePrice(square) + (4 - housesBackForHotel(state)) * houseSalePrice(square);
+}
+
 int liquidValue(const GameState &state, int player)
 {
     int value = state.Players[player].Money;

@@ -63,6 +63,17 @@ int unmortgagePrice(int square);
 // What a building sells back for: half its cost.
 int houseSalePrice(int square);
 int hotelSalePrice(int square);
+// A hotel sold back returns four houses to the street, or as many as the
+// bank has.
+int housesBackForHotel(const GameState &state);
+// What selling the street's next building brings: a house's half cost, or
+// a hotel's with half the cost of every house that cannot come back.
+int nextSaleValue(const GameState &state, int square);
+
+// Leaving jail: the fine, and the throws a player has to throw a double
+// before the fine is due.
+constexpr int JailFine = 50;
+constexpr int ThrowsInJail = 3;
 
 // What everything the player holds would fetch at once: cash, half the cost
 // of every building and the mortgage value of every unmortgaged deed.

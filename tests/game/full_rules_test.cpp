@@ -138,10 +138,10 @@ TEST_F(FullRules, MortgagesPayTheValueAndCostATenthMoreToLift)
     EXPECT_TRUE(called("mortgaged:5"));
     EXPECT_TRUE(screen.actions.unmortgage);
     EXPECT_EQ(engine.unmortgageableSquares(0), (std::vector<int>{5}));
-    EXPECT_EQ(Engine::unmortgagePrice(5), 110);
-    EXPECT_EQ(Engine::unmortgagePrice(1), 33);   // 30 and a tenth
-    EXPECT_EQ(Engine::unmortgagePrice(14), 88);  // 80 and a tenth
-    EXPECT_EQ(Engine::unmortgagePrice(28), 83);  // 75 and 7.5, rounded up
+    EXPECT_EQ(unmortgagePrice(5), 110);
+    EXPECT_EQ(unmortgagePrice(1), 33);   // 30 and a tenth
+    EXPECT_EQ(unmortgagePrice(14), 88);  // 80 and a tenth
+    EXPECT_EQ(unmortgagePrice(28), 83);  // 75 and 7.5, rounded up
     ASSERT_TRUE(engine.unmortgage(0, 5));
     EXPECT_EQ(money(0), 1490);
     EXPECT_EQ(log.lines.back(), "Ann (" + P + "1600) Unmortgages King's Cross Station  -->  " + P + "1490");

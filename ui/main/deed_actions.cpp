@@ -25,16 +25,6 @@ bool listed(const std::vector<int> &squares, int square)
     return std::find(squares.begin(), squares.end(), square) != squares.end();
 }
 
-// What selling the next building of a street brings: a hotel comes back
-// as four houses if the bank has them, and any it lacks are sold with it.
-int saleValue(const GameState &state, int square)
-{
-    if (!state.Buildings[square].Hotel)
-        return houseSalePrice(square);
-    const int housesBack = std::min<int>(4, state.HousesLeft);
-    return hotelSalePrice(square) + (4 - housesBack) * houseSalePrice(square);
-}
-
 } // namespace
 
 DeedActions::DeedActions(const GameState &state, MessageBoxes &boxes, QWidget &window)
@@ -112,7 +102,7 @@ void DeedActions::fillSell()
         const bool hotel = state_.Buildings[square].Hotel;
         choices.push_back({square, QStringLiteral("%1 on %2 %3")
                                        .arg(hotel ? QStringLiteral("Hotel") : QStringLiteral("House"),
-                                            deedName(state_, square), money(saleValue(state_, square)))});
+                                            deedName(state_, square), money(nextSaleValue(state_, square)))});
     }
     const Player &p = state_.Players[sellFor_];
     d.showChoices(QStringLiteral("%1 (%2), choose a building to sell for half its cost:").arg(text(p.Name), money(p.Money)),
@@ -189,7 +179,7 @@ void DeedActions::fillMortgage()
         d.choosable = listed(open, square);
         const QString name = deedName(state_, square);
         const int value = squareInfo(square).mortgageValue;
-        const int price = Engine::unmortgagePrice(square);
+        const int price = unmortgagePrice(square);
         d.offer = QStringLiteral("%1 %2").arg(name, money(lifting ? price : value));
         if (lifting) {
             if (d.choosable)

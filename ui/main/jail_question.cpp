@@ -1,5 +1,6 @@
 #include "ui/main/jail_question.h"
 
+#include "game/rules.h"
 #include "game/text.h"
 #include "ui/main/control_names.h"
 #include "ui/toolkit/command_button.h"
@@ -13,10 +14,6 @@
 namespace tycora::ui {
 
 namespace {
-
-// The fine the engine charges to leave jail.
-constexpr int JailFine = 50;
-constexpr int ThrowsInJail = 3;
 
 QString money(long long amount) { return QString::fromStdString(pounds(amount)); }
 
