@@ -83,21 +83,12 @@ void Engine::endAuction()
         log(name + " is not sold at Auction");
         screen_.showStatus(name + " is not sold at Auction");
     } else {
-        Player &p = player(a.highestBidder);
+        const Player &p = player(a.highestBidder);
         const Integer before = p.Money;
-        Property &d = deed(a.square);
-        changeBalance(a.highestBidder, -a.highestBid);
-        d.Owned = true;
-        d.Owner = static_cast<Integer>(a.highestBidder);
+        takeDeed(a.highestBidder, a.square, a.highestBid);
         log(nameAndBalance(p.Name, before) + " Wins the Auction for " + name + " at " + pounds(a.highestBid) +
             "  -->  " + pounds(p.Money));
-        screen_.markOwner(a.highestBidder, a.square);
-        screen_.showOwnedMini(a.highestBidder, a.square);
-        screen_.refreshMoney();
-        screen_.showStatus(p.Name + " Wins the Auction for " + name + " at " + pounds(a.highestBid));
-        screen_.hideCard();
-        screen_.showPropertyCard(a.square);
-        screen_.setPropertyCardVisible(true);
+        showDeedTaken(a.highestBidder, a.square, p.Name + " Wins the Auction for " + name + " at " + pounds(a.highestBid));
     }
     phase_ = Phase::Moving;
     Step then = std::move(afterAuction_);

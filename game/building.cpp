@@ -7,7 +7,6 @@
 #include "game/rules.h"
 #include "game/text.h"
 
-#include <algorithm>
 
 namespace tycora {
 
@@ -15,7 +14,7 @@ bool Engine::build(int index, int square)
 {
     bool allowed = false;
     if (fullRules())
-        allowed = phase_ == Phase::ToThrow && index == state_.CurrentPlayer && mayBuildOn(state_, index, square);
+        allowed = mayManageDeeds(index, false) && mayBuildOn(state_, index, square);
     else
         // The classic game lets only a computer build, by its own rule.
         allowed = phase_ == Phase::ToThrow && isComputer(index) && state_.holds(index, square) &&
@@ -60,8 +59,7 @@ void Engine::buildOnSquare(int square, int index)
 
 bool Engine::sellBuilding(int index, int square)
 {
-    const std::vector<int> allowed = sellableSquares(index);
-    if (std::find(allowed.begin(), allowed.end(), square) == allowed.end())
+    if (!mayManageDeeds(index, true) || !maySellFrom(state_, index, square))
         return false;
     sellOneBuilding(index, square);
     refreshActions();

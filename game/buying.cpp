@@ -54,14 +54,24 @@ void Engine::purchaseAnswered(int index, int square, bool buy)
 
 void Engine::buyProperty(int index, int square)
 {
+    takeDeed(index, square, deed(square).Price);
+    showDeedTaken(index, square, player(index).Name + " Purchased " + deed(square).Name);
+}
+
+void Engine::takeDeed(int index, int square, int price)
+{
+    changeBalance(index, -price);
     Property &d = deed(square);
-    changeBalance(index, -d.Price);
     d.Owned = true;
     d.Owner = static_cast<Integer>(index);
+}
+
+void Engine::showDeedTaken(int index, int square, const std::string &status)
+{
     screen_.markOwner(index, square);
     screen_.showOwnedMini(index, square);
     screen_.refreshMoney();
-    screen_.showStatus(player(index).Name + " Purchased " + d.Name);
+    screen_.showStatus(status);
     screen_.hideCard();
     screen_.showPropertyCard(square);
     screen_.setPropertyCardVisible(true);

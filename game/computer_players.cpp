@@ -96,14 +96,6 @@ GroupStanding standing(const GameState &state, int player, int square)
     return s;
 }
 
-int stationsHeld(const GameState &state, int player)
-{
-    int held = 0;
-    for (const int sq : ownableSquares())
-        held += isStationSquare(sq) && state.holds(player, sq);
-    return held;
-}
-
 } // namespace
 
 // ---- the classic computer --------------------------------------------------
@@ -115,8 +107,7 @@ void ClassicComputer::turnToThrow(Engine &engine, int player)
     // One house on Old Kent Road, and only while both brown streets carry
     // the same number of houses: so a computer builds one house a game.
     const GameState &state = engine.state();
-    if (ownsAnyColourGroup(state, player) && state.holds(player, squares::OldKentRoad) &&
-        state.holds(player, WhitechapelRoad) && !state.Buildings[squares::OldKentRoad].Hotel &&
+    if (ownsColourGroup(state, player, squares::OldKentRoad) && !state.Buildings[squares::OldKentRoad].Hotel &&
         housesEqual(state, squares::OldKentRoad, WhitechapelRoad, 0))
         engine.build(player, squares::OldKentRoad);
     engine.computerTurn(player);
@@ -167,7 +158,7 @@ int FullRulesComputer::valuation(const GameState &state, int player, int square)
         else if (s.othersStarted)
             percent = 50;    // a group another has begun: a street that can never be part of a set
     } else if (info.kind == SquareKind::Station) {
-        percent += 25 * stationsHeld(state, player);
+        percent += 25 * stationsHeldBy(state, player);
     } else {
         percent = 80;
     }
@@ -180,6 +171,9 @@ void FullRulesComputer::turnToThrow(Engine &engine, int player)
 {
     const GameState &state = engine.state();
     const auto money = [&] { return int(state.Players[player].Money); };
+    // Only the others' deeds and buildings set the reserve, and nothing
+    // done here changes them.
+    const int keep = reserve(state, player);
 
     // Lift mortgages when rich, whole groups first.
     std::vector<int> mortgaged = engine.unmortgageableSquares(player);
@@ -187,14 +181,13 @@ void FullRulesComputer::turnToThrow(Engine &engine, int player)
         return ownsColourGroup(state, player, a) > ownsColourGroup(state, player, b);
     });
     for (const int sq : mortgaged)
-        if (money() - unmortgagePrice(sq) >= reserve(state, player) + 300)
+        if (money() - unmortgagePrice(sq) >= keep + 300)
             engine.unmortgage(player, sq);
 
     // Build evenly, where a building adds most rent for its cost, while the
     // reserve stays in hand.
     while (true) {
         std::vector<int> buildable = engine.buildableSquares(player);
-        const int keep = reserve(state, player);
         std::erase_if(buildable, [&](int sq) {
             const SquareInfo &info = squareInfo(sq);
             const int cost = buildingCount(state, sq) == 4 ? info.hotelCost : info.houseCost;

@@ -118,34 +118,39 @@ std::vector<int> squaresWhere(Test test)
 
 } // namespace
 
+bool Engine::mayManageDeeds(int index, bool whileRaising) const
+{
+    if (!fullRules())
+        return false;
+    if (whileRaising && phase_ == Phase::RaisingMoney && index == debtor())
+        return true;
+    return phase_ == Phase::ToThrow && index == state_.CurrentPlayer;
+}
+
 std::vector<int> Engine::buildableSquares(int index) const
 {
-    if (!fullRules() || phase_ != Phase::ToThrow || index != state_.CurrentPlayer || player(index).Bankrupt)
+    if (!mayManageDeeds(index, false) || player(index).Bankrupt)
         return {};
     return squaresWhere([&](int sq) { return mayBuildOn(state_, index, sq); });
 }
 
 std::vector<int> Engine::sellableSquares(int index) const
 {
-    const bool raising = phase_ == Phase::RaisingMoney && index == debtor();
-    const bool toThrow = phase_ == Phase::ToThrow && index == state_.CurrentPlayer;
-    if (!fullRules() || !(raising || toThrow))
+    if (!mayManageDeeds(index, true))
         return {};
     return squaresWhere([&](int sq) { return maySellFrom(state_, index, sq); });
 }
 
 std::vector<int> Engine::mortgageableSquares(int index) const
 {
-    const bool raising = phase_ == Phase::RaisingMoney && index == debtor();
-    const bool toThrow = phase_ == Phase::ToThrow && index == state_.CurrentPlayer;
-    if (!fullRules() || !(raising || toThrow))
+    if (!mayManageDeeds(index, true))
         return {};
     return squaresWhere([&](int sq) { return mayMortgage(state_, index, sq); });
 }
 
 std::vector<int> Engine::unmortgageableSquares(int index) const
 {
-    if (!fullRules() || phase_ != Phase::ToThrow || index != state_.CurrentPlayer)
+    if (!mayManageDeeds(index, false))
         return {};
     return squaresWhere([&](int sq) { return mayUnmortgage(state_, index, sq); });
 }

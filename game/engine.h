@@ -186,6 +186,8 @@ private:
     void tmrMovePiece_Timer();
     void movePiece(int player);
     void stepPiece(int player);
+    // Draws every piece still in the game on the square, but `except`'s.
+    void redrawPiecesOn(int square, int except);
     void redrawVacatedSquare(int player);
     void collectGoSalary(int player);
     void arrive(int player);
@@ -198,7 +200,7 @@ private:
     // Landing, rent, taxes and the rent countdown.
     void resolveLanding(int player, int square);
     void payRent(int payer, int owner, int square);
-    void payTax(int player, int amount);
+    void payTax(int player, int square);
     void tmrMoneyDown_Timer();
     void showDebt(int payer, int payee, int amount);
 
@@ -207,6 +209,10 @@ private:
     void offerSquare(int player, int square);
     void purchaseAnswered(int player, int square, bool buy);
     void buyProperty(int player, int square);
+    // A deed changing hands from the bank, bought or won at auction: first
+    // the money and the deed, then what the board shows of it.
+    void takeDeed(int player, int square, int price);
+    void showDeedTaken(int player, int square, const std::string &status);
 
     // Chance and Community Chest.
     void drawChance(int player);
@@ -217,13 +223,15 @@ private:
     void setTargetSquare(int player, int square);
 
     // Building.
+    // Under Full rules a player deals with their deeds and buildings while
+    // they are to throw, and sells or mortgages while raising money.
+    bool mayManageDeeds(int player, bool whileRaising) const;
     void buildOnSquare(int square, int player);
     void sellOneBuilding(int player, int square);
     void updateBuildButton(int player);
     void refreshActions();
 
     // Full rules: debts and bankruptcy, jail, auctions.
-    void startRaising(Debt debt);
     void checkDebt();   // pays a debt being raised once the cash covers it
     void goBankrupt(int player, Creditor creditor);
     void endTurnOfBankrupt();
@@ -232,6 +240,7 @@ private:
     void jailAnswered(int player, JailChoice choice);
     void throwInJail(int player, int die1, int die2);
     void leaveJail(int player);
+    void releaseFromJail(int player);   // out of jail, its throws forgotten, the panel told
     void payJailFine(int player);
     void startAuction(int square, Step then);
     void askNextBidder();
@@ -271,7 +280,6 @@ private:
     unsigned question_ = 0;     // numbers the questions asked of controllers
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);   // answers after the engine is gone are dropped
     int controllerActing_ = 0;  // inside a computer's own commands
-    bool turnEndsAfterMove_ = false;   // jailed during the move: no throw again
     long long throws_ = 0;
     long long handOvers_ = 0;
 

@@ -53,12 +53,17 @@ void Engine::payJailFine(int index)
     screen_.refreshMoney();
 }
 
-void Engine::leaveJail(int index)
+void Engine::releaseFromJail(int index)
 {
     Player &p = player(index);
     p.InJail = false;
     p.JailThrows = 0;
     screen_.showPlayerState(index);
+}
+
+void Engine::leaveJail(int index)
+{
+    releaseFromJail(index);
     phase_ = Phase::ToThrow;
     controller(index).turnToThrow(*this, index);
     refreshActions();
@@ -69,11 +74,9 @@ void Engine::throwInJail(int index, int die1, int die2)
     Player &p = player(index);
     p.DoublesCount = 0;   // a double that frees a player gives no further throw
     if (die1 == die2) {
-        p.InJail = false;
-        p.JailThrows = 0;
         log(p.Name + " Throws a Double and leaves Jail");
         screen_.showStatus(p.Name + " Throws a Double and leaves Jail");
-        screen_.showPlayerState(index);
+        releaseFromJail(index);
         walkThrow(index, die1 + die2);
         return;
     }
@@ -86,11 +89,8 @@ void Engine::throwInJail(int index, int die1, int die2)
     }
     // The third throw that fails: pay the fine and move by that throw.
     charge(index, JailFine, bankOrPot(), [this, index, die1, die2] {
-        Player &freed = player(index);
         payJailFine(index);
-        freed.InJail = false;
-        freed.JailThrows = 0;
-        screen_.showPlayerState(index);
+        releaseFromJail(index);
         phase_ = Phase::Moving;
         walkThrow(index, die1 + die2);
     });

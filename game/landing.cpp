@@ -28,7 +28,7 @@ void Engine::resolveLanding(int index, int square)
     switch (info.kind) {
     case SquareKind::CommunityChest: drawCommunityChest(index); return;
     case SquareKind::Chance: drawChance(index); return;
-    case SquareKind::Tax: payTax(index, info.tax); return;
+    case SquareKind::Tax: payTax(index, square); return;
     case SquareKind::GoToJail: goToJail(index); break;
     case SquareKind::FreeParking:
         if (options_.freeParkingPot)
@@ -62,14 +62,15 @@ void Engine::payRent(int payer, int owner, int square)
     });
 }
 
-void Engine::payTax(int index, int amount)
+void Engine::payTax(int index, int square)
 {
-    charge(index, amount, bankOrPot(), [this, index, amount] {
+    const int amount = squareInfo(square).tax;
+    charge(index, amount, bankOrPot(), [this, index, amount, square] {
         Player &p = player(index);
         const Integer before = p.Money;
         transfer(index, amount, bankOrPot());
         screen_.refreshMoney();
-        const std::string what = squareInfo(squares::IncomeTax).tax == amount ? " Income Tax" : " Super Tax";
+        const std::string what = " " + std::string(squareInfo(square).title);
         if (logging())
             log(nameAndBalance(p.Name, before) + " Pays " + pounds(amount) + what + "  -->  " + pounds(p.Money));
         screen_.showStatus(p.Name + " Pays " + pounds(amount) + what);

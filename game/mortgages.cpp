@@ -7,22 +7,11 @@
 #include "game/square_table.h"
 #include "game/text.h"
 
-#include <algorithm>
-
 namespace tycora {
-
-namespace {
-
-bool listed(const std::vector<int> &squares, int square)
-{
-    return std::find(squares.begin(), squares.end(), square) != squares.end();
-}
-
-} // namespace
 
 bool Engine::mortgage(int index, int square)
 {
-    if (!listed(mortgageableSquares(index), square))
+    if (!mayManageDeeds(index, true) || !mayMortgage(state_, index, square))
         return false;
     Player &p = player(index);
     const Integer before = p.Money;
@@ -39,7 +28,7 @@ bool Engine::mortgage(int index, int square)
 
 bool Engine::unmortgage(int index, int square)
 {
-    if (!listed(unmortgageableSquares(index), square))
+    if (!mayManageDeeds(index, false) || !mayUnmortgage(state_, index, square))
         return false;
     Player &p = player(index);
     const Integer before = p.Money;

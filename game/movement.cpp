@@ -115,14 +115,15 @@ int Engine::vacatedSquare(int index) const
     return s == 0 ? SquareCount - 1 : s - 1;
 }
 
-void Engine::redrawVacatedSquare(int index)
+void Engine::redrawPiecesOn(int square, int except)
 {
-    const int vacated = vacatedSquare(index);
     for (int i = 0; i < state_.PlayerCount; ++i) {
-        if (state_.Players[i].Square == vacated && !state_.Players[i].Bankrupt)
-            screen_.drawPiece(vacated, i);
+        if (i != except && state_.Players[i].Square == square && !state_.Players[i].Bankrupt)
+            screen_.drawPiece(square, i);
     }
 }
+
+void Engine::redrawVacatedSquare(int index) { redrawPiecesOn(vacatedSquare(index), -1); }
 
 void Engine::removePiece(int index)
 {
@@ -130,10 +131,7 @@ void Engine::removePiece(int index)
     if (square < 0)
         return;
     screen_.clearSquare(square);
-    for (int i = 0; i < state_.PlayerCount; ++i) {
-        if (i != index && state_.Players[i].Square == square && !state_.Players[i].Bankrupt)
-            screen_.drawPiece(square, i);
-    }
+    redrawPiecesOn(square, index);
 }
 
 void Engine::collectGoSalary(int index)

@@ -59,14 +59,18 @@ bool ownsAnyColourGroup(const GameState &state, int player)
     return false;
 }
 
+int stationsHeldBy(const GameState &state, int player)
+{
+    return static_cast<int>(
+        std::count_if(stations().begin(), stations().end(), [&](int sq) { return state.holds(player, sq); }));
+}
+
 Integer stationRent(const GameState &state, int square)
 {
     const Property &deed = state.Properties[square];
     if (!deed.Owned)
         return 0;
-    const auto held = std::count_if(stations().begin(), stations().end(),
-                                    [&](int sq) { return state.holds(deed.Owner, sq); });
-    return stationRentForHeld(static_cast<int>(held));
+    return stationRentForHeld(stationsHeldBy(state, deed.Owner));
 }
 
 Integer stationRentForHeld(int held)

@@ -17,6 +17,7 @@ bool isUtilitySquare(int square);
 bool ownsColourGroup(const GameState &state, int player, int square);
 bool ownsAnyColourGroup(const GameState &state, int player);
 
+int stationsHeldBy(const GameState &state, int player);
 // Station rent by how many stations the owner holds (1..4; 0 otherwise).
 Integer stationRentForHeld(int held);
 Integer stationRent(const GameState &state, int square);
