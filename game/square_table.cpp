@@ -155,6 +155,17 @@ int groupOf(int square) { return square >= 0 && square < BoardSize ? Board[squar
 
 std::span<const int> ownableSquares() { return Ownable; }
 
+int indexInItsSet(int square)
+{
+    if (square < 0 || square >= BoardSize)
+        return 0;
+    const SquareInfo &info = Board[square];
+    int before = 0;
+    for (int n = 0; n < square; ++n)
+        before += Board[n].kind == info.kind && Board[n].group == info.group ? 1 : 0;
+    return before;
+}
+
 int nextSquareOfKind(int from, SquareKind kind)
 {
     for (int step = 1; step <= BoardSize; ++step) {

@@ -72,6 +72,11 @@ int groupOf(int square);
 // The 28 squares that can be bought, in board order.
 std::span<const int> ownableSquares();
 
+// How many squares of its set come before the square on the board: a
+// street's set is its colour group, any other square's all squares of its
+// kind (so the first utility is 0 and the second 1).
+int indexInItsSet(int square);
+
 // The first square of the kind that a piece meets walking forward from the
 // square it stands on (the square itself not counted).
 int nextSquareOfKind(int from, SquareKind kind);

@@ -142,16 +142,6 @@ const SquareMarks *marksOf(int square)
     return it == std::end(Marks) ? nullptr : it;
 }
 
-// How many squares of the same kind come before this one on the board.
-std::size_t placeAmongItsKind(int square)
-{
-    const SquareKind kind = squareInfo(square).kind;
-    std::size_t before = 0;
-    for (int s = 0; s < square; ++s)
-        before += squareInfo(s).kind == kind ? 1 : 0;
-    return before;
-}
-
 } // namespace
 
 TwipRect boardTilePlace(int square)
@@ -210,13 +200,11 @@ std::optional<TwipRect> miniDeedPlace(int square)
         return std::nullopt;
     const SquareInfo &info = squareInfo(square);
     switch (info.kind) {
-    case SquareKind::Station: return StationMinis.at(placeAmongItsKind(square));
-    case SquareKind::Utility: return UtilityMinis.at(placeAmongItsKind(square));
+    case SquareKind::Station: return StationMinis.at(std::size_t(indexInItsSet(square)));
+    case SquareKind::Utility: return UtilityMinis.at(std::size_t(indexInItsSet(square)));
     case SquareKind::Street: {
         // The streets of a group stand in a column, fanned downwards.
-        const auto streets = groupSquares(info.group);
-        const auto row = std::find(streets.begin(), streets.end(), square) - streets.begin();
-        return TwipRect{1065 + 150 * info.group, 645 + 75 * static_cast<int>(row), 120, 150};
+        return TwipRect{1065 + 150 * info.group, 645 + 75 * indexInItsSet(square), 120, 150};
     }
     default: return std::nullopt;
     }

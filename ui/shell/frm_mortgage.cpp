@@ -75,11 +75,7 @@ CardSpot spotOf(int square)
     case SquareKind::Utility: column = GroupCount + 1; break;
     default: return {};
     }
-    int row = 0;
-    for (const int n : ownableSquares())
-        if (n < square && squareInfo(n).kind == info.kind && (info.kind != SquareKind::Street || groupOf(n) == info.group))
-            ++row;
-    return {column, row};
+    return {column, indexInItsSet(square)};
 }
 
 Art deedCard(int square, bool held, bool mortgaged)
