@@ -10,6 +10,7 @@
 #include "assets/board_icons.h"
 #include "assets/board_parts.h"
 #include "game/square_table.h"
+#include "ui/toolkit/game_text.h"
 
 #include <QPainter>
 
@@ -40,7 +41,7 @@ void print(QPainter &p, const QRectF &box, const QStringList &lines, qreal cap, 
 QStringList titleWords(int square)
 {
     const std::string_view title = squareInfo(square).title;
-    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())).toUpper().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return ui::qtext(title).toUpper().split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
 // All words but the last, and the last.

@@ -8,7 +8,7 @@
 #include "assets/board_icons.h"
 #include "assets/board_parts.h"
 #include "game/square_table.h"
-#include "game/text.h"
+#include "ui/toolkit/game_text.h"
 
 #include <QPainter>
 
@@ -38,17 +38,7 @@ constexpr qreal PriceCap = 7.5;
 // The board's name for a square, in capitals.
 QString titleOf(const SquareInfo &square)
 {
-    return QString::fromUtf8(square.title.data(), static_cast<qsizetype>(square.title.size())).toUpper();
-}
-
-// Which square of its kind this is, counted from GO: the first utility
-// shows a light bulb, the second a tap.
-int ordinalOfKind(int square)
-{
-    int count = 0;
-    for (int n = 0; n < square; ++n)
-        count += squareInfo(n).kind == squareInfo(square).kind ? 1 : 0;
-    return count;
+    return ui::qtext(square.title).toUpper();
 }
 
 TextFit printFit(qreal cap)
@@ -93,9 +83,6 @@ Wrapped cardName(const SquareInfo &s)
 
 void printBottom(QPainter &p, const QString &text) { textBlock(p, BottomLine, {text}, printFit(PriceCap), ink()); }
 
-// The game's one money format, as printed on the tiles.
-QString pounds(int amount) { return QString::fromStdString(tycora::pounds(amount)); }
-
 void paintStreet(QPainter &p, const SquareInfo &s, const Wrapped &name)
 {
     const QColor colour = groupColour(s.group);
@@ -106,34 +93,34 @@ void paintStreet(QPainter &p, const SquareInfo &s, const Wrapped &name)
     p.setPen(outline(1.0));
     p.drawLine(QPointF(0, StripBottom), QPointF(SideWidth, StripBottom));
     printLines(p, StreetName, name);
-    printBottom(p, pounds(s.price));
+    printBottom(p, ui::qmoney(s.price));
 }
 
 void paintStation(QPainter &p, const SquareInfo &s, const Wrapped &name)
 {
     printLines(p, PlainName, name);
     icons::locomotive(p, Picture);
-    printBottom(p, pounds(s.price));
+    printBottom(p, ui::qmoney(s.price));
 }
 
 void paintUtility(QPainter &p, const SquareInfo &s, int square, const Wrapped &name)
 {
     printLines(p, PlainName, name);
-    if (ordinalOfKind(square) == 0)
+    if (indexInItsSet(square) == 0)
         icons::lightBulb(p, Picture);
     else
         icons::waterTap(p, Picture.adjusted(2, 0, -2, 0));
-    printBottom(p, pounds(s.price));
+    printBottom(p, ui::qmoney(s.price));
 }
 
 void paintTax(QPainter &p, const SquareInfo &s, int square, const Wrapped &name)
 {
     printLines(p, PlainName, name);
-    if (ordinalOfKind(square) == 0)
+    if (indexInItsSet(square) == 0)
         icons::poundCoin(p, Picture.adjusted(6, 0, -6, 0));
     else
         icons::diamondRing(p, Picture.adjusted(4, 0, -4, 0));
-    printBottom(p, QStringLiteral("PAY ") + pounds(s.tax));
+    printBottom(p, QStringLiteral("PAY ") + ui::qmoney(s.tax));
 }
 
 void paintChance(QPainter &p, int square, const Wrapped &name)
@@ -141,7 +128,7 @@ void paintChance(QPainter &p, int square, const Wrapped &name)
     // Each Chance square has its own colour of question mark.
     static const QColor marks[] = {QColor(226, 62, 40), QColor(30, 90, 200), QColor(240, 140, 0)};
     printLines(p, CardTitle, name);
-    icons::questionMark(p, QRectF(12, 22, 38, 43), marks[ordinalOfKind(square) % 3]);
+    icons::questionMark(p, QRectF(12, 22, 38, 43), marks[indexInItsSet(square) % 3]);
 }
 
 void paintChest(QPainter &p, const Wrapped &name)

@@ -10,6 +10,7 @@
 #include "assets/card_icons.h"
 #include "game/card_table.h"
 #include "game/game_options.h"
+#include "ui/toolkit/game_text.h"
 
 #include <QPainter>
 
@@ -132,7 +133,7 @@ void paintFace(QPainter &p, const QRectF &r, const DeckLook &deck, const Face &f
     TextFit fit;
     fit.lineGap = 0.5;
     fit.minCondense = 0.92;
-    const QString text = QString::fromUtf8(face.text.data(), static_cast<qsizetype>(face.text.size()));
+    const QString text = ui::qtext(face.text);
     const Wrapped wrapped = wrapToFit(text, textBox, 10, 6, fit);
     fit.capHeight = wrapped.capHeight;
     textBlock(p, textBox, wrapped.lines, fit, ink());

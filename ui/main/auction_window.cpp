@@ -12,6 +12,7 @@
 #include "ui/toolkit/shape.h"
 #include "ui/toolkit/text_box.h"
 #include "ui/toolkit/twips.h"
+#include "ui/toolkit/game_text.h"
 
 #include <QLabel>
 #include <QRegularExpressionValidator>
@@ -25,9 +26,7 @@ namespace {
 
 const QColor Refused(170, 20, 20);
 
-QString text(const std::string &s) { return QString::fromStdString(s); }
 
-QString money(long long amount) { return text(pounds(amount)); }
 
 // The title deed as the board's deed card shows it, drawn by a card of its
 // own that lives only for the picture, so no control of the board's window
@@ -90,7 +89,7 @@ AuctionWindow::AuctionWindow(const GameState &state, QWidget *window) : QDialog(
     for (std::size_t i = 0; i < Steps.size(); ++i) {
         const int by = Steps[i];
         cmdBidStep_[i] =
-            named(new CommandButton(QStringLiteral("+%1").arg(money(by)), this), QStringLiteral("cmdBidStep"), by);
+            named(new CommandButton(QStringLiteral("+%1").arg(qmoney(by)), this), QStringLiteral("cmdBidStep"), by);
         cmdBidStep_[i]->setAutoDefault(false);
         place(cmdBidStep_[i], Left + 1365 + static_cast<int>(i) * 735, 2475, 675, 345);
         connect(cmdBidStep_[i], &QPushButton::clicked, this, [this, by] { step(by); });
@@ -122,19 +121,19 @@ void AuctionWindow::showAuction(const Auction &auction)
     highestBid_ = auction.highestBid;
     lblHighestBid_->setCaption(auction.highestBidder < 0 ? QStringLiteral("No bid yet")
                                                          : QStringLiteral("Highest bid: %1 by %2")
-                                                               .arg(money(auction.highestBid),
-                                                                    text(state_.Players[auction.highestBidder].Name)));
+                                                               .arg(qmoney(auction.highestBid),
+                                                                    qtext(state_.Players[auction.highestBidder].Name)));
     showBidders(auction);
     const Player &bidder = state_.Players[auction.bidder];
-    lblAuctionTurn_->setCaption(bidder.PlayerType == Computer ? QStringLiteral("%1 is bidding").arg(text(bidder.Name))
-                                                              : QStringLiteral("%1 to bid").arg(text(bidder.Name)));
+    lblAuctionTurn_->setCaption(bidder.PlayerType == Computer ? QStringLiteral("%1 is bidding").arg(qtext(bidder.Name))
+                                                              : QStringLiteral("%1 to bid").arg(qtext(bidder.Name)));
     enableBidding(false);
 }
 
 void AuctionWindow::showSquare(int square)
 {
     square_ = square;
-    lblAuctionTitle_->setCaption(QStringLiteral("Auction for %1").arg(text(state_.Properties[square].Name)));
+    lblAuctionTitle_->setCaption(QStringLiteral("Auction for %1").arg(qtext(state_.Properties[square].Name)));
     imgAuctionDeed_->setPixmap(deedPicture(square, parentWidget() ? parentWidget()->font() : font()));
 }
 
@@ -162,7 +161,7 @@ void AuctionWindow::showBidders(const Auction &auction)
         shpBidder_[i]->setBorderColour(strongColour(p.Colour));
         lblBidder_[i]->setFont(tahoma(8.25, i == auction.bidder));
         lblBidder_[i]->setForeColour(auction.bidding[i] ? Qt::black : Qt::darkGray);
-        lblBidder_[i]->setCaption(QStringLiteral("%1 (%2): %3").arg(text(p.Name), money(p.Money), where));
+        lblBidder_[i]->setCaption(QStringLiteral("%1 (%2): %3").arg(qtext(p.Name), qmoney(p.Money), where));
     }
 }
 
@@ -171,7 +170,7 @@ void AuctionWindow::askBid(const Auction &auction, std::function<void(int)> answ
     showAuction(auction);
     answer_ = std::move(answer);
     cash_ = state_.Players[auction.bidder].Money;
-    lblAuctionTurn_->setCaption(QStringLiteral("%1, your bid").arg(text(state_.Players[auction.bidder].Name)));
+    lblAuctionTurn_->setCaption(QStringLiteral("%1, your bid").arg(qtext(state_.Players[auction.bidder].Name)));
     enableBidding(true);
     if (isHidden())
         QDialog::open();
@@ -226,19 +225,19 @@ void AuctionWindow::amountChanged()
         return;
     const int lowest = highestBid_ + 1;
     const std::optional<int> amount = typedAmount();
-    const QString name = text(state_.Players[bidder_].Name);
+    const QString name = qtext(state_.Players[bidder_].Name);
     QString hint;
     bool refused = true;
     if (cash_ < lowest)
-        hint = QStringLiteral("%1 has only %2: no bid can beat %3").arg(name, money(cash_), money(highestBid_));
+        hint = QStringLiteral("%1 has only %2: no bid can beat %3").arg(name, qmoney(cash_), qmoney(highestBid_));
     else if (!amount)
-        hint = QStringLiteral("Type a bid of %1 to %2").arg(money(lowest), money(cash_));
+        hint = QStringLiteral("Type a bid of %1 to %2").arg(qmoney(lowest), qmoney(cash_));
     else if (*amount < lowest)
-        hint = QStringLiteral("A bid must be at least %1").arg(money(lowest));
+        hint = QStringLiteral("A bid must be at least %1").arg(qmoney(lowest));
     else if (*amount > cash_)
-        hint = QStringLiteral("%1 has only %2").arg(name, money(cash_));
+        hint = QStringLiteral("%1 has only %2").arg(name, qmoney(cash_));
     else {
-        hint = QStringLiteral("%1 may bid %2 to %3").arg(name, money(lowest), money(cash_));
+        hint = QStringLiteral("%1 may bid %2 to %3").arg(name, qmoney(lowest), qmoney(cash_));
         refused = false;
     }
     lblBidHint_->setForeColour(refused ? Refused : Qt::black);

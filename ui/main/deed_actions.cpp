@@ -7,6 +7,7 @@
 #include "ui/main/choice_dialog.h"
 #include "ui/shell/frm_mortgage.h"
 #include "ui/toolkit/message_box.h"
+#include "ui/toolkit/game_text.h"
 
 #include <algorithm>
 
@@ -14,11 +15,7 @@ namespace tycora::ui {
 
 namespace {
 
-QString text(const std::string &s) { return QString::fromStdString(s); }
-
-QString money(int amount) { return text(pounds(amount)); }
-
-QString deedName(const GameState &state, int square) { return text(state.Properties[square].Name); }
+QString deedName(const GameState &state, int square) { return qtext(state.Properties[square].Name); }
 
 bool listed(const std::vector<int> &squares, int square)
 {
@@ -87,11 +84,11 @@ void DeedActions::fillBuild()
         const bool hotel = state_.Buildings[square].Houses >= 4;
         choices.push_back({square, QStringLiteral("%1 on %2 %3")
                                        .arg(hotel ? QStringLiteral("Hotel") : QStringLiteral("House"),
-                                            deedName(state_, square), money(hotel ? info.hotelCost : info.houseCost))});
+                                            deedName(state_, square), qmoney(hotel ? info.hotelCost : info.houseCost))});
     }
     const Player &p = state_.Players[buildFor_];
-    d.showChoices(QStringLiteral("%1 (%2), choose what to build:").arg(text(p.Name), money(p.Money)), choices,
-                  QStringLiteral("%1 (%2) can build nothing more now.").arg(text(p.Name), money(p.Money)));
+    d.showChoices(QStringLiteral("%1 (%2), choose what to build:").arg(qtext(p.Name), qmoney(p.Money)), choices,
+                  QStringLiteral("%1 (%2) can build nothing more now.").arg(qtext(p.Name), qmoney(p.Money)));
 }
 
 void DeedActions::fillSell()
@@ -102,11 +99,11 @@ void DeedActions::fillSell()
         const bool hotel = state_.Buildings[square].Hotel;
         choices.push_back({square, QStringLiteral("%1 on %2 %3")
                                        .arg(hotel ? QStringLiteral("Hotel") : QStringLiteral("House"),
-                                            deedName(state_, square), money(nextSaleValue(state_, square)))});
+                                            deedName(state_, square), qmoney(nextSaleValue(state_, square)))});
     }
     const Player &p = state_.Players[sellFor_];
-    d.showChoices(QStringLiteral("%1 (%2), choose a building to sell for half its cost:").arg(text(p.Name), money(p.Money)),
-                  choices, QStringLiteral("%1 (%2) has no building to sell now.").arg(text(p.Name), money(p.Money)));
+    d.showChoices(QStringLiteral("%1 (%2), choose a building to sell for half its cost:").arg(qtext(p.Name), qmoney(p.Money)),
+                  choices, QStringLiteral("%1 (%2) has no building to sell now.").arg(qtext(p.Name), qmoney(p.Money)));
 }
 
 void DeedActions::chooseBuilding(int square)
@@ -180,17 +177,17 @@ void DeedActions::fillMortgage()
         const QString name = deedName(state_, square);
         const int value = squareInfo(square).mortgageValue;
         const int price = unmortgagePrice(square);
-        d.offer = QStringLiteral("%1 %2").arg(name, money(lifting ? price : value));
+        d.offer = QStringLiteral("%1 %2").arg(name, qmoney(lifting ? price : value));
         if (lifting) {
             if (d.choosable)
-                d.note = QStringLiteral("%1: lift the mortgage for %2").arg(name, money(price));
+                d.note = QStringLiteral("%1: lift the mortgage for %2").arg(name, qmoney(price));
             else if (d.mortgaged)
-                d.note = QStringLiteral("%1: lifting the mortgage costs %2").arg(name, money(price));
+                d.note = QStringLiteral("%1: lifting the mortgage costs %2").arg(name, qmoney(price));
             else
                 d.note = QStringLiteral("%1 is not mortgaged").arg(name);
         } else {
             if (d.choosable)
-                d.note = QStringLiteral("%1: mortgage for %2").arg(name, money(value));
+                d.note = QStringLiteral("%1: mortgage for %2").arg(name, qmoney(value));
             else if (d.mortgaged)
                 d.note = QStringLiteral("%1 is mortgaged").arg(name);
             else if (groupHasBuildings(state_, square))
@@ -208,7 +205,7 @@ void DeedActions::fillMortgage()
     else
         heading = lifting ? QStringLiteral("%1 (%2), choose a mortgage to lift: its value and a tenth more.")
                           : QStringLiteral("%1 (%2), choose a deed to mortgage for its mortgage value.");
-    mortgageWindow().showDeeds(heading.arg(text(p.Name), money(p.Money)), deeds);
+    mortgageWindow().showDeeds(heading.arg(qtext(p.Name), qmoney(p.Money)), deeds);
 }
 
 void DeedActions::chooseDeed(int square)
@@ -230,7 +227,7 @@ void DeedActions::declareBankruptcy()
     if (!personMayAct(player))
         return;
     const QString question = QStringLiteral("%1, do you want to declare bankruptcy and leave the game?")
-                                 .arg(text(state_.Players[player].Name));
+                                 .arg(qtext(state_.Players[player].Name));
     if (boxes_.show(&window_, question, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
         return;
     engine_->declareBankruptcy(player);

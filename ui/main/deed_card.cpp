@@ -4,6 +4,7 @@
 #include "game/square_table.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
+#include "ui/toolkit/game_text.h"
 
 namespace tycora::ui {
 
@@ -71,15 +72,15 @@ void DeedCard::showStreet(const SquareInfo &square)
     setLayout(Layout::Street);
     showTitle(square, square.name);
     const StreetRents &rents = square.rents;
-    setFigure(Rent, money(rents.bare));
-    setFigure(OneHouse, money(rents.oneHouse));
-    setFigure(TwoHouses, money(rents.twoHouses));
-    setFigure(ThreeHouses, money(rents.threeHouses));
-    setFigure(FourHouses, money(rents.fourHouses));
-    setFigure(Hotel, money(rents.hotel));
-    setFigure(Mortgage, money(square.mortgageValue));
-    setFigure(HousePrice, money(square.houseCost));
-    setFigure(HotelPrice, money(square.hotelCost));
+    setFigure(Rent, qmoney(rents.bare));
+    setFigure(OneHouse, qmoney(rents.oneHouse));
+    setFigure(TwoHouses, qmoney(rents.twoHouses));
+    setFigure(ThreeHouses, qmoney(rents.threeHouses));
+    setFigure(FourHouses, qmoney(rents.fourHouses));
+    setFigure(Hotel, qmoney(rents.hotel));
+    setFigure(Mortgage, qmoney(square.mortgageValue));
+    setFigure(HousePrice, qmoney(square.houseCost));
+    setFigure(HotelPrice, qmoney(square.hotelCost));
 }
 
 void DeedCard::showStation(const SquareInfo &square)
@@ -88,8 +89,8 @@ void DeedCard::showStation(const SquareInfo &square)
     showTitle(square, square.name);
     // The rent rows read "Rent" (one station held), then two, three and four.
     for (const Row row : {Rent, OneHouse, TwoHouses, ThreeHouses})
-        setFigure(row, money(stationRentForHeld(row - Rent + 1)));
-    setFigure(Mortgage, money(square.mortgageValue));
+        setFigure(row, qmoney(stationRentForHeld(row - Rent + 1)));
+    setFigure(Mortgage, qmoney(square.mortgageValue));
 }
 
 void DeedCard::showUtility(const SquareInfo &square)
@@ -98,7 +99,7 @@ void DeedCard::showUtility(const SquareInfo &square)
     showTitle(square, square.name);
     setFigure(Rent, timesDice(UtilityFactorOne));
     setFigure(OneHouse, timesDice(UtilityFactorBoth));
-    setFigure(Mortgage, money(square.mortgageValue));
+    setFigure(Mortgage, qmoney(square.mortgageValue));
 }
 
 } // namespace tycora::ui

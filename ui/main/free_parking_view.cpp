@@ -5,6 +5,7 @@
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/twips.h"
+#include "ui/toolkit/game_text.h"
 
 namespace tycora::ui {
 
@@ -27,7 +28,7 @@ FreeParkingView::FreeParkingView(QWidget *window)
 
 void FreeParkingView::showPot(int pot)
 {
-    lblFreeParking_->setCaption(QStringLiteral("Free Parking ") + QString::fromStdString(pounds(pot)));
+    lblFreeParking_->setCaption(QStringLiteral("Free Parking ") + qmoney(pot));
     moveTo(lblFreeParking_, Centre - widthTwips(lblFreeParking_) / 2, Top);
     lblFreeParking_->show();
 }

@@ -3,6 +3,7 @@
 #include "game/game_state.h"
 #include "ui/main/player_colours.h"
 #include "ui/toolkit/fonts.h"
+#include "ui/toolkit/game_text.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,7 +24,7 @@ constexpr int Gap = 8;
 
 QString withoutLineEnds(const std::string &line)
 {
-    QString text = QString::fromStdString(line);
+    QString text = qtext(line);
     while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
         text.chop(1);
     return text;
@@ -44,7 +45,7 @@ int playerOfLine(const GameState &state, const QString &line)
     int found = -1;
     qsizetype longest = 0;
     for (int i = 0; i < state.PlayerCount && i < MaxPlayers; ++i) {
-        const QString name = QString::fromStdString(state.Players[i].Name);
+        const QString name = qtext(state.Players[i].Name);
         if (name.size() <= longest || !line.startsWith(name))
             continue;
         if (line.size() == name.size() || line.at(name.size()) == QLatin1Char(' ')) {

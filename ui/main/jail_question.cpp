@@ -7,6 +7,7 @@
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/twips.h"
+#include "ui/toolkit/game_text.h"
 
 #include <algorithm>
 #include <utility>
@@ -15,15 +16,14 @@ namespace tycora::ui {
 
 namespace {
 
-QString money(long long amount) { return QString::fromStdString(pounds(amount)); }
 
 QString choicesText(bool hasCard, int cash)
 {
-    QString text = QStringLiteral("Pay %1 to leave now, then throw as usual. ").arg(money(JailFine));
+    QString text = QStringLiteral("Pay %1 to leave now, then throw as usual. ").arg(qmoney(JailFine));
     if (hasCard)
         text += QStringLiteral("Use your Get Out of Jail Free card to leave now. ");
     text +=
-        QStringLiteral("Or throw for a double: a double sets you free and moves you.\nYou have %1.").arg(money(cash));
+        QStringLiteral("Or throw for a double: a double sets you free and moves you.\nYou have %1.").arg(qmoney(cash));
     return text;
 }
 
@@ -31,7 +31,7 @@ QString throwsText(int failedThrows)
 {
     const int throwNumber = failedThrows + 1;
     if (throwNumber >= ThrowsInJail)
-        return QStringLiteral("This is your third throw: without a double you pay %1 and move.").arg(money(JailFine));
+        return QStringLiteral("This is your third throw: without a double you pay %1 and move.").arg(qmoney(JailFine));
     return QStringLiteral("Without a double you stay in Jail (throw %1 of %2).").arg(throwNumber).arg(ThrowsInJail);
 }
 
@@ -59,7 +59,7 @@ JailQuestion::JailQuestion(QWidget *window) : QDialog(window)
     lblJailThrows_->setWordWrap(true);
 
     cmdPayFine_ =
-        named(new CommandButton(QStringLiteral("Pay %1").arg(money(JailFine)), this), QStringLiteral("cmdPayFine"));
+        named(new CommandButton(QStringLiteral("Pay %1").arg(qmoney(JailFine)), this), QStringLiteral("cmdPayFine"));
     cmdUseCard_ =
         named(new CommandButton(QStringLiteral("Use Get Out of Jail Free card"), this), QStringLiteral("cmdUseCard"));
     cmdThrowDouble_ =

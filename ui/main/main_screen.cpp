@@ -15,6 +15,7 @@
 #include "ui/main/players_column.h"
 #include "ui/main/stats_card.h"
 #include "ui/toolkit/message_box.h"
+#include "ui/toolkit/game_text.h"
 
 #include <algorithm>
 
@@ -24,7 +25,6 @@ namespace {
 
 bool onBoard(int square) { return square >= 0 && square < SquareCount; }
 
-QString text(const std::string &s) { return QString::fromStdString(s); }
 
 } // namespace
 
@@ -35,7 +35,7 @@ MainScreen::MainScreen(const GameState &state, MainViews &views, MessageBoxes &b
 
 PlayerPanel *MainScreen::panel(int player) const { return views_.players.panel(player); }
 
-void MainScreen::showStatus(const std::string &status) { views_.turn.showStatus(text(status)); }
+void MainScreen::showStatus(const std::string &status) { views_.turn.showStatus(qtext(status)); }
 
 void MainScreen::hideStatus()
 {
@@ -45,7 +45,7 @@ void MainScreen::hideStatus()
 
 void MainScreen::showDie(int die, int value) { views_.dice.showFace(die, value); }
 
-void MainScreen::showDiceRoll(const std::string &roll) { views_.turn.showDiceRoll(text(roll)); }
+void MainScreen::showDiceRoll(const std::string &roll) { views_.turn.showDiceRoll(qtext(roll)); }
 
 void MainScreen::refreshMoney()
 {
@@ -56,7 +56,7 @@ void MainScreen::refreshMoney()
 void MainScreen::showCurrentPlayer()
 {
     const Player &p = state_.Players[state_.CurrentPlayer];
-    views_.turn.showCurrentPlayer(text(p.Name), lightColour(p.Colour), strongColour(p.Colour));
+    views_.turn.showCurrentPlayer(qtext(p.Name), lightColour(p.Colour), strongColour(p.Colour));
 }
 
 void MainScreen::drawPiece(int square, int player)
@@ -102,10 +102,14 @@ void MainScreen::markOwner(int player, int square)
 
 void MainScreen::showOwnedMini(int player, int square)
 {
+    // A mortgaged deed keeps its mark when it changes hands.
+    showMini(player, square, onBoard(square) && state_.Properties[square].Mortgaged);
+}
+
+void MainScreen::showMini(int player, int square, bool mortgaged)
+{
     if (PlayerPanel *owner = panel(player)) {
         const Art owned = views_.panelPictures.ownedMini(square);
-        // A mortgaged deed keeps its mark when it changes hands.
-        const bool mortgaged = onBoard(square) && state_.Properties[square].Mortgaged;
         owner->showOwnedMini(square, mortgaged ? art::mortgagedMini(owned) : owned);
     }
 }
@@ -142,13 +146,13 @@ void MainScreen::ask(const std::string &question, std::function<void(bool)> answ
 {
     // The box stays modal for the person, but nothing waits inside it: the
     // game goes on when the answer comes.
-    boxes_.ask(&window_, text(question), MsgButtons::YesNo, MsgIcon::Question,
+    boxes_.ask(&window_, qtext(question), MsgButtons::YesNo, MsgIcon::Question,
                [answer = std::move(answer)](MsgAnswer a) { answer(a == MsgAnswer::Yes); });
 }
 
 void MainScreen::tell(const std::string &message)
 {
-    boxes_.show(&window_, text(message), MsgButtons::Ok, MsgIcon::None);
+    boxes_.show(&window_, qtext(message), MsgButtons::Ok, MsgIcon::None);
 }
 
 void MainScreen::showFreeParking(int pot) { views_.freeParking.showPot(pot); }
@@ -161,11 +165,11 @@ void MainScreen::setupPlayerPanels()
     for (int i = 0; i < MaxPlayers; ++i) {
         const Player &p = state_.Players[i];
         PlayerPanel *slot = panel(i);
-        slot->showName(text(p.Name));
+        slot->showName(qtext(p.Name));
         slot->showColours(lightColour(p.Colour), strongColour(p.Colour), outlineColour(p.Colour));
         // Piece names match exactly, trailing blanks and case included; an
         // unknown piece or type leaves the panel's picture as it was.
-        if (const int number = pieces.indexOf(text(p.Piece)); number > 0)
+        if (const int number = pieces.indexOf(qtext(p.Piece)); number > 0)
             slot->showPiece(pieces.picture(number));
         if (const Art type = views_.panelPictures.playerType(p.PlayerType); !type.isNull())
             slot->showType(type);

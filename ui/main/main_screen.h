@@ -91,6 +91,8 @@ public:
 
 private:
     PlayerPanel *panel(int player) const;
+    // The deed's mini picture in its holder's panel, marked when mortgaged.
+    void showMini(int player, int square, bool mortgaged);
     // Draws every piece the engine has put on the square.
     void showPiecesOn(int square);
 

@@ -15,14 +15,13 @@
 #include "ui/main/players_column.h"
 #include "ui/main/standings.h"
 #include "ui/main/winner_window.h"
+#include "ui/toolkit/game_text.h"
 
 namespace tycora::ui {
 
 namespace {
 
 bool onBoard(int square) { return square >= 0 && square < SquareCount; }
-
-QString text(const std::string &s) { return QString::fromStdString(s); }
 
 QString jailCardsText(int cards, bool shortly)
 {
@@ -45,12 +44,8 @@ void MainScreen::showMortgaged(int square, bool mortgaged)
         return;
     views_.board.showMortgaged(square, mortgaged);
     const Property &deed = state_.Properties[square];
-    if (!deed.Owned)
-        return;
-    if (PlayerPanel *owner = panel(deed.Owner)) {
-        const Art owned = views_.panelPictures.ownedMini(square);
-        owner->showOwnedMini(square, mortgaged ? art::mortgagedMini(owned) : owned);
-    }
+    if (deed.Owned)
+        showMini(deed.Owner, square, mortgaged);
 }
 
 void MainScreen::clearOwner(int square)
@@ -111,14 +106,14 @@ void MainScreen::showRaising(int player, int owed)
     raisingOwed_ = owed;
     const Player &p = state_.Players[player];
     const int missing = owed - p.Money;
-    views_.buttons.showRaising(missing > 0 ? text(p.Name + " Must Raise " + pounds(missing)) : QString());
+    views_.buttons.showRaising(missing > 0 ? qtext(p.Name + " Must Raise " + pounds(missing)) : QString());
 }
 
 void MainScreen::showWinner(int player)
 {
     if (!winnerWindow_ || player < 0 || player >= MaxPlayers)
         return;
-    winnerWindow_->showStandings(text(state_.Players[player].Name + " Wins the Game"), standings(state_, player));
+    winnerWindow_->showStandings(qtext(state_.Players[player].Name + " Wins the Game"), standings(state_, player));
     winnerWindow_->show();
     winnerWindow_->raise();
 }

@@ -6,6 +6,7 @@
 #include "ui/main/jail_question.h"
 #include "ui/main/main_screen.h"
 #include "ui/main/main_views.h"
+#include "ui/toolkit/game_text.h"
 
 namespace tycora::ui {
 
@@ -39,7 +40,7 @@ void MainScreen::askJail(int player, bool hasCard, std::function<void(JailChoice
     if (!jailQuestion_)
         jailQuestion_ = new JailQuestion(&window_);
     const Player &p = state_.Players[player];
-    jailQuestion_->ask(QString::fromStdString(p.Name), p.Money, hasCard, p.JailThrows, std::move(answer));
+    jailQuestion_->ask(qtext(p.Name), p.Money, hasCard, p.JailThrows, std::move(answer));
 }
 
 void MainScreen::showAuction(const Auction *auction)

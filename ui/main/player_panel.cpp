@@ -13,6 +13,7 @@
 #include "ui/toolkit/picture.h"
 #include "ui/toolkit/shape.h"
 #include "ui/toolkit/twips.h"
+#include "ui/toolkit/game_text.h"
 
 namespace tycora::ui {
 
@@ -59,7 +60,7 @@ PlayerPanel::PlayerPanel(QWidget *column, int slot, const PanelPictures &picture
 
 void PlayerPanel::showName(const QString &name) { setCaption(name); }
 
-void PlayerPanel::showMoney(long amount) { lblPlayerInfoMoney_->setCaption(QString::fromStdString(pounds(amount))); }
+void PlayerPanel::showMoney(long amount) { lblPlayerInfoMoney_->setCaption(qmoney(amount)); }
 
 void PlayerPanel::showColours(const QColor &fill, const QColor &border, const QColor &outline)
 {

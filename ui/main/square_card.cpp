@@ -8,6 +8,7 @@
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/shape.h"
 #include "ui/toolkit/twips.h"
+#include "ui/toolkit/game_text.h"
 
 namespace tycora::ui {
 
@@ -78,10 +79,8 @@ void SquareCard::showTitle(const SquareInfo &square, std::string_view caption)
     strip_->setBackColour(colour);
     // The name stays readable on every strip colour.
     title_->setForeColour(colour.lightnessF() < 0.45 ? Qt::white : Qt::black);
-    title_->setCaption(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    title_->setCaption(qtext(caption));
 }
-
-QString SquareCard::money(long long amount) { return QString::fromStdString(pounds(amount)); }
 
 QString SquareCard::timesDice(int factor) { return QStringLiteral("%1 x dice").arg(factor); }
 

@@ -51,7 +51,6 @@ protected:
     // a dark slate for stations and utilities.
     void showTitle(const SquareInfo &square, std::string_view caption);
 
-    static QString money(long long amount);
     static QString timesDice(int factor);
 
 private:

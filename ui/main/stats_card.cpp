@@ -5,6 +5,7 @@
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/twips.h"
+#include "ui/toolkit/game_text.h"
 
 namespace tycora::ui {
 
@@ -43,11 +44,11 @@ void StatsCard::showStats(const SquareInfo &square, int landed, int totalRent)
     // What the board calls the square: its deed's name, or "GO", "Chance"...
     showTitle(square, square.title);
     figures_[Landed]->setCaption(QString::number(landed));
-    figures_[Total]->setCaption(money(totalRent));
-    figures_[Average]->setCaption(money(averagePayment(totalRent, landed)));
+    figures_[Total]->setCaption(qmoney(totalRent));
+    figures_[Average]->setCaption(qmoney(averagePayment(totalRent, landed)));
 }
 
-void StatsCard::showCurrentRent(long amount) { figures_[Current]->setCaption(money(amount)); }
+void StatsCard::showCurrentRent(long amount) { figures_[Current]->setCaption(qmoney(amount)); }
 
 void StatsCard::showCurrentDiceFactor(int factor) { figures_[Current]->setCaption(timesDice(factor)); }
 

@@ -7,6 +7,7 @@
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/twips.h"
+#include "ui/toolkit/game_text.h"
 
 #include <array>
 
@@ -51,7 +52,6 @@ QString buildingsText(const Standing &s)
     return parts.isEmpty() ? QStringLiteral("None") : parts.join(QStringLiteral(", "));
 }
 
-QString money(int amount) { return QString::fromStdString(pounds(amount)); }
 
 } // namespace
 
@@ -110,14 +110,14 @@ void WinnerWindow::showStandings(const QString &heading, const std::vector<Stand
         if (!filled)
             continue;
         const Standing &s = standings[row];
-        cells[Place]->setCaption(QString::fromStdString(ordinal(static_cast<int>(row) + 1)));
-        cells[Name]->setCaption(QString::fromStdString(s.name));
-        cells[Cash]->setCaption(money(s.cash));
+        cells[Place]->setCaption(qtext(ordinal(static_cast<int>(row) + 1)));
+        cells[Name]->setCaption(qtext(s.name));
+        cells[Cash]->setCaption(qmoney(s.cash));
         cells[Deeds]->setCaption(QString::number(s.deeds));
         cells[Buildings]->setCaption(buildingsText(s));
-        cells[NetWorth]->setCaption(money(s.netWorth));
+        cells[NetWorth]->setCaption(qmoney(s.netWorth));
         cells[Result]->setCaption(s.bankruptOrder > 0
-                                      ? QStringLiteral("Bankrupt %1").arg(QString::fromStdString(ordinal(s.bankruptOrder)))
+                                      ? QStringLiteral("Bankrupt %1").arg(qtext(ordinal(s.bankruptOrder)))
                                       : row == 0 ? QStringLiteral("Winner")
                                                  : QString());
     }

@@ -11,6 +11,7 @@
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/list_view.h"
 #include "ui/toolkit/twips.h"
+#include "ui/toolkit/game_text.h"
 
 #include <QLineEdit>
 
@@ -32,7 +33,6 @@ const QColor NameFullColour(192, 0, 0);
 
 // The records and the log keep texts as UTF-8.
 std::string utf8(const QString &text) { return text.toStdString(); }
-QString qtext(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Rebuilds a combo from its picture list, in list order, leaving out the
 // entries the skip test names; then shows the placeholder.
@@ -224,7 +224,7 @@ void FrmPlayers::addPlayer()
     // The next player's suggested name. Writing the same text again would
     // not count as a change, yet the name must be checked against the list
     // that now holds it.
-    const QString nextName = QString::fromStdString(defaultPlayerName(p + 1));
+    const QString nextName = qtext(defaultPlayerName(p + 1));
     if (txtName->text() == nextName)
         checkName();
     else
@@ -281,7 +281,7 @@ void FrmPlayers::cmd4Computers_Click()
     // The first computer takes the typed name, or the suggested one when
     // what is typed could not be a name.
     if (!isUsableName(utf8(txtName->text())))
-        txtName->setText(QString::fromStdString(defaultPlayerName(0)));
+        txtName->setText(qtext(defaultPlayerName(0)));
     for (const PieceAndColour &choice : ComputerPlayerChoices) {
         imgcPieces->setText(qtext(choice.piece));
         imgcColours->setText(qtext(choice.colour));

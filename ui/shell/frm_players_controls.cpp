@@ -15,6 +15,7 @@
 #include "ui/toolkit/picture.h"
 #include "ui/toolkit/text_box.h"
 #include "ui/toolkit/twips.h"
+#include "ui/toolkit/game_text.h"
 
 #include <QLineEdit>
 
@@ -67,7 +68,7 @@ void FrmPlayers::createControls()
     txtName->setFont(tahoma(9.75));
     txtName->setMaxLength(MaxNameLength);
     txtName->setValidator(new WholeCharacterValidator(txtName));
-    txtName->setText(QString::fromStdString(defaultPlayerName(0)));
+    txtName->setText(qtext(defaultPlayerName(0)));
     place(txtName, 420, 495, 2235, 345);
     // The name's limit is shown rather than found out: a count under the
     // box (made below), a hint inside it while it is empty, and a tooltip.
