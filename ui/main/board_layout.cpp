@@ -210,6 +210,4 @@ std::optional<TwipRect> miniDeedPlace(int square)
     }
 }
 
-void placeAt(QWidget *control, const TwipRect &place) { ui::place(control, place.left, place.top, place.width, place.height); }
-
 } // namespace tycora::ui

@@ -5,18 +5,11 @@
 // board is a fixed mosaic, so these are tables, not computations from a
 // board size. A square without such a control gives an empty TwipRect.
 
+#include "ui/toolkit/twips.h"
+
 #include <optional>
 
-class QWidget;
-
 namespace tycora::ui {
-
-struct TwipRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
 
 TwipRect boardTilePlace(int square);            // imgBoard
 TwipRect piecePlace(int square);                // imgSquare
@@ -28,8 +21,5 @@ TwipRect buildingPlace(int index, int house);
 // A mini title deed inside a player panel: ownable squares only, placed by
 // what the square is (street of a group, station, utility).
 std::optional<TwipRect> miniDeedPlace(int square);
-
-// Puts a control at one of these places inside its parent.
-void placeAt(QWidget *control, const TwipRect &place);
 
 } // namespace tycora::ui

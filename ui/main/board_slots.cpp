@@ -1,5 +1,6 @@
 #include "ui/main/board_slots.h"
 
+#include "game/rules.h"
 #include "game/square_table.h"
 
 namespace tycora::ui {
@@ -37,14 +38,6 @@ TwipRect turned(int square, const TwipRect &r)
 
 bool isStreet(int square) { return square >= 0 && square < BoardSize && squareInfo(square).kind == SquareKind::Street; }
 
-bool isOwnableSquare(int square)
-{
-    for (const int n : ownableSquares())
-        if (n == square)
-            return true;
-    return false;
-}
-
 } // namespace
 
 BoardSide sideOf(int square)
@@ -68,7 +61,7 @@ int buildingSlotOf(int square)
     return square == 3 ? 4 : square;
 }
 
-int bannerSlotOf(int square) { return isOwnableSquare(square) ? square : -1; }
+int bannerSlotOf(int square) { return isOwnable(square) ? square : -1; }
 
 std::optional<TwipRect> streetBuildingPlace(int square, int house)
 {
@@ -82,7 +75,7 @@ std::optional<TwipRect> streetBuildingPlace(int square, int house)
 
 std::optional<TwipRect> bannerPlace(int square)
 {
-    if (!isOwnableSquare(square))
+    if (!isOwnable(square))
         return std::nullopt;
     return turned(square, BannerOnBottom);
 }

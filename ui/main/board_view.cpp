@@ -46,11 +46,11 @@ void BoardView::createRing(QWidget *window)
     makePicture(window, QStringLiteral("Image6"), {2220, 4080, 6495, 1980}, art::logo());
 
     for (int n = 0; n < BoardSize; ++n) {
-        const auto place = ownerBarPlace(n);
-        if (!place)
+        const auto at = ownerBarPlace(n);
+        if (!at)
             continue;
         auto *bar = named(new Shape(window, Shape::Kind::Rectangle), QStringLiteral("shpOwner"), n);
-        placeAt(bar, *place);
+        place(bar, *at);
         bar->setFillStyle(Shape::FillStyle::Solid);
         bar->hide();
         shpOwner_.add(n, bar);
@@ -59,7 +59,7 @@ void BoardView::createRing(QWidget *window)
 
     for (int n = 0; n < BoardSize; ++n) {
         auto *spot = named(new PieceSpot(window, n), QStringLiteral("imgSquare"), n);
-        placeAt(spot, piecePlace(n));
+        place(spot, piecePlace(n));
         imgSquare_.add(n, spot);
     }
 }

@@ -11,10 +11,6 @@ namespace tycora::ui {
 
 namespace {
 
-struct ButtonPlace {
-    int left, top, width, height;
-};
-
 // The other buttons stand a little lower than Roll Dice, which is larger.
 constexpr int RowTop = 8648;
 constexpr int ButtonWidth = 1150;
@@ -22,13 +18,13 @@ constexpr int ButtonHeight = 315;
 
 // Below the row, above the bottom squares' signs: what a person raising
 // money lacks, and the way out.
-constexpr ButtonPlace RaisingPlace{2370, 9075, 2430, 255};
-constexpr ButtonPlace BankruptPlace{4890, 9030, 1560, ButtonHeight};
+constexpr TwipRect RaisingPlace{2370, 9075, 2430, 255};
+constexpr TwipRect BankruptPlace{4890, 9030, 1560, ButtonHeight};
 
-CommandButton *button(QWidget *window, const char *name, const char *caption, const ButtonPlace &at, bool enabled)
+CommandButton *button(QWidget *window, const char *name, const char *caption, const TwipRect &at, bool enabled)
 {
     auto *b = named(new CommandButton(QString::fromLatin1(caption), window), QString::fromLatin1(name));
-    place(b, at.left, at.top, at.width, at.height);
+    place(b, at);
     b->setEnabled(enabled);
     // The keyboard throws the dice through its own keys; the buttons do not
     // take the focus away from them.
@@ -53,7 +49,7 @@ ButtonRow::ButtonRow(QWidget *window)
     lblRaising_->setFont(tahoma(8.25, true));
     lblRaising_->setForeColour(QColor(176, 0, 0));
     lblRaising_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(lblRaising_, RaisingPlace.left, RaisingPlace.top, RaisingPlace.width, RaisingPlace.height);
+    place(lblRaising_, RaisingPlace);
     lblRaising_->hide();
 
     connect(cmdRoll_, &QPushButton::clicked, this, &ButtonRow::rollClicked);

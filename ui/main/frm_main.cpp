@@ -18,12 +18,9 @@
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/twips.h"
 
-#include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 #include <QShortcut>
 
-#include <algorithm>
 
 namespace tycora::ui {
 

@@ -26,8 +26,6 @@ class MainScreen;
 class MessageBoxes;
 class WinnerWindow;
 class GameLogWindow;
-class MainScreen;
-class MessageBoxes;
 class PinnedCards;
 struct MainViews;
 
@@ -58,7 +56,6 @@ public:
     bool booPropertyShown() const { return booPropertyShown_; }
 
     // The card a click or the arrow keys keep in view.
-    PinnedCards &pinnedCards() { return *pins_; }
     // Every event line of the game, in a window of its own (L, or the
     // Game Log button in the bottom right corner).
     GameLogWindow &gameLog() { return *gameLog_; }

@@ -7,9 +7,9 @@ namespace tycora::ui {
 
 namespace {
 
-Picture *setUp(Picture *picture, const TwipRect &place, const Art &art)
+Picture *setUp(Picture *picture, const TwipRect &at, const Art &art)
 {
-    placeAt(picture, place);
+    place(picture, at);
     picture->setPicture(art);
     return picture;
 }

@@ -30,7 +30,6 @@ class PinnedCards final : public QObject {
 public:
     PinnedCards(QWidget &window, MainViews &views, MainScreen &screen, const GameState &state);
 
-    const std::optional<CardChoice> &pinned() const { return pinned_; }
     bool keeps(CardChoice::Kind kind) const { return pinned_ && pinned_->kind == kind; }
 
     void pin(const CardChoice &card);

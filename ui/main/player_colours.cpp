@@ -1,17 +1,14 @@
 #include "ui/main/player_colours.h"
 
+#include "assets/art_kit.h"
 #include "game/palette.h"
 
 namespace tycora::ui {
 
-namespace {
+using art::kit::toQColor;
 
-QColor onScreen(const Rgb &c) { return QColor(c.red, c.green, c.blue); }
-
-} // namespace
-
-QColor lightColour(long colour) { return onScreen(lightShade(colour)); }
-QColor strongColour(long colour) { return onScreen(strongShade(colour)); }
-QColor GroupColour(long group) { return onScreen(groupShade(group)); }
+QColor lightColour(long colour) { return toQColor(lightShade(colour)); }
+QColor strongColour(long colour) { return toQColor(strongShade(colour)); }
+QColor GroupColour(long group) { return toQColor(groupShade(group)); }
 
 } // namespace tycora::ui

@@ -29,7 +29,7 @@ void SquareHighlight::showOn(int square)
         return;
     }
     square_ = square;
-    placeAt(this, boardTilePlace(square));
+    place(this, boardTilePlace(square));
     raise();
     show();
     update();

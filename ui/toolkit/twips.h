@@ -30,6 +30,16 @@ inline void place(QWidget *w, int left, int top, int width, int height)
     w->setGeometry(rectFromTwips(left, top, width, height));
 }
 
+// A place in twips, kept in a table.
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+inline void place(QWidget *w, const TwipRect &at) { place(w, at.left, at.top, at.width, at.height); }
+
 inline void moveTo(QWidget *w, int left, int top) { w->move(px(left), px(top)); }
 
 inline int leftTwips(const QWidget *w) { return twips(w->x()); }
