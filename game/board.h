@@ -5,8 +5,6 @@
 #include "game/game_state.h"
 #include "game/square_table.h"
 
-#include <array>
-#include <span>
 #include <string>
 
 namespace tycora {

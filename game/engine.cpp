@@ -1,7 +1,6 @@
 #include "game/engine.h"
 
 #include "game/computer_players.h"
-#include "game/figures.h"
 #include "game/human_controller.h"
 #include "game/rules.h"
 #include "game/square_table.h"
