@@ -113,7 +113,10 @@ private:
 // later, as the window lets them.
 class HistoryPlayer final : public PlayerController {
 public:
-    HistoryPlayer(HistoryCursor &cursor, Clock &clock) : cursor_(cursor), raiseLater_(clock, 1) {}
+    HistoryPlayer(HistoryCursor &cursor, Clock &clock) : cursor_(cursor), raiseLater_(clock, 1)
+    {
+        raiseLater_.setHandler([this] { raiseNow(); });
+    }
 
     void firstTurn(Engine &engine, int player) override { toThrow(engine, player, true); }
     void turnToThrow(Engine &engine, int player) override { toThrow(engine, player, false); }
@@ -132,16 +135,8 @@ public:
             raise(engine, player);
             return;
         }
-        raiseLater_.setHandler([this, &engine, player] {
-            raiseLater_.setEnabled(false);
-            raise(engine, player);
-            if (engine.debtor() != player)
-                return;
-            if (cursor_.next(Decision::Kind::Bankrupt, player))
-                engine.declareBankruptcy(player);
-            else
-                cursor_.missing("has player " + std::to_string(player + 1) + " raise money");
-        });
+        raisingEngine_ = &engine;
+        raisingPlayer_ = player;
         raiseLater_.setEnabled(true);
     }
 
@@ -162,6 +157,22 @@ public:
     }
 
 private:
+    // A person's raising, a moment after they were asked: sales and
+    // mortgages, then bankruptcy if the history says so.
+    void raiseNow()
+    {
+        raiseLater_.setEnabled(false);
+        Engine &engine = *raisingEngine_;
+        const int player = raisingPlayer_;
+        raise(engine, player);
+        if (engine.debtor() != player)
+            return;
+        if (cursor_.next(Decision::Kind::Bankrupt, player))
+            engine.declareBankruptcy(player);
+        else
+            cursor_.missing("has player " + std::to_string(player + 1) + " raise money");
+    }
+
     void toThrow(Engine &engine, int player, bool first)
     {
         if (!deedCommands(engine, player, false))
@@ -212,6 +223,8 @@ private:
 
     HistoryCursor &cursor_;
     Timer raiseLater_;
+    Engine *raisingEngine_ = nullptr;
+    int raisingPlayer_ = -1;
 };
 
 } // namespace
