@@ -30,7 +30,8 @@ double bestMilliseconds(int times, Work work)
 int main()
 {
     using namespace tycora;
-    std::printf("%-28s %12s %12s %12s\n", "game (2,000 hand-overs)", "save ms", "load ms", "file KB");
+    std::printf("%-28s %12s %12s %12s %12s\n", "game (2,000 hand-overs)", "document ms", "save ms", "load ms",
+                "file KB");
     for (const RuleSet rules : AllRuleSets) {
         NoEventLog log;
         SimulationOptions options;
@@ -44,13 +45,14 @@ int main()
         const SavedGame game = sim.capture();
         const QString path = QDir::temp().filePath("tycora-bench.tycora");
         const save::Provenance provenance = save::currentProvenance(TYCORA_VERSION);
+        const double documentMs = bestMilliseconds(10, [&] { save::gameDocument(game, provenance); });
         const double saveMs = bestMilliseconds(10, [&] { save::saveGameFile(path, game, provenance); });
         const double loadMs = bestMilliseconds(10, [&] { save::loadGameFile(path); });
-        std::printf("%-28s %12.2f %12.2f %12.1f\n",
+        std::printf("%-28s %12.2f %12.2f %12.2f %12.1f\n",
                     (std::string(ruleSetName(rules)) + " rules, " + std::to_string(sim.engine().handOvers()) +
                      " hand-overs")
                         .c_str(),
-                    saveMs, loadMs, double(QFileInfo(path).size()) / 1024.0);
+                    documentMs, saveMs, loadMs, double(QFileInfo(path).size()) / 1024.0);
         QFile::remove(path);
     }
     return 0;

@@ -478,7 +478,7 @@ QByteArray gameDocument(const SavedGame &game, const Provenance &provenance)
                            {"setup", setupJson(game)},
                            {"snapshot", snapshotJson(game)},
                            {"history", history}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
 ReadGame readGameDocument(const QByteArray &bytes)

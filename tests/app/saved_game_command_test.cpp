@@ -96,7 +96,7 @@ TEST(SavedGameCommand, BadFilesAndBrokenHistoriesEndWithStatusOne)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QByteArray bytes = file.readAll();
     file.close();
-    qsizetype digit = bytes.indexOf("\"throw\": [");
+    qsizetype digit = bytes.indexOf("\"throw\":[");
     ASSERT_GT(digit, 0);
     while (!std::isdigit(static_cast<unsigned char>(bytes[digit])))
         ++digit;
