@@ -62,24 +62,28 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
 {
     LaunchOptions o;
     o.mode = LaunchOptions::Mode::Simulate;
+    std::vector<std::string> given;
     for (std::size_t i = from; i < args.size(); ++i) {
         std::string name = args[i], value;
         // The house options take no value.
         if (name == "--no-first-round-buying") {
             o.simulation.game.firstRoundBuying = false;
+            given.push_back(name);
             continue;
         }
         if (name == "--double-go") {
             o.simulation.game.doubleGoSalary = true;
+            given.push_back(name);
             continue;
         }
         if (name == "--free-parking") {
             o.simulation.game.freeParkingPot = true;
+            given.push_back(name);
             continue;
         }
         if (!splitInline(args[i], name, value)) {
             if (name != "--players" && name != "--turns" && name != "--seed" && name != "--dice" && name != "--log" &&
-                name != "--rules")
+                name != "--rules" && name != "--save" && name != "--load")
                 return failure("unknown simulation option '" + args[i] + "'");
             if (i + 1 >= args.size())
                 return failure(name + " needs a value");
@@ -104,6 +108,10 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
             if (value.empty())
                 return failure("--log needs a file name");
             o.logFile = value;
+        } else if (name == "--save" || name == "--load") {
+            if (value.empty())
+                return failure(name + " needs a file name");
+            (name == "--save" ? o.saveFile : o.loadFile) = value;
         } else if (name == "--rules") {
             if (value == "classic")
                 o.simulation.game.rules = RuleSet::Classic;
@@ -114,7 +122,24 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
         } else {
             return failure("unknown simulation option '" + name + "'");
         }
+        given.push_back(name);
     }
+    if (!o.loadFile.empty()) {
+        // The saved game brings its own players, rules, options and dice.
+        for (const std::string &name : given)
+            if (name != "--turns" && name != "--log" && name != "--save" && name != "--load")
+                return failure(name + " cannot be given with --load: the saved game has its own");
+    }
+    return o;
+}
+
+LaunchOptions parseReplay(const std::vector<std::string> &args)
+{
+    if (args.size() != 2 || args[1].empty())
+        return failure("--replay takes one file name and nothing else");
+    LaunchOptions o;
+    o.mode = LaunchOptions::Mode::Replay;
+    o.replayFile = args[1];
     return o;
 }
 
@@ -136,6 +161,8 @@ LaunchOptions classifyLaunch(const std::vector<std::string> &args)
             return withMode(LaunchOptions::Mode::Version);
         if (a == "--simulate")
             return i == 0 ? parseSimulation(args, 1) : failure("--simulate must come first");
+        if (a == "--replay")
+            return i == 0 ? parseReplay(args) : failure("--replay must come first");
     }
     return {};
 }
@@ -224,7 +251,9 @@ std::string usageText()
     return "Usage: tycora [debug]\n"
            "       tycora --simulate [--players N] [--turns T] [--seed S] [--dice D] [--log FILE]\n"
            "                         [--rules classic|full] [--no-first-round-buying]\n"
-           "                         [--double-go] [--free-parking]\n"
+           "                         [--double-go] [--free-parking] [--save FILE]\n"
+           "       tycora --simulate --load FILE [--turns T] [--log FILE] [--save FILE]\n"
+           "       tycora --replay FILE\n"
            "       tycora --help | --version\n"
            "\n"
            "Tycora is a property-trading board game on the streets of London for two to\n"
@@ -247,6 +276,12 @@ std::string usageText()
            "    --double-go  " "\xC2\xA3" "400 for ending a move on GO\n"
            "    --free-parking  taxes and card payments go into a pot that the next\n"
            "                 player to stop on Free Parking takes\n"
+           "    --save FILE  write the game to FILE as it stands when the simulation stops\n"
+           "    --load FILE  go on with the saved game in FILE for T more turns, with its\n"
+           "                 own players, rules, options and dice\n"
+           "  --replay FILE  play the saved game in FILE again from its history and check\n"
+           "                 that it comes to the same point (status 0), or name the first\n"
+           "                 difference (status 1)\n"
            "  --help         show this text\n"
            "  --version      show the version\n";
 }

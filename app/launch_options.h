@@ -12,12 +12,15 @@
 namespace tycora::app {
 
 struct LaunchOptions {
-    enum class Mode { Play, Simulate, Help, Version, Error };
+    enum class Mode { Play, Simulate, Replay, Help, Version, Error };
     Mode mode = Mode::Play;
     std::string error;            // for Mode::Error
     SimulationOptions simulation;
     bool seedGiven = false;
     std::string logFile;          // --log FILE, empty for none
+    std::string saveFile;         // --save FILE: the game as it stands at the end
+    std::string loadFile;         // --load FILE: go on with a saved game
+    std::string replayFile;       // --replay FILE
 };
 
 // Parses the arguments after the program name. Options the game does not

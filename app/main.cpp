@@ -41,6 +41,12 @@ int main(int argc, char **argv)
         const int printed = app::printResult(result.str());
         return status != 0 ? status : printed;
     }
+    case Mode::Replay: {
+        std::ostringstream result;
+        const int status = app::runReplay(launch, result, std::cerr);
+        const int printed = app::printResult(result.str());
+        return status != 0 ? status : printed;
+    }
     case Mode::Error: std::cerr << "tycora: " << launch.error << "\nTry 'tycora --help'.\n"; return 2;
     case Mode::Play: break;
     }

@@ -1,7 +1,9 @@
 #include "app/simulate_command.h"
 
 #include "app/debug_log.h"
+#include "game/replay.h"
 #include "app/termination_signals.h"
+#include "save/game_file.h"
 #include "ui/toolkit/runtime_services.h"
 
 #include <algorithm>
@@ -11,8 +13,11 @@
 #include <fcntl.h>
 #include <memory>
 #include <ostream>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <QFileInfo>
 
 namespace tycora::app {
 
@@ -135,7 +140,60 @@ std::uint64_t clockSeed()
 
 std::string dateTime() { return ui::localDateTimeText().toStdString(); }
 
+QString qpath(const std::string &path) { return QString::fromLocal8Bit(path.data(), qsizetype(path.size())); }
+
+// The saved game to go on with, or a message why it cannot be.
+std::optional<SavedGame> gameToResume(const std::string &path, std::ostream &err)
+{
+    save::LoadedGame loaded = save::loadGameFile(qpath(path));
+    if (!loaded.error.isEmpty()) {
+        err << "tycora: " << loaded.error.toStdString() << "\n";
+        return std::nullopt;
+    }
+    for (const NewPlayer &p : loaded.game.players)
+        if (typeIndex(p.type) != Computer) {
+            err << "tycora: \"" << path << "\" cannot go on without a window: " << p.name << " is a person\n";
+            return std::nullopt;
+        }
+    return std::move(loaded.game);
+}
+
+// Writes the game as it stands; false (with the reason on err) when it
+// cannot be saved.
+bool saveGame(Simulation &sim, const std::string &path, std::ostream &err)
+{
+    if (!sim.engine().settled()) {
+        err << "tycora: the game cannot be saved to " << path
+            << ": it stopped in the middle of a turn, not with a player to throw\n";
+        return false;
+    }
+    const QString error = save::saveGameFile(qpath(path), sim.capture(), save::currentProvenance(TYCORA_VERSION));
+    if (!error.isEmpty()) {
+        err << "tycora: " << error.toStdString() << "\n";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+int runReplay(const LaunchOptions &launch, std::ostream &out, std::ostream &err)
+{
+    const save::LoadedGame loaded = save::loadGameFile(qpath(launch.replayFile));
+    if (!loaded.error.isEmpty()) {
+        err << "tycora: " << loaded.error.toStdString() << "\n";
+        return 1;
+    }
+    NoEventLog quiet;
+    const std::string difference = replayDifference(loaded.game, quiet);
+    if (!difference.empty()) {
+        err << "tycora: the replay of \"" << launch.replayFile << "\" differs from the saved game: " << difference
+            << "\n";
+        return 1;
+    }
+    out << "The replay of \"" << launch.replayFile << "\" reaches the saved game.\n";
+    return 0;
+}
 
 int runSimulation(const LaunchOptions &launch, std::ostream &out, std::ostream &err)
 {
@@ -156,6 +214,14 @@ int runSimulation(const LaunchOptions &launch, std::ostream &out, std::ostream &
     SimulationOptions options = launch.simulation;
     if (!launch.seedGiven)
         options.seed = clockSeed();
+    options.recordHistory = !launch.saveFile.empty();
+    std::optional<SavedGame> resumed;
+    if (!launch.loadFile.empty()) {
+        resumed = gameToResume(launch.loadFile, err);
+        if (!resumed)
+            return 1;
+        options = optionsToResume(*resumed, launch.simulation.turns);
+    }
 
     std::unique_ptr<LogFile> logFile;
     NoEventLog noLog;
@@ -172,7 +238,13 @@ int runSimulation(const LaunchOptions &launch, std::ostream &out, std::ostream &
 
     log->writeLog("Game Started:  " + dateTime());
     Simulation sim(options, *log);
-    sim.setUp();
+    if (resumed) {
+        log->writeLog("Game Loaded:  " + QFileInfo(qpath(launch.loadFile)).fileName().toStdString() + " (round " +
+                      std::to_string(roundOf(*resumed)) + ")");
+        sim.resumeFrom(*resumed);
+    } else {
+        sim.setUp();
+    }
 
     // The game is played tick by tick as Simulation::run() does, looking up
     // now and then for a stop signal, a failed log and the progress line.
@@ -194,6 +266,7 @@ int runSimulation(const LaunchOptions &launch, std::ostream &out, std::ostream &
             break;
         }
     }
+    const bool saved = launch.saveFile.empty() || saveGame(sim, launch.saveFile, err);
     engine.stopTimers();
     progress.clear();
     log->writeLog("Game Ended:  " + dateTime() + "\r\n\r\n");
@@ -212,7 +285,7 @@ int runSimulation(const LaunchOptions &launch, std::ostream &out, std::ostream &
         err << "tycora: the game stopped before all turns were played\n";
         return 1;
     }
-    return 0;
+    return saved ? 0 : 1;
 }
 
 } // namespace tycora::app

@@ -27,6 +27,9 @@ struct SimulationSurroundings {
 // the signal's number when a stop signal ended the game early (its log then
 // ends with the end line, as every game's does).
 int runSimulation(const LaunchOptions &options, std::ostream &out, std::ostream &err);
+// tycora --replay: 0 when the saved game's history reaches its snapshot;
+// 1 with the first difference, or when the file cannot be loaded.
+int runReplay(const LaunchOptions &options, std::ostream &out, std::ostream &err);
 int runSimulation(const LaunchOptions &options, std::ostream &out, std::ostream &err,
                   const SimulationSurroundings &surroundings);
 

@@ -62,6 +62,7 @@ void Engine::bidAnswered(int bidder, int amount)
 {
     if (!auction_)
         return;
+    noteDecision(Decision::Kind::Bid, bidder, amount);
     Auction &a = *auction_;
     if (amount > a.highestBid && amount <= player(bidder).Money) {
         a.highestBid = amount;

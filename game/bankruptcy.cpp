@@ -14,6 +14,7 @@ bool Engine::declareBankruptcy(int index)
 {
     if (phase_ != Phase::RaisingMoney || index != debtor())
         return false;
+    noteDecision(Decision::Kind::Bankrupt, index);
     goBankrupt(index, debt_->creditor);
     return true;
 }

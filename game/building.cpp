@@ -21,6 +21,7 @@ bool Engine::build(int index, int square)
                   groupOf(square) >= 0;
     if (!allowed)
         return false;
+    noteDecision(Decision::Kind::Build, index, square);
     buildOnSquare(square, index);
     refreshActions();
     return true;
@@ -61,6 +62,7 @@ bool Engine::sellBuilding(int index, int square)
 {
     if (!mayManageDeeds(index, true) || !maySellFrom(state_, index, square))
         return false;
+    noteDecision(Decision::Kind::Sell, index, square);
     sellOneBuilding(index, square);
     refreshActions();
     checkDebt();

@@ -28,6 +28,7 @@ void Engine::offerSquare(int index, int square)
 
 void Engine::purchaseAnswered(int index, int square, bool buy)
 {
+    noteDecision(Decision::Kind::Buy, index, buy);
     phase_ = Phase::Moving;
     Player &p = player(index);
     const Property &d = deed(square);

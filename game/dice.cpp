@@ -7,6 +7,7 @@ namespace tycora {
 double SeededRandom::next()
 {
     // The top 53 bits make a double in [0, 1) exactly.
+    ++draws_;
     return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
 }
 

@@ -16,16 +16,25 @@ public:
 };
 
 // A Mersenne Twister with a fixed, portable mapping to [0, 1), so a seed
-// replays the same game on every machine.
+// replays the same game on every machine. Its position is the seed and the
+// count of numbers drawn, which every standard library reproduces alike.
 class SeededRandom final : public RandomSource {
 public:
     explicit SeededRandom(std::uint64_t seed) : engine_(seed), seed_(seed) {}
     double next() override;
     std::uint64_t seed() const { return seed_; }
+    std::uint64_t draws() const { return draws_; }
+    // Moves on as if `count` numbers had been drawn.
+    void skip(std::uint64_t count)
+    {
+        engine_.discard(count);
+        draws_ += count;
+    }
 
 private:
     std::mt19937_64 engine_;
     std::uint64_t seed_;
+    std::uint64_t draws_ = 0;
 };
 
 class DiceSource {
@@ -50,6 +59,8 @@ public:
     explicit ScriptedDice(DiceSource &fallback) : fallback_(fallback) {}
     void push(int value) { script_.push_back(value); }
     bool exhausted() const { return script_.empty(); }
+    // The given dice not yet thrown, in throw order.
+    const std::deque<int> &remaining() const { return script_; }
     int throwDie() override;
 
 private:

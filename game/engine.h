@@ -10,6 +10,7 @@
 // player takes with their deeds, the timers' ticks, stop) and read-only
 // queries; everything else is the rule book's own business.
 
+#include "game/decision.h"
 #include "game/dice.h"
 #include "game/event_log.h"
 #include "game/game_options.h"
@@ -41,6 +42,13 @@ struct MoneyChange {
 struct Creditor {
     MoneyChange::Other kind = MoneyChange::Other::Bank;
     int player = -1;
+};
+
+// The engine's own figures that a saved game carries besides the state.
+struct EngineProgress {
+    long long handOvers = 0;
+    long long throws = 0;
+    int countdownStep = 1;   // pounds a step of a running rent countdown takes off
 };
 
 class Engine {
@@ -100,6 +108,12 @@ public:
     // At game end nothing may move or throw any more.
     void stopTimers();
 
+    // Goes on from a saved point: the state already holds the saved game,
+    // set up and options are those it was saved with. A computer to throw
+    // begins its pause again; a person is given the throw; a game with a
+    // winner stays over. Nothing is logged.
+    void resume(const EngineProgress &progress);
+
     // ---- queries ---------------------------------------------------------
 
     const GameState &state() const { return state_; }
@@ -133,6 +147,10 @@ public:
     // What happened so far, for the simulation and for tests.
     long long throws() const { return throws_; }
     long long handOvers() const { return handOvers_; }
+    EngineProgress progress() const { return {handOvers_, throws_, countdownStep_}; }
+    // The game may be saved now: a player is to throw (a computer in its
+    // pause) with nothing moving or open, or the game has a winner.
+    bool settled() const;
 
     // Called at every arrival, after the landing count and before the
     // landing is resolved; at every change of a player's money; when a
@@ -140,6 +158,9 @@ public:
     void setArrivalObserver(std::function<void(int player, int square)> observer) { onArrival_ = std::move(observer); }
     void setMoneyObserver(std::function<void(const MoneyChange &)> observer) { onMoney_ = std::move(observer); }
     void setPauseObserver(std::function<void(bool pausing)> observer) { onPause_ = std::move(observer); }
+    // Called at every throw, answer and deed command a player makes, as it is
+    // taken and before its effects.
+    void setDecisionObserver(std::function<void(const Decision &)> observer) { onDecision_ = std::move(observer); }
 
 private:
     // How the moving piece walks: the salary on GO is due on throws and
@@ -247,6 +268,12 @@ private:
     void bidAnswered(int bidder, int amount);
     void endAuction();
 
+    void noteDecision(Decision::Kind kind, int player, int value = 0, int second = 0)
+    {
+        if (onDecision_)
+            onDecision_({kind, player, value, second});
+    }
+
     // The pause timer's tick: the computer whose pause it is throws.
     void tmrPause_Timer();
 
@@ -286,6 +313,7 @@ private:
     std::function<void(int, int)> onArrival_;
     std::function<void(const MoneyChange &)> onMoney_;
     std::function<void(bool)> onPause_;
+    std::function<void(const Decision &)> onDecision_;
 };
 
 template<typename Pay>

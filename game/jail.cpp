@@ -20,6 +20,7 @@ void Engine::jailTurn(int index)
 
 void Engine::jailAnswered(int index, JailChoice choice)
 {
+    noteDecision(Decision::Kind::Jail, index, static_cast<int>(choice));
     Player &p = player(index);
     if (choice == JailChoice::UseCard && state_.jailCards(index) > 0) {
         // The card goes back to its place in its deck.

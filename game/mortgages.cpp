@@ -13,6 +13,7 @@ bool Engine::mortgage(int index, int square)
 {
     if (!mayManageDeeds(index, true) || !mayMortgage(state_, index, square))
         return false;
+    noteDecision(Decision::Kind::Mortgage, index, square);
     Player &p = player(index);
     const Integer before = p.Money;
     deed(square).Mortgaged = true;
@@ -30,6 +31,7 @@ bool Engine::unmortgage(int index, int square)
 {
     if (!mayManageDeeds(index, false) || !mayUnmortgage(state_, index, square))
         return false;
+    noteDecision(Decision::Kind::Unmortgage, index, square);
     Player &p = player(index);
     const Integer before = p.Money;
     deed(square).Mortgaged = false;

@@ -46,6 +46,36 @@ Simulation::Simulation(const SimulationOptions &options, EventLog &log, Screen *
     engine_ = std::make_unique<Engine>(state_, screen ? *screen : nullScreen_, clock_, log_, dice_, options_.game);
     for (const int player : options_.classicComputers)
         engine_->setController(player, std::make_unique<ClassicComputer>());
+    if (options_.recordHistory)
+        engine_->setDecisionObserver([this](const Decision &d) { history_.push_back(d); });
+}
+
+SimulationOptions optionsToResume(const SavedGame &game, long long moreTurns)
+{
+    SimulationOptions options;
+    options.players = static_cast<int>(game.players.size());
+    options.turns = game.progress.handOvers + moreTurns;
+    options.seed = game.dice.seed;
+    options.dice = std::vector<int>(game.dice.givenDice.begin(), game.dice.givenDice.end());
+    options.game = game.options;
+    options.recordHistory = true;
+    return options;
+}
+
+void Simulation::resumeFrom(const SavedGame &game)
+{
+    state_ = game.state;
+    random_.skip(game.dice.draws);
+    history_ = game.history;
+    engine_->setPace(game.pace);
+    engine_->resume(game.progress);
+}
+
+SavedGame Simulation::capture() const
+{
+    DicePosition dice{options_.seed, random_.draws(), {}};
+    dice.givenDice.assign(dice_.remaining().begin(), dice_.remaining().end());
+    return captureGame(*engine_, std::move(dice), history_);
 }
 
 void Simulation::setUp()

@@ -8,6 +8,7 @@
 #include "game/event_log.h"
 #include "game/manual_clock.h"
 #include "game/null_screen.h"
+#include "game/saved_game.h"
 
 #include <cstdint>
 #include <memory>
@@ -25,7 +26,13 @@ struct SimulationOptions {
     // Players who play by the classic computer's rule whatever the rule set
     // (to measure one strategy against the other).
     std::vector<int> classicComputers;
+    // Keep every decision, so that the game can be saved with its history.
+    bool recordHistory = false;
 };
+
+// The options that go on with a saved game for `moreTurns` more hand-overs:
+// its players, rules, options and dice.
+SimulationOptions optionsToResume(const SavedGame &game, long long moreTurns);
 
 class Simulation {
 public:
@@ -34,6 +41,12 @@ public:
     // What start-up and the set-up window do: decks, board, the players
     // (with their log lines), then the game start.
     void setUp();
+    // Instead of setUp(): goes on from a saved game, built with
+    // optionsToResume(). Nothing is logged.
+    void resumeFrom(const SavedGame &game);
+    // The game as it stands, with its history; only while the engine is
+    // settled (see Engine::settled).
+    SavedGame capture() const;
     // Plays until the turn has been handed over `turns` times, or someone
     // has won. Returns false if the game stood still (no timer running),
     // which would be a fault.
@@ -62,6 +75,7 @@ private:
     RandomDice randomDice_;
     ScriptedDice dice_;
     std::unique_ptr<Engine> engine_;
+    std::vector<Decision> history_;
 };
 
 } // namespace tycora

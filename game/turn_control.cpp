@@ -46,6 +46,7 @@ void Engine::rollDice(int index)
     const int die1 = dice_.throwDie();
     const int die2 = dice_.throwDie();
     ++throws_;
+    noteDecision(Decision::Kind::Throw, index, die1, die2);
 
     if (logging()) {
         if (p.DoublesCount > 0)

@@ -1,0 +1,43 @@
+// Saving and resuming: when the game stands still enough to be written
+// down, and how the engine goes on from a game read back.
+
+#include "game/engine.h"
+
+#include <algorithm>
+
+namespace tycora {
+
+bool Engine::settled() const
+{
+    if (phase_ == Phase::Over)
+        return winner() >= 0;
+    return phase_ == Phase::ToThrow && !tmrMovePiece_.enabled() && !debt_ && !auction_ && !state_.MoveFlag;
+}
+
+void Engine::resume(const EngineProgress &progress)
+{
+    handOvers_ = progress.handOvers;
+    throws_ = progress.throws;
+    countdownStep_ = std::max(1, progress.countdownStep);
+    if (options_.freeParkingPot)
+        screen_.showFreeParking(state_.FreeParking);
+    if (fullRules() && playersLeft() == 1) {
+        phase_ = Phase::Over;
+        return;
+    }
+    phase_ = Phase::ToThrow;
+    // A countdown of rent still running when the game was saved runs on.
+    if (state_.PayAmount > 0)
+        startTimer(tmrMoneyDown_, timings_.countdownMs);
+    const int current = state_.CurrentPlayer;
+    screen_.showCurrentPlayer();
+    // A computer did what it does before its throw (building, lifting
+    // mortgages) before the game was saved: only its pause begins again.
+    if (isComputer(current))
+        computerTurn(current);
+    else
+        controller(current).turnToThrow(*this, current);
+    refreshActions();
+}
+
+} // namespace tycora

@@ -1,0 +1,532 @@
+#include "save/game_document.h"
+
+#include "game/card_table.h"
+#include "game/player_setup.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <span>
+
+namespace tycora::save {
+
+namespace {
+
+using Money = decltype(Player::Money);
+
+// ---- names -------------------------------------------------------------------
+
+QString trimmed(std::string_view name) { return QString::fromUtf8(name.data(), qsizetype(name.size())).trimmed(); }
+QString trimmed(const QString &name) { return name.trimmed(); }
+
+QString pieceName(const std::string &piece) { return trimmed(piece); }
+
+// Every card of both decks, each once, and their names.
+const std::vector<CardId> &allCards()
+{
+    static const std::vector<CardId> cards = [] {
+        std::vector<CardId> all;
+        for (const Deck deck : {Deck::Chance, Deck::CommunityChest})
+            for (const CardInfo &c : deckCards(deck))
+                if (std::find(all.begin(), all.end(), c.id) == all.end())
+                    all.push_back(c.id);
+        return all;
+    }();
+    return cards;
+}
+
+QString cardText(CardId id) { return trimmed(cardName(id)); }
+
+const std::vector<QString> &allCardNames()
+{
+    static const std::vector<QString> names = [] {
+        std::vector<QString> all;
+        for (const CardId id : allCards())
+            all.push_back(cardText(id));
+        return all;
+    }();
+    return names;
+}
+
+// ---- writing -------------------------------------------------------------------
+
+QJsonArray deckJson(const std::array<Card, DeckSize> &cards)
+{
+    QJsonArray names;
+    for (const Card &c : cards)
+        names.append(cardText(c.CardId));
+    return names;
+}
+
+QJsonValue playerOrNull(int player) { return player < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(player); }
+
+QJsonObject decisionJson(const Decision &d)
+{
+    QJsonObject entry{{"player", d.player}};
+    const QString kind = trimmed(DecisionKindNames[static_cast<std::size_t>(d.kind)]);
+    switch (d.kind) {
+    case Decision::Kind::Throw: entry[kind] = QJsonArray{d.value, d.second}; break;
+    case Decision::Kind::Buy: entry[kind] = d.value != 0; break;
+    case Decision::Kind::Jail: entry[kind] = trimmed(JailChoiceNames[static_cast<std::size_t>(d.value)]); break;
+    case Decision::Kind::Bankrupt: entry[kind] = true; break;
+    default: entry[kind] = d.value; break;
+    }
+    return entry;
+}
+
+QJsonObject setupJson(const SavedGame &game)
+{
+    QJsonArray players;
+    for (const NewPlayer &p : game.players)
+        players.append(QJsonObject{{"name", QString::fromStdString(p.name)},
+                                   {"piece", pieceName(p.piece)},
+                                   {"colour", QString::fromStdString(p.colour)},
+                                   {"type", QString::fromStdString(p.type)}});
+    return {{"players", players},
+            {"options",
+             QJsonObject{{"firstRoundBuying", game.options.firstRoundBuying},
+                         {"doubleGoSalary", game.options.doubleGoSalary},
+                         {"freeParkingPot", game.options.freeParkingPot}}},
+            {"rules", ruleSetName(game.options.rules)},
+            {"pace", paceName(game.pace)}};
+}
+
+QJsonObject snapshotJson(const SavedGame &game)
+{
+    const GameState &s = game.state;
+    QJsonArray players;
+    for (int i = 0; i < s.PlayerCount; ++i) {
+        const Player &p = s.Players[i];
+        players.append(QJsonObject{{"money", qint64(p.Money)},
+                                   {"square", p.Square},
+                                   {"doubles", p.DoublesCount},
+                                   {"beenRound", p.BeenRound},
+                                   {"inJail", p.InJail},
+                                   {"jailThrows", p.JailThrows},
+                                   {"bankrupt", p.Bankrupt},
+                                   {"bankruptOrder", p.BankruptOrder}});
+    }
+    QJsonArray squares;
+    for (int sq = 0; sq < SquareCount; ++sq) {
+        const Property &d = s.Properties[sq];
+        const Building &b = s.Buildings[sq];
+        squares.append(QJsonObject{{"owner", playerOrNull(d.Owned ? d.Owner : -1)},
+                                   {"mortgaged", d.Mortgaged},
+                                   {"houses", b.Hotel ? 0 : b.Houses},
+                                   {"hotel", b.Hotel},
+                                   {"landed", s.SquareStats[sq].Landed},
+                                   {"totalRent", s.SquareStats[sq].TotalRent}});
+    }
+    QJsonArray given;
+    for (const int die : game.dice.givenDice)
+        given.append(die);
+    return {{"currentPlayer", s.CurrentPlayer},
+            {"handOvers", qint64(game.progress.handOvers)},
+            {"throws", qint64(game.progress.throws)},
+            {"diceTotal", s.DiceTotal},
+            {"players", players},
+            {"squares", squares},
+            {"bank", QJsonObject{{"houses", s.HousesLeft}, {"hotels", s.HotelsLeft}}},
+            {"freeParking", qint64(s.FreeParking)},
+            {"chance",
+             QJsonObject{{"cards", deckJson(s.ChanceCards)},
+                         {"position", s.ChancePos},
+                         {"jailCardHolder", playerOrNull(s.JailCardHolder[0])}}},
+            {"communityChest",
+             QJsonObject{{"cards", deckJson(s.CommunityCards)},
+                         {"position", s.CommunityPos},
+                         {"jailCardHolder", playerOrNull(s.JailCardHolder[1])}}},
+            {"countdown",
+             QJsonObject{{"from", s.PayFrom},
+                         {"to", s.PayTo},
+                         {"amount", qint64(s.PayAmount)},
+                         {"step", game.progress.countdownStep}}},
+            {"dice",
+             QJsonObject{{"seed", QString::number(game.dice.seed)},
+                         {"draws", QString::number(game.dice.draws)},
+                         {"given", given}}}};
+}
+
+// ---- reading -------------------------------------------------------------------
+
+// Reads fields and keeps the first problem, named by the field's path.
+class Fields {
+public:
+    bool failed() const { return !problem_.isEmpty(); }
+    const QString &problem() const { return problem_; }
+    void fail(const QString &problem)
+    {
+        if (problem_.isEmpty())
+            problem_ = problem;
+    }
+
+    QJsonValue value(const QJsonObject &o, const QString &path, const char *key)
+    {
+        const QJsonValue v = o.value(QLatin1String(key));
+        if (v.isUndefined())
+            fail(path + key + " is missing");
+        return v;
+    }
+
+    QJsonObject object(const QJsonObject &o, const QString &path, const char *key)
+    {
+        const QJsonValue v = value(o, path, key);
+        if (!v.isUndefined() && !v.isObject())
+            fail(path + key + " is not an object");
+        return v.toObject();
+    }
+
+    QJsonArray array(const QJsonObject &o, const QString &path, const char *key, qsizetype lo, qsizetype hi)
+    {
+        const QJsonValue v = value(o, path, key);
+        if (v.isUndefined())
+            return {};
+        if (!v.isArray()) {
+            fail(path + key + " is not a list");
+            return {};
+        }
+        const QJsonArray a = v.toArray();
+        if (a.size() < lo || a.size() > hi)
+            fail(path + key + " has " + QString::number(a.size()) + " entries; it must have " +
+                 (lo == hi ? QString::number(lo) : QString::number(lo) + " to " + QString::number(hi)));
+        return a;
+    }
+
+    long long whole(const QJsonValue &v, const QString &name, long long lo, long long hi)
+    {
+        if (failed() || v.isUndefined())
+            return lo < 0 && hi >= 0 ? 0 : lo;
+        const double d = v.toDouble(std::nan(""));
+        if (!v.isDouble() || std::isnan(d) || std::floor(d) != d) {
+            fail(name + " is not a whole number");
+            return 0;
+        }
+        if (d < double(lo) || d > double(hi)) {
+            fail(name + " is " + QString::number(d, 'f', 0) + "; it must be from " + QString::number(lo) + " to " +
+                 QString::number(hi));
+            return 0;
+        }
+        return static_cast<long long>(d);
+    }
+    long long whole(const QJsonObject &o, const QString &path, const char *key, long long lo, long long hi)
+    {
+        return whole(value(o, path, key), path + key, lo, hi);
+    }
+
+    bool flag(const QJsonObject &o, const QString &path, const char *key)
+    {
+        const QJsonValue v = value(o, path, key);
+        if (!v.isUndefined() && !v.isBool())
+            fail(path + key + " is neither true nor false");
+        return v.toBool();
+    }
+
+    QString text(const QJsonValue &v, const QString &name)
+    {
+        if (!v.isUndefined() && !v.isString())
+            fail(name + " is not a text");
+        return v.toString();
+    }
+    QString text(const QJsonObject &o, const QString &path, const char *key)
+    {
+        return text(value(o, path, key), path + key);
+    }
+
+    // A name from the list; its index.
+    template<typename Names>
+    int oneOf(const QJsonValue &v, const QString &name, const Names &names)
+    {
+        const QString t = text(v, name);
+        if (failed())
+            return 0;
+        for (std::size_t i = 0; i < std::size(names); ++i)
+            if (t == trimmed(names[i]))
+                return static_cast<int>(i);
+        fail(name + " is \"" + t + "\", which this program does not know");
+        return 0;
+    }
+    template<typename Names>
+    int oneOf(const QJsonObject &o, const QString &path, const char *key, const Names &names)
+    {
+        return oneOf(value(o, path, key), path + key, names);
+    }
+
+    // A player's number, or -1 for null.
+    int playerOrNobody(const QJsonObject &o, const QString &path, const char *key)
+    {
+        const QJsonValue v = value(o, path, key);
+        if (v.isNull())
+            return -1;
+        return static_cast<int>(whole(v, path + key, 0, MaxPlayers - 1));
+    }
+
+    std::uint64_t bigWhole(const QJsonObject &o, const QString &path, const char *key, std::uint64_t hi)
+    {
+        const QString t = text(o, path, key);
+        if (failed())
+            return 0;
+        bool ok = false;
+        const qulonglong n = t.toULongLong(&ok);
+        if (!ok || t.isEmpty() || !t.front().isDigit() || n > hi)
+            fail(path + key + " is \"" + t + "\"; it must be a whole number from 0 to " + QString::number(hi));
+        return ok ? n : 0;
+    }
+
+private:
+    QString problem_;
+};
+
+QString at(const QString &path, const char *key, qsizetype index)
+{
+    return path + key + "[" + QString::number(index) + "].";
+}
+
+constexpr std::array<std::string_view, 2> RuleNames{"Classic", "Full"};
+constexpr std::array<std::string_view, 3> PaceNames{"Classic", "Fast", "Instant"};
+
+void readSetup(Fields &f, const QJsonObject &root, SavedGame &game)
+{
+    const QString path = "setup.";
+    const QJsonObject setup = f.object(root, "", "setup");
+    const QJsonArray players = f.array(setup, path, "players", 0, 64);
+    for (qsizetype i = 0; i < players.size() && !f.failed(); ++i) {
+        const QString p = at(path, "players", i);
+        if (!players[i].isObject()) {
+            f.fail(p.chopped(1) + " is not an object");
+            break;
+        }
+        const QJsonObject o = players[i].toObject();
+        NewPlayer np;
+        np.name = f.text(o, p, "name").toStdString();
+        np.piece = std::string(PieceNames[static_cast<std::size_t>(f.oneOf(o, p, "piece", PieceNames))]);
+        np.colour = std::string(ColourNames[static_cast<std::size_t>(f.oneOf(o, p, "colour", ColourNames))]);
+        np.type = std::string(TypeNames[static_cast<std::size_t>(f.oneOf(o, p, "type", TypeNames))]);
+        game.players.push_back(np);
+    }
+    const QJsonObject options = f.object(setup, path, "options");
+    game.options.firstRoundBuying = f.flag(options, path + "options.", "firstRoundBuying");
+    game.options.doubleGoSalary = f.flag(options, path + "options.", "doubleGoSalary");
+    game.options.freeParkingPot = f.flag(options, path + "options.", "freeParkingPot");
+    game.options.rules = AllRuleSets[f.oneOf(setup, path, "rules", RuleNames)];
+    game.pace = AllPaces[f.oneOf(setup, path, "pace", PaceNames)];
+}
+
+template<typename Figure>
+Figure figure(Fields &f, const QJsonObject &o, const QString &path, const char *key, long long lo = 0)
+{
+    constexpr long long hi = std::numeric_limits<Figure>::max();
+    lo = std::max<long long>(lo, std::numeric_limits<Figure>::min());
+    return static_cast<Figure>(f.whole(o, path, key, lo, hi));
+}
+
+void readDeck(Fields &f, const QJsonObject &snapshot, const char *key, std::array<Card, DeckSize> &cards,
+              Integer &position, int &holder)
+{
+    const QString path = QString("snapshot.") + key + ".";
+    const QJsonObject deck = f.object(snapshot, "snapshot.", key);
+    const QJsonArray names = f.array(deck, path, "cards", DeckSize, DeckSize);
+    for (qsizetype i = 0; i < names.size() && i < DeckSize && !f.failed(); ++i) {
+        const int which = f.oneOf(names[i], path + "cards[" + QString::number(i) + "]", allCardNames());
+        cards[static_cast<std::size_t>(i)].CardId = allCards()[static_cast<std::size_t>(which)];
+    }
+    position = static_cast<Integer>(f.whole(deck, path, "position", 0, DeckSize));
+    holder = f.playerOrNobody(deck, path, "jailCardHolder");
+}
+
+void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
+{
+    const QString path = "snapshot.";
+    const QJsonObject snap = f.object(root, "", "snapshot");
+    GameState &s = game.state;
+    const int count = s.PlayerCount;
+    s.CurrentPlayer = static_cast<Integer>(f.whole(snap, path, "currentPlayer", 0, MaxPlayers - 1));
+    game.progress.handOvers = f.whole(snap, path, "handOvers", 0, 1LL << 50);
+    game.progress.throws = f.whole(snap, path, "throws", 0, 1LL << 50);
+    s.DiceTotal = static_cast<Integer>(f.whole(snap, path, "diceTotal", 0, 12));
+
+    const QJsonArray players = f.array(snap, path, "players", count, count);
+    for (qsizetype i = 0; i < players.size() && i < count && !f.failed(); ++i) {
+        const QString p = at(path, "players", i);
+        const QJsonObject o = players[i].toObject();
+        if (!players[i].isObject())
+            f.fail(p.chopped(1) + " is not an object");
+        Player &pl = s.Players[static_cast<std::size_t>(i)];
+        pl.Money = figure<Money>(f, o, p, "money", std::numeric_limits<long long>::min());
+        pl.Square = static_cast<Integer>(f.whole(o, p, "square", -1, SquareCount - 1));
+        pl.TargetSquare = static_cast<Integer>(std::max<int>(pl.Square, 0));
+        pl.DoublesCount = static_cast<Integer>(f.whole(o, p, "doubles", 0, 2));
+        pl.BeenRound = f.flag(o, p, "beenRound");
+        pl.InJail = f.flag(o, p, "inJail");
+        pl.JailThrows = static_cast<Integer>(f.whole(o, p, "jailThrows", 0, 2));
+        pl.Bankrupt = f.flag(o, p, "bankrupt");
+        pl.BankruptOrder = static_cast<Integer>(f.whole(o, p, "bankruptOrder", 0, MaxPlayers - 1));
+    }
+
+    const QJsonArray squares = f.array(snap, path, "squares", SquareCount, SquareCount);
+    for (qsizetype sq = 0; sq < squares.size() && sq < SquareCount && !f.failed(); ++sq) {
+        const QString p = at(path, "squares", sq);
+        const QJsonObject o = squares[sq].toObject();
+        if (!squares[sq].isObject())
+            f.fail(p.chopped(1) + " is not an object");
+        Property &d = s.Properties[static_cast<std::size_t>(sq)];
+        Building &b = s.Buildings[static_cast<std::size_t>(sq)];
+        const int owner = f.playerOrNobody(o, p, "owner");
+        d.Owned = owner >= 0;
+        d.Owner = static_cast<Integer>(owner >= 0 ? owner : 0);
+        d.Mortgaged = f.flag(o, p, "mortgaged");
+        const int houses = static_cast<int>(f.whole(o, p, "houses", 0, 4));
+        b.Hotel = f.flag(o, p, "hotel");
+        if (b.Hotel && houses != 0 && !f.failed())
+            f.fail(p + "hotel stands beside " + QString::number(houses) + " houses");
+        // The game keeps a hotel's four houses under it.
+        b.Houses = static_cast<Integer>(b.Hotel ? 4 : houses);
+        s.SquareStats[static_cast<std::size_t>(sq)].Landed = figure<Integer>(f, o, p, "landed");
+        s.SquareStats[static_cast<std::size_t>(sq)].TotalRent = figure<Integer>(f, o, p, "totalRent");
+    }
+
+    const QJsonObject bank = f.object(snap, path, "bank");
+    s.HousesLeft = static_cast<Integer>(f.whole(bank, path + "bank.", "houses", 0, HouseStock));
+    s.HotelsLeft = static_cast<Integer>(f.whole(bank, path + "bank.", "hotels", 0, HotelStock));
+    s.FreeParking = figure<decltype(s.FreeParking)>(f, snap, path, "freeParking");
+    readDeck(f, snap, "chance", s.ChanceCards, s.ChancePos, s.JailCardHolder[0]);
+    readDeck(f, snap, "communityChest", s.CommunityCards, s.CommunityPos, s.JailCardHolder[1]);
+
+    const QJsonObject countdown = f.object(snap, path, "countdown");
+    const QString c = path + "countdown.";
+    s.PayFrom = static_cast<Integer>(f.whole(countdown, c, "from", 0, MaxPlayers - 1));
+    s.PayTo = static_cast<Integer>(f.whole(countdown, c, "to", 0, MaxPlayers - 1));
+    s.PayAmount = figure<decltype(s.PayAmount)>(f, countdown, c, "amount");
+    game.progress.countdownStep = static_cast<int>(f.whole(countdown, c, "step", 1, 1'000'000));
+
+    const QJsonObject dice = f.object(snap, path, "dice");
+    const QString d = path + "dice.";
+    game.dice.seed = f.bigWhole(dice, d, "seed", std::numeric_limits<std::uint64_t>::max());
+    game.dice.draws = f.bigWhole(dice, d, "draws", MaxDraws);
+    const QJsonArray given = f.array(dice, d, "given", 0, 100'000);
+    for (qsizetype i = 0; i < given.size() && !f.failed(); ++i)
+        game.dice.givenDice.push_back(static_cast<int>(f.whole(given[i], d + "given[" + QString::number(i) + "]", 1, 6)));
+}
+
+void readHistory(Fields &f, const QJsonObject &root, SavedGame &game)
+{
+    const QJsonArray history = f.array(root, "", "history", 0, 10'000'000);
+    game.history.reserve(static_cast<std::size_t>(history.size()));
+    const int count = game.state.PlayerCount;
+    for (qsizetype i = 0; i < history.size() && !f.failed(); ++i) {
+        const QString p = at("", "history", i);
+        const QJsonObject o = history[i].toObject();
+        if (!history[i].isObject()) {
+            f.fail(p.chopped(1) + " is not an object");
+            break;
+        }
+        Decision d;
+        d.player = static_cast<int>(f.whole(o, p, "player", 0, count - 1));
+        int kinds = 0;
+        for (std::size_t k = 0; k < DecisionKindNames.size(); ++k) {
+            const QString key = trimmed(DecisionKindNames[k]);
+            const QJsonValue v = o.value(key);
+            if (v.isUndefined())
+                continue;
+            ++kinds;
+            d.kind = static_cast<Decision::Kind>(k);
+            const QString name = p + key;
+            switch (d.kind) {
+            case Decision::Kind::Throw: {
+                const QJsonArray dice = v.toArray();
+                if (!v.isArray() || dice.size() != 2) {
+                    f.fail(name + " is not a pair of dice");
+                    break;
+                }
+                d.value = static_cast<int>(f.whole(dice[0], name + "[0]", 1, 6));
+                d.second = static_cast<int>(f.whole(dice[1], name + "[1]", 1, 6));
+                break;
+            }
+            case Decision::Kind::Buy:
+            case Decision::Kind::Bankrupt:
+                if (!v.isBool())
+                    f.fail(name + " is neither true nor false");
+                d.value = d.kind == Decision::Kind::Buy && v.toBool();
+                if (d.kind == Decision::Kind::Bankrupt && !v.toBool())
+                    f.fail(name + " is false");
+                break;
+            case Decision::Kind::Jail: d.value = f.oneOf(v, name, JailChoiceNames); break;
+            case Decision::Kind::Bid: d.value = static_cast<int>(f.whole(v, name, 0, 1'000'000'000)); break;
+            default: d.value = static_cast<int>(f.whole(v, name, 0, SquareCount - 1)); break;
+            }
+        }
+        if (kinds != 1 && !f.failed())
+            f.fail(p.chopped(1) + (kinds == 0 ? " holds no decision" : " holds more than one decision"));
+        game.history.push_back(d);
+    }
+}
+
+} // namespace
+
+QByteArray gameDocument(const SavedGame &game, const Provenance &provenance)
+{
+    QJsonArray history;
+    for (const Decision &d : game.history)
+        history.append(decisionJson(d));
+    const QJsonObject root{{"format", FormatName},
+                           {"version", FormatVersion},
+                           {"program", provenance.program},
+                           {"saved", provenance.saved},
+                           {"setup", setupJson(game)},
+                           {"snapshot", snapshotJson(game)},
+                           {"history", history}};
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+ReadGame readGameDocument(const QByteArray &bytes)
+{
+    ReadGame read;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        read.problem = "it is not a saved game: " + error.errorString() + " at byte " + QString::number(error.offset);
+        return read;
+    }
+    if (!document.isObject()) {
+        read.problem = "it is not a saved game";
+        return read;
+    }
+    const QJsonObject root = document.object();
+    if (root.value("format").toString() != FormatName) {
+        read.problem = "it is not a saved game of this program";
+        return read;
+    }
+    Fields f;
+    const long long version = f.whole(root, "", "version", 1, std::numeric_limits<int>::max());
+    if (f.failed()) {
+        read.problem = f.problem();
+        return read;
+    }
+    if (version > FormatVersion) {
+        read.problem = "it was saved in version " + QString::number(version) +
+                       " of the format, and this program reads only up to version " + QString::number(FormatVersion);
+        return read;
+    }
+    read.provenance.program = f.text(root, "", "program");
+    read.provenance.saved = f.text(root, "", "saved");
+    readSetup(f, root, read.game);
+    if (!f.failed() && (read.game.players.size() < 2 || read.game.players.size() > MaxPlayers))
+        f.fail(QString::number(read.game.players.size()) + " players: a game has 2 to 4");
+    if (!f.failed())
+        read.game.state = stateForSetup(read.game.players);
+    if (!f.failed())
+        readSnapshot(f, root, read.game);
+    if (!f.failed())
+        readHistory(f, root, read.game);
+    if (f.failed()) {
+        read.problem = f.problem();
+        return read;
+    }
+    read.problem = QString::fromStdString(firstProblem(read.game));
+    return read;
+}
+
+} // namespace tycora::save
