@@ -14,7 +14,7 @@ bool Engine::mortgage(int index, int square)
     if (!mayManageDeeds(index, true) || !mayMortgage(state_, index, square))
         return false;
     Player &p = player(index);
-    const Integer before = p.Money;
+    const Cash before = p.Money;
     deed(square).Mortgaged = true;
     changeBalance(index, squareInfo(square).mortgageValue);
     log(nameAndBalance(p.Name, before) + " Mortgages " + deed(square).Name + "  -->  " + pounds(p.Money));
@@ -31,7 +31,7 @@ bool Engine::unmortgage(int index, int square)
     if (!mayManageDeeds(index, false) || !mayUnmortgage(state_, index, square))
         return false;
     Player &p = player(index);
-    const Integer before = p.Money;
+    const Cash before = p.Money;
     deed(square).Mortgaged = false;
     changeBalance(index, -unmortgagePrice(square));
     log(nameAndBalance(p.Name, before) + " Unmortgages " + deed(square).Name + "  -->  " + pounds(p.Money));
