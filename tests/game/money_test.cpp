@@ -23,6 +23,7 @@ struct Game {
     bool freeParking = false;
     bool doubleGo = false;
     std::vector<int> classicComputers = {};
+    bool firstRoundBuying = true;
 };
 
 // Plays the game, replays its log as a ledger, and compares the ledger's
@@ -38,6 +39,7 @@ long long expectLedgerAgrees(const Game &game)
     options.game.freeParkingPot = game.freeParking;
     options.game.doubleGoSalary = game.doubleGo;
     options.classicComputers = game.classicComputers;
+    options.game.firstRoundBuying = game.firstRoundBuying;
     RecordingLog log;
     Simulation sim(options, log);
     sim.setUp();
@@ -83,6 +85,27 @@ TEST(Money, UnderFullRulesABalanceOutgrowsTheClassicRangeAndStillAgreesWithTheLo
     const long long highest =
         expectLedgerAgrees({2, 3000, 2030019, RuleSet::Full, true, true, {0, 1}});
     EXPECT_GT(highest, 40000);
+}
+
+TEST(Money, FullRulesGamesWithEveryOptionAccountForTheirMoneyAndEnd)
+{
+    const Game games[] = {
+        {2, 100000, 2030019, RuleSet::Full, true, true},
+        {4, 100000, 4070248, RuleSet::Full, true, true, {}, false},
+    };
+    for (const Game &game : games) {
+        expectLedgerAgrees(game);
+        SimulationOptions options;
+        options.players = game.players;
+        options.turns = game.turns;
+        options.seed = game.seed;
+        options.game = {game.firstRoundBuying, game.doubleGo, game.freeParking, game.rules};
+        NoEventLog log;
+        Simulation sim(options, log);
+        sim.setUp();
+        ASSERT_TRUE(sim.run());
+        EXPECT_GE(sim.engine().winner(), 0) << "seed " << game.seed;
+    }
 }
 
 TEST(Money, RentMovesMoneyBetweenPlayersWithoutCreatingAny)
