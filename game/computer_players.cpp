@@ -174,7 +174,12 @@ int FullRulesComputer::mostItWouldPay(const GameState &state, int player, int sq
     // A square that completes a group is worth dipping into the reserve for.
     const int keep = reserve(state, player);
     const int needed = value >= 2 * price ? keep / 3 : keep;
-    return std::min<Cash>(value, state.Players[player].Money - needed);
+    const Cash money = state.Players[player].Money;
+    const Cash withinReserve = std::min<Cash>(value, money - needed);
+    // Up to its mortgage value a square costs nothing the player could not
+    // have back at once: that much it is worth to anyone with the cash.
+    const Cash atMortgage = std::min<Cash>(squareInfo(square).mortgageValue, money);
+    return static_cast<int>(std::max(withinReserve, atMortgage));
 }
 
 void FullRulesComputer::firstTurn(Engine &engine, int player) { engine.rollDice(player); }

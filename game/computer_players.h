@@ -40,7 +40,8 @@ public:
     // What the square is worth to the player.
     static int valuation(const GameState &state, int player, int square);
     // The most the player pays for the square, bought or at auction: its
-    // worth to them, while the reserve stays in hand.
+    // worth to them while the reserve stays in hand, and at auction never
+    // less than its mortgage value when the cash allows.
     static int mostItWouldPay(const GameState &state, int player, int square);
 };
 

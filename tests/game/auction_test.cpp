@@ -94,6 +94,21 @@ TEST_F(Auctions, AComputerThatWouldBuyAtThePriceBidsItsWorthAtOnce)
     EXPECT_TRUE(logged("Bob (" + P + "1500) Wins the Auction for Euston Road at " + P + "100  -->  " + P + "1400"));
 }
 
+TEST_F(Auctions, AComputerShortOfCashStillBidsUpToTheMortgageValue)
+{
+    for (int p : {0, 1, 2}) {
+        state.Players[p].PlayerType = Computer;
+        engine.setController(p, std::make_unique<FullRulesComputer>());
+    }
+    // Nobody can buy Piccadilly (280, mortgage value 140) and keep a
+    // reserve; Ann, who declines it, has the most cash to bid with.
+    state.Players[0].Money = 90;
+    state.Players[1].Money = 30;
+    state.Players[2].Money = 20;
+    landOn(0, 29);
+    EXPECT_TRUE(logged("Ann (" + P + "90) Wins the Auction for Piccadilly at " + P + "90  -->  " + P + "0"));
+}
+
 TEST_F(Auctions, WhatAComputerWouldPayForASquareItBidsForItToo)
 {
     FullRulesComputer computer;
