@@ -1,5 +1,6 @@
 // Auctions (Full rules): a square its lander does not buy is offered to
-// every player still in the game, in turn order from the lander's left.
+// every player still in the game who may buy, in turn order from the
+// lander's left: winning an auction is buying.
 // Each bid beats the last by a pound or more and is covered by the bidder's
 // cash; a player who passes is out; the last bidder standing buys.
 
@@ -17,7 +18,7 @@ void Engine::startAuction(int square, Step then)
     auction.square = square;
     auction.bidding.assign(state_.PlayerCount, false);
     for (int i = 0; i < state_.PlayerCount; ++i)
-        auction.bidding[i] = !player(i).Bankrupt;
+        auction.bidding[i] = !player(i).Bankrupt && mayBuy(i);
     auction.bidder = (state_.CurrentPlayer + 1) % state_.PlayerCount;
     auction_ = auction;
     afterAuction_ = std::move(then);
@@ -85,7 +86,7 @@ void Engine::endAuction()
         screen_.showStatus(name + " is not sold at Auction");
     } else {
         const Player &p = player(a.highestBidder);
-        const Integer before = p.Money;
+        const Cash before = p.Money;
         takeDeed(a.highestBidder, a.square, a.highestBid);
         log(nameAndBalance(p.Name, before) + " Wins the Auction for " + name + " at " + pounds(a.highestBid) +
             "  -->  " + pounds(p.Money));

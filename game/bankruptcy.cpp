@@ -24,6 +24,9 @@ void Engine::goBankrupt(int index, Creditor creditor)
     Player &p = player(index);
     const bool toPlayer = creditor.kind == MoneyChange::Other::Player;
     const std::string to = toPlayer ? player(creditor.player).Name : std::string("the Bank");
+    // What could not be paid comes first, so the log tells why.
+    if (debt_ && !debt_->cause.empty())
+        log(nameAndBalance(p.Name, p.Money) + debt_->cause);
     debt_.reset();
 
     // Buildings go back to the bank for half their cost, evenly, each sale

@@ -7,6 +7,7 @@
 #include "game/rules.h"
 #include "game/text.h"
 
+#include <algorithm>
 
 namespace tycora {
 
@@ -71,30 +72,56 @@ bool Engine::sellBuilding(int index, int square)
 
 void Engine::sellOneBuilding(int index, int square)
 {
-    Building &b = state_.Buildings[square];
-    Player &p = player(index);
-    const Integer before = p.Money;
-    // Houses that cannot come back with a hotel are sold with it.
-    const int refund = nextSaleValue(state_, square);
-    std::string what;
-    if (b.Hotel) {
-        const int housesBack = housesBackForHotel(state_);
-        b.Hotel = false;
-        b.Houses = static_cast<Integer>(housesBack);
-        ++state_.HotelsLeft;
-        state_.HousesLeft = static_cast<Integer>(state_.HousesLeft - housesBack);
-        what = " Sells a Hotel on ";
-    } else {
-        --b.Houses;
-        ++state_.HousesLeft;
-        what = " Sells a House on ";
+    // A hotel that cannot go back to four houses takes its group down
+    // evenly with it. The sales are reckoned on the buildings as they stand;
+    // then the buildings change all together, so that the group is never
+    // seen uneven; then each sale is paid and logged, this street's first.
+    std::vector<StreetLevel> levels = levelsAfterSale(state_, square);
+    std::stable_partition(levels.begin(), levels.end(), [square](const StreetLevel &l) { return l.square == square; });
+    struct Sale {
+        int square;
+        bool hotel;
+        int times;    // one line per building
+        int refund;   // each
+    };
+    std::vector<Sale> sales;
+    for (const StreetLevel &after : levels) {
+        const int now = buildingCount(state_, after.square);
+        if (now == 5 && after.buildings < 5)
+            sales.push_back({after.square, true, 1, saleValue(state_, after)});
+        else if (now > after.buildings)
+            sales.push_back({after.square, false, now - after.buildings, houseSalePrice(after.square)});
     }
-    changeBalance(index, refund);
-    screen_.showBuildings(square, b.Houses, b.Hotel);
-    const std::string name = deed(square).Name;
-    log(nameAndBalance(p.Name, before) + what + name + "  -->  " + pounds(p.Money));
-    screen_.showStatus(p.Name + what + name);
+    for (const StreetLevel &after : levels) {
+        if (buildingCount(state_, after.square) == after.buildings)
+            continue;
+        Building &b = state_.Buildings[after.square];
+        const int housesBefore = b.Hotel ? 0 : b.Houses;
+        if (b.Hotel && after.buildings < 5) {
+            b.Hotel = false;
+            ++state_.HotelsLeft;
+        }
+        if (!b.Hotel) {
+            b.Houses = static_cast<Integer>(after.buildings);
+            state_.HousesLeft = static_cast<Integer>(state_.HousesLeft + housesBefore - after.buildings);
+        }
+        screen_.showBuildings(after.square, b.Houses, b.Hotel);
+    }
+    for (const Sale &sale : sales)
+        for (int i = 0; i < sale.times; ++i)
+            logSale(index, sale.square, sale.hotel ? " Sells a Hotel on " : " Sells a House on ", sale.refund);
+    if (!sales.empty())
+        screen_.showStatus(player(index).Name + (sales.front().hotel ? " Sells a Hotel on " : " Sells a House on ") +
+                           deed(square).Name);
     screen_.refreshMoney();
+}
+
+void Engine::logSale(int index, int square, const std::string &what, int refund)
+{
+    Player &p = player(index);
+    const Cash before = p.Money;
+    changeBalance(index, refund);
+    log(nameAndBalance(p.Name, before) + what + deed(square).Name + "  -->  " + pounds(p.Money));
 }
 
 void Engine::updateBuildButton(int index)

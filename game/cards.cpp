@@ -4,7 +4,6 @@
 #include "game/engine.h"
 
 #include "game/board.h"
-#include "game/figures.h"
 #include "game/rules.h"
 #include "game/text.h"
 
@@ -57,9 +56,12 @@ void Engine::applyCard(int index, Deck deck, int position)
     }
     const CardEffect &effect = fullRules() ? info->full : info->classic;
     const Player &p = player(index);
-    // " Landed on Chance: AdvanceToMayfair", after the player's name and balance.
+    // " Landed on Chance: AdvanceToMayfair", after the player's name and
+    // balance. The classic log names the Chance deck for one Community Chest
+    // card; under Full rules every line names the deck the card came from.
+    const Deck named = fullRules() ? deck : info->loggedAs;
     const std::string card =
-        logging() ? " Landed on " + deckTitle(info->loggedAs) + ": " + std::string(cardName(id)) : std::string();
+        logging() ? " Landed on " + deckTitle(named) + ": " + std::string(cardName(id)) : std::string();
     const std::string landed = logging() ? nameAndBalance(p.Name, p.Money) + card : std::string();
     using Kind = CardEffect::Kind;
     switch (effect.kind) {
@@ -85,8 +87,8 @@ void Engine::applyCard(int index, Deck deck, int position)
         break;
     case Kind::Money: {
         // The one paying card of the classic game ends its line in a dollar
-        // sign; readers of the log rely on the exact text.
-        const bool dollarLine = info->classic.kind == Kind::Money && effect.amount < 0;
+        // sign; readers of the classic log rely on the exact text.
+        const bool dollarLine = !fullRules() && info->classic.kind == Kind::Money && effect.amount < 0;
         cardPayment(index, card, effect.amount, dollarLine);
         return;
     }
@@ -115,7 +117,7 @@ void Engine::cardPayment(int index, const std::string &card, int amount, bool do
         const Player &p = player(index);
         if (logging()) {
             // Written with the balance the card leaves, before the money moves.
-            const long long after = saturate(p.Money + amount);
+            const Cash after = balanceAfter(p.Money, amount);
             const std::string figures =
                 amount >= 0 ? pounds(amount) + "  --->   " + pounds(after)
                             : "-" + pounds(-amount) + "  --->   " + (dollarLine ? "$" + number(after) : pounds(after));
@@ -132,7 +134,7 @@ void Engine::cardPayment(int index, const std::string &card, int amount, bool do
     if (amount >= 0)
         pay();
     else
-        charge(index, -amount, bankOrPot(), pay);
+        charge(index, -amount, bankOrPot(), pay, card);
 }
 
 } // namespace tycora

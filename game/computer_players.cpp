@@ -125,6 +125,8 @@ void ClassicComputer::raiseMoney(Engine &engine, int player, int owed)
 
 void ClassicComputer::decideJail(Engine &, int, Answer<JailChoice> answer) { answer(JailChoice::Throw); }
 
+void ClassicComputer::payOrUseCard(Engine &, int, Answer<JailChoice> answer) { answer(JailChoice::UseCard); }
+
 void ClassicComputer::bid(Engine &, const Auction &, Answer<int> answer) { answer(0); }
 
 // ---- the full-rules computer -----------------------------------------------
@@ -163,6 +165,21 @@ int FullRulesComputer::valuation(const GameState &state, int player, int square)
         percent = 80;
     }
     return info.price * percent / 100;
+}
+
+int FullRulesComputer::mostItWouldPay(const GameState &state, int player, int square)
+{
+    const int price = squareInfo(square).price;
+    const int value = valuation(state, player, square);
+    // A square that completes a group is worth dipping into the reserve for.
+    const int keep = reserve(state, player);
+    const int needed = value >= 2 * price ? keep / 3 : keep;
+    const Cash money = state.Players[player].Money;
+    const Cash withinReserve = std::min<Cash>(value, money - needed);
+    // Up to its mortgage value a square costs nothing the player could not
+    // have back at once: that much it is worth to anyone with the cash.
+    const Cash atMortgage = std::min<Cash>(squareInfo(square).mortgageValue, money);
+    return static_cast<int>(std::max(withinReserve, atMortgage));
 }
 
 void FullRulesComputer::firstTurn(Engine &engine, int player) { engine.rollDice(player); }
@@ -209,16 +226,11 @@ void FullRulesComputer::turnToThrow(Engine &engine, int player)
 
 void FullRulesComputer::decidePurchase(Engine &engine, const PurchaseOffer &offer, Answer<bool> answer)
 {
-    const GameState &state = engine.state();
-    const int money = state.Players[offer.player].Money;
-    const int keep = reserve(state, offer.player);
-    const int value = valuation(state, offer.player, offer.square);
     // A square worth less than its price to this player goes to auction,
-    // where whoever it helps most may have it; one that completes a group
-    // is worth dipping into the reserve for.
-    const bool completes = value >= 2 * offer.price;
-    const int needed = completes ? keep / 3 : keep;
-    answer(value >= offer.price && money - offer.price >= needed && money > offer.price);
+    // where whoever it helps most may have it.
+    const GameState &state = engine.state();
+    answer(offer.price <= mostItWouldPay(state, offer.player, offer.square) &&
+           state.Players[offer.player].Money > offer.price);
 }
 
 void FullRulesComputer::raiseMoney(Engine &engine, int player, int owed)
@@ -243,15 +255,16 @@ void FullRulesComputer::decideJail(Engine &engine, int player, Answer<JailChoice
         answer(JailChoice::Throw);
 }
 
+// The card saves the fine now as surely as at any later stay.
+void FullRulesComputer::payOrUseCard(Engine &, int, Answer<JailChoice> answer) { answer(JailChoice::UseCard); }
+
 void FullRulesComputer::bid(Engine &engine, const Auction &auction, Answer<int> answer)
 {
-    const GameState &state = engine.state();
-    const int player = auction.bidder;
-    const int money = state.Players[player].Money;
-    const int limit = std::min(valuation(state, player, auction.square), money - reserve(state, player) / 2);
-    const int step = std::max(1, squareInfo(auction.square).price / 10);
-    const int next = auction.highestBid + step;
-    answer(next <= limit ? next : 0);
+    // The whole of what the square is worth to this player, in one bid:
+    // the square goes to whoever values it most, and a player who would buy
+    // it at its price never lets it go for a few pounds.
+    const int limit = mostItWouldPay(engine.state(), auction.bidder, auction.square);
+    answer(limit > auction.highestBid ? limit : 0);
 }
 
 } // namespace tycora

@@ -21,6 +21,7 @@ public:
     // computer plays under Full rules.
     void raiseMoney(Engine &engine, int player, int owed) override;
     void decideJail(Engine &engine, int player, Answer<JailChoice> answer) override;
+    void payOrUseCard(Engine &engine, int player, Answer<JailChoice> answer) override;
     void bid(Engine &engine, const Auction &auction, Answer<int> answer) override;
 };
 
@@ -31,12 +32,17 @@ public:
     void decidePurchase(Engine &engine, const PurchaseOffer &offer, Answer<bool> answer) override;
     void raiseMoney(Engine &engine, int player, int owed) override;
     void decideJail(Engine &engine, int player, Answer<JailChoice> answer) override;
+    void payOrUseCard(Engine &engine, int player, Answer<JailChoice> answer) override;
     void bid(Engine &engine, const Auction &auction, Answer<int> answer) override;
 
     // The cash the player keeps back: more as the others' rents grow.
     static int reserve(const GameState &state, int player);
-    // What the square is worth to the player at auction.
+    // What the square is worth to the player.
     static int valuation(const GameState &state, int player, int square);
+    // The most the player pays for the square, bought or at auction: its
+    // worth to them while the reserve stays in hand, and at auction never
+    // less than its mortgage value when the cash allows.
+    static int mostItWouldPay(const GameState &state, int player, int square);
 };
 
 } // namespace tycora

@@ -154,9 +154,9 @@ std::vector<int> Engine::unmortgageableSquares(int index) const
     return squaresWhere([&](int sq) { return mayUnmortgage(state_, index, sq); });
 }
 
-int Engine::liquidValue(int index) const { return tycora::liquidValue(state_, index); }
+Cash Engine::liquidValue(int index) const { return tycora::liquidValue(state_, index); }
 
-int Engine::netWorth(int index) const { return tycora::netWorth(state_, index); }
+Cash Engine::netWorth(int index) const { return tycora::netWorth(state_, index); }
 
 int Engine::playersLeft() const
 {

@@ -33,7 +33,7 @@ namespace tycora {
 struct MoneyChange {
     enum class Other { Bank, Player, FreeParking };
     int player = 0;
-    int delta = 0;
+    Cash delta = 0;
     Other other = Other::Bank;
     int otherPlayer = -1;   // for Other::Player
 };
@@ -135,8 +135,8 @@ public:
     const std::optional<Auction> &auction() const { return auction_; }
     // What everything the player holds would fetch: cash, half the cost of
     // every building and the mortgage value of every unmortgaged deed.
-    int liquidValue(int player) const;
-    int netWorth(int player) const;
+    Cash liquidValue(int player) const;
+    Cash netWorth(int player) const;
     int playersLeft() const;
     int winner() const;   // -1 until one player is left
 
@@ -173,6 +173,9 @@ private:
         Creditor creditor;
         Step settle;   // pays the debt once the cash covers it
         Phase phaseBefore;
+        // What the debt is for when its own line would come only with the
+        // payment (a card's words): logged before a bankruptcy instead.
+        std::string cause;
     };
 
     Player &player(int index) { return state_.Players[index]; }
@@ -184,14 +187,17 @@ private:
     void startTimer(Timer &timer, int intervalMs);
 
     // Money.
-    void changeBalance(int player, int delta, Creditor other = Creditor{});
+    void changeBalance(int player, Cash delta, Creditor other = Creditor{});
     // Moves money from a player to a creditor at once, whatever the balance.
-    void transfer(int payer, int amount, Creditor to);
+    void transfer(int payer, Cash amount, Creditor to);
+    // A balance or the pot after a change, within the rule set's range.
+    Cash balanceAfter(Cash money, long long delta) const;
     // A payment the payer may not have the cash for: under Full rules the
-    // payer raises money first (or goes bankrupt); then `pay` makes it.
+    // payer raises money first (or goes bankrupt, with `cause` logged first
+    // when given); then `pay` makes it.
     template<typename Pay>
-    void charge(int payer, int amount, Creditor creditor, Pay &&pay);
-    void raiseMoneyFor(int payer, int amount, Creditor creditor, Step pay);
+    void charge(int payer, int amount, Creditor creditor, Pay &&pay, std::string cause = {});
+    void raiseMoneyFor(int payer, int amount, Creditor creditor, Step pay, std::string cause);
     void collectFreeParking(int player);
     Creditor bankOrPot() const;
 
@@ -249,6 +255,8 @@ private:
     bool mayManageDeeds(int player, bool whileRaising) const;
     void buildOnSquare(int square, int player);
     void sellOneBuilding(int player, int square);
+    // One building's sale paid and logged, the buildings already changed.
+    void logSale(int player, int square, const std::string &what, int refund);
     void updateBuildButton(int player);
     void refreshActions();
 
@@ -261,6 +269,10 @@ private:
     void jailAnswered(int player, JailChoice choice);
     void throwInJail(int player, int die1, int die2);
     void leaveJail(int player);
+    void useJailCard(int player);   // the card back to its deck, the use logged
+    // Out of jail after the third failed throw, by the fine or a card, and
+    // on by that throw.
+    void leaveAfterThirdThrow(int player, JailChoice choice, int total);
     void releaseFromJail(int player);   // out of jail, its throws forgotten, the panel told
     void payJailFine(int player);
     void startAuction(int square, Step then);
@@ -317,14 +329,14 @@ private:
 };
 
 template<typename Pay>
-void Engine::charge(int payer, int amount, Creditor creditor, Pay &&pay)
+void Engine::charge(int payer, int amount, Creditor creditor, Pay &&pay, std::string cause)
 {
     // Under Classic rules a balance may go below zero: the payment is made
     // at once. Under Full rules a payer short of cash raises money first.
     if (!fullRules() || player(payer).Money >= amount)
         pay();
     else
-        raiseMoneyFor(payer, amount, creditor, Step(std::forward<Pay>(pay)));
+        raiseMoneyFor(payer, amount, creditor, Step(std::forward<Pay>(pay)), std::move(cause));
 }
 
 } // namespace tycora

@@ -1,8 +1,10 @@
 #pragma once
 
 // The whole state of one game. Integer figures are 16-bit and Long figures
-// 32-bit, as the rules and the displays expect; money only changes through
-// changeMoney() so the 16-bit limit is enforced in one place.
+// 32-bit, as the rules and the displays expect. Balances and the Free
+// Parking pot are Cash: under Classic rules they keep to the 16-bit range
+// like every other figure, under Full rules they hold any sum a game can
+// reach (see moneyAfter()).
 
 #include "game/card_table.h"
 
@@ -14,6 +16,7 @@ namespace tycora {
 
 using Integer = std::int16_t;
 using Long = std::int32_t;
+using Cash = std::int64_t;
 
 constexpr int MaxPlayers = 4;
 constexpr int SquareCount = 40;
@@ -29,7 +32,7 @@ struct Player {
     std::string Name;
     std::string Piece;
     Long Colour = 0;
-    Integer Money = 0;
+    Cash Money = 0;
     Integer Square = 0;        // -1 from game start until the piece's first step
     Integer TargetSquare = 0;
     Integer DoublesCount = 0;
@@ -105,7 +108,7 @@ struct GameState {
     std::array<bool, 6> PieceTaken{};    // Dog, Battleship, Hat, Car, Wheelbarrow, Shoe
 
     // What the options and the Full rules add.
-    Integer FreeParking = 0;             // the pot, when payments go to Free Parking
+    Cash FreeParking = 0;                // the pot, when payments go to Free Parking
     Integer HousesLeft = HouseStock;     // in the bank
     Integer HotelsLeft = HotelStock;
     // The player holding each deck's Get Out of Jail Free card (Chance,

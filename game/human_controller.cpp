@@ -34,6 +34,10 @@ void HumanController::decideJail(Engine &engine, int player, Answer<JailChoice> 
     screen_.askJail(player, engine.state().jailCards(player) > 0, answer);
 }
 
+// The jail question told the person that a third throw without a double
+// pays the fine; the card stays in hand for a later stay.
+void HumanController::payOrUseCard(Engine &, int, Answer<JailChoice> answer) { answer(JailChoice::PayFine); }
+
 void HumanController::bid(Engine &, const Auction &auction, Answer<int> answer) { screen_.askBid(auction, answer); }
 
 } // namespace tycora

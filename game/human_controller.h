@@ -19,6 +19,7 @@ public:
     void decidePurchase(Engine &engine, const PurchaseOffer &offer, Answer<bool> answer) override;
     void raiseMoney(Engine &engine, int player, int owed) override;
     void decideJail(Engine &engine, int player, Answer<JailChoice> answer) override;
+    void payOrUseCard(Engine &engine, int player, Answer<JailChoice> answer) override;
     void bid(Engine &engine, const Auction &auction, Answer<int> answer) override;
 
 private:

@@ -1,6 +1,6 @@
 // Jail (Full rules): a player sent to jail is held there until they pay the
 // fine, use a Get Out of Jail Free card, or throw a double; after three
-// failed throws they pay and move.
+// failed throws they pay, or use a card they hold, and move.
 
 #include "game/engine.h"
 #include "game/rules.h"
@@ -21,13 +21,8 @@ void Engine::jailTurn(int index)
 void Engine::jailAnswered(int index, JailChoice choice)
 {
     noteDecision(Decision::Kind::Jail, index, static_cast<int>(choice));
-    Player &p = player(index);
     if (choice == JailChoice::UseCard && state_.jailCards(index) > 0) {
-        // The card goes back to its place in its deck.
-        const int slot = state_.JailCardHolder[0] == index ? 0 : 1;
-        state_.JailCardHolder[slot] = -1;
-        log(p.Name + " Uses a Get Out of Jail Free card");
-        screen_.showStatus(p.Name + " Uses a Get Out of Jail Free card");
+        useJailCard(index);
         leaveJail(index);
         return;
     }
@@ -44,10 +39,20 @@ void Engine::jailAnswered(int index, JailChoice choice)
     refreshActions();
 }
 
+void Engine::useJailCard(int index)
+{
+    // The card goes back to its place in its deck.
+    const int slot = state_.JailCardHolder[0] == index ? 0 : 1;
+    state_.JailCardHolder[slot] = -1;
+    const std::string &name = player(index).Name;
+    log(name + " Uses a Get Out of Jail Free card");
+    screen_.showStatus(name + " Uses a Get Out of Jail Free card");
+}
+
 void Engine::payJailFine(int index)
 {
     Player &p = player(index);
-    const Integer before = p.Money;
+    const Cash before = p.Money;
     transfer(index, JailFine, bankOrPot());
     log(nameAndBalance(p.Name, before) + " Pays " + pounds(JailFine) + " to leave Jail  -->  " + pounds(p.Money));
     screen_.showStatus(p.Name + " Pays " + pounds(JailFine) + " to leave Jail");
@@ -88,12 +93,35 @@ void Engine::throwInJail(int index, int die1, int die2)
         playerToThrow();
         return;
     }
-    // The third throw that fails: pay the fine and move by that throw.
-    charge(index, JailFine, bankOrPot(), [this, index, die1, die2] {
-        payJailFine(index);
+    // The third throw that fails: the player leaves, by the fine or by a
+    // card they hold, and moves by that throw.
+    const int total = die1 + die2;
+    if (state_.jailCards(index) == 0) {
+        leaveAfterThirdThrow(index, JailChoice::PayFine, total);
+        return;
+    }
+    phase_ = Phase::Deciding;
+    controller(index).payOrUseCard(*this, index, once<JailChoice>([this, index, total](JailChoice choice) {
+                                       noteDecision(Decision::Kind::Jail, index, static_cast<int>(choice));
+                                       leaveAfterThirdThrow(index, choice, total);
+                                   }));
+}
+
+void Engine::leaveAfterThirdThrow(int index, JailChoice choice, int total)
+{
+    phase_ = Phase::Moving;   // and so again after any money raised for the fine
+    const auto walkOut = [this, index, total] {
         releaseFromJail(index);
-        phase_ = Phase::Moving;
-        walkThrow(index, die1 + die2);
+        walkThrow(index, total);
+    };
+    if (choice == JailChoice::UseCard && state_.jailCards(index) > 0) {
+        useJailCard(index);
+        walkOut();
+        return;
+    }
+    charge(index, JailFine, bankOrPot(), [this, index, walkOut] {
+        payJailFine(index);
+        walkOut();
     });
 }
 

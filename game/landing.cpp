@@ -67,7 +67,7 @@ void Engine::payTax(int index, int square)
     const int amount = squareInfo(square).tax;
     charge(index, amount, bankOrPot(), [this, index, amount, square] {
         Player &p = player(index);
-        const Integer before = p.Money;
+        const Cash before = p.Money;
         transfer(index, amount, bankOrPot());
         screen_.refreshMoney();
         const std::string what = " " + std::string(squareInfo(square).title);

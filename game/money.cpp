@@ -9,22 +9,24 @@
 
 namespace tycora {
 
-void Engine::changeBalance(int index, int delta, Creditor other)
+Cash Engine::balanceAfter(Cash money, long long delta) const { return moneyAfter(money, delta, options_.rules); }
+
+void Engine::changeBalance(int index, Cash delta, Creditor other)
 {
     Player &p = player(index);
-    const Integer before = p.Money;
-    changeMoney(p, delta);
+    const Cash before = p.Money;
+    p.Money = balanceAfter(p.Money, delta);
     if (onMoney_)
         onMoney_({index, p.Money - before, other.kind, other.player});
 }
 
-void Engine::transfer(int payer, int amount, Creditor to)
+void Engine::transfer(int payer, Cash amount, Creditor to)
 {
     changeBalance(payer, -amount, to);
     switch (to.kind) {
     case MoneyChange::Other::Player: changeBalance(to.player, amount, {MoneyChange::Other::Player, payer}); break;
     case MoneyChange::Other::FreeParking:
-        addSaturating(state_.FreeParking, amount);
+        state_.FreeParking = balanceAfter(state_.FreeParking, amount);
         screen_.showFreeParking(state_.FreeParking);
         break;
     case MoneyChange::Other::Bank: break;
@@ -36,13 +38,13 @@ Creditor Engine::bankOrPot() const
     return {options_.freeParkingPot ? MoneyChange::Other::FreeParking : MoneyChange::Other::Bank, -1};
 }
 
-void Engine::raiseMoneyFor(int payer, int amount, Creditor creditor, Step pay)
+void Engine::raiseMoneyFor(int payer, int amount, Creditor creditor, Step pay, std::string cause)
 {
     const Player &p = player(payer);
-    const int shortfall = amount - p.Money;
+    const Cash shortfall = amount - p.Money;
     log(nameAndBalance(p.Name, p.Money) + " Must Raise " + pounds(shortfall));
     screen_.showStatus(p.Name + " Must Raise " + pounds(shortfall));
-    debt_ = Debt{payer, amount, creditor, std::move(pay), phase_};
+    debt_ = Debt{payer, amount, creditor, std::move(pay), phase_, std::move(cause)};
     phase_ = Phase::RaisingMoney;
     if (liquidValue(payer) < amount) {
         // Selling and mortgaging everything would not be enough.
@@ -74,11 +76,11 @@ void Engine::checkDebt()
 
 void Engine::collectFreeParking(int index)
 {
-    const int pot = state_.FreeParking;
+    const Cash pot = state_.FreeParking;
     if (pot <= 0)
         return;
     Player &p = player(index);
-    const Integer before = p.Money;
+    const Cash before = p.Money;
     state_.FreeParking = 0;
     changeBalance(index, pot, {MoneyChange::Other::FreeParking, -1});
     log(nameAndBalance(p.Name, before) + " Collects " + pounds(pot) + " from Free Parking  -->  " + pounds(p.Money));

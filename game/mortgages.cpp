@@ -15,7 +15,7 @@ bool Engine::mortgage(int index, int square)
         return false;
     noteDecision(Decision::Kind::Mortgage, index, square);
     Player &p = player(index);
-    const Integer before = p.Money;
+    const Cash before = p.Money;
     deed(square).Mortgaged = true;
     changeBalance(index, squareInfo(square).mortgageValue);
     log(nameAndBalance(p.Name, before) + " Mortgages " + deed(square).Name + "  -->  " + pounds(p.Money));
@@ -33,7 +33,7 @@ bool Engine::unmortgage(int index, int square)
         return false;
     noteDecision(Decision::Kind::Unmortgage, index, square);
     Player &p = player(index);
-    const Integer before = p.Money;
+    const Cash before = p.Money;
     deed(square).Mortgaged = false;
     changeBalance(index, -unmortgagePrice(square));
     log(nameAndBalance(p.Name, before) + " Unmortgages " + deed(square).Name + "  -->  " + pounds(p.Money));

@@ -141,7 +141,7 @@ void Engine::collectGoSalary(int index)
     const int salary = doubled ? 400 : 200;
     if (logging())
         log(nameAndBalance(p.Name, p.Money) + " Passed GO:  " + pounds(salary) + "  -->  " +
-            pounds(saturate(p.Money + salary)));
+            pounds(balanceAfter(p.Money, salary)));
     changeBalance(index, salary);
     p.PassedGo = false;
     screen_.refreshMoney();

@@ -55,6 +55,10 @@ public:
     virtual void raiseMoney(Engine &engine, int player, int owed) = 0;
     // In jail at the start of the turn: pay the fine, use a card, or throw.
     virtual void decideJail(Engine &engine, int player, Answer<JailChoice> answer) = 0;
+    // The third throw in jail has failed and the player holds a Get Out of
+    // Jail Free card: pay the fine or use the card (PayFine or UseCard);
+    // either way the piece then moves by that throw.
+    virtual void payOrUseCard(Engine &engine, int player, Answer<JailChoice> answer) = 0;
     // Their turn to bid: an amount above the highest bid, or 0 to pass.
     virtual void bid(Engine &engine, const Auction &auction, Answer<int> answer) = 0;
 };

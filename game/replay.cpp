@@ -148,6 +148,14 @@ public:
             cursor_.missing("asks player " + std::to_string(player + 1) + " how to leave jail");
     }
 
+    void payOrUseCard(Engine &, int player, Answer<JailChoice> answer) override
+    {
+        if (const Decision *d = cursor_.next(Decision::Kind::Jail, player))
+            answer(static_cast<JailChoice>(d->value));
+        else
+            cursor_.missing("asks player " + std::to_string(player + 1) + " to pay or use a card");
+    }
+
     void bid(Engine &, const Auction &auction, Answer<int> answer) override
     {
         if (const Decision *d = cursor_.next(Decision::Kind::Bid, auction.bidder))

@@ -239,18 +239,71 @@ int unmortgagePrice(int square)
 int houseSalePrice(int square) { return squareInfo(square).houseCost / 2; }
 int hotelSalePrice(int square) { return squareInfo(square).hotelCost / 2; }
 
-int housesBackForHotel(const GameState &state) { return std::min<int>(4, state.HousesLeft); }
+namespace {
+
+// Every street of the square's group once the hotel on the square is sold.
+std::vector<StreetLevel> groupAfterHotelSale(const GameState &state, int square)
+{
+    std::vector<StreetLevel> levels;
+    for (const int sq : groupSquares(groupOf(square)))
+        levels.push_back({sq, buildingCount(state, sq)});
+    if (state.HousesLeft >= 4) {
+        for (StreetLevel &level : levels)
+            if (level.square == square)
+                level.buildings = 4;
+        return levels;
+    }
+    // No hotel can stay: the group shares out the houses of the bank and its
+    // own.
+    int houses = state.HousesLeft;
+    for (const StreetLevel &level : levels)
+        houses += level.buildings < 5 ? level.buildings : 0;
+    // The odd houses stay where they stand, so that as few buildings as
+    // possible change: on streets without a hotel first, the square sold last.
+    std::vector<StreetLevel *> keepers;
+    for (StreetLevel &level : levels)
+        keepers.push_back(&level);
+    const auto rank = [&](const StreetLevel *l) { return (l->buildings == 5) + (l->square == square); };
+    std::stable_sort(keepers.begin(), keepers.end(),
+                     [&](const StreetLevel *a, const StreetLevel *b) { return rank(a) < rank(b); });
+    const int streets = static_cast<int>(keepers.size());
+    for (int i = 0; i < streets; ++i) {
+        const int share = houses / streets + (i < houses % streets);
+        keepers[i]->buildings = std::min(keepers[i]->buildings, share);
+    }
+    return levels;
+}
+
+} // namespace
+
+std::vector<StreetLevel> levelsAfterSale(const GameState &state, int square)
+{
+    if (state.Buildings[square].Hotel)
+        return groupAfterHotelSale(state, square);
+    return {{square, std::max(0, buildingCount(state, square) - 1)}};
+}
+
+int saleValue(const GameState &state, const StreetLevel &after)
+{
+    const int now = buildingCount(state, after.square);
+    if (now <= after.buildings)
+        return 0;
+    if (now == 5)
+        return hotelSalePrice(after.square) + (4 - after.buildings) * houseSalePrice(after.square);
+    return (now - after.buildings) * houseSalePrice(after.square);
+}
 
 int nextSaleValue(const GameState &state, int square)
 {
-    if (!state.Buildings[square].Hotel)
-        return houseSalePrice(square);
-    return hotelSalePrice(square) + (4 - housesBackForHotel(state)) * houseSalePrice(square);
+    int value = 0;
+    for (const StreetLevel &after : levelsAfterSale(state, square))
+        value += saleValue(state, after);
+    return value;
 }
 
-int liquidValue(const GameState &state, int player)
+Cash liquidValue(const GameState &state, int player)
 {
-    int value = state.Players[player].Money;
+    Cash value = state.Players[player].Money;
     for (const int sq : ownableSquares()) {
         if (!state.holds(player, sq))
             continue;
@@ -265,9 +318,9 @@ int liquidValue(const GameState &state, int player)
     return value;
 }
 
-int netWorth(const GameState &state, int player)
+Cash netWorth(const GameState &state, int player)
 {
-    int worth = state.Players[player].Money;
+    Cash worth = state.Players[player].Money;
     for (const int sq : ownableSquares()) {
         if (!state.holds(player, sq))
             continue;

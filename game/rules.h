@@ -6,6 +6,8 @@
 
 #include "game/game_state.h"
 
+#include <vector>
+
 namespace tycora {
 
 bool isOwnable(int square);
@@ -64,11 +66,22 @@ int unmortgagePrice(int square);
 // What a building sells back for: half its cost.
 int houseSalePrice(int square);
 int hotelSalePrice(int square);
-// A hotel sold back returns four houses to the street, or as many as the
-// bank has.
-int housesBackForHotel(const GameState &state);
-// What selling the street's next building brings: a house's half cost, or
-// a hotel's with half the cost of every house that cannot come back.
+// What a street keeps after a sale, in buildings (a hotel counts as five).
+struct StreetLevel {
+    int square = 0;
+    int buildings = 0;
+};
+// Every street the next sale from the square changes: the street one house
+// down; or, for a hotel, the street back to four houses while the bank has
+// four to give. Without them no hotel of the group could stay beside the
+// street, so the whole group comes down evenly to the houses the bank and
+// the group hold between them.
+std::vector<StreetLevel> levelsAfterSale(const GameState &state, int square);
+// What bringing a street from its buildings now down to `buildings` brings:
+// half the cost of each building sold, a hotel's houses that do not stay
+// sold with it.
+int saleValue(const GameState &state, const StreetLevel &after);
+// What selling the street's next building brings, with all it takes along.
 int nextSaleValue(const GameState &state, int square);
 
 // Leaving jail: the fine, and the throws a player has to throw a double
@@ -78,9 +91,9 @@ constexpr int ThrowsInJail = 3;
 
 // What everything the player holds would fetch at once: cash, half the cost
 // of every building and the mortgage value of every unmortgaged deed.
-int liquidValue(const GameState &state, int player);
+Cash liquidValue(const GameState &state, int player);
 // Cash, the price of every deed (its mortgage value when mortgaged) and the
 // cost of every building.
-int netWorth(const GameState &state, int player);
+Cash netWorth(const GameState &state, int player);
 
 } // namespace tycora

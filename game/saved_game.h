@@ -36,6 +36,10 @@ struct SavedGame {
     std::vector<Decision> history;
 };
 
+// The largest balance or pot a saved game may hold: far beyond what any
+// game reaches, and written exactly as a JSON number.
+constexpr long long MaxSavedMoney = 1'000'000'000'000;
+
 // At most this many numbers drawn: skipping them when a game is loaded
 // takes well under a second.
 constexpr std::uint64_t MaxDraws = 100'000'000;

@@ -6,8 +6,10 @@
 #include "game/saved_game.h"
 
 #include "game/card_table.h"
+#include "game/figures.h"
 #include "game/rules.h"
 #include "game/square_table.h"
+#include "game/text.h"
 
 #include <algorithm>
 
@@ -210,6 +212,11 @@ std::string gameProblem(const SavedGame &game)
     for (const Deck deck : {Deck::Chance, Deck::CommunityChest})
         if (std::string problem = deckProblem(s, deck); !problem.empty())
             return problem;
+    // Under Classic rules money keeps to its 16-bit range.
+    if (!full)
+        for (int i = 0; i < s.PlayerCount; ++i)
+            if (moneyAfter(s.Players[i].Money, 0, RuleSet::Classic) != s.Players[i].Money)
+                return s.Players[i].Name + " holds " + pounds(s.Players[i].Money) + ", beyond what the Classic rules allow";
     if (s.FreeParking < 0)
         return "the Free Parking pot is below zero";
     if (s.FreeParking > 0 && !game.options.freeParkingPot)

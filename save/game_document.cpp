@@ -16,7 +16,6 @@ namespace tycora::save {
 
 namespace {
 
-using Money = decltype(Player::Money);
 
 // ---- names -------------------------------------------------------------------
 
@@ -355,7 +354,7 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
         if (!players[i].isObject())
             f.fail(p.chopped(1) + " is not an object");
         Player &pl = s.Players[static_cast<std::size_t>(i)];
-        pl.Money = figure<Money>(f, o, p, "money", std::numeric_limits<long long>::min());
+        pl.Money = f.whole(o, p, "money", -MaxSavedMoney, MaxSavedMoney);
         pl.Square = static_cast<Integer>(f.whole(o, p, "square", -1, SquareCount - 1));
         pl.TargetSquare = static_cast<Integer>(std::max<int>(pl.Square, 0));
         pl.DoublesCount = static_cast<Integer>(f.whole(o, p, "doubles", 0, 2));
@@ -391,7 +390,7 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
     const QJsonObject bank = f.object(snap, path, "bank");
     s.HousesLeft = static_cast<Integer>(f.whole(bank, path + "bank.", "houses", 0, HouseStock));
     s.HotelsLeft = static_cast<Integer>(f.whole(bank, path + "bank.", "hotels", 0, HotelStock));
-    s.FreeParking = figure<decltype(s.FreeParking)>(f, snap, path, "freeParking");
+    s.FreeParking = f.whole(snap, path, "freeParking", 0, MaxSavedMoney);
     readDeck(f, snap, "chance", s.ChanceCards, s.ChancePos, s.JailCardHolder[0]);
     readDeck(f, snap, "communityChest", s.CommunityCards, s.CommunityPos, s.JailCardHolder[1]);
 

@@ -110,10 +110,12 @@ QString saveGameFile(const QString &path, const SavedGame &game, const Provenanc
         file.cancelWriting();
         return "\"" + path + "\" could not be written (" + why + "); the file as it was is kept.";
     };
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (a full disk, a size limit) shows
+    // here; a buffered one can be cut short in commit() unnoticed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(file.errorString());
     if (file.write(bytes) != bytes.size())
-        return failed(file.errorString());
+        return failed(file.error() == QFileDevice::NoError ? QStringLiteral("the disk took only part of it") : file.errorString());
     if (!file.commit())
         return failed(file.errorString());
     return {};

@@ -81,5 +81,88 @@ TEST_F(Auctions, ComputersBidToTheirOwnValuationAndNeverHangTheAuction)
     EXPECT_FALSE(screen.auctionShown);
 }
 
+TEST_F(Auctions, AComputerThatWouldBuyAtThePriceBidsItsWorthAtOnce)
+{
+    for (int p : {0, 1, 2}) {
+        state.Players[p].PlayerType = Computer;
+        engine.setController(p, std::make_unique<FullRulesComputer>());
+    }
+    // Ann and Cy are short of cash; Bob would buy Euston Road at its price.
+    state.Players[0].Money = 45;
+    state.Players[2].Money = 40;
+    landOn(0, 8);
+    EXPECT_TRUE(logged("Bob (" + P + "1500) Wins the Auction for Euston Road at " + P + "100  -->  " + P + "1400"));
+}
+
+TEST_F(Auctions, AComputerShortOfCashStillBidsUpToTheMortgageValue)
+{
+    for (int p : {0, 1, 2}) {
+        state.Players[p].PlayerType = Computer;
+        engine.setController(p, std::make_unique<FullRulesComputer>());
+    }
+    // Nobody can buy Piccadilly (280, mortgage value 140) and keep a
+    // reserve; Ann, who declines it, has the most cash to bid with.
+    state.Players[0].Money = 90;
+    state.Players[1].Money = 30;
+    state.Players[2].Money = 20;
+    landOn(0, 29);
+    EXPECT_TRUE(logged("Ann (" + P + "90) Wins the Auction for Piccadilly at " + P + "90  -->  " + P + "0"));
+}
+
+TEST_F(Auctions, WhatAComputerWouldPayForASquareItBidsForItToo)
+{
+    FullRulesComputer computer;
+    give(2, 6);    // Cy has begun the light blue group
+    give(0, 12);   // Ann holds a utility
+    for (const int square : ownableSquares()) {
+        if (state.Properties[square].Owned)
+            continue;
+        for (const int cash : {80, 150, 400, 1500}) {
+            SCOPED_TRACE(std::to_string(square) + " with " + std::to_string(cash));
+            state.Players[1].Money = cash;
+            const int price = squareInfo(square).price;
+            bool buys = false;
+            computer.decidePurchase(engine, {1, square, price}, [&](bool yes) { buys = yes; });
+            Auction auction;
+            auction.square = square;
+            auction.bidder = 1;
+            auction.bidding = {true, true, true};
+            int bid = -1;
+            computer.bid(engine, auction, [&](int amount) { bid = amount; });
+            EXPECT_LE(bid, cash);
+            if (buys)
+                EXPECT_GE(bid, price);
+        }
+    }
+}
+
+// Without purchasing on the first round, a player not yet once round the
+// board may not buy, at auction either.
+class AuctionsBeforeTheFirstRound : public EngineFixture {
+protected:
+    void SetUp() override
+    {
+        addPlayer("Ann");
+        addPlayer("Bob");
+        addPlayer("Cy");
+        GameOptions options;
+        options.rules = RuleSet::Full;
+        options.firstRoundBuying = false;
+        useOptions(options);
+        engine.startGame();
+    }
+};
+
+TEST_F(AuctionsBeforeTheFirstRound, OnlyPlayersWhoMayBuyBid)
+{
+    state.Players[0].BeenRound = true;   // Ann may buy, and declines
+    state.Players[2].BeenRound = true;   // so may Cy; Bob has not been round
+    screen.bids = {150, 0};
+    landOn(0, 39);
+    EXPECT_EQ(screen.bidsAsked, (std::vector<std::string>{"2:0", "0:150"}));
+    EXPECT_TRUE(state.holds(2, 39));
+    EXPECT_TRUE(logged("Cy (" + P + "1500) Wins the Auction for Mayfair at " + P + "150  -->  " + P + "1350"));
+}
+
 } // namespace
 } // namespace tycora::testing

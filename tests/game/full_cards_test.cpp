@@ -51,16 +51,36 @@ TEST_F(FullCards, MoneyCardsOfTheCommunityChestPayOrCharge)
     }
 }
 
-TEST_F(FullCards, TheClassicCardsKeepTheirLines)
+TEST_F(FullCards, EveryLineNamesTheDeckItsCardCameFromAndWritesPounds)
 {
     state.Players[0].Money = 10;
     give(0, 5);
     drawChance(11);   // PoorTax: under Full rules a player short of cash raises it first
     EXPECT_EQ(engine.phase(), Engine::Phase::RaisingMoney);
     ASSERT_TRUE(engine.mortgage(0, 5));
-    EXPECT_EQ(log.lines.back(), "Ann (" + P + "110) Landed on Chance: PoorTax    -" + P + "15  --->   $95");
+    EXPECT_EQ(log.lines.back(), "Ann (" + P + "110) Landed on Chance: PoorTax    -" + P + "15  --->   " + P + "95");
     drawCommunity(0);
-    EXPECT_TRUE(logged("Ann (" + P + "95) Landed on Chance: AdvanceToGO"));
+    EXPECT_TRUE(logged("Ann (" + P + "95) Landed on Community Chest: AdvanceToGO"));
+}
+
+TEST_F(FullCards, ACardThatBankruptsItsDrawerIsLoggedBeforeTheBankruptcy)
+{
+    for (const int sq : {1, 3})
+        give(0, sq);
+    state.Buildings[1] = {1, false};
+    state.HousesLeft = 31;
+    state.Players[0].Money = 10;
+    drawCommunity(7);   // PayHospital: 100, more than all Ann holds would fetch
+    const std::vector<std::string> tail = {
+        "Ann (" + P + "10) Must Raise " + P + "90",
+        "Ann (" + P + "10) Landed on Community Chest: PayHospital",
+        "Ann (" + P + "10) Sells a House on Old Kent Road  -->  " + P + "35",
+        "Ann (" + P + "35) is Bankrupt to the Bank",
+        "Bob Wins the Game",
+    };
+    const std::vector<std::string> lines = eventLines();
+    ASSERT_GE(lines.size(), tail.size());
+    EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<long>(tail.size()), lines.end()), tail);
 }
 
 TEST_F(FullCards, RepairsCountHousesAndHotels)

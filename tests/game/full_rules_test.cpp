@@ -6,6 +6,7 @@
 #include "game/rules.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tycora::testing {
 namespace {
@@ -117,14 +118,78 @@ TEST_F(FullRules, AHotelSellsBackToFourHousesOrToAsManyAsTheBankHas)
     EXPECT_EQ(state.HousesLeft, 28);
     EXPECT_EQ(money(0), 1600);
     EXPECT_EQ(log.lines.back(), "Ann (" + P + "1500) Sells a Hotel on Mayfair  -->  " + P + "1600");
-    // With two houses left in the bank, Park Lane's hotel comes back as two
-    // houses; the two the bank could not give are sold with it.
+    // With two houses left in the bank, Park Lane's hotel cannot come back
+    // as four houses: the group comes down evenly to the six houses there
+    // are, Mayfair giving up one of its four.
     state.HousesLeft = 2;
+    EXPECT_EQ(nextSaleValue(state, 37), 100 + 100 + 100);
     ASSERT_TRUE(engine.sellBuilding(0, 37));
-    EXPECT_EQ(state.Buildings[37].Houses, 2);
+    EXPECT_EQ(state.Buildings[37].Houses, 3);
+    EXPECT_FALSE(state.Buildings[37].Hotel);
+    EXPECT_EQ(state.Buildings[39].Houses, 3);
     EXPECT_EQ(state.HousesLeft, 0);
-    EXPECT_EQ(money(0), 1600 + 100 + 2 * 100);
-    EXPECT_TRUE(called("buildings:37:2"));
+    EXPECT_EQ(money(0), 1600 + 300);
+    EXPECT_TRUE(called("buildings:37:3"));
+    EXPECT_TRUE(called("buildings:39:3"));
+    EXPECT_EQ(std::vector<std::string>(log.lines.end() - 2, log.lines.end()),
+              (std::vector<std::string>{"Ann (" + P + "1600) Sells a Hotel on Park Lane  -->  " + P + "1800",
+                                        "Ann (" + P + "1800) Sells a House on Mayfair  -->  " + P + "1900"}));
+    EXPECT_EQ(screen.status, "Ann Sells a Hotel on Park Lane");
+}
+
+TEST_F(FullRules, AHotelTheBankCannotHouseBringsItsWholeGroupDownEvenly)
+{
+    // The light blue group: 50 a house or hotel, so 25 back for each.
+    struct Case {
+        std::array<int, 3> before;   // buildings on 6, 8, 9 (5: a hotel)
+        int bankHouses;
+        int sold;
+        std::array<int, 3> after;
+        std::vector<std::string> lines;
+    };
+    const std::string angel = "The Angel Islington", euston = "Euston Road", pentonville = "Pentonville Road";
+    const auto line = [&](int from, const std::string &what, int to) {
+        return "Ann (" + P + std::to_string(from) + ") Sells a " + what + "  -->  " + P + std::to_string(to);
+    };
+    const Case cases[] = {
+        {{4, 4, 5}, 0, 9, {3, 3, 2},
+         {line(1500, "Hotel on " + pentonville, 1575), line(1575, "House on " + angel, 1600),
+          line(1600, "House on " + euston, 1625)}},
+        {{5, 5, 5}, 2, 8, {1, 0, 1},
+         {line(1500, "Hotel on " + euston, 1625), line(1625, "Hotel on " + angel, 1725),
+          line(1725, "Hotel on " + pentonville, 1825)}},
+        {{5, 5, 4}, 3, 6, {2, 2, 3},
+         {line(1500, "Hotel on " + angel, 1575), line(1575, "Hotel on " + euston, 1650),
+          line(1650, "House on " + pentonville, 1675)}},
+    };
+    const int streets[] = {6, 8, 9};
+    for (const Case &c : cases) {
+        SCOPED_TRACE("selling on " + std::to_string(c.sold));
+        log.lines.clear();
+        state.Players[0].Money = 1500;
+        giveGroup(0, 1);
+        state.HousesLeft = static_cast<Integer>(c.bankHouses);
+        state.HotelsLeft = HotelStock;
+        int housesOnGroup = 0;
+        for (int i = 0; i < 3; ++i) {
+            const bool hotel = c.before[i] == 5;
+            state.Buildings[streets[i]] = {static_cast<Integer>(hotel ? 4 : c.before[i]), hotel};
+            state.HotelsLeft = static_cast<Integer>(state.HotelsLeft - hotel);
+            housesOnGroup += hotel ? 0 : c.before[i];
+        }
+        const int value = nextSaleValue(state, c.sold);
+        ASSERT_TRUE(engine.sellBuilding(0, c.sold));
+        int housesAfter = 0;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_FALSE(state.Buildings[streets[i]].Hotel);
+            EXPECT_EQ(state.Buildings[streets[i]].Houses, c.after[i]) << streets[i];
+            housesAfter += c.after[i];
+        }
+        EXPECT_EQ(log.lines, c.lines);
+        EXPECT_EQ(money(0), 1500 + value);   // what the Sell window offered
+        EXPECT_EQ(state.HotelsLeft, HotelStock);
+        EXPECT_EQ(state.HousesLeft, c.bankHouses + housesOnGroup - housesAfter);
+    }
 }
 
 TEST_F(FullRules, MortgagesPayTheValueAndCostATenthMoreToLift)

@@ -154,5 +154,43 @@ TEST_F(Jail, AComputerLeavesEarlyWhileTheBoardIsForSale)
     EXPECT_TRUE(engine.tmrPause().enabled());
 }
 
+TEST_F(Jail, AComputerHoldingACardUsesItRatherThanPayAfterItsThirdThrow)
+{
+    state.Players[0].PlayerType = Computer;
+    engine.setController(0, std::make_unique<FullRulesComputer>());
+    // Little left for sale: the computer would rather wait in its cell.
+    for (const int sq : ownableSquares())
+        if (sq != 39 && sq != 37)
+            give(1, sq);
+    sendAnnToJail();
+    state.Players[0].JailThrows = 2;
+    state.JailCardHolder[1] = 0;
+    bobsTurn();
+    EXPECT_TRUE(engine.tmrPause().enabled());   // Ann throws after her pause
+    scriptDice({1, 2});
+    while (engine.tmrPause().enabled())
+        clock.advanceToNextTick();
+    finishMove();
+    EXPECT_TRUE(logged("Ann Uses a Get Out of Jail Free card"));
+    EXPECT_EQ(std::count_if(log.lines.begin(), log.lines.end(),
+                            [](const std::string &l) { return l.find("to leave Jail") != std::string::npos; }),
+              0);
+    EXPECT_EQ(state.JailCardHolder[1], -1);
+    EXPECT_FALSE(state.Players[0].InJail);
+    EXPECT_EQ(state.Players[0].Square, 13);   // moved by the failed throw
+}
+
+TEST_F(Jail, APersonWhoThrowsAThirdTimeAndFailsPaysAsTheQuestionSaid)
+{
+    sendAnnToJail();
+    state.Players[0].JailThrows = 2;
+    state.JailCardHolder[0] = 0;
+    bobsTurn();
+    scriptDice({1, 2});
+    engine.rollDice(0);
+    EXPECT_TRUE(logged("Ann (" + P + "1500) Pays " + P + "50 to leave Jail  -->  " + P + "1450"));
+    EXPECT_EQ(state.JailCardHolder[0], 0);
+}
+
 } // namespace
 } // namespace tycora::testing

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace tycora::testing {
@@ -20,11 +21,14 @@ struct Game {
     std::uint64_t seed;
     RuleSet rules;
     bool freeParking = false;
+    bool doubleGo = false;
+    std::vector<int> classicComputers = {};
+    bool firstRoundBuying = true;
 };
 
 // Plays the game, replays its log as a ledger, and compares the ledger's
-// balances with the game's.
-void expectLedgerAgrees(const Game &game)
+// balances with the game's. Returns the highest balance the log states.
+long long expectLedgerAgrees(const Game &game)
 {
     SCOPED_TRACE("seed " + std::to_string(game.seed));
     SimulationOptions options;
@@ -33,22 +37,32 @@ void expectLedgerAgrees(const Game &game)
     options.seed = game.seed;
     options.game.rules = game.rules;
     options.game.freeParkingPot = game.freeParking;
+    options.game.doubleGoSalary = game.doubleGo;
+    options.classicComputers = game.classicComputers;
+    options.game.firstRoundBuying = game.firstRoundBuying;
     RecordingLog log;
     Simulation sim(options, log);
     sim.setUp();
-    ASSERT_TRUE(sim.run());
+    EXPECT_TRUE(sim.run());
     std::vector<std::string> names;
     for (int i = 0; i < game.players; ++i)
         names.push_back(sim.state().Players[i].Name);
     LedgerReplay ledger(names);
-    for (const std::string &line : log.lines)
-        ASSERT_TRUE(ledger.apply(line)) << ledger.problem();
+    long long highest = 0;
+    for (const std::string &line : log.lines) {
+        EXPECT_TRUE(ledger.apply(line)) << ledger.problem();
+        if (!ledger.problem().empty())
+            return highest;
+        for (const std::string &name : names)
+            highest = std::max(highest, ledger.balance(name));
+    }
     for (int i = 0; i < game.players; ++i) {
         const Player &p = sim.state().Players[i];
-        if (p.Money == std::numeric_limits<Integer>::max())
-            continue;   // a balance stopped at the top of its range
+        if (game.rules == RuleSet::Classic && p.Money == std::numeric_limits<Integer>::max())
+            continue;   // a classic balance stopped at the top of its range
         EXPECT_EQ(ledger.balance(p.Name), p.Money) << p.Name;
     }
+    return highest;
 }
 
 TEST(Money, TheLogAccountsForEveryBalanceInClassicGames)
@@ -61,7 +75,37 @@ TEST(Money, TheLogAccountsForEveryBalanceInClassicGames)
 TEST(Money, TheLogAccountsForEveryBalanceInFullRulesGames)
 {
     for (std::uint64_t seed = 1; seed <= 30; ++seed)
-        expectLedgerAgrees({2 + int(seed % 3), 2000, seed, RuleSet::Full, seed % 2 == 0});
+        expectLedgerAgrees({2 + int(seed % 3), 2000, seed, RuleSet::Full, seed % 2 == 0, seed % 3 == 0});
+}
+
+TEST(Money, UnderFullRulesABalanceOutgrowsTheClassicRangeAndStillAgreesWithTheLog)
+{
+    // Two computers that buy and never build: their rents and salaries
+    // pile up far beyond 32767 pounds in a long game.
+    const long long highest =
+        expectLedgerAgrees({2, 3000, 2030019, RuleSet::Full, true, true, {0, 1}});
+    EXPECT_GT(highest, 40000);
+}
+
+TEST(Money, FullRulesGamesWithEveryOptionAccountForTheirMoneyAndEnd)
+{
+    const Game games[] = {
+        {2, 100000, 2030019, RuleSet::Full, true, true},
+        {4, 100000, 4070248, RuleSet::Full, true, true, {}, false},
+    };
+    for (const Game &game : games) {
+        expectLedgerAgrees(game);
+        SimulationOptions options;
+        options.players = game.players;
+        options.turns = game.turns;
+        options.seed = game.seed;
+        options.game = {game.firstRoundBuying, game.doubleGo, game.freeParking, game.rules};
+        NoEventLog log;
+        Simulation sim(options, log);
+        sim.setUp();
+        ASSERT_TRUE(sim.run());
+        EXPECT_GE(sim.engine().winner(), 0) << "seed " << game.seed;
+    }
 }
 
 TEST(Money, RentMovesMoneyBetweenPlayersWithoutCreatingAny)

@@ -72,6 +72,10 @@ public:
                                        : s.Players[player].Money > 400 ? JailChoice::PayFine : JailChoice::Throw);
         });
     }
+    void payOrUseCard(Engine &, int, Answer<JailChoice> answer) override
+    {
+        act([answer] { answer(JailChoice::UseCard); });
+    }
     void bid(Engine &engine, const Auction &auction, Answer<int> answer) override
     {
         const int next = auction.highestBid + 10;

@@ -157,13 +157,11 @@ TEST_F(Rent, ABalanceMayGoNegativeAndBuyingIsThenRefused)
 
 TEST(Figures, SixteenBitFiguresSaturateInsteadOfWrapping)
 {
-    Player p;
-    p.Money = 32700;
-    changeMoney(p, 200);
-    EXPECT_EQ(p.Money, 32767);
-    p.Money = -32700;
-    changeMoney(p, -2000);
-    EXPECT_EQ(p.Money, -32768);
+    EXPECT_EQ(moneyAfter(32700, 200, RuleSet::Classic), 32767);
+    EXPECT_EQ(moneyAfter(-32700, -2000, RuleSet::Classic), -32768);
+    // Under Full rules a balance holds the whole sum.
+    EXPECT_EQ(moneyAfter(32700, 200, RuleSet::Full), 32900);
+    EXPECT_EQ(moneyAfter(2'000'000'000, 2'000'000'000, RuleSet::Full), 4'000'000'000);
     Integer landed = 32767;
     addSaturating(landed, 1);
     EXPECT_EQ(landed, 32767);
@@ -199,6 +197,47 @@ TEST_F(Taxes, AGoSalaryAtTheTopOfTheRangeStopsThere)
     throwAndMove(0, 1, 4);   // 37 + 5 = 2, passing GO
     EXPECT_EQ(money(0), 32767);
     EXPECT_TRUE(logged("Ann (" + P + "32700) Passed GO:  " + P + "200  -->  " + P + "32767"));
+}
+
+// Under Full rules a balance and the pot hold whatever the game brings them:
+// every change is the amount the log states.
+class FullRulesMoney : public EngineFixture {
+protected:
+    void SetUp() override
+    {
+        addPlayer("Ann");
+        addPlayer("Bob");
+        GameOptions options;
+        options.rules = RuleSet::Full;
+        options.freeParkingPot = true;
+        useOptions(options);
+        engine.startGame();
+    }
+};
+
+TEST_F(FullRulesMoney, SalaryRentAndThePotGoPastTheClassicRange)
+{
+    standOn(0, 37);
+    state.Players[0].Money = 32700;
+    throwAndMove(0, 1, 5);   // 37 + 6 = 3, passing GO
+    EXPECT_EQ(money(0), 32900);
+    EXPECT_TRUE(logged("Ann (" + P + "32700) Passed GO:  " + P + "200  -->  " + P + "32900"));
+
+    // Rent paid to a player already past the classic range arrives whole.
+    give(0, 39);
+    state.Players[0].Money = 32767;
+    landOn(1, 39, 5);
+    EXPECT_EQ(money(0), 32767 + 50);
+    EXPECT_EQ(money(1), 1500 - 50);
+
+    // The pot grows past it too, and is collected whole.
+    state.FreeParking = 32700;
+    landOn(1, 4);   // Income Tax into the pot
+    EXPECT_EQ(state.FreeParking, 32900);
+    state.Players[1].Money = 40000;
+    landOn(1, 20);
+    EXPECT_EQ(money(1), 40000 + 32900);
+    EXPECT_TRUE(logged("Bob (" + P + "40000) Collects " + P + "32900 from Free Parking  -->  " + P + "72900"));
 }
 
 } // namespace

@@ -91,9 +91,7 @@ struct BadDocument {
 
 std::string moneyLimits()
 {
-    using Money = decltype(Player::Money);
-    return "from " + std::to_string(std::numeric_limits<Money>::min()) + " to " +
-           std::to_string(std::numeric_limits<Money>::max());
+    return "from " + std::to_string(-MaxSavedMoney) + " to " + std::to_string(MaxSavedMoney);
 }
 
 std::vector<BadDocument> badDocuments()
@@ -103,8 +101,14 @@ std::vector<BadDocument> badDocuments()
         {"a newer version", [](QJsonObject &r) { r["version"] = 7; },
          "it was saved in version 7 of the format, and this program reads only up to version 1."},
         {"a version that is no number", [](QJsonObject &r) { r["version"] = "one"; }, "version is not a whole number."},
-        {"money beyond the limits", [](QJsonObject &r) { setAt(r, {"snapshot", "players", "0", "money"}, 1e12); },
-         "snapshot.players[0].money is 1000000000000; it must be " + moneyLimits() + "."},
+        {"money beyond the limits", [](QJsonObject &r) { setAt(r, {"snapshot", "players", "0", "money"}, 1e13); },
+         "snapshot.players[0].money is 10000000000000; it must be " + moneyLimits() + "."},
+        {"classic money past its range",
+         [](QJsonObject &r) {
+             setAt(r, {"setup", "rules"}, "Classic");
+             setAt(r, {"snapshot", "players", "0", "money"}, 40000);
+         },
+         "Player 1 holds £40000, beyond what the Classic rules allow."},
         {"an owner who does not exist", [](QJsonObject &r) { setAt(r, {"snapshot", "squares", "1", "owner"}, 3); },
          "square 1 (Old Kent Road) is owned by player 4, who does not exist."},
         {"six houses", [](QJsonObject &r) { setAt(r, {"snapshot", "squares", "1", "houses"}, 6); },

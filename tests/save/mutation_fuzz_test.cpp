@@ -40,6 +40,8 @@ QJsonValue replaced(const QJsonValue &node, const QStringList &path, int depth, 
     const int index = path[depth].toInt(&isIndex);
     if (isIndex && node.isArray()) {
         QJsonArray a = node.toArray();
+        if (index < 0 || index >= a.size())   // an earlier change shortened it
+            return node;
         a[index] = replaced(a[index], path, depth + 1, value);
         return a;
     }
