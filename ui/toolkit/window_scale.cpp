@@ -1,10 +1,6 @@
 #include "ui/toolkit/window_scale.h"
 
-#include <algorithm>
-
 namespace tycora::ui {
-
-bool isWindowScale(int percent) { return std::ranges::find(WindowScales, percent) != std::end(WindowScales); }
 
 int fittingWindowScale(int chosen, QSize window, QSize frame, QSize available)
 {

@@ -14,8 +14,6 @@ namespace tycora::ui {
 inline constexpr int WindowScales[] = {100, 125, 150, 200};
 inline constexpr int DefaultWindowScale = 100;
 
-bool isWindowScale(int percent);
-
 // The largest offered scale up to `chosen` at which a window of `window`
 // (its inside at 100%) and its frame (title bar and borders, which do not
 // grow) fit in `available`; 100 when none does.
