@@ -109,6 +109,7 @@ void Application::createGameWindows()
     // The set-up offers what was chosen last time.
     choices_ = loadChoices(settingsFile_);
     frmPlayers_->optionsPanel->setChoices(choices_.options, choices_.pace);
+    frmPlayers_->optionsPanel->setWindowScale(choices_.windowScale);
 }
 
 void Application::newGame()
@@ -149,7 +150,8 @@ void Application::startGame()
     // The panels get their pieces first: the first player's piece on GO is
     // copied from its panel, which would otherwise still be empty.
     screen.setupPlayerPanels();
-    choices_ = {frmPlayers_->optionsPanel->options(), frmPlayers_->optionsPanel->pace()};
+    choices_ = {frmPlayers_->optionsPanel->options(), frmPlayers_->optionsPanel->pace(),
+                frmPlayers_->optionsPanel->windowScale()};
     saveChoices(settingsFile_, choices_);
     frmOptions_->showOptions(choices_.options);
     engine_->setOptions(choices_.options);

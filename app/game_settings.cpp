@@ -14,6 +14,7 @@ const QString DoubleGoSalaryKey = QStringLiteral("Game/DoubleGoSalary");
 const QString FreeParkingPotKey = QStringLiteral("Game/FreeParkingPot");
 const QString RulesKey = QStringLiteral("Game/Rules");
 const QString PaceKey = QStringLiteral("Game/Pace");
+const QString WindowScaleKey = QStringLiteral("Windows/Scale");
 
 // Only the words this program writes count; QVariant::toBool() would take
 // any other text for true.
@@ -61,6 +62,11 @@ GameChoices loadChoices(const QString &file)
             choices.options.rules = rules;
     if (const std::optional<Pace> pace = paceNamed(settings.value(PaceKey).toString()))
         choices.pace = *pace;
+    // Only one of the offered sizes, written as this program writes it.
+    const QString scaleText = settings.value(WindowScaleKey).toString();
+    for (const int scale : ui::WindowScales)
+        if (scaleText == QString::number(scale))
+            choices.windowScale = scale;
     return choices;
 }
 
@@ -78,6 +84,9 @@ bool saveChoices(const QString &file, const GameChoices &choices)
     settings.setValue(FreeParkingPotKey, flag(choices.options.freeParkingPot));
     settings.setValue(RulesKey, QString::fromLatin1(ruleSetName(choices.options.rules)));
     settings.setValue(PaceKey, QString::fromLatin1(paceName(choices.pace)));
+    // The usual size goes unwritten, so a file of default choices stays as it was.
+    if (choices.windowScale != ui::DefaultWindowScale)
+        settings.setValue(WindowScaleKey, QString::number(choices.windowScale));
     settings.sync();
     // A format error only says that the old contents could not be read.
     return settings.status() != QSettings::AccessError;

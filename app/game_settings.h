@@ -1,12 +1,13 @@
 #pragma once
 
 // The choices made before a game (the three house options, the rule set and
-// the pace), kept between runs in the user's settings. A file that is
+// the pace) and the size of the windows, kept between runs in the user's settings. A file that is
 // missing, unreadable or not understood gives the defaults: the classic game
 // at the classic pace.
 
 #include "game/game_options.h"
 #include "game/pace.h"
+#include "ui/toolkit/window_scale.h"
 
 #include <QString>
 
@@ -15,6 +16,9 @@ namespace tycora::app {
 struct GameChoices {
     GameOptions options;
     Pace pace = Pace::Classic;
+    // The windows' size in percent, one of ui::WindowScales; applied when
+    // the program next starts.
+    int windowScale = ui::DefaultWindowScale;
 
     bool operator==(const GameChoices &) const = default;
 };

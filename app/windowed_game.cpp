@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/display_guard.h"
 #include "app/termination_signals.h"
+#include "app/window_scale_start.h"
 #include "assets/art_catalog.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/message_box.h"
@@ -13,12 +14,13 @@
 
 namespace tycora::app {
 
-WindowedGame::WindowedGame(int &argc, char **argv)
+WindowedGame::WindowedGame(int &argc, char **argv, const QString &settingsFile)
 {
     {
         // A display that is named but cannot be reached is Qt's fatal error
         // while the application is built; the guard turns it into a message.
         DisplayGuard displayGuard;
+        applyWindowScale(loadChoices(settingsFile).windowScale, argc, argv);
         qapp_ = std::make_unique<QApplication>(argc, argv);
     }
     QApplication::setApplicationName(QStringLiteral("Tycora"));
@@ -31,6 +33,7 @@ WindowedGame::WindowedGame(int &argc, char **argv)
     boxes_ = std::make_unique<ui::QtMessageBoxes>();
     clock_ = std::make_unique<ui::QtClock>();
     game_ = std::make_unique<Application>(*services_, *boxes_, *clock_);
+    game_->setSettingsFile(settingsFile);
     // A stop signal ends the game as its window's close does, without the
     // question: the timers stop and the log gets its end line.
     stopSignals_ = std::make_unique<StopSignalRelay>([this](int) { game_->endGame(); });

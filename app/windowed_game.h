@@ -7,6 +7,8 @@
 // copy of the game, which plays a scenario before handing over to the
 // event loop.
 
+#include "app/game_settings.h"
+
 #include <memory>
 
 class QApplication;
@@ -24,8 +26,10 @@ class StopSignalRelay;
 
 class WindowedGame {
 public:
-    // argc must outlive the object, as Qt's application requires.
-    WindowedGame(int &argc, char **argv);
+    // argc must outlive the object, as Qt's application requires. The
+    // windows take the size remembered in the settings file (none: the
+    // usual size).
+    WindowedGame(int &argc, char **argv, const QString &settingsFile = defaultSettingsFile());
     ~WindowedGame();
     WindowedGame(const WindowedGame &) = delete;
     WindowedGame &operator=(const WindowedGame &) = delete;

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tycora::art {
 
 using namespace kit;
@@ -15,19 +17,23 @@ namespace {
 const QColor MortgageRed(214, 0, 0);
 
 // One marked picture per picture marked, so marking twice gives the same Art.
+// The mark goes over the picture, or under it when asked.
 Art markedOnce(QHash<QString, Art> &made, const QString &kind, const Art &base,
-               void (*mark)(QPainter &, const QRectF &))
+               void (*mark)(QPainter &, const QRectF &), bool markUnder = false)
 {
     if (base.isNull())
         return base;
     const QString name = kind + base.name();
     if (const auto found = made.constFind(name); found != made.cend())
         return *found;
-    const Art marked(name, base.size(), [base, mark](QPainter &p, const QRectF &r) {
+    const Art marked(name, base.size(), [base, mark, markUnder](QPainter &p, const QRectF &r) {
         p.save();
+        if (markUnder)
+            mark(p, r);
         base.paint(p, r);
         p.restore();
-        mark(p, r);
+        if (!markUnder)
+            mark(p, r);
     });
     made.insert(name, marked);
     return marked;
@@ -42,6 +48,18 @@ void strikeMini(QPainter &p, const QRectF &r)
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
     p.drawLine(r.topLeft(), r.bottomRight());
+}
+
+void plaque(QPainter &p, const QRectF &r)
+{
+    // Opaque, with a thin dark rim that parts it from a pale strip; the
+    // corners rounded by a fraction of the short side, so the plaque is the
+    // same whichever way the banner is turned.
+    const qreal rim = std::min(r.width(), r.height()) / 10;
+    p.setPen(QPen(QColor(90, 90, 90), rim));
+    p.setBrush(QColor(255, 255, 255));
+    const QRectF inside = r.adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2);
+    p.drawRoundedRect(inside, rim * 2, rim * 2);
 }
 
 void crossCard(QPainter &p, const QRectF &r)
@@ -91,6 +109,12 @@ const Art &mortgageBannerTurned(bool forLeftSide)
     static const Art right(QStringLiteral("banner:right"), {7, 60},
                            [](QPainter &p, const QRectF &r) { paintTurnedBanner(p, r, false); });
     return forLeftSide ? left : right;
+}
+
+Art bannerOnPlaque(const Art &banner)
+{
+    static QHash<QString, Art> made;
+    return markedOnce(made, QStringLiteral("plaque:"), banner, plaque, true);
 }
 
 Art mortgagedMini(const Art &ownedMini)

@@ -16,6 +16,11 @@ using ui::Art;
 // of the board; 7 x 60.
 const Art &mortgageBannerTurned(bool forLeftSide);
 
+// A banner as the board shows it on a mortgaged square: laid on a white
+// plaque, so that the red word reads on every colour strip (a red word on
+// the red or dark blue strip alone does not); the same size as the banner.
+Art bannerOnPlaque(const Art &banner);
+
 // A mini deed of a player's panel, struck through as mortgaged; the same
 // size as the mini it marks.
 Art mortgagedMini(const Art &ownedMini);

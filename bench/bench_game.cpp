@@ -26,8 +26,8 @@ int main(int argc, char **argv)
     argv[1] = argv[0];
     int gameArgc = argc - 1;
     app::ignoreFileSizeSignal();
-    app::WindowedGame windowed(gameArgc, argv + 1);
     // Every scenario plays with the default choices, whatever the user last chose.
+    app::WindowedGame windowed(gameArgc, argv + 1, {});
     windowed.game().setSettingsFile({});
     windowed.game().Main();
     if (!bench::startBenchmarkScenario(windowed.game(), scenario)) {

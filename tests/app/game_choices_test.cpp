@@ -47,8 +47,9 @@ TEST(GameSettings, ChoicesReadBackAndAnythingNotUnderstoodGivesTheDefault)
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Tycora/Tycora.ini"));
     EXPECT_EQ(loadChoices(file), GameChoices{}) << "missing";
-    for (const GameChoices &chosen : {GameChoices{AllDifferent, Pace::Instant},
-                                      GameChoices{{true, false, true, RuleSet::Classic}, Pace::Fast}, GameChoices{}}) {
+    for (const GameChoices &chosen : {GameChoices{AllDifferent, Pace::Instant, 200},
+                                      GameChoices{{true, false, true, RuleSet::Classic}, Pace::Fast, 125},
+                                      GameChoices{}}) {
         ASSERT_TRUE(saveChoices(file, chosen));
         EXPECT_EQ(loadChoices(file), chosen);
     }
@@ -58,6 +59,10 @@ TEST(GameSettings, ChoicesReadBackAndAnythingNotUnderstoodGivesTheDefault)
         "[Game]\nFirstRoundBuying=maybe\nDoubleGoSalary=1\nFreeParkingPot=yes\nRules=full\nPace=Ludicrous\n",
         "[Game\nPace=Fast\nRules=Full\n",
         "[Game]\nPace=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1)\nRules=@ByteArray(Full\n",
+        "[Windows]\nScale=300\n",
+        "[Windows]\nScale=150%\n",
+        "[Windows]\nScale=\" 150\"\n",
+        "[Windows]\nScale=0150\n",
     };
     for (const QByteArray &contents : broken) {
         writeFile(file, contents);
@@ -66,8 +71,10 @@ TEST(GameSettings, ChoicesReadBackAndAnythingNotUnderstoodGivesTheDefault)
         const GameChoices fast{{}, Pace::Fast};
         ASSERT_TRUE(saveChoices(file, fast));
         EXPECT_EQ(loadChoices(file), fast);
-        EXPECT_EQ(QSettings(file, QSettings::IniFormat).allKeys().size(), 5);
+        EXPECT_EQ(QSettings(file, QSettings::IniFormat).allKeys().size(), 5) << "the usual size is not written";
     }
+    writeFile(file, "[Windows]\nScale=150\n");
+    EXPECT_EQ(loadChoices(file).windowScale, 150);
 
     // A folder where the file should be: nothing to read, nothing written.
     const QString folder = dir.filePath(QStringLiteral("folder.ini"));
@@ -110,6 +117,7 @@ protected:
             QTest::mouseClick(box, Qt::LeftButton);
         QTest::keyClick(panel().cboRules, Qt::Key_Down);   // Full
         QTest::keyClick(panel().cboPace, Qt::Key_Down);    // Fast
+        QTest::keyClick(panel().cboSize, Qt::Key_Down);    // 125%
     }
 
     // Ann (human) and Ben (computer), then "Next  >>"; the board is active.
@@ -218,9 +226,13 @@ TEST_F(Choices, RememberedFromOneRunToTheNextAndBrokenSettingsGiveTheDefaults)
     chooseEverythingOtherThanTheDefault();
     ASSERT_NO_FATAL_FAILURE(startGame());
 
+    EXPECT_EQ(loadChoices(settingsFile).windowScale, 125);
+    EXPECT_EQ(game->frmMain()->devicePixelRatioF(), 1.0) << "a new size waits for the next start";
+
     startProgram();
     EXPECT_EQ(panel().options(), AllDifferent);
     EXPECT_EQ(panel().cboPace->currentText(), "Fast");
+    EXPECT_EQ(panel().cboSize->currentText(), "125%");
     ASSERT_NO_FATAL_FAILURE(startGame());
     EXPECT_EQ(game->engine()->options(), AllDifferent);
     EXPECT_EQ(game->engine()->pace(), Pace::Fast);
@@ -229,6 +241,7 @@ TEST_F(Choices, RememberedFromOneRunToTheNextAndBrokenSettingsGiveTheDefaults)
     startProgram();
     EXPECT_EQ(panel().options(), GameOptions{});
     EXPECT_EQ(panel().pace(), Pace::Classic);
+    EXPECT_EQ(panel().windowScale(), 100);
     ASSERT_NO_FATAL_FAILURE(startGame());
     EXPECT_EQ(game->engine()->options(), GameOptions{});
     EXPECT_TRUE(boxes.shown.empty()) << "no message about the settings";

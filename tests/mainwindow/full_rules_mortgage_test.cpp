@@ -1,6 +1,6 @@
-// Mortgages under the Full rules, by clicks: the Mortgage Property window
-// shows the person's deeds as cards in their columns, choosing a card
-// mortgages it or lifts its mortgage, and the board's banner and the
+// Mortgages under the Full rules, by clicks and keys: the Mortgage Property
+// window shows the person's deeds as cards grouped by colour, choosing a
+// card mortgages it or lifts its mortgage, and the board's banner and the
 // panel's mini follow.
 
 #include "full_rules_window.h"
@@ -8,29 +8,77 @@
 #include "assets/full_rules_art.h"
 #include "assets/game_pictures.h"
 #include "ui/shell/frm_mortgage.h"
+#include "ui/shell/mortgage_card.h"
 #include "ui/toolkit/shape.h"
+
+#include <QDir>
+#include <QScreen>
+#include <QWindow>
+
+#include <set>
 
 namespace tycora::testing {
 namespace {
 
 using ui::FrmMortgage;
+using ui::MortgageCard;
 
 class Mortgages : public FullRulesWindow {
 protected:
     FrmMortgage *window() const { return topLevel<FrmMortgage>("Mortgage Property"); }
-    ui::Picture *card(int square) const { return window()->imgMortgageCard(square); }
-    void clickCard(int square) { QTest::mouseClick(card(square), Qt::LeftButton, {}, QPoint(5, 5)); }
-    const ui::PictureList &cards() const { return art::GamePictures::instance().imgsMortgage; }
+    MortgageCard *card(int square) const { return window()->deedCards(square); }
+    // A click near the card's far corner: the whole card is the button.
+    void clickCard(int square)
+    {
+        MortgageCard *c = card(square);
+        QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(c->width() - 4, c->height() - 4));
+    }
     ui::Picture *banner(int square) const { return picture("imgMortgaged", square); }
     ui::Picture *mini(int player, int square) const { return picture(QStringLiteral("imgMini%1").arg(player), square); }
+    // A picture to look at, into the folder TYCORA_TEST_PICTURES names.
+    static void keepPicture(QWidget &window, const QString &name)
+    {
+        if (const QString folder = qEnvironmentVariable("TYCORA_TEST_PICTURES"); !folder.isEmpty())
+            window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    }
+    // The squares of the shown cards.
+    std::vector<int> shownCards() const
+    {
+        std::vector<int> shown;
+        window()->deedCards.forEach([&](int square, MortgageCard *c) {
+            if (c->isVisible())
+                shown.push_back(square);
+        });
+        return shown;
+    }
 };
 
-TEST_F(Mortgages, TheWindowShowsTheDeedsInTheirColumnsAndMortgagesTheChosenOne)
+struct FaceSeen {
+    int square;
+    const char *name, *state;
+    std::string action;
+    bool mortgaged, choosable;
+};
+
+void expectFace(const MortgageCard *card, const FaceSeen &e)
+{
+    SCOPED_TRACE(e.name);
+    ASSERT_NE(card, nullptr);
+    EXPECT_TRUE(card->isVisible());
+    EXPECT_EQ(card->face().name, e.name);
+    EXPECT_EQ(card->face().state, e.state);
+    EXPECT_EQ(card->face().action, QString::fromStdString(e.action));
+    EXPECT_EQ(card->face().mortgaged, e.mortgaged);
+    EXPECT_EQ(card->face().choosable, e.choosable);
+}
+
+TEST_F(Mortgages, EachDeedIsALargeCardGroupedByColourAndAClickAnywhereOnItMortgagesIt)
 {
     giveGroup(0, 0);
     give(0, 5);
     give(0, 39);
     give(0, 28);
+    give(1, 6);
     start();
     ASSERT_TRUE(button("cmdMorgage")->isEnabled());
     EXPECT_FALSE(button("cmdUnmorgage")->isEnabled());
@@ -38,44 +86,150 @@ TEST_F(Mortgages, TheWindowShowsTheDeedsInTheirColumnsAndMortgagesTheChosenOne)
     FrmMortgage *w = window();
     ASSERT_TRUE(w->isVisible());
     EXPECT_TRUE(w->isModal());
+    EXPECT_EQ(w->windowTitle(), "Mortgage Property");
     EXPECT_EQ(w->lblHeading->text(),
               QString::fromStdString("Ann (" + Pound + "1500), choose a deed to mortgage for its mortgage value."));
 
-    // Columns 585 apart from 2460: the colour groups, stations, utilities;
-    // each card 210 below the one before.
-    EXPECT_EQ(card(1)->geometry(), twipRect(2460, 4035, 405, 480));
-    EXPECT_EQ(card(3)->geometry(), twipRect(2460, 4245, 405, 480));
-    EXPECT_EQ(card(9)->geometry(), twipRect(3045, 4455, 405, 480));
-    EXPECT_EQ(card(39)->geometry(), twipRect(6555, 4245, 405, 480));
-    EXPECT_EQ(card(5)->geometry(), twipRect(7140, 4035, 405, 480));
-    EXPECT_EQ(card(35)->geometry(), twipRect(7140, 4665, 405, 480));
-    EXPECT_EQ(card(28)->geometry(), twipRect(7725, 4245, 405, 480));
-    EXPECT_EQ(w->imgMortgageCard.count(), 28);
-    // The specified outlines are where they were.
-    EXPECT_EQ(w->shpProperty(9)->geometry(), twipRect(3045, 4455, 405, 480));
-
-    EXPECT_EQ(card(1)->picture(), cards().picture(2));
-    EXPECT_EQ(card(39)->picture(), cards().picture(9));
-    EXPECT_EQ(card(5)->picture(), art::stationMortgageCard());
-    EXPECT_EQ(card(28)->picture(), art::utilityMortgageCard(false));
-    EXPECT_EQ(card(6)->picture(), cards().picture(1)) << "someone else's or nobody's: blank";
+    // Ann's deeds only, by set: the brown group, the dark blue, the
+    // stations, the utilities.
+    EXPECT_EQ(shownCards(), (std::vector<int>{1, 3, 5, 28, 39}));
+    EXPECT_LT(card(3)->y(), card(39)->y());
+    EXPECT_LT(card(39)->y(), card(5)->y());
+    EXPECT_LT(card(5)->y(), card(28)->y());
+    EXPECT_EQ(w->deedCards.count(), 28);
+    expectFace(card(1), {1, "Old Kent Road", "Not mortgaged", "Mortgage for " + Pound + "30", false, true});
+    expectFace(card(39), {39, "Mayfair", "Not mortgaged", "Mortgage for " + Pound + "200", false, true});
+    expectFace(card(5), {5, "King's Cross Station", "Not mortgaged", "Mortgage for " + Pound + "100", false, true});
+    EXPECT_EQ(card(1)->face().picture, art::GamePictures::instance().imgsMortgage.picture(2));
+    EXPECT_EQ(card(5)->face().picture, art::stationMortgageCard());
+    EXPECT_EQ(card(28)->face().picture, art::utilityMortgageCard(false));
     EXPECT_EQ(card(3)->toolTip(), QString::fromStdString("Whitechapel Road: mortgage for " + Pound + "30"));
 
+    // Large, apart and in one column; a group's cards close together, the
+    // groups further apart.
+    for (const int square : shownCards()) {
+        const QRect r = card(square)->geometry();
+        EXPECT_GE(r.width(), 250) << square;
+        EXPECT_EQ(card(square)->cursor().shape(), Qt::PointingHandCursor) << square;
+        EXPECT_GE(r.height(), 40) << square;
+        EXPECT_TRUE(w->rect().contains(r)) << square;
+        EXPECT_GT(r.top(), w->lblHeading->geometry().bottom()) << square;
+        EXPECT_LT(r.bottom(), w->lblDeed->geometry().top()) << square;
+        EXPECT_EQ(r.left(), card(1)->x()) << square;
+    }
+    const auto gap = [this](int upper, int lower) { return card(lower)->y() - card(upper)->geometry().bottom() - 1; };
+    EXPECT_GT(gap(1, 3), 0);
+    EXPECT_GT(gap(3, 39), gap(1, 3) + 4);
+    EXPECT_GT(gap(39, 5), gap(1, 3) + 4);
+    EXPECT_GT(gap(5, 28), gap(1, 3) + 4);
+    // No empty outline and no empty half window: the cards fill the width
+    // between the margins, and the window ends under the Close button.
+    for (const int square : {1, 3, 6, 8, 9})
+        EXPECT_FALSE(w->shpProperty(square)->isVisible());
+    EXPECT_FALSE(w->Shape3->isVisible());
+    EXPECT_LE(w->width() - card(1)->width(), 40);
+    EXPECT_LE(w->height() - w->cmdClose->geometry().bottom(), 16);
+    // Over the board, in its middle, as the board's own window.
+    QRect centred(QPoint(0, 0), w->frameGeometry().size());
+    centred.moveCenter(form->frameGeometry().center());
+    const QRect area = form->QWidget::screen()->availableGeometry();
+    if (area.contains(centred))
+        EXPECT_LE((w->frameGeometry().center() - form->frameGeometry().center()).manhattanLength(), 2);
+    else
+        EXPECT_TRUE(area.contains(w->frameGeometry().topLeft())) << "a small screen: on it, not centred";
+    ASSERT_NE(w->windowHandle(), nullptr);
+    EXPECT_EQ(w->windowHandle()->transientParent(), form->windowHandle());
+
+    keepPicture(*w, QStringLiteral("mortgage-window"));
     clickCard(39);
     EXPECT_TRUE(state.Properties[39].Mortgaged);
     EXPECT_EQ(money(0), 1700);
     EXPECT_TRUE(logged("Ann (" + Pound + "1500) Mortgages Mayfair  -->  " + Pound + "1700"));
     EXPECT_EQ(label("lblStatus")->text(), "Ann Mortgages Mayfair");
-    EXPECT_EQ(card(39)->picture(), art::mortgagedCard(cards().picture(9)));
+    expectFace(card(39), {39, "Mayfair", "Mortgaged", "Mortgaged for " + Pound + "200", true, false});
+    EXPECT_EQ(card(39)->face().picture, art::mortgagedCard(art::GamePictures::instance().imgsMortgage.picture(9)));
     EXPECT_EQ(card(39)->toolTip(), "Mayfair is mortgaged");
-    EXPECT_EQ(banner(39)->picture(), picture("imgMortgageRight")->picture());
+    EXPECT_EQ(banner(39)->picture(), art::bannerOnPlaque(picture("imgMortgageRight")->picture()));
     EXPECT_EQ(mini(0, 39)->picture(), art::mortgagedMini(picture("imgMiniTemp")->picture()));
     EXPECT_TRUE(button("cmdUnmorgage")->isEnabled());
 
-    // A card that may not be chosen does nothing.
+    // A card that may not be chosen does nothing, by click or key.
     clickCard(39);
-    clickCard(6);
+    QTest::keyClick(card(39), Qt::Key_Space);
     EXPECT_EQ(money(0), 1700);
+}
+
+TEST_F(Mortgages, TheKeysWalkTheCardsAndSpaceOrEnterChooses)
+{
+    giveGroup(0, 0);
+    giveGroup(0, 1);
+    give(0, 5);
+    start();
+    QTest::mouseClick(button("cmdMorgage"), Qt::LeftButton);
+    FrmMortgage *w = window();
+    ASSERT_TRUE(w->isVisible());
+    // The focus starts on the first card that may be chosen, whose note
+    // shows under the cards.
+    EXPECT_EQ(w->focusWidget(), card(1));
+    EXPECT_EQ(w->lblDeed->text(), card(1)->toolTip());
+
+    QTest::keyClick(card(1), Qt::Key_Down);
+    EXPECT_EQ(w->focusWidget(), card(3));
+    QTest::keyClick(card(3), Qt::Key_Down);
+    EXPECT_EQ(w->focusWidget(), card(6)) << "on into the next group";
+    QTest::keyClick(card(6), Qt::Key_Up);
+    EXPECT_EQ(w->focusWidget(), card(3));
+    QTest::keyClick(card(3), Qt::Key_Up);
+    QTest::keyClick(card(1), Qt::Key_Up);
+    EXPECT_EQ(w->focusWidget(), card(1)) << "nothing above the first card";
+
+    QTest::keyClick(card(1), Qt::Key_Space);
+    EXPECT_TRUE(state.Properties[1].Mortgaged);
+    EXPECT_EQ(money(0), 1530);
+    QTest::keyClick(card(5), Qt::Key_Return);
+    EXPECT_TRUE(state.Properties[5].Mortgaged);
+    QTest::keyClick(card(9), Qt::Key_Enter);
+    EXPECT_TRUE(state.Properties[9].Mortgaged);
+    EXPECT_EQ(money(0), 1690);
+
+    // Tab goes from card to card in board order, then to Close.
+    card(6)->setFocus();
+    QTest::keyClick(card(6), Qt::Key_Tab);
+    EXPECT_EQ(w->focusWidget(), card(8));
+}
+
+TEST_F(Mortgages, EveryDeedOfTheBoardFitsInThreeColumnsOnASmallScreen)
+{
+    for (const int square : ownableSquares())
+        give(0, square);
+    start();
+    QTest::mouseClick(button("cmdMorgage"), Qt::LeftButton);
+    FrmMortgage *w = window();
+    ASSERT_TRUE(w->isVisible());
+    EXPECT_EQ(shownCards().size(), 28u);
+    keepPicture(*w, QStringLiteral("mortgage-window-every-deed"));
+    EXPECT_LE(w->width(), 1000);
+    EXPECT_LE(w->height(), 700);
+    std::set<int> columns;
+    std::vector<QRect> seen;
+    for (const int square : shownCards()) {
+        const QRect r = card(square)->geometry();
+        EXPECT_TRUE(w->rect().contains(r)) << square;
+        for (const QRect &other : seen)
+            EXPECT_FALSE(r.intersects(other)) << square;
+        seen.push_back(r);
+        columns.insert(r.left());
+    }
+    EXPECT_EQ(columns.size(), 3u);
+    // A group never splits across columns.
+    for (int group = 0; group < GroupCount; ++group) {
+        const auto streets = groupSquares(group);
+        for (const int square : streets)
+            EXPECT_EQ(card(square)->x(), card(streets.front())->x()) << square;
+    }
+    // Right from the first column goes to the second.
+    QTest::keyClick(card(1), Qt::Key_Right);
+    EXPECT_GT(w->focusWidget()->x(), card(1)->x());
 }
 
 TEST_F(Mortgages, LiftingAMortgageShowsItsPriceAndClearsTheMarks)
@@ -84,7 +238,7 @@ TEST_F(Mortgages, LiftingAMortgageShowsItsPriceAndClearsTheMarks)
     state.Properties[1].Mortgaged = true;
     form->screen().showMortgaged(1, true);
     start();
-    EXPECT_EQ(banner(1)->picture(), picture("imgMortgageBottom")->picture());
+    EXPECT_EQ(banner(1)->picture(), art::bannerOnPlaque(picture("imgMortgageBottom")->picture()));
     EXPECT_EQ(banner(1)->geometry(), twipRect(8715, 9645, 900, 105));
     ASSERT_TRUE(button("cmdUnmorgage")->isEnabled());
     EXPECT_FALSE(button("cmdBuild")->isEnabled()) << "a mortgage in the group stops building";
@@ -94,14 +248,19 @@ TEST_F(Mortgages, LiftingAMortgageShowsItsPriceAndClearsTheMarks)
     ASSERT_TRUE(w->isVisible());
     EXPECT_EQ(w->lblHeading->text(), QString::fromStdString("Ann (" + Pound +
                                                             "1500), choose a mortgage to lift: its value and a tenth more."));
+    expectFace(card(1), {1, "Old Kent Road", "Mortgaged", "Lift the mortgage for " + Pound + "33", true, true});
+    expectFace(card(3), {3, "Whitechapel Road", "Not mortgaged", "No mortgage to lift", false, false});
     EXPECT_EQ(card(1)->toolTip(), QString::fromStdString("Old Kent Road: lift the mortgage for " + Pound + "33"));
     EXPECT_EQ(card(3)->toolTip(), "Whitechapel Road is not mortgaged");
-    EXPECT_EQ(card(1)->picture(), art::mortgagedCard(cards().picture(2)));
-    // Under the cards: the price of each mortgage that may be lifted; the
-    // note of the card the mouse is over.
-    EXPECT_EQ(w->lblDeed->text(), QString::fromStdString("Old Kent Road " + Pound + "33"));
-    QTest::mouseMove(card(1), QPoint(5, 5));
-    EXPECT_EQ(w->lblDeed->text(), card(1)->toolTip());
+    EXPECT_EQ(card(1)->face().picture, art::mortgagedCard(art::GamePictures::instance().imgsMortgage.picture(2)));
+    // Under the cards: the note of the card the mouse is over.
+    // (Moved on the window itself: it lies over the board.)
+    QTest::mouseMove(w->windowHandle(), card(3)->mapTo(w, QPoint(5, 5)));
+    EXPECT_EQ(w->lblDeed->text(), card(3)->toolTip());
+    keepPicture(*w, QStringLiteral("mortgage-window-lifting"));
+    EXPECT_TRUE(card(3)->pointedAt());
+    QTest::mouseMove(w->windowHandle(), QPoint(2, 2));
+    EXPECT_EQ(w->lblDeed->text(), card(1)->toolTip()) << "off the cards: the focused card's note";
 
     clickCard(1);
     EXPECT_FALSE(state.Properties[1].Mortgaged);
@@ -109,6 +268,7 @@ TEST_F(Mortgages, LiftingAMortgageShowsItsPriceAndClearsTheMarks)
     EXPECT_TRUE(banner(1)->picture().isNull());
     EXPECT_EQ(mini(0, 1)->picture(), art::GamePictures::instance().imgsMinis.picture(2));
     EXPECT_EQ(w->lblHeading->text(), QString::fromStdString("Ann (" + Pound + "1467) has no mortgage to lift now."));
+    expectFace(card(1), {1, "Old Kent Road", "Not mortgaged", "No mortgage to lift", false, false});
     EXPECT_FALSE(button("cmdUnmorgage")->isEnabled());
     EXPECT_TRUE(button("cmdBuild")->isEnabled());
     QTest::mouseClick(w->cmdClose, Qt::LeftButton);
@@ -135,7 +295,7 @@ TEST_F(Mortgages, BannersLieAcrossTheStripOnEverySideTurnedToTheMiddle)
         EXPECT_TRUE(banner(e.square)->picture().isNull()) << e.square;
         ASSERT_TRUE(engine->mortgage(0, e.square)) << e.square;
         EXPECT_EQ(banner(e.square)->geometry(), e.place) << e.square;
-        EXPECT_EQ(banner(e.square)->picture(), picture(e.picture)->picture()) << e.square;
+        EXPECT_EQ(banner(e.square)->picture(), art::bannerOnPlaque(picture(e.picture)->picture())) << e.square;
     }
     // The classic middle slots and every ownable square have a banner slot.
     std::vector<int> expectedSlots{0, 1, 2, 3};

@@ -61,7 +61,8 @@ TEST(SetUpOptions, FrameHoldsEveryChoiceAtItsDefault)
         {panel->cboRules, QStringLiteral("Classic"), rectFromTwips(4230, 315, 1290, 315)},
         {panel->lblPace, QStringLiteral("Pace:"), rectFromTwips(3630, 705, 600, 315)},
         {panel->cboPace, QStringLiteral("Classic"), rectFromTwips(4230, 705, 1290, 315)},
-        {panel->lblPaceKey, QStringLiteral("P changes it in play"), rectFromTwips(3630, 1065, 1890, 255)},
+        {panel->lblSize, QStringLiteral("Size:"), rectFromTwips(3630, 1065, 600, 315)},
+        {panel->cboSize, QStringLiteral("100%"), rectFromTwips(4230, 1065, 1290, 315)},
         {panel->lblRulesSummary, QStringLiteral("Classic rules: no bankruptcy, jail is only a square, few cards act."),
          rectFromTwips(240, 1410, 5280, 255)},
     };
@@ -95,15 +96,27 @@ TEST(SetUpOptions, FrameHoldsEveryChoiceAtItsDefault)
     EXPECT_EQ(comboEntries(*panel->cboRules), (QStringList{"Classic", "Full"}));
     EXPECT_EQ(comboEntries(*panel->cboPace), (QStringList{"Classic", "Fast", "Instant"}));
     EXPECT_TRUE(panel->cboPace->toolTip().contains(QStringLiteral("Press P during the game")));
+    EXPECT_EQ(comboEntries(*panel->cboSize), (QStringList{"100%", "125%", "150%", "200%"}));
+    EXPECT_EQ(panel->windowScale(), 100);
+    EXPECT_TRUE(panel->cboSize->toolTip().contains(QStringLiteral("from the next start")));
+    // The choices lie apart.
+    for (const Expected &a : expected)
+        for (const Expected &b : expected)
+            EXPECT_TRUE(a.control == b.control || !a.control->geometry().intersects(b.control->geometry()))
+                << a.text.toStdString() << " / " << b.text.toStdString();
 
     // Tab goes from the player list through the choices to the buttons.
     const QList<QWidget *> tabStops{window.lstPlayers, panel->chkFirstRoundBuying, panel->chkDoubleSalary,
-                                    panel->chkFreeParking, panel->cboRules, panel->cboPace, window.cmd4Computers};
+                                    panel->chkFreeParking, panel->cboRules, panel->cboPace, panel->cboSize,
+                                    window.cmd4Computers};
     for (qsizetype i = 0; i + 1 < tabStops.size(); ++i)
         EXPECT_EQ(nextTabStop(tabStops[i]), tabStops[i + 1]) << i;
 
     // The boxes lie on the frame's pale green.
     const QImage shot = testing::grabImage(window);
+    // A picture to look at, into the folder TYCORA_TEST_PICTURES names.
+    if (const QString folder = qEnvironmentVariable("TYCORA_TEST_PICTURES"); !folder.isEmpty())
+        shot.save(folder + QStringLiteral("/set-up-options.png"));
     const QRect box = panel->chkDoubleSalary->geometry().translated(window.frmOptions->pos());
     EXPECT_EQ(testing::pixelAt(shot, box.right() - 1, box.top() + 1), boardGreen());
 }

@@ -195,7 +195,7 @@ void BoardView::showMortgaged(int square, bool mortgaged)
     case BoardSide::Right: source = imgMortgageRight_; break;
     case BoardSide::Corner: return;
     }
-    banner->setPicture(mortgaged ? source->picture() : Art());
+    banner->setPicture(mortgaged ? art::bannerOnPlaque(source->picture()) : Art());
 }
 
 void BoardView::setSquareTooltip(int square, const QString &text)

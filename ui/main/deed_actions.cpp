@@ -154,9 +154,7 @@ void DeedActions::openMortgageWindow(MortgageMode mode)
         return;
     mode_ = mode;
     fillMortgage();
-    FrmMortgage &w = mortgageWindow();
-    w.show();
-    w.raise();
+    mortgageWindow().showOver(&window_);
 }
 
 void DeedActions::fillMortgage()
@@ -171,29 +169,37 @@ void DeedActions::fillMortgage()
             continue;
         FrmMortgage::Deed d;
         d.square = square;
-        d.held = true;
         d.mortgaged = state_.Properties[square].Mortgaged;
         d.choosable = listed(open, square);
         const QString name = deedName(state_, square);
         const int value = squareInfo(square).mortgageValue;
         const int price = unmortgagePrice(square);
-        d.offer = QStringLiteral("%1 %2").arg(name, qmoney(lifting ? price : value));
+        d.name = name;
         if (lifting) {
-            if (d.choosable)
+            if (d.choosable) {
+                d.action = QStringLiteral("Lift the mortgage for %1").arg(qmoney(price));
                 d.note = QStringLiteral("%1: lift the mortgage for %2").arg(name, qmoney(price));
-            else if (d.mortgaged)
+            } else if (d.mortgaged) {
+                d.action = QStringLiteral("Lifting costs %1").arg(qmoney(price));
                 d.note = QStringLiteral("%1: lifting the mortgage costs %2").arg(name, qmoney(price));
-            else
+            } else {
+                d.action = QStringLiteral("No mortgage to lift");
                 d.note = QStringLiteral("%1 is not mortgaged").arg(name);
+            }
         } else {
-            if (d.choosable)
+            if (d.choosable) {
+                d.action = QStringLiteral("Mortgage for %1").arg(qmoney(value));
                 d.note = QStringLiteral("%1: mortgage for %2").arg(name, qmoney(value));
-            else if (d.mortgaged)
+            } else if (d.mortgaged) {
+                d.action = QStringLiteral("Mortgaged for %1").arg(qmoney(value));
                 d.note = QStringLiteral("%1 is mortgaged").arg(name);
-            else if (groupHasBuildings(state_, square))
+            } else if (groupHasBuildings(state_, square)) {
+                d.action = QStringLiteral("Sell its group's buildings first");
                 d.note = QStringLiteral("%1: sell the buildings of its group first").arg(name);
-            else
+            } else {
+                d.action = QStringLiteral("Cannot be mortgaged now");
                 d.note = QStringLiteral("%1 cannot be mortgaged now").arg(name);
+            }
         }
         deeds.push_back(d);
     }

@@ -32,7 +32,7 @@ FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) :
 {
     setWindowTitle(MainCaption);
     // The board has one size: it can be moved and minimised, not maximised.
-    setClientSizeTwips(15345, 11070);
+    setClientSizeTwips(WidthTwips, HeightTwips);
     setFixedSizeWindow();
     centreOnScreen();
     setBackColour(boardGreen());

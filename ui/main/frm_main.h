@@ -35,6 +35,10 @@ public:
     FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent = nullptr);
     ~FrmMain() override;
 
+    // The board's inside size: the largest window of the game.
+    static constexpr int WidthTwips = 15345;
+    static constexpr int HeightTwips = 11070;
+
     MainScreen &screen() { return *screen_; }
     void setEngine(Engine *engine);
     void setQuitContext(const QuitContext &context) { quitContext_ = context; }

@@ -4,29 +4,34 @@
 #include "assets/game_pictures.h"
 #include "game/board.h"
 #include "game/square_table.h"
+#include "ui/shell/mortgage_card.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
-#include "ui/toolkit/picture.h"
 #include "ui/toolkit/shape.h"
 #include "ui/toolkit/twips.h"
 
-#include <QMouseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
-#include <functional>
+#include <climits>
+#include <cstdlib>
 
 namespace tycora::ui {
 
 namespace {
 
-// Each card place is the size of one mortgage card picture.
-constexpr int CardWidth = 405;
-constexpr int CardHeight = 480;
-constexpr int FirstColumn = 2460;
-constexpr int ColumnPitch = 585;
-constexpr int FirstRow = 4035;
-constexpr int RowPitch = 210;
+// Pixels: the margins, the cards and the gaps between them, the heading
+// above the cards and the note and Close button under them.
+constexpr int Margin = 14;
+constexpr int CardGap = 5;
+constexpr int GroupGap = 16;
+constexpr int ColumnGap = 12;
+constexpr int HeadingTop = 10;
+constexpr int NoteHeight = 32;
+constexpr int MaxColumns = 3;
 
 Shape *cardOutline(QWidget *parent, int left, int top, bool paleInside)
 {
@@ -35,54 +40,26 @@ Shape *cardOutline(QWidget *parent, int left, int top, bool paleInside)
     shape->setFillStyle(Shape::FillStyle::Transparent);
     shape->setBackColour(boardGreen());
     shape->setBackOpaque(paleInside);
-    place(shape, left, top, CardWidth, CardHeight);
+    place(shape, left, top, 405, 480);
+    shape->hide();
     return shape;
 }
 
-// A card that reports a click on it.
-class CardPicture final : public Picture {
-public:
-    CardPicture(QWidget *parent, int square, std::function<void(int)> clicked)
-        : Picture(parent, square), clicked_(std::move(clicked))
-    {
-    }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            clicked_(index());
-    }
-
-private:
-    std::function<void(int)> clicked_;
-};
-
-// The column of a deed (the colour groups, then the stations, then the
-// utilities) and its row in that column, in board order.
-struct CardSpot {
-    int column = -1;
-    int row = 0;
-};
-
-CardSpot spotOf(int square)
+// The set a deed belongs to, in the order the window shows them: the
+// colour groups, then the stations, then the utilities.
+int setOf(int square)
 {
     const SquareInfo &info = squareInfo(square);
-    int column = -1;
     switch (info.kind) {
-    case SquareKind::Street: column = info.group; break;
-    case SquareKind::Station: column = GroupCount; break;
-    case SquareKind::Utility: column = GroupCount + 1; break;
-    default: return {};
+    case SquareKind::Street: return info.group;
+    case SquareKind::Station: return GroupCount;
+    default: return GroupCount + 1;
     }
-    return {column, indexInItsSet(square)};
 }
 
-Art deedCard(int square, bool held, bool mortgaged)
+Art deedPicture(int square, bool mortgaged)
 {
     const auto &cards = art::GamePictures::instance().imgsMortgage;
-    if (!held)
-        return cards.picture(1);
     Art card;
     switch (squareInfo(square).kind) {
     case SquareKind::Street: card = cards.picture(2 + groupOf(square)); break;
@@ -90,6 +67,54 @@ Art deedCard(int square, bool held, bool mortgaged)
     default: card = art::utilityMortgageCard(square == squares::ElectricCompany); break;
     }
     return mortgaged ? art::mortgagedCard(card) : card;
+}
+
+// Splits the sets (their heights, in order) into at most `columns` runs,
+// keeping each set whole and the tallest run as low as it can be; returns
+// the index of the first set of each run.
+std::vector<int> splitIntoColumns(const std::vector<int> &heights, int columns)
+{
+    const int n = static_cast<int>(heights.size());
+    // best[k][i]: the lowest tallest run for the first i sets in k runs.
+    std::vector<std::vector<int>> best(columns + 1, std::vector<int>(n + 1, INT_MAX));
+    std::vector<std::vector<int>> cut(columns + 1, std::vector<int>(n + 1, 0));
+    best[0][0] = 0;
+    for (int k = 1; k <= columns; ++k)
+        for (int i = 0; i <= n; ++i)
+            for (int j = 0; j <= i; ++j) {
+                if (best[k - 1][j] == INT_MAX)
+                    continue;
+                int run = 0;
+                for (int s = j; s < i; ++s)
+                    run += heights[s] + (s > j ? GroupGap : 0);
+                const int tallest = std::max(best[k - 1][j], run);
+                if (tallest < best[k][i]) {
+                    best[k][i] = tallest;
+                    cut[k][i] = j;
+                }
+            }
+    std::vector<int> starts;
+    for (int k = columns, i = n; k > 0; --k) {
+        starts.insert(starts.begin(), cut[k][i]);
+        i = cut[k][i];
+    }
+    // Runs left empty add no column.
+    starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+    starts.erase(std::remove(starts.begin(), starts.end(), n), starts.end());
+    return starts;
+}
+
+int tallestColumn(const std::vector<int> &heights, const std::vector<int> &starts)
+{
+    int tallest = 0;
+    for (std::size_t c = 0; c < starts.size(); ++c) {
+        const int end = c + 1 < starts.size() ? starts[c + 1] : static_cast<int>(heights.size());
+        int run = 0;
+        for (int s = starts[c]; s < end; ++s)
+            run += heights[s] + (s > starts[c] ? GroupGap : 0);
+        tallest = std::max(tallest, run);
+    }
+    return tallest;
 }
 
 } // namespace
@@ -101,7 +126,6 @@ FrmMortgage::FrmMortgage(QWidget *parent) : Form(parent)
     setBackColour(boardGreen());
     setFont(tahoma(8.25));
 
-    // Created top to bottom, so each card lies over the one above it.
     shpProperty.add(1, cardOutline(this, 2460, 4035, false));
     shpProperty.add(3, cardOutline(this, 2460, 4245, true));
     shpProperty.add(6, cardOutline(this, 3045, 4035, true));
@@ -109,76 +133,217 @@ FrmMortgage::FrmMortgage(QWidget *parent) : Form(parent)
     shpProperty.add(9, cardOutline(this, 3045, 4455, true));
     Shape3 = cardOutline(this, 4380, 2670, false);
 
-    // The cards lie over their places, each column top to bottom.
-    for (const int square : ownableSquares()) {
-        auto *card = new CardPicture(this, square, [this](int chosen) {
-            const auto it = std::find_if(deeds_.begin(), deeds_.end(), [chosen](const Deed &d) { return d.square == chosen; });
-            if (it != deeds_.end() && it->choosable)
-                emit deedChosen(chosen);
-        });
-        card->setObjectName(QStringLiteral("imgMortgageCard%1").arg(square));
-        const QRect at = cardPlace(square);
-        place(card, at.x(), at.y(), at.width(), at.height());
-        connect(card, &Picture::mouseMoved, this, &FrmMortgage::pointAt);
-        imgMortgageCard.add(square, card);
-    }
-
     lblHeading = new Label(this);
     lblHeading->setObjectName(QStringLiteral("lblHeading"));
     lblHeading->setFont(tahoma(9.75, true));
     lblHeading->setWordWrap(true);
-    place(lblHeading, 360, 600, 7950, 600);
+    lblHeading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    // Board order is Tab order.
+    for (const int square : ownableSquares()) {
+        auto *card = new MortgageCard(this, square);
+        card->setObjectName(QStringLiteral("deedCard%1").arg(square));
+        card->hide();
+        connect(card, &QAbstractButton::clicked, this, [this, square] {
+            if (const Deed *d = deedOf(square); d && d->choosable)
+                emit deedChosen(square);
+        });
+        connect(card, &MortgageCard::mouseCame, this, &FrmMortgage::showNoteOf);
+        connect(card, &MortgageCard::focusCame, this, &FrmMortgage::showCurrentNote);
+        connect(card, &MortgageCard::arrowPressed, this, &FrmMortgage::moveFocus);
+        deedCards.add(square, card);
+    }
 
     lblDeed = new Label(this);
     lblDeed->setObjectName(QStringLiteral("lblDeed"));
     lblDeed->setWordWrap(true);
-    lblDeed->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(lblDeed, 360, 5280, 6600, 900);
+    lblDeed->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     cmdClose = new CommandButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    place(cmdClose, 7170, 6240, 1150, 375);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(this, &Form::backgroundMouseMoved, this, &FrmMortgage::showOffers);
+    connect(this, &Form::backgroundMouseMoved, this, [this] {
+        deedCards.forEach([](int, MortgageCard *card) { card->forgetPointer(); });
+        showCurrentNote();
+    });
+    layOut();
 }
 
-QRect FrmMortgage::cardPlace(int square)
+const FrmMortgage::Deed *FrmMortgage::deedOf(int square) const
 {
-    if (square < 0 || square >= BoardSize)
-        return {};
-    const CardSpot spot = spotOf(square);
-    if (spot.column < 0)
-        return {};
-    return {FirstColumn + ColumnPitch * spot.column, FirstRow + RowPitch * spot.row, CardWidth, CardHeight};
+    const auto it = std::find_if(deeds_.begin(), deeds_.end(), [square](const Deed &d) { return d.square == square; });
+    return it != deeds_.end() ? &*it : nullptr;
 }
 
 void FrmMortgage::showDeeds(const QString &heading, const std::vector<Deed> &deeds)
 {
     deeds_ = deeds;
     lblHeading->setCaption(heading);
-    showOffers();
-    imgMortgageCard.forEach([this](int square, Picture *card) {
-        const auto it = std::find_if(deeds_.begin(), deeds_.end(), [square](const Deed &d) { return d.square == square; });
-        const bool held = it != deeds_.end() && it->held;
-        card->setPicture(deedCard(square, held, held && it->mortgaged));
-        card->setToolTip(it != deeds_.end() ? it->note : QString());
-        card->setCursor(it != deeds_.end() && it->choosable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    deedCards.forEach([this](int square, MortgageCard *card) {
+        const Deed *d = deedOf(square);
+        card->setVisible(d != nullptr);
+        if (!d)
+            return;
+        card->setFace({deedPicture(square, d->mortgaged), d->name,
+                       d->mortgaged ? QStringLiteral("Mortgaged") : QStringLiteral("Not mortgaged"), d->action,
+                       d->mortgaged, d->choosable});
+        card->setToolTip(d->note);
     });
+    layOut();
+    showCurrentNote();
 }
 
-void FrmMortgage::showOffers()
+void FrmMortgage::layOut()
 {
-    QStringList offers;
+    // The shown cards, set by set, each set in board order.
+    std::vector<MortgageCard *> shown;
+    deedCards.forEach([&](int square, MortgageCard *card) {
+        if (deedOf(square))
+            shown.push_back(card);
+    });
+    std::stable_sort(shown.begin(), shown.end(),
+                     [](const MortgageCard *a, const MortgageCard *b) { return setOf(a->square()) < setOf(b->square()); });
+    std::vector<std::vector<MortgageCard *>> sets;
+    for (MortgageCard *card : shown) {
+        if (sets.empty() || setOf(sets.back().front()->square()) != setOf(card->square()))
+            sets.emplace_back();
+        sets.back().push_back(card);
+    }
+    constexpr int CardWidth = MortgageCard::Width;
+    constexpr int CardHeight = MortgageCard::Height;
+    std::vector<int> heights;
+    for (const auto &set : sets)
+        heights.push_back(static_cast<int>(set.size()) * (CardHeight + CardGap) - CardGap);
+
+    // As few columns as keep the cards within the height of eight, at most
+    // three (twenty-eight deeds fit).
+    std::vector<int> starts;
+    for (int columns = 1; columns <= MaxColumns && !sets.empty(); ++columns) {
+        starts = splitIntoColumns(heights, columns);
+        if (tallestColumn(heights, starts) <= 8 * (CardHeight + CardGap))
+            break;
+    }
+
+    const int columns = std::max<int>(1, static_cast<int>(starts.size()));
+    const int width = 2 * Margin + columns * CardWidth + (columns - 1) * ColumnGap;
+    // The heading over the cards takes the lines it needs, two at least.
+    const int headingWidth = width - 2 * Margin;
+    const int headingHeight =
+        std::max(lblHeading->heightForWidth(headingWidth), 2 * lblHeading->fontMetrics().lineSpacing());
+    lblHeading->setGeometry(Margin, HeadingTop, headingWidth, headingHeight);
+    const int cardsTop = lblHeading->geometry().bottom() + 1 + 10;
+    for (int c = 0; c < static_cast<int>(starts.size()); ++c) {
+        const int end = c + 1 < static_cast<int>(starts.size()) ? starts[c + 1] : static_cast<int>(sets.size());
+        int y = cardsTop;
+        for (int s = starts[c]; s < end; ++s) {
+            for (MortgageCard *card : sets[s]) {
+                card->setGeometry(Margin + c * (CardWidth + ColumnGap), y, CardWidth, CardHeight);
+                y += CardHeight + CardGap;
+            }
+            y += GroupGap - CardGap;
+        }
+    }
+    // Under the cards: the note of the card pointed at, then Close.
+    const int cardsBottom = cardsTop + tallestColumn(heights, starts);
+    lblDeed->setGeometry(Margin, cardsBottom + 8, width - 2 * Margin, NoteHeight);
+    const QSize close(px(1150), px(375));
+    cmdClose->setGeometry(width - Margin - close.width(), lblDeed->geometry().bottom() + 1 + 6, close.width(),
+                          close.height());
+    setFixedSize(width, cmdClose->geometry().bottom() + 1 + 12);
+}
+
+void FrmMortgage::showOver(QWidget *owner)
+{
+    if (owner && owner->window()) {
+        QWidget *top = owner->window();
+        // Belonging to the board keeps the window above it and lets the
+        // window system place it as the board's own.
+        winId();
+        if (windowHandle() && top->windowHandle())
+            windowHandle()->setTransientParent(top->windowHandle());
+        const QRect over = top->frameGeometry();
+        QRect at(QPoint(0, 0), frameGeometry().size());
+        at.moveCenter(over.center());
+        // Kept on the board's screen, its top left corner first.
+        if (const QScreen *screen = top->screen()) {
+            const QRect area = screen->availableGeometry();
+            at.moveRight(std::min(at.right(), area.right()));
+            at.moveBottom(std::min(at.bottom(), area.bottom()));
+            at.moveLeft(std::max(at.left(), area.left()));
+            at.moveTop(std::max(at.top(), area.top()));
+        }
+        move(at.topLeft());
+    }
+    show();
+    raise();
+    activateWindow();
+    if (MortgageCard *first = firstChoosable())
+        first->setFocus(Qt::OtherFocusReason);
+    // Told now: the focus itself arrives once the window system has made
+    // the window active.
+    showCurrentNote();
+}
+
+MortgageCard *FrmMortgage::firstChoosable() const
+{
     for (const Deed &d : deeds_)
-        if (d.choosable && !d.offer.isEmpty())
-            offers << d.offer;
-    lblDeed->setCaption(offers.join(QStringLiteral(",  ")));
+        if (d.choosable)
+            return deedCards(d.square);
+    return nullptr;
 }
 
-void FrmMortgage::pointAt(int square)
+void FrmMortgage::showNoteOf(int square)
 {
-    const auto it = std::find_if(deeds_.begin(), deeds_.end(), [square](const Deed &d) { return d.square == square; });
-    lblDeed->setCaption(it != deeds_.end() ? it->note : QString());
+    const Deed *d = deedOf(square);
+    lblDeed->setCaption(d ? d->note : QString());
+}
+
+void FrmMortgage::showCurrentNote()
+{
+    // The card under the mouse, else the one with the focus.
+    int square = -1;
+    deedCards.forEach([&](int index, MortgageCard *card) {
+        if (card->isVisible() && card->pointedAt())
+            square = index;
+    });
+    const auto *focused = qobject_cast<const MortgageCard *>(focusWidget());
+    if (square < 0 && focused && focused->isVisible())
+        square = focused->square();
+    showNoteOf(square);
+}
+
+void FrmMortgage::moveFocus(int fromSquare, int key)
+{
+    // The nearest shown card that way: along the arrow first, and of those
+    // the least off to the side.
+    const MortgageCard *from = deedCards(fromSquare);
+    if (!from)
+        return;
+    const QPoint a = from->geometry().center();
+    MortgageCard *best = nullptr;
+    long bestScore = LONG_MAX;
+    deedCards.forEach([&](int, MortgageCard *card) {
+        if (card == from || !card->isVisible())
+            return;
+        const QPoint b = card->geometry().center();
+        const int dx = b.x() - a.x(), dy = b.y() - a.y();
+        int along = 0, aside = 0;
+        switch (key) {
+        case Qt::Key_Left: along = -dx, aside = dy; break;
+        case Qt::Key_Right: along = dx, aside = dy; break;
+        case Qt::Key_Up: along = -dy, aside = dx; break;
+        default: along = dy, aside = dx; break;
+        }
+        if (along <= 0)
+            return;
+        const long score = along + 4L * std::abs(aside);
+        if (score < bestScore) {
+            bestScore = score;
+            best = card;
+        }
+    });
+    if (best)
+        best->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace tycora::ui

@@ -1,14 +1,17 @@
 #pragma once
 
-// The Mortgage Property window. Its card places (shpProperty, Shape3) are
-// the outlines of the first two colour groups' cards; over them, and on in
-// the same pattern, lies a card for every deed of the board, one column per
-// colour group, then the stations and the utilities, each card 210 twips
-// below the one before it. showDeeds() fills the cards of one player: the
-// deeds they hold in colour (crossed in red while mortgaged), the others
-// blank. Choosing a card that may be chosen reports its square. Under the
-// cards stand the offers (each choosable deed with its price), or the note
-// of the card the mouse is over.
+// The Mortgage Property window: the deeds of one player, each a card of its
+// own (MortgageCard), grouped by colour: each colour group's cards stand
+// together in a column, then the stations', then the utilities', the
+// groups in board order and spread over up to three columns so that the
+// window stays low. A card that may be chosen is chosen by a click anywhere
+// on it, or by Space or Enter once the arrow keys or Tab have brought the
+// focus to it; choosing reports its square. Under the cards stands the note
+// of the card the mouse or the focus is on. The window takes the size its
+// cards need and opens centred over the window that asks for it.
+//
+// The outlines the window was first drawn with (shpProperty, Shape3) keep
+// their places but stay hidden: the cards took their part.
 
 #include "ui/toolkit/control_array.h"
 #include "ui/toolkit/form.h"
@@ -19,7 +22,7 @@ namespace tycora::ui {
 
 class CommandButton;
 class Label;
-class Picture;
+class MortgageCard;
 class Shape;
 
 class FrmMortgage : public Form {
@@ -29,25 +32,25 @@ public:
 
     struct Deed {
         int square = 0;
-        bool held = false;
         bool mortgaged = false;
         bool choosable = false;
-        QString note;   // shown while the mouse is over the card
-        QString offer;  // for a card that may be chosen: its name and price
+        QString name;
+        QString action;  // what choosing it does, with the price, or why it cannot be chosen
+        QString note;    // a sentence about the deed, shown while it is pointed at
     };
-    // heading: what choosing a card does; deeds: any ownable squares (the
-    // others' cards are left blank).
+    // heading: what choosing a card does; deeds: the player's deeds (any
+    // ownable squares), each shown as a card.
     void showDeeds(const QString &heading, const std::vector<Deed> &deeds);
 
-    // The place of a square's card, in twips; an empty rectangle for a
-    // square without a deed.
-    static QRect cardPlace(int square);
+    // Shows the window centred over owner (on its screen), as a window that
+    // belongs to it; the focus goes to the first card that may be chosen.
+    void showOver(QWidget *owner);
 
-    // Indexed by square: 1 and 3 (brown), 6, 8 and 9 (light blue).
+    // The cards, indexed by square; only the shown deeds' are visible.
+    ControlArray<MortgageCard> deedCards;
+
     ControlArray<Shape> shpProperty;
     Shape *Shape3 = nullptr;
-    // The cards, indexed by square (imgMortgageCard1 ...).
-    ControlArray<Picture> imgMortgageCard;
     Label *lblHeading = nullptr;
     Label *lblDeed = nullptr;
     CommandButton *cmdClose = nullptr;
@@ -56,8 +59,13 @@ signals:
     void deedChosen(int square);
 
 private:
-    void pointAt(int square);
-    void showOffers();
+    const Deed *deedOf(int square) const;
+    void layOut();
+    void showNoteOf(int square);
+    void showCurrentNote();
+    void moveFocus(int fromSquare, int key);
+    MortgageCard *firstChoosable() const;
+
     std::vector<Deed> deeds_;
 };
 

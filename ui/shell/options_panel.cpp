@@ -4,6 +4,7 @@
 #include "ui/toolkit/frame.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/twips.h"
+#include "ui/toolkit/window_scale.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,10 +88,12 @@ OptionsPanel::OptionsPanel(Frame *frame) : QObject(frame)
     for (const Pace pace : AllPaces)
         cboPace->addItem(QString::fromLatin1(paceName(pace)));
 
-    lblPaceKey = inFrame(new Label(frame, QStringLiteral("P changes it in play")), "lblPaceKey");
-    lblPaceKey->setForeColour(HintColour);
-    lblPaceKey->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(lblPaceKey, 3630, 1065, 1890, 255);
+    lblSize = caption(QStringLiteral("Size:"), frame, "lblSize", 1065);
+    cboSize = choiceCombo(frame, "cboSize", 1065,
+                          QStringLiteral("How large the windows are, from the next start of the game;\n"
+                                         "never larger than the screen has room for."));
+    for (const int scale : WindowScales)
+        cboSize->addItem(QStringLiteral("%1%").arg(scale), scale);
 
     lblRulesSummary = inFrame(new Label(frame), "lblRulesSummary");
     lblRulesSummary->setForeColour(HintColour);
@@ -112,6 +115,10 @@ GameOptions OptionsPanel::options() const
 
 Pace OptionsPanel::pace() const { return entryAt(AllPaces, cboPace->currentIndex()); }
 
+int OptionsPanel::windowScale() const { return entryAt(WindowScales, cboSize->currentIndex()); }
+
+void OptionsPanel::setWindowScale(int percent) { cboSize->setCurrentIndex(indexOf(WindowScales, percent)); }
+
 void OptionsPanel::setChoices(const GameOptions &options, Pace pace)
 {
     chkFirstRoundBuying->setChecked(options.firstRoundBuying);
@@ -124,7 +131,7 @@ void OptionsPanel::setChoices(const GameOptions &options, Pace pace)
 
 QList<QWidget *> OptionsPanel::tabOrder() const
 {
-    return {chkFirstRoundBuying, chkDoubleSalary, chkFreeParking, cboRules, cboPace};
+    return {chkFirstRoundBuying, chkDoubleSalary, chkFreeParking, cboRules, cboPace, cboSize};
 }
 
 void OptionsPanel::showRulesSummary()

@@ -1,8 +1,9 @@
 #pragma once
 
 // What the set-up window's Options frame offers: the three house options as
-// check boxes, the rule set and the pace. The choices are read when
-// "Next  >>" starts the game.
+// check boxes, the rule set, the pace and the size of the windows. The
+// choices are read when "Next  >>" starts the game; the size takes effect
+// when the program next starts.
 
 #include "game/game_options.h"
 #include "game/pace.h"
@@ -27,6 +28,9 @@ public:
     GameOptions options() const;
     Pace pace() const;
     void setChoices(const GameOptions &options, Pace pace);
+    // In percent, one of ui::WindowScales.
+    int windowScale() const;
+    void setWindowScale(int percent);
 
     // The controls a Tab reaches, in order.
     QList<QWidget *> tabOrder() const;
@@ -38,8 +42,8 @@ public:
     QComboBox *cboRules = nullptr;
     Label *lblPace = nullptr;
     QComboBox *cboPace = nullptr;
-    // Under the pace: that it can be changed during the game.
-    Label *lblPaceKey = nullptr;
+    Label *lblSize = nullptr;
+    QComboBox *cboSize = nullptr;
     // Along the bottom: what the chosen rule set means.
     Label *lblRulesSummary = nullptr;
 
