@@ -110,7 +110,8 @@ void Application::createGameWindows()
     QString problem;
     choices_ = loadChoices(settingsFile_, &problem);
     if (!problem.isEmpty())
-        reportSettingsProblem(QStringLiteral("cannot read the settings %1 (%2); the game offers the usual choices."), problem);
+        reportSettingsProblem(
+            QStringLiteral("cannot read the settings %1 (%2); the game offers the usual choices."), problem);
     frmPlayers_->optionsPanel->setChoices(choices_.options, choices_.pace);
 }
 
@@ -177,8 +178,9 @@ void Application::saveSettings()
 {
     QString problem;
     if (!saveChoices(settingsFile_, choices_, &problem) && !problem.isEmpty())
-        reportSettingsProblem(
-            QStringLiteral("cannot write the settings %1 (%2); the game goes on without keeping its choices."), problem);
+        reportSettingsProblem(QStringLiteral("cannot write the settings %1 (%2); the game goes on without "
+                                             "keeping its choices."),
+                              problem);
 }
 
 void Application::reportSettingsProblem(const QString &message, const QString &problem)

@@ -53,9 +53,11 @@ QString folderProblem(const QByteArray &folder, int error)
     if (::lstat(folder.constData(), &st) == 0) {
         if (S_ISLNK(st.st_mode))
             return QStringLiteral("its folder is ") + NotFollowed;
-        if (!S_ISDIR(st.st_mode))
-            return QStringLiteral("its folder is ") + ui::lines::notARegularFile(st.st_mode).section(QLatin1Char(','), 0, 0) +
-                   QStringLiteral(", not a folder");
+        if (!S_ISDIR(st.st_mode)) {
+            // "a named pipe, not a regular file" names the kind first.
+            const QString kind = ui::lines::notARegularFile(st.st_mode).section(QLatin1Char(','), 0, 0);
+            return QStringLiteral("its folder is %1, not a folder").arg(kind);
+        }
     }
     return systemError(error);
 }
@@ -130,7 +132,8 @@ std::optional<QByteArray> readSettingsFile(const QString &path, QString *problem
     // Nothing but a regular file is opened: a device may act on being
     // opened. Without blocking, so that a pipe put there since never waits.
     if (folder.valid() && (why = entryProblem(folder.get(), name)).isEmpty()) {
-        const Descriptor fd(::openat(folder.get(), name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        constexpr int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+        const Descriptor fd(::openat(folder.get(), name.constData(), flags));
         struct stat st {};
         if (!fd.valid()) {
             if (errno != ENOENT)

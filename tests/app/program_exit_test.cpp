@@ -22,7 +22,8 @@ TEST(ProgramExit, TheSanitizersChecksAtExitRunWhenTheGameEnds)
     // exit, which an immediate end of the process skips.
     runner.environment.insert("ASAN_OPTIONS", "atexit=1:detect_leaks=1");
     runner.start({"debug"});
-    ASSERT_TRUE(waitForFile(runner.filePath("debug.txt"), [](const QByteArray &text) { return text.endsWith("\r\n"); }));
+    ASSERT_TRUE(
+        waitForFile(runner.filePath("debug.txt"), [](const QByteArray &text) { return text.endsWith("\r\n"); }));
     ASSERT_TRUE(runner.sendSignal(SIGTERM));
     const Outcome outcome = runner.finish();
     EXPECT_TRUE(outcome.exited);

@@ -1,12 +1,11 @@
 #include "ui/shell/frm_players.h"
 
-#include "ui/shell/player_names.h"
-
 #include "assets/game_pictures.h"
 #include "game/event_log.h"
 #include "game/game_state.h"
 #include "game/player_setup.h"
 #include "ui/shell/backdrop.h"
+#include "ui/shell/player_names.h"
 #include "ui/shell/window_caption.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/image_combo.h"
