@@ -26,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace tycora::app {
@@ -68,6 +69,11 @@ const Refused RefusedEntries[] = {
          ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
      },
      QStringLiteral("a named pipe, not a regular file")},
+    {"a device",
+     [](const QTemporaryDir &, const QString &file) {
+         ASSERT_EQ(::mknod(QFile::encodeName(file).constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+     },
+     QStringLiteral("a device, not a regular file")},
     {"a folder", [](const QTemporaryDir &, const QString &file) { ASSERT_TRUE(QDir().mkpath(file)); },
      QStringLiteral("a folder, not a regular file")},
     {"a link to the settings' folder",
@@ -104,6 +110,9 @@ TEST(SettingsFile, NothingButARegularFileInARealFolderIsReadOrReplaced)
 {
     for (const Refused &entry : RefusedEntries) {
         SCOPED_TRACE(entry.what);
+        // Only the superuser may make a device file.
+        if (QByteArray(entry.what) == "a device" && ::geteuid() != 0)
+            continue;
         QTemporaryDir dir;
         const QString file = dir.filePath("Tycora/Tycora.ini");
         ASSERT_TRUE(QDir().mkpath(dir.filePath("Tycora")));
