@@ -107,7 +107,11 @@ void Application::createGameWindows()
     frmPlayers_->setQuitContext(quitContext());
     frmPlayers_->setStartGameAction([this] { startGame(); });
     // The set-up offers what was chosen last time.
-    choices_ = loadChoices(settingsFile_);
+    QString problem;
+    choices_ = loadChoices(settingsFile_, &problem);
+    if (!problem.isEmpty())
+        reportSettingsProblem(
+            QStringLiteral("cannot read the settings %1 (%2); the game offers the usual choices."), problem);
     frmPlayers_->optionsPanel->setChoices(choices_.options, choices_.pace);
     frmPlayers_->optionsPanel->setWindowScale(choices_.windowScale);
 }
@@ -119,6 +123,7 @@ void Application::newGame()
     if (engine_)
         engine_->stopTimers();
     writeDated("Game Ended:  ", "\r\n\r\n");
+    log_.forgetLines();
     writeDated("Game Started:  ", "");
     // The old board and set-up go once the click that brought us here is
     // over; nothing reaches the old engine after this.
@@ -152,7 +157,7 @@ void Application::startGame()
     screen.setupPlayerPanels();
     choices_ = {frmPlayers_->optionsPanel->options(), frmPlayers_->optionsPanel->pace(),
                 frmPlayers_->optionsPanel->windowScale()};
-    saveChoices(settingsFile_, choices_);
+    saveSettings();
     frmOptions_->showOptions(choices_.options);
     engine_->setOptions(choices_.options);
     engine_->setPace(choices_.pace);
@@ -168,7 +173,25 @@ void Application::paceChanged(Pace pace)
 {
     // A pace changed during play is the one offered next time.
     choices_.pace = pace;
-    saveChoices(settingsFile_, choices_);
+    saveSettings();
+}
+
+void Application::saveSettings()
+{
+    QString problem;
+    if (!saveChoices(settingsFile_, choices_, &problem) && !problem.isEmpty())
+        reportSettingsProblem(QStringLiteral("cannot write the settings %1 (%2); the game goes on without "
+                                             "keeping its choices."),
+                              problem);
+}
+
+void Application::reportSettingsProblem(const QString &message, const QString &problem)
+{
+    // Said once; the game plays on either way.
+    if (settingsProblemReported_)
+        return;
+    settingsProblemReported_ = true;
+    services_.reportProblem(message.arg(settingsFile_, problem));
 }
 
 void Application::setSquareTooltips()

@@ -79,6 +79,9 @@ private:
     void prepareGame();
     void startGame();
     void paceChanged(Pace pace);
+    // Keeps the choices in the settings file, saying once if it cannot.
+    void saveSettings();
+    void reportSettingsProblem(const QString &message, const QString &problem);
     ui::QuitContext quitContext();
     void writeDated(const char *what, const char *ending);
 
@@ -93,6 +96,7 @@ private:
     std::unique_ptr<Engine> engine_;
     QString settingsFile_;   // empty: choices neither read nor kept
     GameChoices choices_;
+    bool settingsProblemReported_ = false;
     QPointer<ui::FrmMain> frmMain_;
     QPointer<ui::FrmPlayers> frmPlayers_;
     QPointer<ui::FrmMenu> frmMenu_;

@@ -1,9 +1,10 @@
 #pragma once
 
 // The event log the whole program writes to. It is always on, so the game
-// always builds its lines; it keeps every line for the Game Log window,
-// hands each new one to whoever listens, and passes each on to debug.txt,
-// which writes it only when the program was started with the word debug.
+// always builds its lines; it keeps every line of the present game for the
+// Game Log window, hands each new one to whoever listens, and passes each
+// on to debug.txt, which writes it only when the program was started with
+// the word debug.
 
 #include "game/event_log.h"
 
@@ -21,6 +22,9 @@ public:
     void writeLog(const std::string &message) override;
 
     const std::vector<std::string> &lines() const { return lines_; }
+    // Lets go of the lines kept so far: a new game's Game Log begins with
+    // that game's own lines, and a long session does not keep them all.
+    void forgetLines() { std::vector<std::string>().swap(lines_); }
     void setListener(std::function<void(const std::string &)> listener) { listener_ = std::move(listener); }
 
 private:

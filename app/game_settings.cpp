@@ -1,7 +1,10 @@
 #include "app/game_settings.h"
 
-#include <QSettings>
-#include <QStandardPaths>
+#include "app/settings_file.h"
+
+#include <QDir>
+#include <QList>
+#include <QPair>
 
 #include <optional>
 
@@ -9,28 +12,66 @@ namespace tycora::app {
 
 namespace {
 
-const QString FirstRoundBuyingKey = QStringLiteral("Game/FirstRoundBuying");
-const QString DoubleGoSalaryKey = QStringLiteral("Game/DoubleGoSalary");
-const QString FreeParkingPotKey = QStringLiteral("Game/FreeParkingPot");
-const QString RulesKey = QStringLiteral("Game/Rules");
-const QString PaceKey = QStringLiteral("Game/Pace");
-const QString WindowScaleKey = QStringLiteral("Windows/Scale");
+// The file is an INI file, as QSettings writes it, so that files written
+// by earlier versions read back: the game's choices in one section, the
+// size of the windows in another.
+const QByteArray Section = "Game";
+const QByteArray WindowsSection = "Windows";
+const QByteArray WindowScaleKey = "Scale";
+const QByteArray FirstRoundBuyingKey = "FirstRoundBuying";
+const QByteArray DoubleGoSalaryKey = "DoubleGoSalary";
+const QByteArray FreeParkingPotKey = "FreeParkingPot";
+const QByteArray RulesKey = "Rules";
+const QByteArray PaceKey = "Pace";
 
-// Only the words this program writes count; QVariant::toBool() would take
-// any other text for true.
-void readFlag(const QSettings &settings, const QString &key, bool &flag)
+using Entries = QList<QPair<QByteArray, QByteArray>>;
+
+// The keys and values of the section, as written; a line that is not a
+// section's name or key=value is passed over, as are comments.
+Entries sectionEntries(const QByteArray &text, const QByteArray &section = Section)
 {
-    const QString text = settings.value(key).toString();
-    if (text == QLatin1String("true"))
+    Entries entries;
+    bool inSection = false;
+    for (QByteArray line : text.split('\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[')) {
+            inSection = line == '[' + section + ']';
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (inSection && equals > 0)
+            entries.append({line.left(equals).trimmed(), line.mid(equals + 1).trimmed()});
+    }
+    return entries;
+}
+
+QByteArray valueOf(const Entries &entries, const QByteArray &key)
+{
+    QByteArray value;
+    for (const auto &[k, v] : entries)
+        if (k == key)
+            value = v;   // the last one counts
+    if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+        value = value.mid(1, value.size() - 2);
+    return value;
+}
+
+// Only the words this program writes count.
+void readFlag(const Entries &entries, const QByteArray &key, bool &flag)
+{
+    const QByteArray text = valueOf(entries, key);
+    if (text == "true")
         flag = true;
-    else if (text == QLatin1String("false"))
+    else if (text == "false")
         flag = false;
 }
 
-std::optional<Pace> paceNamed(const QString &name)
+std::optional<Pace> paceNamed(const QByteArray &name)
 {
     for (const Pace pace : AllPaces)
-        if (name == QLatin1String(paceName(pace)))
+        if (name == paceName(pace))
             return pace;
     return std::nullopt;
 }
@@ -39,57 +80,63 @@ std::optional<Pace> paceNamed(const QString &name)
 
 QString defaultSettingsFile()
 {
-    // Where QSettings keeps an INI file for organisation and application
-    // "Tycora" in the user's scope; worked out without opening the file.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return folder.isEmpty() ? QString() : folder + QStringLiteral("/Tycora/Tycora.ini");
+    // $XDG_CONFIG_HOME when it is an absolute path (a relative one is to be
+    // ignored), otherwise ~/.config: where QSettings keeps the INI file of
+    // organisation and application "Tycora" in the user's scope.
+    QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!folder.startsWith(QLatin1Char('/'))) {
+        const QString home = QDir::homePath();
+        if (!home.startsWith(QLatin1Char('/')))
+            return {};
+        folder = home + QStringLiteral("/.config");
+    }
+    return folder + QStringLiteral("/Tycora/Tycora.ini");
 }
 
-GameChoices loadChoices(const QString &file)
+GameChoices loadChoices(const QString &file, QString *problem)
 {
     GameChoices choices;
     if (file.isEmpty())
         return choices;
-    const QSettings settings(file, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
+    const std::optional<QByteArray> text = readSettingsFile(file, problem);
+    if (!text)
         return choices;
-    readFlag(settings, FirstRoundBuyingKey, choices.options.firstRoundBuying);
-    readFlag(settings, DoubleGoSalaryKey, choices.options.doubleGoSalary);
-    readFlag(settings, FreeParkingPotKey, choices.options.freeParkingPot);
-    const QString rulesName = settings.value(RulesKey).toString();
+    const Entries entries = sectionEntries(*text);
+    readFlag(entries, FirstRoundBuyingKey, choices.options.firstRoundBuying);
+    readFlag(entries, DoubleGoSalaryKey, choices.options.doubleGoSalary);
+    readFlag(entries, FreeParkingPotKey, choices.options.freeParkingPot);
+    const QByteArray rulesName = valueOf(entries, RulesKey);
     for (const RuleSet rules : AllRuleSets)
-        if (rulesName == QLatin1String(ruleSetName(rules)))
+        if (rulesName == ruleSetName(rules))
             choices.options.rules = rules;
-    if (const std::optional<Pace> pace = paceNamed(settings.value(PaceKey).toString()))
+    if (const std::optional<Pace> pace = paceNamed(valueOf(entries, PaceKey)))
         choices.pace = *pace;
     // Only one of the offered sizes, written as this program writes it.
-    const QString scaleText = settings.value(WindowScaleKey).toString();
+    const QByteArray scaleText = valueOf(sectionEntries(*text, WindowsSection), WindowScaleKey);
     for (const int scale : ui::WindowScales)
-        if (scaleText == QString::number(scale))
+        if (scaleText == QByteArray::number(scale))
             choices.windowScale = scale;
     return choices;
 }
 
-bool saveChoices(const QString &file, const GameChoices &choices)
+bool saveChoices(const QString &file, const GameChoices &choices, QString *problem)
 {
     if (file.isEmpty())
         return false;
-    QSettings settings(file, QSettings::IniFormat);
     // Every key in the file is this program's: whatever was there, readable
-    // or not, is replaced.
-    settings.clear();
-    const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
-    settings.setValue(FirstRoundBuyingKey, flag(choices.options.firstRoundBuying));
-    settings.setValue(DoubleGoSalaryKey, flag(choices.options.doubleGoSalary));
-    settings.setValue(FreeParkingPotKey, flag(choices.options.freeParkingPot));
-    settings.setValue(RulesKey, QString::fromLatin1(ruleSetName(choices.options.rules)));
-    settings.setValue(PaceKey, QString::fromLatin1(paceName(choices.pace)));
+    // or not, is replaced. The keys in QSettings' order.
+    const auto flag = [](bool on) { return on ? QByteArray("true") : QByteArray("false"); };
+    QByteArray text = '[' + Section + "]\n";
+    for (const auto &[key, value] : Entries{{DoubleGoSalaryKey, flag(choices.options.doubleGoSalary)},
+                                            {FirstRoundBuyingKey, flag(choices.options.firstRoundBuying)},
+                                            {FreeParkingPotKey, flag(choices.options.freeParkingPot)},
+                                            {PaceKey, paceName(choices.pace)},
+                                            {RulesKey, ruleSetName(choices.options.rules)}})
+        text += key + '=' + value + '\n';
     // The usual size goes unwritten, so a file of default choices stays as it was.
     if (choices.windowScale != ui::DefaultWindowScale)
-        settings.setValue(WindowScaleKey, QString::number(choices.windowScale));
-    settings.sync();
-    // A format error only says that the old contents could not be read.
-    return settings.status() != QSettings::AccessError;
+        text += "\n[" + WindowsSection + "]\n" + WindowScaleKey + '=' + QByteArray::number(choices.windowScale) + '\n';
+    return replaceSettingsFile(file, text, problem);
 }
 
 } // namespace tycora::app

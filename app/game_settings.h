@@ -23,17 +23,19 @@ struct GameChoices {
     bool operator==(const GameChoices &) const = default;
 };
 
-// Qt's standard place for the settings of organisation and application
-// "Tycora" (on Linux $XDG_CONFIG_HOME/Tycora/Tycora.ini, by default under
-// ~/.config); empty when the system names no such place, and then nothing
-// is read or written.
+// $XDG_CONFIG_HOME/Tycora/Tycora.ini, or ~/.config/Tycora/Tycora.ini when
+// that variable is unset or not an absolute path; empty when there is no
+// home folder either, and then nothing is read or written.
 QString defaultSettingsFile();
 
 // Each choice that is missing or holds anything but one of its own words
-// keeps its default; a file that cannot be read or parsed gives all defaults.
-GameChoices loadChoices(const QString &file);
+// keeps its default; a file that cannot be read or parsed gives all
+// defaults. A file that is refused (see settings_file.h) gives them too,
+// with the reason in *problem.
+GameChoices loadChoices(const QString &file, QString *problem = nullptr);
 
-// False when the file could not be written; the game plays on regardless.
-bool saveChoices(const QString &file, const GameChoices &choices);
+// False, with the reason in *problem, when the file could not be written;
+// the game plays on regardless.
+bool saveChoices(const QString &file, const GameChoices &choices, QString *problem = nullptr);
 
 } // namespace tycora::app

@@ -31,7 +31,7 @@ class LogFile final : public EventLog {
 public:
     static constexpr std::size_t BlockSize = 64 * 1024;
 
-    explicit LogFile(const std::string &path)
+    LogFile(const std::string &path, const SimulationSurroundings &surroundings)
     {
         const int flags = O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY;
         // Read access to a regular file shows how it ends; a named pipe is
@@ -40,7 +40,7 @@ public:
         if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
             fd_ = ::open(path.c_str(), O_RDWR | flags, 0666);
         if (fd_ < 0)
-            fd_ = ::open(path.c_str(), O_WRONLY | flags, 0666);
+            openWaitingForAReader(path, flags, surroundings);
         if (fd_ < 0) {
             error_ = errno;
             return;
@@ -54,6 +54,8 @@ public:
     }
 
     bool opened() const { return fd_ >= 0; }
+    // The stop signal that came while waiting for a reader, or 0.
+    int stoppedBy() const { return stoppedBy_; }
     // The errno of the first failure, or 0.
     int error() const { return error_; }
 
@@ -76,6 +78,24 @@ public:
     }
 
 private:
+    // Opening a named pipe for writing waits until it has a reader; a stop
+    // signal in the meantime ends the wait.
+    void openWaitingForAReader(const std::string &path, int flags, const SimulationSurroundings &surroundings)
+    {
+        const auto stopped = [&] {
+            stoppedBy_ = surroundings.stopSignal ? surroundings.stopSignal() : 0;
+            return stoppedBy_ != 0;
+        };
+        if (surroundings.interruptWaits)
+            surroundings.interruptWaits(true);
+        while (!stopped() && (fd_ = ::open(path.c_str(), O_WRONLY | flags, 0666)) < 0 && errno == EINTR) {
+        }
+        const int saved = errno;
+        if (surroundings.interruptWaits)
+            surroundings.interruptWaits(false);
+        errno = saved;
+    }
+
     void flush()
     {
         if (error_ == 0 && fd_ >= 0 && !buffer_.empty())
@@ -85,6 +105,7 @@ private:
 
     int fd_ = -1;
     int error_ = 0;
+    int stoppedBy_ = 0;
     std::string buffer_;
 };
 
@@ -205,6 +226,7 @@ int runSimulation(const LaunchOptions &launch, std::ostream &out, std::ostream &
         return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
     };
     surroundings.stopSignal = &StopSignalFlag::received;
+    surroundings.interruptWaits = [&stopSignals](bool on) { stopSignals.interruptWaits(on); };
     return runSimulation(launch, out, err, surroundings);
 }
 
@@ -227,7 +249,12 @@ int runSimulation(const LaunchOptions &launch, std::ostream &out, std::ostream &
     NoEventLog noLog;
     EventLog *log = &noLog;
     if (!launch.logFile.empty()) {
-        logFile = std::make_unique<LogFile>(launch.logFile);
+        logFile = std::make_unique<LogFile>(launch.logFile, surroundings);
+        if (const int signal = logFile->stoppedBy(); signal != 0) {
+            err << "tycora: stopped by " << stopSignalName(signal) << " while waiting for a reader of "
+                << launch.logFile << "\n";
+            return 128 + signal;
+        }
         if (!logFile->opened()) {
             err << "tycora: cannot open " << launch.logFile << " for the event log: " << std::strerror(logFile->error())
                 << "\n";

@@ -20,6 +20,9 @@ struct SimulationSurroundings {
     std::function<double()> seconds;
     // The stop signal (SIGINT, SIGTERM, SIGHUP) that has come, or 0.
     std::function<int()> stopSignal;
+    // Turns on or off whether a stop signal cuts short a wait in a system
+    // call; on only while the log waits for a named pipe's reader.
+    std::function<void(bool on)> interruptWaits;
 };
 
 // Returns the process exit status: 0; 1 when the log could not be written

@@ -36,12 +36,12 @@ extern "C" void noteSignal(int signal)
     std::raise(signal);
 }
 
-void install(void (*handler)(int), struct sigaction (&previous)[std::size(StopSignals)])
+void install(void (*handler)(int), struct sigaction (&previous)[std::size(StopSignals)], bool restart = true)
 {
     struct sigaction action = {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    action.sa_flags = restart ? SA_RESTART : 0;
     for (std::size_t i = 0; i < std::size(StopSignals); ++i)
         ::sigaction(StopSignals[i], &action, &previous[i]);
 }
@@ -102,6 +102,12 @@ StopSignalFlag::StopSignalFlag()
 StopSignalFlag::~StopSignalFlag() { restore(previous_); }
 
 int StopSignalFlag::received() { return firstStopSignal; }
+
+void StopSignalFlag::interruptWaits(bool on)
+{
+    struct sigaction replaced[std::size(StopSignals)] = {};
+    install(noteSignal, replaced, !on);
+}
 
 void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 

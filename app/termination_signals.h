@@ -50,6 +50,10 @@ public:
     StopSignalFlag &operator=(const StopSignalFlag &) = delete;
 
     static int received();
+    // While on, a stop signal also cuts short a system call that waits (the
+    // opening of a named pipe that has no reader yet), which then fails with
+    // EINTR, so that the program can look at the signal.
+    void interruptWaits(bool on);
 
 private:
     struct sigaction previous_[std::size(StopSignals)] = {};

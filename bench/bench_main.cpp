@@ -78,5 +78,13 @@ int main(int argc, char **argv)
         "(for reference)");
     const long peak = std::max({human.peakResidentKb, computers.peakResidentKb, play.peakResidentKb});
     row("peak resident memory in play", format("%.1f MB", peak / 1024.0), "< 80 MB");
+
+    const NewGamesMemory games = measureNewGamesMemory(program);
+    if (!games.ok) {
+        std::fprintf(stderr, "new-games: no memory figures\n");
+        return 1;
+    }
+    row("resident memory after ten New Games, against after the first",
+        format("%+.1f MB", (games.afterTenth - games.afterFirst) / 1024.0), "within 3 MB");
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "ui/main/frm_main.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
+#include "ui/shell/options_panel.h"
 #include "ui/toolkit/command_button.h"
 
 #include <QEvent>
@@ -13,7 +14,11 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <QCoreApplication>
+
 #include <cstdio>
+#include <malloc.h>
+#include <unistd.h>
 
 namespace tycora::bench {
 
@@ -41,6 +46,45 @@ protected:
     }
 };
 
+// The process's resident memory in KB, once freed memory has gone back to
+// the system, so that what is measured is what the game still holds.
+long residentKb()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ::malloc_trim(0);
+    long pages = 0, resident = 0;
+    if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+
+constexpr int NewGamesPlayed = 10;
+constexpr int NewGameSeconds = 2;
+
+// One game of the new-games scenario: four computers at the Instant pace;
+// after it the memory is told and the next game begins with New Game.
+void playNewGame(app::Application &game, int number)
+{
+    ui::FrmPlayers &players = *game.frmPlayers();
+    players.cmd4Computers->click();
+    players.optionsPanel->setChoices(GameOptions{}, Pace::Instant);
+    players.cmdNext->click();
+    QTimer::singleShot(NewGameSeconds * 1000, game.frmMain(), [&game, number] {
+        std::printf("rss %d %ld\n", number, residentKb());
+        std::fflush(stdout);
+        if (number == NewGamesPlayed) {
+            QCoreApplication::exit(0);
+            return;
+        }
+        game.newGame();
+        // Once the old board's deletion has been handled.
+        QTimer::singleShot(0, game.frmPlayers(), [&game, number] { playNewGame(game, number + 1); });
+    });
+}
+
 } // namespace
 
 bool startBenchmarkScenario(app::Application &game, const QString &scenario)
@@ -49,6 +93,12 @@ bool startBenchmarkScenario(app::Application &game, const QString &scenario)
         return false;
     if (scenario == QLatin1String("startup")) {
         new ReadyOnFirstPaint(game.frmMenu());
+        return true;
+    }
+    if (scenario == QLatin1String("new-games")) {
+        say("ready");
+        game.frmMenu()->cmdNewGame->click();
+        playNewGame(game, 1);
         return true;
     }
     const bool human = scenario == QLatin1String("human-to-throw");

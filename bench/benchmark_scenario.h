@@ -11,6 +11,9 @@
 //   computer-pause  "ready" at the start of a game of four computers, then
 //                   "pause on" and "pause off" around every computer's pause
 //   computers-play  "ready" at the start of a game of four computers
+//   new-games       "ready", then ten games of four computers at the Instant
+//                   pace, two seconds each, each but the first after New
+//                   Game; "rss N KB" after game N, then the program ends
 
 #include <QString>
 

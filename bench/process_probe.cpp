@@ -131,4 +131,29 @@ ProbeResult probe(const std::string &program, const std::string &scenario, doubl
     return result;
 }
 
+NewGamesMemory measureNewGamesMemory(const std::string &program)
+{
+    NewGamesMemory memory;
+    std::string quoted = "'";
+    for (const char c : program)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    quoted += "' new-games";
+    FILE *game = ::popen(quoted.c_str(), "r");
+    if (!game)
+        return memory;
+    char line[256];
+    while (std::fgets(line, sizeof line, game)) {
+        int number = 0;
+        long kb = 0;
+        if (std::sscanf(line, "rss %d %ld", &number, &kb) != 2)
+            continue;
+        if (number == 1)
+            memory.afterFirst = kb;
+        if (number == 10)
+            memory.afterTenth = kb;
+    }
+    memory.ok = ::pclose(game) == 0 && memory.afterFirst > 0 && memory.afterTenth > 0;
+    return memory;
+}
+
 } // namespace tycora::bench

@@ -26,4 +26,13 @@ enum class Watch { Whole, PausesOnly };
 ProbeResult probe(const std::string &program, const std::string &scenario, double watchSeconds,
                   Watch watch = Watch::Whole);
 
+// The resident memory (KB) the game holds after its first and its tenth
+// game of the new-games scenario.
+struct NewGamesMemory {
+    bool ok = false;
+    long afterFirst = 0;
+    long afterTenth = 0;
+};
+NewGamesMemory measureNewGamesMemory(const std::string &program);
+
 } // namespace tycora::bench

@@ -10,6 +10,7 @@
 #include "shell/shell_test_support.h"
 #include "tests/support/fake_services.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/game_log_window.h"
 #include "ui/main/winner_window.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
@@ -126,6 +127,9 @@ TEST_F(FullRulesProgram, NewGameOpensAFreshSetUpAndQuitEndsTheProgram)
     ASSERT_NE(game->frmMain(), nullptr);
     EXPECT_FALSE(game->frmMain()->isVisible());
     EXPECT_EQ(game->engine()->phase(), Engine::Phase::Setup);
+    // The new Game Log begins with the new game; the old lines are let go.
+    EXPECT_EQ(game->frmMain()->gameLog().lineCount(), 1);
+    EXPECT_EQ(game->frmMain()->gameLog().line(0), "Game Started:  " + Now);
 
     // The next game plays as the first did, and Quit ends the program.
     playToAWinner();

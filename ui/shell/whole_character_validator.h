@@ -5,7 +5,8 @@
 // (an emoji) that does not fit whole would otherwise leave its first half
 // behind; that half is dropped instead. Control characters (line breaks,
 // tabs, DEL, C1 controls, bidirectional overrides and isolates) are dropped
-// too, wherever the text comes from, so a name is always one plain line.
+// too, wherever the text comes from, so a name is always one plain line;
+// so are invisible format characters, so a name is what it looks like.
 
 #include <QValidator>
 

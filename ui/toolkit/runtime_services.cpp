@@ -266,7 +266,16 @@ void SystemServices::reportProblem(const QString &text)
 void SystemServices::endProcess(int exitCode)
 {
     std::fflush(nullptr);
+#if defined(TYCORA_SANITIZE) || defined(__SANITIZE_ADDRESS__)
+    // The sanitizer build leaves the event loop instead, so that main()
+    // returns, every window is destroyed and the leak check runs at exit:
+    // a window that leaks then fails the run. Queued, so that it also ends
+    // a loop that has not started yet.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [exitCode] { QCoreApplication::exit(exitCode); }, Qt::QueuedConnection);
+#else
     std::_Exit(exitCode);
+#endif
 }
 
 } // namespace tycora::ui

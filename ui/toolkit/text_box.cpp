@@ -13,34 +13,49 @@ namespace tycora::ui {
 
 bool isControlCharacter(char32_t c)
 {
-    return c <= 0x1F || (c >= 0x7F && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
-}
-
-QString withoutControlCharacters(const QString &text)
-{
-    QString kept;
-    kept.reserve(text.size());
-    // Every control character lies in the basic plane, so the text can be
-    // walked unit by unit without splitting a surrogate pair.
-    for (const QChar c : text) {
-        if (!isControlCharacter(c.unicode()))
-            kept.append(c);
-    }
-    return kept;
+    // The bidirectional controls are format characters too.
+    return c <= 0x1F || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 ||
+           QChar::category(c) == QChar::Other_Format;
 }
 
 namespace {
 
+// The length of the character at text[i]: 2 for a surrogate pair, else 1.
+qsizetype characterLength(const QString &text, qsizetype i)
+{
+    return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+}
+
+char32_t characterAt(const QString &text, qsizetype i, qsizetype length)
+{
+    return length == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+}
+
 bool hasControlCharacters(const QString &text)
 {
-    for (const QChar c : text) {
-        if (isControlCharacter(c.unicode()))
+    for (qsizetype i = 0, n = 0; i < text.size(); i += n) {
+        n = characterLength(text, i);
+        if (isControlCharacter(characterAt(text, i, n)))
             return true;
     }
     return false;
 }
 
 } // namespace
+
+QString withoutControlCharacters(const QString &text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    // Walked character by character: some format characters (the tags)
+    // lie outside the basic plane.
+    for (qsizetype i = 0, n = 0; i < text.size(); i += n) {
+        n = characterLength(text, i);
+        if (!isControlCharacter(characterAt(text, i, n)))
+            kept.append(QStringView(text).mid(i, n));
+    }
+    return kept;
+}
 
 void TextBox::pasteWithoutControls(QClipboard::Mode mode)
 {

@@ -1,9 +1,11 @@
 #pragma once
 
 // A one-line text box that never holds control characters: C0 controls
-// (U+0000 to U+001F), DEL, C1 controls (U+0080 to U+009F) and the
-// bidirectional embeddings, overrides and isolates (U+202A to U+202E,
-// U+2066 to U+2069). Typed ones are refused; pasted, dropped or committed
+// (U+0000 to U+001F), DEL, C1 controls (U+0080 to U+009F), the line and
+// paragraph separators (U+2028, U+2029) and the invisible format
+// characters (Unicode's Cf: the bidirectional embeddings, overrides,
+// isolates and marks, zero-width spaces and joiners, the byte order mark,
+// tags). Typed ones are refused; pasted, dropped or committed
 // text loses them before the length cap is applied, so pasting
 // "Ann\r\nBob" gives "AnnBob" and a long paste is cut after the characters
 // that are kept. Text set by the program is left to the box's validator.
