@@ -139,6 +139,9 @@ void Application::newGame()
     state_ = GameState{};
     createGameWindows();
     prepareGame();
+    // The next game's set-up starts with the players of the last, to change
+    // or to start again at once.
+    frmPlayers_->listPlayers(players_);
     frmPlayers_->show();
 }
 
@@ -150,6 +153,7 @@ void Application::startGame()
     // copied from its panel, which would otherwise still be empty.
     screen.setupPlayerPanels();
     choices_ = {frmPlayers_->optionsPanel->options(), frmPlayers_->optionsPanel->pace()};
+    players_ = frmPlayers_->listedPlayers();
     saveChoices(settingsFile_, choices_);
     frmOptions_->showOptions(choices_.options);
     engine_->setOptions(choices_.options);

@@ -31,7 +31,7 @@ void Engine::jailAnswered(int index, JailChoice choice)
         return;
     }
     if (choice == JailChoice::PayFine) {
-        charge(index, JailFine, bankOrPot(), [this, index] {
+        charge(index, JailFine, bankOrPot(), {OwedFor::What::JailFine}, [this, index] {
             payJailFine(index);
             leaveJail(index);
         });
@@ -88,7 +88,7 @@ void Engine::throwInJail(int index, int die1, int die2)
         return;
     }
     // The third throw that fails: pay the fine and move by that throw.
-    charge(index, JailFine, bankOrPot(), [this, index, die1, die2] {
+    charge(index, JailFine, bankOrPot(), {OwedFor::What::JailFine}, [this, index, die1, die2] {
         payJailFine(index);
         releaseFromJail(index);
         phase_ = Phase::Moving;

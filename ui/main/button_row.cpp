@@ -93,3 +93,20 @@ void ButtonRow::showRaising(const QString &text)
 }
 
 } // namespace tycora::ui
+
+namespace tycora::ui {
+
+void ButtonRow::explainClosed(const QString &build, const QString &sell, const QString &mortgage,
+                              const QString &unmortgage)
+{
+    // A disabled button still shows its tooltip when the mouse rests on it.
+    const auto explain = [](CommandButton *button, const QString &why) {
+        button->setToolTip(button->isEnabled() ? QString() : why);
+    };
+    explain(cmdBuild_, build);
+    explain(cmdSell_, sell);
+    explain(cmdMorgage_, mortgage);
+    explain(cmdUnmorgage_, unmortgage);
+}
+
+} // namespace tycora::ui

@@ -40,6 +40,9 @@ public:
     // What a person raising money still needs ("Ann Must Raise £120");
     // an empty text hides it.
     void showRaising(const QString &text);
+    // Why each closed deed action is closed, as its tooltip; an empty
+    // text, or an open action, has none.
+    void explainClosed(const QString &build, const QString &sell, const QString &mortgage, const QString &unmortgage);
 
 signals:
     void rollClicked();

@@ -42,10 +42,20 @@ public:
     // throw): a pinned deed comes back at once, as it does after the mouse.
     void gameSetDeed(bool visible);
 
+    // The mouse rests on a sign and shows its card: the card stays in view
+    // however quickly the game shows and hides its own deed, until the
+    // mouse moves on.
+    void hover(const CardChoice &card) { hovered_ = card; }
+    void endHover() { hovered_.reset(); }
+
     // The keys: the first one pins the card of the current player's
     // square; later ones step or turn the pinned card.
     void step(int squares);
     void turnOver();
+    // An arrow key: the card of the neighbouring square that lies that way
+    // on the board (dx, dy: -1, 0 or 1, y downwards); an arrow across the
+    // side of the board turns the card over.
+    void arrow(int dx, int dy);
 
 protected:
     // A press anywhere in the window but on the pinned card unpins it.
@@ -55,6 +65,7 @@ private:
     void keep(const CardChoice &card);
     void forget();
     void show(const CardChoice &card);
+    void showHovered();
     int startSquare() const;
 
     QWidget &window_;
@@ -63,6 +74,7 @@ private:
     const GameState &state_;
     SquareHighlight *highlight_;
     std::optional<CardChoice> pinned_;
+    std::optional<CardChoice> hovered_;
     // The kind the keys show where a square has both.
     CardChoice::Kind keyKind_ = CardChoice::Kind::Deed;
 };
