@@ -86,9 +86,10 @@ void ButtonRow::showActions(const AvailableActions &actions)
     emit actionsShown();
 }
 
-void ButtonRow::showRaising(const QString &text)
+void ButtonRow::showRaising(const QString &text, const QString &debt)
 {
     lblRaising_->setCaption(text);
+    lblRaising_->setToolTip(debt);
     lblRaising_->setVisible(!text.isEmpty());
 }
 

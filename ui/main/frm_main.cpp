@@ -32,7 +32,7 @@ FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) :
 {
     setWindowTitle(MainCaption);
     // The board has one size: it can be moved and minimised, not maximised.
-    setClientSizeTwips(15345, 11070);
+    setClientSizeTwips(15345, 10905);
     setFixedSizeWindow();
     centreOnScreen();
     setBackColour(boardGreen());
@@ -84,7 +84,7 @@ void FrmMain::createGameLog()
     open->setFont(tahoma(8.25));
     open->setFocusPolicy(Qt::NoFocus);
     open->setToolTip(QStringLiteral("Every event of the game as it happens (L opens and closes it)"));
-    place(open, 13545, 10770, 1305, 270);
+    place(open, 13545, 10575, 1305, 270);
     connect(open, &QPushButton::clicked, gameLog_, &GameLogWindow::toggle);
 }
 

@@ -100,6 +100,8 @@ private:
     PlayerPanel *panel(int player) const;
     // The deed's mini picture in its holder's panel, marked when mortgaged.
     void showMini(int player, int square, bool mortgaged);
+    // What the person raising money still lacks.
+    void showShortfall();
     // Draws every piece the engine has put on the square.
     void showPiecesOn(int square);
 
@@ -112,6 +114,7 @@ private:
     std::function<void(bool)> gameDeedCard_;
     int raisingPlayer_ = -1;   // a person raising money, and what they owe
     int raisingOwed_ = 0;
+    std::string raisingFor_;   // whom and what for
     // Counts what the status line has been told, so that a countdown knows
     // whether its line is still the newest.
     int statusesSaid_ = 0;

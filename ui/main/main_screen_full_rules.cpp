@@ -104,7 +104,7 @@ void MainScreen::showActions(const AvailableActions &actions)
     // While a person raises money the shortfall follows every sale and
     // mortgage.
     if (actions.declareBankruptcy && raisingPlayer_ >= 0)
-        showRaising(raisingPlayer_, raisingOwed_);
+        showShortfall();
     else
         raisingPlayer_ = -1;
 }
@@ -118,20 +118,29 @@ void MainScreen::showRaising(int player, int owed)
     }
     raisingPlayer_ = player;
     raisingOwed_ = owed;
-    const Player &p = state_.Players[player];
-    if (owed <= p.Money) {
-        views_.buttons.showRaising(QString());
-        return;
-    }
-    // Whom and what for, when the engine says; the rent's deed in view.
+    // The status line says whom and what for, when the engine says; the
+    // rent's deed comes into view.
     const bool told = engine_ && engine_->debtor() == player;
     const Creditor creditor = told ? engine_->creditor() : Creditor{};
     const OwedFor what = told ? engine_->owedFor() : OwedFor{};
-    views_.buttons.showRaising(qtext(raisingText(state_, player, owed, creditor, what)));
+    raisingFor_ = raisingText(state_, player, owed, creditor, what);
+    if (owed > state_.Players[player].Money)
+        showStatus(raisingFor_);
     if (what.what == OwedFor::What::Rent && onBoard(what.square)) {
         showPropertyCard(what.square);
         setPropertyCardVisible(true);
     }
+    showShortfall();
+}
+
+void MainScreen::showShortfall()
+{
+    // Under the buttons, what is still missing after each sale; the whole
+    // debt in its tooltip.
+    const Player &p = state_.Players[raisingPlayer_];
+    const int missing = raisingOwed_ - p.Money;
+    views_.buttons.showRaising(missing > 0 ? qtext(p.Name + " must raise " + pounds(missing)) : QString(),
+                               qtext(raisingFor_));
 }
 
 void MainScreen::showWinner(int player)

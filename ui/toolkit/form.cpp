@@ -83,9 +83,8 @@ private:
         const QRect area = availableArea(over ? *over : window_);
         if (over && window_.windowHandle() && over->windowHandle())
             window_.windowHandle()->setTransientParent(over->windowHandle());
-        const QString name = window_.objectName();
-        const auto remembered = rememberedPlaces().constFind(name);
-        if (over && !name.isEmpty() && remembered != rememberedPlaces().constEnd()) {
+        const auto remembered = rememberedPlaces().constFind(placeKey());
+        if (over && !window_.objectName().isEmpty() && remembered != rememberedPlaces().constEnd()) {
             // Where it was, kept on the screen.
             const QSize outer = window_.frameGeometry().size();
             QRect at(QPoint(), outer);
@@ -105,11 +104,18 @@ private:
         centreIn(window_, shown.isEmpty() ? area : shown);
     }
 
+    // A window keeps one place over each kind of owner.
+    QString placeKey() const
+    {
+        const QWidget *over = owner();
+        return QString::fromLatin1(over ? over->metaObject()->className() : "") + QLatin1Char('/') +
+               window_.objectName();
+    }
+
     void remember() const
     {
         if (const QWidget *over = owner(); over && !window_.objectName().isEmpty())
-            rememberedPlaces().insert(window_.objectName(),
-                                      window_.frameGeometry().center() - over->frameGeometry().center());
+            rememberedPlaces().insert(placeKey(), window_.frameGeometry().center() - over->frameGeometry().center());
     }
 
     QWidget &window_;
