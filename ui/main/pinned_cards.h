@@ -3,9 +3,10 @@
 // The card kept in view: a click on an information sign, a statistics sign
 // or a mini deed pins that square's card, which then stays when the mouse
 // moves on, until a click anywhere else in the window or Escape. The arrow
-// keys pin a card too and walk it round the board: Right and Left step to
-// the next or the previous square, Up and Down turn between the deed and
-// the statistics. A frame on the board shows whose card it is.
+// keys pin a card too and walk it round the board: an arrow along the side
+// steps to the neighbouring square that lies that way, an arrow across it
+// turns between the deed and the statistics. A frame on the board shows
+// whose card it is.
 
 #include "ui/main/card_choice.h"
 
