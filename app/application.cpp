@@ -145,6 +145,9 @@ void Application::newGame()
     state_ = GameState{};
     createGameWindows();
     prepareGame();
+    // The next game's set-up starts with the players of the last, to change
+    // or to start again at once.
+    frmPlayers_->listPlayers(players_);
     frmPlayers_->show();
 }
 
@@ -157,6 +160,7 @@ void Application::startGame()
     screen.setupPlayerPanels();
     choices_ = {frmPlayers_->optionsPanel->options(), frmPlayers_->optionsPanel->pace(),
                 frmPlayers_->optionsPanel->windowScale()};
+    players_ = frmPlayers_->listedPlayers();
     saveSettings();
     frmOptions_->showOptions(choices_.options);
     engine_->setOptions(choices_.options);

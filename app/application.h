@@ -9,12 +9,14 @@
 #include "game/dice.h"
 #include "game/engine.h"
 #include "game/game_state.h"
+#include "game/player_setup.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/runtime_services.h"
 
 #include <QPointer>
 
 #include <memory>
+#include <vector>
 
 namespace tycora {
 class Clock;
@@ -97,6 +99,8 @@ private:
     QString settingsFile_;   // empty: choices neither read nor kept
     GameChoices choices_;
     bool settingsProblemReported_ = false;
+    // Who played the last game: the next set-up lists them.
+    std::vector<NewPlayer> players_;
     QPointer<ui::FrmMain> frmMain_;
     QPointer<ui::FrmPlayers> frmPlayers_;
     QPointer<ui::FrmMenu> frmMenu_;

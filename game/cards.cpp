@@ -134,7 +134,7 @@ void Engine::cardPayment(int index, const std::string &card, int amount, bool do
     if (amount >= 0)
         pay();
     else
-        charge(index, -amount, bankOrPot(), pay, card);
+        charge(index, -amount, bankOrPot(), {OwedFor::What::Card, player(index).Square}, pay, card);
 }
 
 } // namespace tycora

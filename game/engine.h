@@ -51,6 +51,14 @@ struct EngineProgress {
     int countdownStep = 1;   // pounds a step of a running rent countdown takes off
 };
 
+// What a payment being raised is for: the rent or the tax of a square, a
+// card drawn on a square, or the fine that leaves jail.
+struct OwedFor {
+    enum class What { Payment, Rent, Tax, Card, JailFine };
+    What what = What::Payment;
+    int square = -1;
+};
+
 class Engine {
 public:
     // Where the game stands, as the windows and the controllers see it.
@@ -132,6 +140,9 @@ public:
     // The debt being raised, if any.
     int owed() const { return debt_ ? debt_->amount : 0; }
     int debtor() const { return debt_ ? debt_->debtor : -1; }
+    // Whom the debt being raised is owed to, and what for.
+    Creditor creditor() const { return debt_ ? debt_->creditor : Creditor{}; }
+    OwedFor owedFor() const { return debt_ ? owedFor_ : OwedFor{}; }
     const std::optional<Auction> &auction() const { return auction_; }
     // What everything the player holds would fetch: cash, half the cost of
     // every building and the mortgage value of every unmortgaged deed.
@@ -196,7 +207,7 @@ private:
     // payer raises money first (or goes bankrupt, with `cause` logged first
     // when given); then `pay` makes it.
     template<typename Pay>
-    void charge(int payer, int amount, Creditor creditor, Pay &&pay, std::string cause = {});
+    void charge(int payer, int amount, Creditor creditor, OwedFor what, Pay &&pay, std::string cause = {});
     void raiseMoneyFor(int payer, int amount, Creditor creditor, Step pay, std::string cause);
     void collectFreeParking(int player);
     Creditor bankOrPot() const;
@@ -312,6 +323,7 @@ private:
     int pausedPlayer_ = -1;     // the computer whose pause is running
     int countdownStep_ = 1;     // pounds a countdown step takes off
     std::optional<Debt> debt_;
+    OwedFor owedFor_;           // what debt_ is for
     std::optional<Auction> auction_;
     Step afterAuction_;
     bool askingBids_ = false;
@@ -329,14 +341,16 @@ private:
 };
 
 template<typename Pay>
-void Engine::charge(int payer, int amount, Creditor creditor, Pay &&pay, std::string cause)
+void Engine::charge(int payer, int amount, Creditor creditor, OwedFor what, Pay &&pay, std::string cause)
 {
     // Under Classic rules a balance may go below zero: the payment is made
     // at once. Under Full rules a payer short of cash raises money first.
-    if (!fullRules() || player(payer).Money >= amount)
+    if (!fullRules() || player(payer).Money >= amount) {
         pay();
-    else
-        raiseMoneyFor(payer, amount, creditor, Step(std::forward<Pay>(pay)), std::move(cause));
+        return;
+    }
+    owedFor_ = what;
+    raiseMoneyFor(payer, amount, creditor, Step(std::forward<Pay>(pay)), std::move(cause));
 }
 
 } // namespace tycora

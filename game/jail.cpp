@@ -27,7 +27,7 @@ void Engine::jailAnswered(int index, JailChoice choice)
         return;
     }
     if (choice == JailChoice::PayFine) {
-        charge(index, JailFine, bankOrPot(), [this, index] {
+        charge(index, JailFine, bankOrPot(), {OwedFor::What::JailFine}, [this, index] {
             payJailFine(index);
             leaveJail(index);
         });
@@ -119,7 +119,7 @@ void Engine::leaveAfterThirdThrow(int index, JailChoice choice, int total)
         walkOut();
         return;
     }
-    charge(index, JailFine, bankOrPot(), [this, index, walkOut] {
+    charge(index, JailFine, bankOrPot(), {OwedFor::What::JailFine}, [this, index, walkOut] {
         payJailFine(index);
         walkOut();
     });

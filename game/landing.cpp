@@ -47,7 +47,7 @@ void Engine::payRent(int payer, int owner, int square)
         return;
     }
     const Integer rent = rentFor(state_, square);
-    charge(payer, rent, {MoneyChange::Other::Player, owner}, [this, payer, owner, square, rent] {
+    charge(payer, rent, {MoneyChange::Other::Player, owner}, {OwedFor::What::Rent, square}, [this, payer, owner, square, rent] {
         transfer(payer, rent, {MoneyChange::Other::Player, owner});
         addSaturating(state_.SquareStats[square].TotalRent, rent);
         if (logging())
@@ -65,7 +65,7 @@ void Engine::payRent(int payer, int owner, int square)
 void Engine::payTax(int index, int square)
 {
     const int amount = squareInfo(square).tax;
-    charge(index, amount, bankOrPot(), [this, index, amount, square] {
+    charge(index, amount, bankOrPot(), {OwedFor::What::Tax, square}, [this, index, amount, square] {
         Player &p = player(index);
         const Cash before = p.Money;
         transfer(index, amount, bankOrPot());
@@ -92,7 +92,13 @@ void Engine::showDebt(int payer, int payee, int amount)
         tmrMoneyDown_.setEnabled(false);
     if (screen_.showsNothing())
         return;
-    screen_.showStatus(player(payer).Name + " owes " + player(payee).Name + " " + pounds(amount));
+    const std::string owes = player(payer).Name + " owes " + player(payee).Name + " " + pounds(amount);
+    // Under the Full rules and at the quicker paces the game goes on while
+    // the money counts down; the screen keeps the line only while it is news.
+    if (fullRules() || pace_ != Pace::Classic)
+        screen_.showCountdown(owes, amount);
+    else
+        screen_.showStatus(owes);
     screen_.refreshMoney();
 }
 

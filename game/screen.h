@@ -69,6 +69,9 @@ public:
     // ---- what the options and the Full rules add -------------------------
 
     virtual void showFreeParking(int /*pot*/) {}
+    // A step of the countdown of a rent, where the game goes on meanwhile
+    // (Full rules, quicker paces): "X owes Y £n", down to £0.
+    virtual void showCountdown(const std::string &text, int /*amount*/) { showStatus(text); }
     // Every building of a square at once, after a sale.
     virtual void showBuildings(int /*square*/, int /*houses*/, bool /*hotel*/) {}
     virtual void showMortgaged(int /*square*/, bool /*mortgaged*/) {}

@@ -73,10 +73,12 @@ protected:
 
     // Ann and Ben under the Full rules; Ann, with £100, throws onto Income
     // Tax and cannot pay: Ben wins at once.
-    void playToAWinner()
+    void playToAWinner(bool entered = false)
     {
-        enterPlayer("Ann", "Hat", "Red");
-        enterPlayer("Ben", "Car ", "Blue");
+        if (!entered) {
+            enterPlayer("Ann", "Hat", "Red");
+            enterPlayer("Ben", "Car ", "Blue");
+        }
         GameOptions options;
         options.rules = RuleSet::Full;
         game->frmPlayers()->optionsPanel->setChoices(options, Pace::Classic);
@@ -106,7 +108,7 @@ protected:
     std::unique_ptr<Application> game;
 };
 
-TEST_F(FullRulesProgram, NewGameOpensAFreshSetUpAndQuitEndsTheProgram)
+TEST_F(FullRulesProgram, NewGameOpensASetUpWithTheSamePlayersAndQuitEndsTheProgram)
 {
     game->Main();
     game->frmMenu()->cmdNewGame->click();
@@ -114,14 +116,17 @@ TEST_F(FullRulesProgram, NewGameOpensAFreshSetUpAndQuitEndsTheProgram)
     QPointer<ui::FrmMain> oldBoard = game->frmMain();
 
     click("cmdNewGame");
-    EXPECT_EQ(lastLines(4), (QList<QByteArray>{"Ben Wins the Game", "Game Ended:  " + Now.toUtf8(), "",
-                                               "Game Started:  " + Now.toUtf8()}));
+    EXPECT_EQ(lastLines(6), (QList<QByteArray>{"Ben Wins the Game", "Game Ended:  " + Now.toUtf8(), "",
+                                               "Game Started:  " + Now.toUtf8(), "Player 0:  Ann, Hat, Red, Human",
+                                               "Player 1:  Ben, Car , Blue, Human"}));
     EXPECT_FALSE(services.ended);
     testing::processDeferredDeletes();
     EXPECT_TRUE(oldBoard.isNull()) << "the old board is gone";
     ASSERT_NE(game->frmPlayers(), nullptr);
     EXPECT_TRUE(game->frmPlayers()->isVisible());
-    EXPECT_EQ(game->state().PlayerCount, 0);
+    EXPECT_EQ(game->state().PlayerCount, 2) << "the last game's players, listed again";
+    EXPECT_EQ(game->frmPlayers()->listedPlayers().size(), 2u);
+    EXPECT_EQ(game->state().Players[0].Money, 1500);
     EXPECT_FALSE(game->state().Properties[39].Owned);
     EXPECT_EQ(game->state().Properties[39].Name, "Mayfair") << "the board is loaded again";
     ASSERT_NE(game->frmMain(), nullptr);
@@ -131,8 +136,9 @@ TEST_F(FullRulesProgram, NewGameOpensAFreshSetUpAndQuitEndsTheProgram)
     EXPECT_EQ(game->frmMain()->gameLog().lineCount(), 1);
     EXPECT_EQ(game->frmMain()->gameLog().line(0), "Game Started:  " + Now);
 
-    // The next game plays as the first did, and Quit ends the program.
-    playToAWinner();
+    // The next game, with the same players, plays as the first did, and
+    // Quit ends the program.
+    playToAWinner(true);
     EXPECT_EQ(game->state().Players[0].Money, 0);
     click("cmdQuit");
     EXPECT_TRUE(services.ended);

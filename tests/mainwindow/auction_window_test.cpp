@@ -65,6 +65,21 @@ TEST_F(AuctionWindow, FollowsEveryBidderAndClosesWhenTheSquareIsSold)
     EXPECT_EQ(label("lblWhere")->text(), "Mayfair") << "the board's deed card, not the auction's picture";
 }
 
+TEST_F(AuctionWindow, AnOutbidPlayerSeesTheirOwnLastBid)
+{
+    annDeclinesMayfair();
+    const int cysBid = highestBid() + 1;
+    type(QString::number(cysBid));
+    QTest::mouseClick(key("cmdBid"), Qt::LeftButton);
+    ASSERT_EQ(caption("lblAuctionTurn"), "Ann, your bid");
+    type(QString::number(cysBid + 100));
+    QTest::mouseClick(key("cmdBid"), Qt::LeftButton);
+    // Ben bids again or passes; then Cy, outbid, is asked.
+    ASSERT_EQ(engine->auction()->bidder, 2);
+    EXPECT_EQ(caption("lblAuctionTurn"), "Cy, your bid (your last: " + money(cysBid) + ")");
+    EXPECT_EQ(caption("lblBidder2"), "Cy (£1500): to bid, last bid " + money(cysBid));
+}
+
 TEST_F(AuctionWindow, RefusesBidsBelowTheLowestOrAboveTheCash)
 {
     annDeclinesMayfair();

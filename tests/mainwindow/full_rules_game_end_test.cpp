@@ -44,7 +44,7 @@ TEST_F(GameEnd, APersonRaisingMoneySeesWhatIsMissingAndPaysByMortgaging)
     annOwesIncomeTax();
     EXPECT_TRUE(logged("Ann (" + Pound + "100) Must Raise " + Pound + "100"));
     ASSERT_TRUE(label("lblRaising")->isVisible());
-    EXPECT_EQ(label("lblRaising")->text(), text("Ann Must Raise " + Pound + "100"));
+    EXPECT_EQ(label("lblRaising")->text(), text("Ann must raise " + Pound + "100"));
     EXPECT_TRUE(button("cmdBankrupt")->isVisible());
     EXPECT_EQ(button("cmdBankrupt")->text(), "Declare Bankruptcy");
     EXPECT_EQ(button("cmdBankrupt")->geometry(), twipRect(4890, 9030, 1560, 315));
@@ -100,7 +100,7 @@ TEST_F(GameEnd, DeclaringBankruptcyAsksFirstThenTheOtherPlayerWins)
     EXPECT_EQ(w->cell(0, WinnerWindow::Cash), text(Pound + "1500"));
     EXPECT_EQ(w->cell(0, WinnerWindow::NetWorth), text(Pound + "1500"));
     EXPECT_EQ(w->cell(1, WinnerWindow::Name), "Ann");
-    EXPECT_EQ(w->cell(1, WinnerWindow::Result), "Bankrupt 1st");
+    EXPECT_EQ(w->cell(1, WinnerWindow::Result), "Out first");
     EXPECT_EQ(w->cell(1, WinnerWindow::Deeds), "0");
     EXPECT_FALSE(control<ui::Label>(*w, "lblName", 2)->isVisible()) << "two players, two rows";
 
@@ -200,8 +200,8 @@ TEST(Standings, WinnerFirstThenTheLastToGoBankrupt)
     w.showStandings("Cleo Wins the Game", s);
     EXPECT_EQ(w.cell(0, WinnerWindow::Buildings), "2 houses, 1 hotel");
     EXPECT_EQ(w.cell(0, WinnerWindow::Place), "1st");
-    EXPECT_EQ(w.cell(1, WinnerWindow::Result), "Bankrupt 3rd");
-    EXPECT_EQ(w.cell(3, WinnerWindow::Result), "Bankrupt 1st");
+    EXPECT_EQ(w.cell(1, WinnerWindow::Result), "Out third");
+    EXPECT_EQ(w.cell(3, WinnerWindow::Result), "Out first");
     EXPECT_EQ(w.cell(3, WinnerWindow::Buildings), "None");
 }
 

@@ -84,7 +84,7 @@ TEST_F(Grab, PicturesAreDrawnAtTheScreensDensity)
     EXPECT_EQ(dpr, qEnvironmentVariable("TYCORA_EXPECT_DENSITY").toDouble());
     const QImage shot = grabImage(*form);
     EXPECT_EQ(shot.devicePixelRatio(), dpr);
-    EXPECT_EQ(shot.size(), QSize(qRound(1023 * dpr), qRound(738 * dpr)));
+    EXPECT_EQ(shot.size(), QSize(qRound(1023 * dpr), qRound(727 * dpr)));
 
     for (ui::Picture *picture : {picture("Image6"), picture("imgBoard", 0), picture("imgBoard", 24), picture("imgStats", 5)}) {
         const QImage sharp = picture->picture().image(picture->size(), dpr);

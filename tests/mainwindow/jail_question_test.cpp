@@ -3,7 +3,12 @@
 
 #include "full_rules_game.h"
 
+#include "ui/main/piece_spot.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 namespace tycora::testing {
 namespace {
@@ -97,6 +102,60 @@ TEST_F(JailQuestion, ClosingTheQuestionThrowsAndTheThirdThrowIsAnnounced)
     EXPECT_FALSE(dialogShown(Jail));
     EXPECT_TRUE(state.Players[0].InJail);
     EXPECT_TRUE(form->rollEnabled());
+}
+
+TEST_F(JailQuestion, APrisonerStandsInTheCellAndAVisitorOnTheStrip)
+{
+    sendAnnToJail();
+    throwFrom(1, 15, 2, 3);   // Free Parking
+    throwFrom(2, 6, 1, 3);    // Cy visits the jail
+    const auto *cell = control<ui::PieceSpot>(*form, "imgJail");
+    const auto *strip = control<ui::PieceSpot>(*form, "imgSquare", squares::Jail);
+    ASSERT_EQ(cell->pieces().size(), 1u);
+    EXPECT_EQ(cell->pieces()[0].piece, picture("imgPlayerInfoPiece", 0)->picture()) << "Ann, in the cell";
+    ASSERT_EQ(strip->pieces().size(), 1u);
+    EXPECT_EQ(strip->pieces()[0].piece, picture("imgPlayerInfoPiece", 2)->picture()) << "Cy, just visiting";
+    // The cell is the barred window of the corner, above its words; the
+    // strip runs along its foot.
+    const QRect corner = picture("imgBoard", squares::Jail)->geometry();
+    EXPECT_TRUE(corner.contains(cell->geometry()));
+    EXPECT_LT(cell->geometry().bottom(), strip->geometry().top());
+    EXPECT_GT(cell->geometry().left(), strip->geometry().left());
+
+    // Paying the fine lets Ann out: she is a visitor until she moves.
+    click("cmdPayFine");
+    EXPECT_TRUE(cell->pieces().empty());
+    EXPECT_EQ(strip->pieces().size(), 2u);
+}
+
+TEST_F(JailQuestion, TheFineIsNotOfferedToAPrisonerWithoutItAndTheQuestionOpensWhereItWas)
+{
+    sendAnnToJail();
+    state.Players[0].Money = 30;
+    othersMove();
+    EXPECT_TRUE(control<ui::CommandButton>(*dialog(Jail), "cmdPayFine")->isHidden());
+    EXPECT_EQ(caption("lblJailChoices"),
+              "Or throw for a double: a double sets you free and moves you.\nYou have £30, too little to pay the £50 "
+              "fine.");
+    // Centred over the board, and held by it.
+    const QRect board = form->frameGeometry();
+    const QRect first = dialog(Jail)->frameGeometry();
+    const QRect onScreen = board.intersected(QGuiApplication::primaryScreen()->availableGeometry());
+    EXPECT_LE((first.center() - onScreen.center()).manhattanLength(), 2);
+    ASSERT_NE(dialog(Jail)->windowHandle(), nullptr);
+    EXPECT_EQ(dialog(Jail)->windowHandle()->transientParent(), form->windowHandle());
+    click("cmdThrowDouble");
+    dice.push(1);
+    dice.push(2);
+    QTest::mouseClick(button("cmdRoll"), Qt::LeftButton);
+    finishMove();
+
+    // The next question, a line taller, opens where the first was.
+    state.Players[0].Money = 1500;
+    othersMove();
+    EXPECT_FALSE(control<ui::CommandButton>(*dialog(Jail), "cmdPayFine")->isHidden());
+    EXPECT_NE(dialog(Jail)->height(), first.height());
+    EXPECT_EQ(dialog(Jail)->frameGeometry().topLeft(), first.topLeft());
 }
 
 } // namespace

@@ -446,8 +446,9 @@ TEST_F(SetUpWindow, AddPlayerSaysWhyItIsOff)
     const QString pickAllThree = QStringLiteral("Pick a piece, a colour and a type");
     EXPECT_EQ(shown(), pickAllThree);
     pick(*window->imgcPieces, QStringLiteral("Hat"));
+    EXPECT_EQ(shown(), QStringLiteral("Pick a colour and a type")) << "the hint follows each pick";
     pick(*window->imgcColours, QStringLiteral("Red"));
-    EXPECT_EQ(shown(), pickAllThree);
+    EXPECT_EQ(shown(), QStringLiteral("Pick a type"));
     pick(*window->imgcType, QStringLiteral("Human"));
     EXPECT_TRUE(window->cmdAdd->isEnabled());
     EXPECT_EQ(shown(), QString());
@@ -601,6 +602,70 @@ TEST_F(SetUpWindow, CloseByTheProgramAsksNothing)
     EXPECT_EQ(ended, 0);
     testing::processDeferredDeletes();
     EXPECT_FALSE(window);
+}
+
+TEST_F(SetUpWindow, ASelectedPlayerCanBeEditedOrRemoved)
+{
+    addByHand(QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
+    addByHand(QStringLiteral("Bob"), QStringLiteral("Car "), QStringLiteral("Blue"), QStringLiteral("Computer"));
+    addByHand(QStringLiteral("Cy"), QStringLiteral("Shoe"), QStringLiteral("Green"), QStringLiteral("Human"));
+    EXPECT_FALSE(window->cmdEdit->isEnabled()) << "nothing selected";
+    EXPECT_FALSE(window->cmdRemove->isEnabled());
+
+    // Edit takes Bob back into the entry, his piece and colour free again.
+    window->lstPlayers->setCurrentItem(window->lstPlayers->topLevelItem(1));
+    ASSERT_TRUE(window->cmdEdit->isEnabled());
+    ASSERT_TRUE(window->cmdRemove->isEnabled());
+    QTest::mouseClick(window->cmdEdit, Qt::LeftButton);
+    EXPECT_EQ(window->lstPlayers->rowCount(), 2);
+    EXPECT_EQ(window->txtName->text(), QStringLiteral("Bob"));
+    EXPECT_EQ(window->imgcPieces->text(), QStringLiteral("Car "));
+    EXPECT_EQ(window->imgcColours->text(), QStringLiteral("Blue"));
+    EXPECT_EQ(window->imgcType->text(), QStringLiteral("Computer"));
+    EXPECT_TRUE(comboEntries(*window->imgcPieces).contains(QStringLiteral("Car ")));
+    EXPECT_TRUE(window->cmdAdd->isEnabled());
+    // Renamed and in another colour, he goes back to his place.
+    typeName(QStringLiteral("Bo"));
+    pick(*window->imgcColours, QStringLiteral("Purple"));
+    QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
+    ASSERT_EQ(window->lstPlayers->rowCount(), 3);
+    EXPECT_EQ(row(1), (QStringList{"Ann", "Hat", "Red", "Human"}));
+    EXPECT_EQ(row(2), (QStringList{"Bo", "Car ", "Purple", "Computer"}));
+    EXPECT_EQ(row(3), (QStringList{"Cy", "Shoe", "Green", "Human"}));
+    EXPECT_EQ(state.Players[1].Name, "Bo");
+    EXPECT_EQ(state.Players[1].PlayerType, Computer);
+    EXPECT_EQ(state.PlayerCount, 3);
+
+    // Remove drops Ann; the others move up, and her piece is free.
+    window->lstPlayers->setCurrentItem(window->lstPlayers->topLevelItem(0));
+    QTest::mouseClick(window->cmdRemove, Qt::LeftButton);
+    ASSERT_EQ(window->lstPlayers->rowCount(), 2);
+    EXPECT_EQ(row(1), (QStringList{"Bo", "Car ", "Purple", "Computer"}));
+    EXPECT_EQ(state.Players[0].Name, "Bo");
+    EXPECT_EQ(state.Players[1].Name, "Cy");
+    EXPECT_EQ(state.PlayerCount, 2);
+    EXPECT_TRUE(comboEntries(*window->imgcPieces).contains(QStringLiteral("Hat")));
+    EXPECT_TRUE(window->cmdNext->isEnabled());
+    window->lstPlayers->setCurrentItem(window->lstPlayers->topLevelItem(0));
+    QTest::mouseClick(window->cmdRemove, Qt::LeftButton);
+    EXPECT_FALSE(window->cmdNext->isEnabled()) << "one player cannot play";
+}
+
+TEST_F(SetUpWindow, TheLastGamesPlayersComeBackEditable)
+{
+    const std::vector<NewPlayer> last{{"Ann", "Hat", "Red", "Human"}, {"Bot", "Dog ", "Blue", "Computer"}};
+    window->listPlayers(last);
+    ASSERT_EQ(window->lstPlayers->rowCount(), 2);
+    EXPECT_EQ(row(2), (QStringList{"Bot", "Dog ", "Blue", "Computer"}));
+    EXPECT_EQ(state.PlayerCount, 2);
+    EXPECT_EQ(state.Players[1].PlayerType, Computer);
+    EXPECT_TRUE(window->cmdNext->isEnabled());
+    EXPECT_FALSE(window->cmd4Computers->isEnabled());
+    EXPECT_EQ(window->txtName->text(), QStringLiteral("Player 3"));
+    EXPECT_FALSE(comboEntries(*window->imgcPieces).contains(QStringLiteral("Hat")));
+    EXPECT_EQ(window->listedPlayers().size(), 2u);
+    window->lstPlayers->setCurrentItem(window->lstPlayers->topLevelItem(0));
+    EXPECT_TRUE(window->cmdEdit->isEnabled());
 }
 
 } // namespace

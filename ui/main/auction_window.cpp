@@ -8,6 +8,7 @@
 #include "ui/main/player_colours.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/fonts.h"
+#include "ui/toolkit/form.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/shape.h"
 #include "ui/toolkit/text_box.h"
@@ -46,6 +47,7 @@ AuctionWindow::AuctionWindow(const GameState &state, QWidget *window) : QDialog(
 {
     setObjectName(QStringLiteral("frmAuction"));
     setWindowTitle(QStringLiteral("Auction"));
+    keepPlacedOver(*this);
     setFont(tahoma(8.25));
     setFixedSize(px(7260), px(4290));
     QPalette pal = palette();
@@ -117,6 +119,8 @@ void AuctionWindow::showAuction(const Auction &auction)
     answer_ = nullptr;
     if (auction.square != square_)
         showSquare(auction.square);
+    if (auction.highestBidder >= 0)
+        lastBid_[static_cast<std::size_t>(auction.highestBidder)] = auction.highestBid;
     bidder_ = auction.bidder;
     highestBid_ = auction.highestBid;
     lblHighestBid_->setCaption(auction.highestBidder < 0 ? QStringLiteral("No bid yet")
@@ -133,6 +137,7 @@ void AuctionWindow::showAuction(const Auction &auction)
 void AuctionWindow::showSquare(int square)
 {
     square_ = square;
+    lastBid_.fill(0);
     lblAuctionTitle_->setCaption(QStringLiteral("Auction for %1").arg(qtext(state_.Properties[square].Name)));
     imgAuctionDeed_->setPixmap(deedPicture(square, parentWidget() ? parentWidget()->font() : font()));
 }
@@ -157,6 +162,9 @@ void AuctionWindow::showBidders(const Auction &auction)
             where = QStringLiteral("to bid");
         else
             where = QStringLiteral("bidding");
+        // A player who was outbid sees what they bid last.
+        if (const int last = lastBid_[static_cast<std::size_t>(i)]; last > 0 && i != auction.highestBidder)
+            where += QStringLiteral(", last bid %1").arg(qmoney(last));
         shpBidder_[i]->setBackColour(lightColour(p.Colour));
         shpBidder_[i]->setBorderColour(strongColour(p.Colour));
         lblBidder_[i]->setFont(tahoma(8.25, i == auction.bidder));
@@ -170,7 +178,10 @@ void AuctionWindow::askBid(const Auction &auction, std::function<void(int)> answ
     showAuction(auction);
     answer_ = std::move(answer);
     cash_ = state_.Players[auction.bidder].Money;
-    lblAuctionTurn_->setCaption(QStringLiteral("%1, your bid").arg(qtext(state_.Players[auction.bidder].Name)));
+    const QString name = qtext(state_.Players[auction.bidder].Name);
+    const int last = lastBid_[static_cast<std::size_t>(auction.bidder)];
+    lblAuctionTurn_->setCaption(last > 0 ? QStringLiteral("%1, your bid (your last: %2)").arg(name, qmoney(last))
+                                         : QStringLiteral("%1, your bid").arg(name));
     enableBidding(true);
     if (isHidden())
         QDialog::open();

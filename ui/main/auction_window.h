@@ -68,6 +68,8 @@ private:
 
     const GameState &state_;
     int square_ = -1;
+    // Each player's last bid in this auction (0: none yet).
+    std::array<int, 4> lastBid_{};
     int bidder_ = -1;
     int highestBid_ = 0;
     int cash_ = 0;

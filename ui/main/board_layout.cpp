@@ -167,6 +167,10 @@ TwipRect boardTilePlace(int square)
 
 TwipRect piecePlace(int square) { return placeOnEverySquare(&SquarePlaces::piece, square, 660, 450); }
 
+// Over the barred window of the cell in the jail's inner corner, above its
+// words; the visitors stand on the strip round the cell.
+TwipRect jailCellPlace() { return {675, 9675, 660, 450}; }
+
 std::optional<TwipRect> ownerBarPlace(int square)
 {
     const SquareMarks *marks = marksOf(square);

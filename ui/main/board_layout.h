@@ -13,6 +13,7 @@ namespace tycora::ui {
 
 TwipRect boardTilePlace(int square);            // imgBoard
 TwipRect piecePlace(int square);                // imgSquare
+TwipRect jailCellPlace();                       // imgJail: the pieces in jail, in the cell's window
 std::optional<TwipRect> ownerBarPlace(int square);   // shpOwner: ownable squares and 17
 TwipRect statsSignPlace(int square);            // imgStats
 std::optional<TwipRect> infoSignPlace(int square);   // imgInfo: ownable squares

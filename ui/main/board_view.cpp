@@ -2,6 +2,7 @@
 
 #include "assets/art_catalog.h"
 #include "assets/full_rules_art.h"
+#include "game/board.h"
 #include "game/square_table.h"
 #include "ui/main/board_layout.h"
 #include "ui/main/board_slots.h"
@@ -62,6 +63,8 @@ void BoardView::createRing(QWidget *window)
         place(spot, piecePlace(n));
         imgSquare_.add(n, spot);
     }
+    imgJail_ = named(new PieceSpot(window, squares::Jail), QStringLiteral("imgJail"));
+    place(imgJail_, jailCellPlace());
 }
 
 void BoardView::createSlots(QWidget *window)
@@ -128,7 +131,14 @@ void BoardView::showPieces(int square, std::vector<StandingPiece> pieces)
         spot->showPieces(std::move(pieces));
 }
 
-void BoardView::clearSquare(int square) { showPieces(square, {}); }
+void BoardView::clearSquare(int square)
+{
+    showPieces(square, {});
+    if (square == squares::Jail)
+        showJailed({});
+}
+
+void BoardView::showJailed(std::vector<StandingPiece> pieces) { imgJail_->showPieces(std::move(pieces)); }
 
 void BoardView::markOwner(int square, const QColor &fill, const QColor &border, const QColor &outline)
 {

@@ -33,6 +33,9 @@ public:
     // front; none clears it.
     void showPieces(int square, std::vector<StandingPiece> pieces);
     void clearSquare(int square);
+    // The pieces in jail, inside the cell; those on the jail's square show
+    // them just visiting.
+    void showJailed(std::vector<StandingPiece> pieces);
 
     // Shows the owner bar of a square in the owner's colours, with an
     // outline around it in a valid outline colour. Squares without a bar
@@ -75,6 +78,7 @@ private:
     ControlArray<Shape> shpOwner_;
     ControlArray<ShapeOutline> shpOwnerOutline_;
     ControlArray<PieceSpot> imgSquare_;
+    PieceSpot *imgJail_ = nullptr;
     std::array<ControlArray<Picture>, 4> imgHouse_;   // imgHouse1 .. imgHouse4
     ControlArray<Picture> imgHotel_;
     ControlArray<Picture> imgMortgaged_;

@@ -86,10 +86,28 @@ void ButtonRow::showActions(const AvailableActions &actions)
     emit actionsShown();
 }
 
-void ButtonRow::showRaising(const QString &text)
+void ButtonRow::showRaising(const QString &text, const QString &debt)
 {
     lblRaising_->setCaption(text);
+    lblRaising_->setToolTip(debt);
     lblRaising_->setVisible(!text.isEmpty());
+}
+
+} // namespace tycora::ui
+
+namespace tycora::ui {
+
+void ButtonRow::explainClosed(const QString &build, const QString &sell, const QString &mortgage,
+                              const QString &unmortgage)
+{
+    // A disabled button still shows its tooltip when the mouse rests on it.
+    const auto explain = [](CommandButton *button, const QString &why) {
+        button->setToolTip(button->isEnabled() ? QString() : why);
+    };
+    explain(cmdBuild_, build);
+    explain(cmdSell_, sell);
+    explain(cmdMorgage_, mortgage);
+    explain(cmdUnmorgage_, unmortgage);
 }
 
 } // namespace tycora::ui

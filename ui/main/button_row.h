@@ -37,9 +37,12 @@ public:
     // Full rules: the deed buttons follow what the person may do now;
     // Declare Bankruptcy is there only while they raise money.
     void showActions(const AvailableActions &actions);
-    // What a person raising money still needs ("Ann Must Raise £120");
-    // an empty text hides it.
-    void showRaising(const QString &text);
+    // What a person raising money still needs ("Ann must raise £120"),
+    // and whom and what for as its tooltip; an empty text hides it.
+    void showRaising(const QString &text, const QString &debt = QString());
+    // Why each closed deed action is closed, as its tooltip; an empty
+    // text, or an open action, has none.
+    void explainClosed(const QString &build, const QString &sell, const QString &mortgage, const QString &unmortgage);
 
 signals:
     void rollClicked();

@@ -128,6 +128,8 @@ void DeedActions::setMortgageWindow(FrmMortgage *window)
     if (!window)
         return;
     connect(window, &FrmMortgage::deedChosen, this, &DeedActions::chooseDeed);
+    // One mortgage window serves every board: it opens over this one.
+    keepPlacedOver(*window, &window_);
     window->setWindowModality(Qt::ApplicationModal);
 }
 
@@ -234,7 +236,9 @@ void DeedActions::declareBankruptcy()
         return;
     const QString question = QStringLiteral("%1, do you want to declare bankruptcy and leave the game?")
                                  .arg(qtext(state_.Players[player].Name));
-    if (boxes_.show(&window_, question, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+    // A wrong Yes ends the person's game: No is what Return answers.
+    if (boxes_.show(&window_, question, MsgButtons::YesNo, MsgIcon::Question, ApplicationTitle, MsgAnswer::No) !=
+        MsgAnswer::Yes)
         return;
     engine_->declareBankruptcy(player);
 }

@@ -77,13 +77,14 @@ void FrmMain::createMenu()
 void FrmMain::createGameLog()
 {
     gameLog_ = new GameLogWindow(state_, this);
+    gameLog_->setCovered(QRect(px(240), px(255), px(10530), px(10530)), &views_->players);
     // A small button in the free corner under the cards; it never takes
     // the keyboard from the board.
     auto *open = named(new CommandButton(QStringLiteral("Game Log (L)"), this), QStringLiteral("cmdGameLog"));
     open->setFont(tahoma(8.25));
     open->setFocusPolicy(Qt::NoFocus);
     open->setToolTip(QStringLiteral("Every event of the game as it happens (L opens and closes it)"));
-    place(open, 13545, 10770, 1305, 270);
+    place(open, 13545, 10575, 1305, 270);
     connect(open, &QPushButton::clicked, gameLog_, &GameLogWindow::toggle);
 }
 
@@ -132,10 +133,10 @@ void FrmMain::connectKeyboard()
     const auto onKey = [this](int key, auto action) {
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, action);
     };
-    onKey(Qt::Key_Right, [this] { pins_->step(1); });
-    onKey(Qt::Key_Left, [this] { pins_->step(-1); });
-    onKey(Qt::Key_Up, [this] { pins_->turnOver(); });
-    onKey(Qt::Key_Down, [this] { pins_->turnOver(); });
+    onKey(Qt::Key_Right, [this] { pins_->arrow(1, 0); });
+    onKey(Qt::Key_Left, [this] { pins_->arrow(-1, 0); });
+    onKey(Qt::Key_Up, [this] { pins_->arrow(0, -1); });
+    onKey(Qt::Key_Down, [this] { pins_->arrow(0, 1); });
     onKey(Qt::Key_Escape, [this] { pins_->unpin(); });
     onKey(Qt::Key_L, [this] { gameLog_->toggle(); });
 }
@@ -144,6 +145,7 @@ void FrmMain::setEngine(Engine *engine)
 {
     engine_ = engine;
     deedActions_->setEngine(engine);
+    screen_->setEngine(engine);
 }
 
 void FrmMain::setMortgageWindow(FrmMortgage *window) { deedActions_->setMortgageWindow(window); }
@@ -193,6 +195,7 @@ void FrmMain::imgInfo_MouseMove(int index)
     views_->deed.show();
     views_->deed.raise();
     booPropertyShown_ = true;
+    pins_->hover({CardChoice::Kind::Deed, index});
 }
 
 void FrmMain::imgMini_MouseMove(int, int index) { imgInfo_MouseMove(index); }
@@ -202,11 +205,13 @@ void FrmMain::imgStats_MouseMove(int index)
     screen_->showStatsCard(index);
     views_->stats.show();
     views_->stats.raise();
+    pins_->hover({CardChoice::Kind::Stats, index});
 }
 
 void FrmMain::Form_MouseMove()
 {
     // A pinned card stays; the other goes as it always has.
+    pins_->endHover();
     if (booPropertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
         views_->deed.hide();
     if (!pins_->keeps(CardChoice::Kind::Stats))
@@ -216,6 +221,7 @@ void FrmMain::Form_MouseMove()
 
 void FrmMain::frmPlayerInfo_MouseMove(int)
 {
+    pins_->endHover();
     if (booPropertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
         views_->deed.hide();
     pins_->showAgain();

@@ -37,7 +37,7 @@ public:
 
     // The board's inside size: the largest window of the game.
     static constexpr int WidthTwips = 15345;
-    static constexpr int HeightTwips = 11070;
+    static constexpr int HeightTwips = 10905;
 
     MainScreen &screen() { return *screen_; }
     void setEngine(Engine *engine);

@@ -4,6 +4,7 @@
 #include "ui/main/player_colours.h"
 #include "ui/shell/player_names.h"
 #include "ui/toolkit/fonts.h"
+#include "ui/toolkit/form.h"
 #include "ui/toolkit/game_text.h"
 
 #include <QClipboard>
@@ -78,6 +79,14 @@ GameLogWindow::GameLogWindow(const GameState &state, QWidget *board)
     for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_L), QKeySequence(QKeySequence::Close)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::hide);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &GameLogWindow::copySelection);
+    // Opened again where it was left, for as long as the program runs.
+    keepPlacedOver(*this, board, [this] { placeBesideBoard(); });
+}
+
+void GameLogWindow::setCovered(const QRect &squares, const QWidget *panels)
+{
+    squares_ = squares;
+    panels_ = panels;
 }
 
 void GameLogWindow::addLine(const std::string &line)
@@ -115,10 +124,6 @@ bool GameLogWindow::showsNewest() const
 
 void GameLogWindow::open()
 {
-    if (!placed_) {
-        placed_ = true;
-        placeBesideBoard();
-    }
     show();
     raise();
     lines_->scrollToBottom();
@@ -137,14 +142,42 @@ void GameLogWindow::placeBesideBoard()
     const QRect board = board_->frameGeometry();
     const QScreen *screen = board_->screen();
     const QRect area = screen ? screen->availableGeometry() : board;
-    // On the side of the board with more room, against the screen's edge
-    // where the room is too narrow, so that it covers as little as it can.
-    const int roomRight = area.right() - board.right();
-    const int roomLeft = board.left() - area.left();
-    const int left = roomRight >= roomLeft ? std::min(board.right() + Gap, area.right() + 1 - width())
-                                           : std::max(board.left() - Gap - width(), area.left());
-    const int top = std::clamp(board.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
-    move(left, top);
+    const QSize outer = frameGeometry().size();
+    const int top = std::clamp(board.top(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height()));
+    // Beside the board, on the right where the screen has room, else on the
+    // left.
+    if (area.right() - board.right() >= outer.width() + Gap) {
+        move(board.right() + 1 + Gap, top);
+        return;
+    }
+    if (board.left() - area.left() >= outer.width() + Gap) {
+        move(board.left() - Gap - outer.width(), top);
+        return;
+    }
+    // No room: of the places on the screen, the one that covers the fewest
+    // of the squares and nothing of the panels (the least of them, on a
+    // screen too small for that).
+    const auto global = [this](const QRect &r) { return QRect(board_->mapToGlobal(r.topLeft()), r.size()); };
+    const QRect squares = global(squares_);
+    const QRect panels = panels_ ? global(panels_->geometry()) : QRect();
+    const auto covered = [](const QRect &a, const QRect &b) {
+        const QRect both = a.intersected(b);
+        return static_cast<long long>(both.width()) * both.height();
+    };
+    constexpr int Step = 4;
+    QPoint best = area.topLeft();
+    long long bestCost = -1;
+    for (int y = area.top(); y + outer.height() <= area.bottom() + 1; y += Step) {
+        for (int x = area.left(); x + outer.width() <= area.right() + 1; x += Step) {
+            const QRect at(QPoint(x, y), outer);
+            const long long cost = covered(at, panels) * (1LL << 32) + covered(at, squares);
+            if (bestCost < 0 || cost < bestCost) {
+                bestCost = cost;
+                best = at.topLeft();
+            }
+        }
+    }
+    move(best);
 }
 
 void GameLogWindow::copySelection() const

@@ -6,6 +6,7 @@
 // so it opens again with every line. The lines of each player are tinted
 // in that player's colour, so a computer's turn reads as one block.
 
+#include <QRect>
 #include <QWidget>
 
 #include <string>
@@ -34,9 +35,14 @@ public:
     int lineCount() const;
     QString line(int row) const;
 
+    // What of the board window the log should not cover, in its own
+    // coordinates: the squares as little as can be, the panels never.
+    void setCovered(const QRect &squares, const QWidget *panels);
+
     // Shows the window without taking the keyboard from the board: the
-    // first time beside the board, on the side with more room (over the
-    // board's edge where the screen is narrow); later where it was left.
+    // first time beside the board where the screen has room, otherwise
+    // where it covers least of the squares and none of the panels; later
+    // where it was left.
     void open();
     void toggle();
     // True while the newest line is in view.
@@ -48,8 +54,9 @@ private:
 
     const GameState &state_;
     QWidget *board_;
+    QRect squares_;
+    const QWidget *panels_ = nullptr;
     QListWidget *lines_;
-    bool placed_ = false;
 };
 
 } // namespace tycora::ui

@@ -5,6 +5,7 @@
 #include "ui/main/control_names.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/fonts.h"
+#include "ui/toolkit/form.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/game_text.h"
@@ -16,15 +17,17 @@ namespace tycora::ui {
 
 namespace {
 
-
 QString choicesText(bool hasCard, int cash)
 {
-    QString text = QStringLiteral("Pay %1 to leave now, then throw as usual. ").arg(qmoney(JailFine));
+    // The fine is offered only to someone who has it in hand.
+    QString text = cash >= JailFine ? QStringLiteral("Pay %1 to leave now, then throw as usual. ").arg(qmoney(JailFine))
+                                    : QString();
     if (hasCard)
         text += QStringLiteral("Use your Get Out of Jail Free card to leave now. ");
-    text +=
-        QStringLiteral("Or throw for a double: a double sets you free and moves you.\nYou have %1.").arg(qmoney(cash));
-    return text;
+    text += QStringLiteral("Or throw for a double: a double sets you free and moves you.\nYou have %1").arg(qmoney(cash));
+    if (cash < JailFine)
+        return text + QStringLiteral(", too little to pay the %1 fine.").arg(qmoney(JailFine));
+    return text + QLatin1Char('.');
 }
 
 QString throwsText(int failedThrows)
@@ -41,6 +44,8 @@ JailQuestion::JailQuestion(QWidget *window) : QDialog(window)
 {
     setObjectName(QStringLiteral("frmJail"));
     setWindowTitle(QStringLiteral("In Jail"));
+    // Each question opens where the last one was.
+    keepPlacedOver(*this);
     setFont(tahoma(8.25));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, boardGreen());
@@ -88,6 +93,7 @@ void JailQuestion::ask(const QString &name, int cash, bool hasCard, int failedTh
     lblJailThrows_->setGeometry(px(240), top, textWidth, lblJailThrows_->heightForWidth(textWidth));
     top += lblJailThrows_->height() + px(300);
     cmdUseCard_->setVisible(hasCard);
+    cmdPayFine_->setVisible(cash >= JailFine);
     int left = px(240);
     for (CommandButton *button : {cmdPayFine_, cmdUseCard_, cmdThrowDouble_}) {
         if (button->isHidden())

@@ -2,6 +2,7 @@
 
 #include "assets/full_rules_art.h"
 #include "assets/game_pictures.h"
+#include "game/board.h"
 #include "game/game_state.h"
 #include "game/rules.h"
 #include "game/square_table.h"
@@ -38,11 +39,13 @@ PlayerPanel *MainScreen::panel(int player) const { return views_.players.panel(p
 
 void MainScreen::showStatus(const std::string &status)
 {
+    ++statusesSaid_;
     views_.turn.showStatus(withNamesIsolated(qtext(status), playerNames(state_)));
 }
 
 void MainScreen::hideStatus()
 {
+    ++statusesSaid_;
     views_.turn.hideStatus();
     views_.paceNotice.hide();
 }
@@ -83,17 +86,21 @@ void MainScreen::clearSquare(int square)
 
 void MainScreen::showPiecesOn(int square)
 {
-    std::vector<StandingPiece> pieces;
+    // On the jail's square a prisoner stands in the cell, a visitor beside it.
+    std::vector<StandingPiece> pieces, jailed;
     for (const int player : standing_[static_cast<std::size_t>(square)]) {
         // The board shows the picture the player's panel shows; a player
         // without one has nothing to show.
         const Art &piece = panel(player)->piece();
         if (piece.isNull())
             continue;
-        const long colour = state_.Players[player].Colour;
-        pieces.push_back({piece, lightColour(colour), strongColour(colour)});
+        const Player &who = state_.Players[player];
+        const bool inCell = square == squares::Jail && who.InJail;
+        (inCell ? jailed : pieces).push_back({piece, lightColour(who.Colour), strongColour(who.Colour)});
     }
     views_.board.showPieces(square, std::move(pieces));
+    if (square == squares::Jail)
+        views_.board.showJailed(std::move(jailed));
 }
 
 void MainScreen::markOwner(int player, int square)
@@ -160,6 +167,26 @@ void MainScreen::tell(const std::string &message)
 }
 
 void MainScreen::showFreeParking(int pot) { views_.freeParking.showPot(pot); }
+
+void MainScreen::showCountdown(const std::string &text, int amount)
+{
+    // A countdown that is new (or one that starts again higher) owns the
+    // line; one that has since been talked over stays quiet. At its end the
+    // debt is paid, and its line goes rather than say "owes £0".
+    const bool starting = countdownSaid_ < 0 || amount > countdownLast_;
+    const bool ownsLine = starting || countdownSaid_ == statusesSaid_;
+    countdownLast_ = amount;
+    if (amount <= 0) {
+        if (ownsLine && !starting)
+            views_.turn.hideStatus();
+        countdownSaid_ = -1;
+        return;
+    }
+    if (ownsLine) {
+        showStatus(text);
+        countdownSaid_ = statusesSaid_;
+    }
+}
 
 void MainScreen::showPace(Pace pace) { views_.paceNotice.showPace(QString::fromLatin1(paceName(pace))); }
 

@@ -16,6 +16,10 @@
 
 class QWidget;
 
+namespace tycora {
+class Engine;
+}
+
 namespace tycora::ui {
 
 class AuctionWindow;
@@ -29,6 +33,8 @@ class MainScreen final : public Screen {
 public:
     // Message boxes open over the window.
     MainScreen(const GameState &state, MainViews &views, MessageBoxes &boxes, QWidget &window);
+    // The game in play, read for what a debt is for.
+    void setEngine(const Engine *engine) { engine_ = engine; }
 
     // Screen
     void showStatus(const std::string &text) override;
@@ -53,6 +59,7 @@ public:
     void ask(const std::string &question, std::function<void(bool)> answer) override;
     void tell(const std::string &message) override;
     void showFreeParking(int pot) override;
+    void showCountdown(const std::string &text, int amount) override;
 
     // What the Full rules add (main_screen_full_rules.cpp).
     void showBuildings(int square, int houses, bool hotel) override;
@@ -93,10 +100,13 @@ private:
     PlayerPanel *panel(int player) const;
     // The deed's mini picture in its holder's panel, marked when mortgaged.
     void showMini(int player, int square, bool mortgaged);
+    // What the person raising money still lacks.
+    void showShortfall();
     // Draws every piece the engine has put on the square.
     void showPiecesOn(int square);
 
     const GameState &state_;
+    const Engine *engine_ = nullptr;
     MainViews &views_;
     MessageBoxes &boxes_;
     QWidget &window_;
@@ -104,6 +114,12 @@ private:
     std::function<void(bool)> gameDeedCard_;
     int raisingPlayer_ = -1;   // a person raising money, and what they owe
     int raisingOwed_ = 0;
+    std::string raisingFor_;   // whom and what for
+    // Counts what the status line has been told, so that a countdown knows
+    // whether its line is still the newest.
+    int statusesSaid_ = 0;
+    int countdownSaid_ = -1;   // statusesSaid_ at the countdown's last line; -1: none running
+    int countdownLast_ = 0;    // the amount it last showed
 
     RuleSet rules_ = RuleSet::Classic;
     // Made on first use; the window owns them.

@@ -6,11 +6,16 @@
 #include "ui/main/main_screen.h"
 
 #include "assets/full_rules_art.h"
+#include "game/board.h"
+#include "game/engine.h"
 #include "game/game_state.h"
 #include "game/screen.h"
 #include "game/text.h"
+#include "ui/main/action_hints.h"
 #include "ui/main/board_slots.h"
+#include "ui/main/debt_text.h"
 #include "ui/main/main_views.h"
+#include "ui/main/player_colours.h"
 #include "ui/main/player_panel.h"
 #include "ui/main/players_column.h"
 #include "ui/main/standings.h"
@@ -67,6 +72,10 @@ void MainScreen::showPlayerState(int player)
     if (!p || player >= MaxPlayers)
         return;
     const Player &who = state_.Players[player];
+    // Going in or out of jail moves the piece between the cell and the
+    // visitors' strip.
+    if (who.Square == squares::Jail)
+        showPiecesOn(squares::Jail);
     if (who.Bankrupt) {
         p->showState(QStringLiteral("Bankrupt"), QStringLiteral("Bankrupt: out of the game"));
         p->showOutOfGame();
@@ -87,10 +96,15 @@ void MainScreen::showPlayerState(int player)
 void MainScreen::showActions(const AvailableActions &actions)
 {
     views_.buttons.showActions(actions);
+    if (engine_) {
+        const ActionHints hints = actionHints(state_, *engine_, actions);
+        views_.buttons.explainClosed(qtext(hints.build), qtext(hints.sell), qtext(hints.mortgage),
+                                     qtext(hints.unmortgage));
+    }
     // While a person raises money the shortfall follows every sale and
     // mortgage.
     if (actions.declareBankruptcy && raisingPlayer_ >= 0)
-        showRaising(raisingPlayer_, raisingOwed_);
+        showShortfall();
     else
         raisingPlayer_ = -1;
 }
@@ -104,15 +118,39 @@ void MainScreen::showRaising(int player, int owed)
     }
     raisingPlayer_ = player;
     raisingOwed_ = owed;
-    const Player &p = state_.Players[player];
-    const int missing = owed - p.Money;
-    views_.buttons.showRaising(missing > 0 ? qtext(p.Name + " Must Raise " + pounds(missing)) : QString());
+    // The status line says whom and what for, when the engine says; the
+    // rent's deed comes into view.
+    const bool told = engine_ && engine_->debtor() == player;
+    const Creditor creditor = told ? engine_->creditor() : Creditor{};
+    const OwedFor what = told ? engine_->owedFor() : OwedFor{};
+    raisingFor_ = raisingText(state_, player, owed, creditor, what);
+    if (owed > state_.Players[player].Money)
+        showStatus(raisingFor_);
+    if (what.what == OwedFor::What::Rent && onBoard(what.square)) {
+        showPropertyCard(what.square);
+        setPropertyCardVisible(true);
+    }
+    showShortfall();
+}
+
+void MainScreen::showShortfall()
+{
+    // Under the buttons, what is still missing after each sale; the whole
+    // debt in its tooltip.
+    const Player &p = state_.Players[raisingPlayer_];
+    const int missing = raisingOwed_ - p.Money;
+    views_.buttons.showRaising(missing > 0 ? qtext(p.Name + " must raise " + pounds(missing)) : QString(),
+                               qtext(raisingFor_));
 }
 
 void MainScreen::showWinner(int player)
 {
     if (!winnerWindow_ || player < 0 || player >= MaxPlayers)
         return;
+    // The game is over: the name under Current Player is the winner's,
+    // never that of the player who went bankrupt last.
+    const Player &winner = state_.Players[player];
+    views_.turn.showCurrentPlayer(qtext(winner.Name), lightColour(winner.Colour), strongColour(winner.Colour));
     winnerWindow_->showStandings(qtext(state_.Players[player].Name + " Wins the Game"), standings(state_, player));
     winnerWindow_->show();
     winnerWindow_->raise();

@@ -53,12 +53,31 @@ void PinnedCards::forget()
 
 void PinnedCards::gameSetDeed(bool visible)
 {
-    if (!keeps(CardChoice::Kind::Deed))
-        return;
-    if (visible)
-        forget();
-    else
-        show(*pinned_);
+    if (keeps(CardChoice::Kind::Deed)) {
+        if (visible)
+            forget();
+        else
+            show(*pinned_);
+    }
+    // The game hiding its deed never takes the one under the mouse away;
+    // while a computer plays, the one under the mouse wins over the game's.
+    const Player &current = state_.Players[state_.CurrentPlayer];
+    if (hovered_ && (!visible || current.PlayerType == Computer))
+        showHovered();
+}
+
+void PinnedCards::showHovered()
+{
+    Frame *shown = nullptr;
+    if (hovered_->kind == CardChoice::Kind::Deed) {
+        screen_.showPropertyCard(hovered_->square);
+        shown = &views_.deed;
+    } else {
+        screen_.showStatsCard(hovered_->square);
+        shown = &views_.stats;
+    }
+    shown->show();
+    shown->raise();
 }
 
 void PinnedCards::showAgain()
@@ -71,6 +90,42 @@ void PinnedCards::step(int squares)
 {
     const int square = pinned_ ? squareAfter(pinned_->square, squares) : startSquare();
     keep(cardFor(square, keyKind_));
+}
+
+namespace {
+
+// Where a square lies on the board's grid of 11 by 11 places, GO at the
+// bottom right and the squares going round clockwise.
+QPoint gridPlace(int square)
+{
+    if (square <= 10)
+        return {10 - square, 10};
+    if (square <= 20)
+        return {0, 20 - square};
+    if (square <= 30)
+        return {square - 20, 0};
+    return {10, square - 30};
+}
+
+int sign(int value) { return (value > 0) - (value < 0); }
+
+} // namespace
+
+void PinnedCards::arrow(int dx, int dy)
+{
+    if (!pinned_) {
+        step(0);
+        return;
+    }
+    const int here = pinned_->square;
+    for (const int steps : {1, -1}) {
+        const QPoint way = gridPlace(squareAfter(here, steps)) - gridPlace(here);
+        if (sign(way.x()) == dx && sign(way.y()) == dy) {
+            step(steps);
+            return;
+        }
+    }
+    turnOver();
 }
 
 void PinnedCards::turnOver()
@@ -108,6 +163,11 @@ int PinnedCards::startSquare() const
 
 bool PinnedCards::eventFilter(QObject *watched, QEvent *event)
 {
+    // Any move of the mouse in the window, or off a sign, ends a hover; a
+    // move on a sign starts it again right after.
+    if (hovered_ && (event->type() == QEvent::MouseMove || event->type() == QEvent::Leave))
+        if (auto *moved = qobject_cast<QWidget *>(watched); moved && moved->window() == &window_)
+            hovered_.reset();
     if (!pinned_ || (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick))
         return false;
     auto *pressed = qobject_cast<QWidget *>(watched);

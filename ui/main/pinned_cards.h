@@ -3,9 +3,10 @@
 // The card kept in view: a click on an information sign, a statistics sign
 // or a mini deed pins that square's card, which then stays when the mouse
 // moves on, until a click anywhere else in the window or Escape. The arrow
-// keys pin a card too and walk it round the board: Right and Left step to
-// the next or the previous square, Up and Down turn between the deed and
-// the statistics. A frame on the board shows whose card it is.
+// keys pin a card too and walk it round the board: an arrow along the side
+// steps to the neighbouring square that lies that way, an arrow across it
+// turns between the deed and the statistics. A frame on the board shows
+// whose card it is.
 
 #include "ui/main/card_choice.h"
 
@@ -42,10 +43,20 @@ public:
     // throw): a pinned deed comes back at once, as it does after the mouse.
     void gameSetDeed(bool visible);
 
+    // The mouse rests on a sign and shows its card: the card stays in view
+    // however quickly the game shows and hides its own deed, until the
+    // mouse moves on.
+    void hover(const CardChoice &card) { hovered_ = card; }
+    void endHover() { hovered_.reset(); }
+
     // The keys: the first one pins the card of the current player's
     // square; later ones step or turn the pinned card.
     void step(int squares);
     void turnOver();
+    // An arrow key: the card of the neighbouring square that lies that way
+    // on the board (dx, dy: -1, 0 or 1, y downwards); an arrow across the
+    // side of the board turns the card over.
+    void arrow(int dx, int dy);
 
 protected:
     // A press anywhere in the window but on the pinned card unpins it.
@@ -55,6 +66,7 @@ private:
     void keep(const CardChoice &card);
     void forget();
     void show(const CardChoice &card);
+    void showHovered();
     int startSquare() const;
 
     QWidget &window_;
@@ -63,6 +75,7 @@ private:
     const GameState &state_;
     SquareHighlight *highlight_;
     std::optional<CardChoice> pinned_;
+    std::optional<CardChoice> hovered_;
     // The kind the keys show where a square has both.
     CardChoice::Kind keyKind_ = CardChoice::Kind::Deed;
 };

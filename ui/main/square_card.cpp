@@ -36,7 +36,7 @@ SquareCard::SquareCard(QWidget *window, int left, const Names &names) : Frame(wi
     named(this, QString::fromLatin1(names.card));
     setBorder(false);
     setBackColour(Qt::white);
-    place(this, left, 6795, 3090, 3930);
+    place(this, left, 6600, 3090, 3930);
     hide();
 
     auto *border = named(new Shape(this, Shape::Kind::Rectangle), QString::fromLatin1(names.border));

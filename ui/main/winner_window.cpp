@@ -53,6 +53,15 @@ QString buildingsText(const Standing &s)
 }
 
 
+// When a player went bankrupt, in words: a rank would read as a place in
+// the standings.
+QString outOrder(int order)
+{
+    static const std::array<QString, 3> Words{QStringLiteral("first"), QStringLiteral("second"),
+                                              QStringLiteral("third")};
+    return order >= 1 && order <= 3 ? Words[static_cast<std::size_t>(order - 1)] : qtext(ordinal(order));
+}
+
 } // namespace
 
 WinnerWindow::WinnerWindow(QWidget *parent) : Form(parent)
@@ -117,7 +126,7 @@ void WinnerWindow::showStandings(const QString &heading, const std::vector<Stand
         cells[Buildings]->setCaption(buildingsText(s));
         cells[NetWorth]->setCaption(qmoney(s.netWorth));
         cells[Result]->setCaption(s.bankruptOrder > 0
-                                      ? QStringLiteral("Bankrupt %1").arg(qtext(ordinal(s.bankruptOrder)))
+                                      ? QStringLiteral("Out %1").arg(outOrder(s.bankruptOrder))
                                       : row == 0 ? QStringLiteral("Winner")
                                                  : QString());
     }

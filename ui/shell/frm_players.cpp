@@ -16,6 +16,9 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+#include <iterator>
+
 #include <string_view>
 
 namespace tycora::ui {
@@ -79,6 +82,9 @@ void FrmPlayers::connectHandlers()
     connect(cmdAdd, &QPushButton::clicked, this, &FrmPlayers::cmdAdd_Click);
     connect(cmd4Computers, &QPushButton::clicked, this, &FrmPlayers::cmd4Computers_Click);
     connect(cmdNext, &QPushButton::clicked, this, &FrmPlayers::cmdNext_Click);
+    connect(cmdEdit, &QPushButton::clicked, this, &FrmPlayers::cmdEdit_Click);
+    connect(cmdRemove, &QPushButton::clicked, this, &FrmPlayers::cmdRemove_Click);
+    connect(lstPlayers, &QTreeWidget::itemSelectionChanged, this, &FrmPlayers::lstPlayers_SelectionChanged);
 }
 
 void FrmPlayers::Form_Load()
@@ -154,9 +160,18 @@ QString FrmPlayers::addHint() const
         return QStringLiteral("Another player has this name");
     if (!keepsOutOfEventMarks(txtName->text()))
         return QStringLiteral("A name may not hold \": \" or \"-->\"");
-    if (!booPieceChosen || !booColourChosen || !booTypeChosen)
-        return QStringLiteral("Pick a piece, a colour and a type");
-    return {};
+    // What is still to pick, as it is picked.
+    QStringList missing;
+    if (!booPieceChosen)
+        missing << QStringLiteral("a piece");
+    if (!booColourChosen)
+        missing << QStringLiteral("a colour");
+    if (!booTypeChosen)
+        missing << QStringLiteral("a type");
+    if (missing.isEmpty())
+        return {};
+    const QString last = missing.takeLast();
+    return QStringLiteral("Pick ") + (missing.isEmpty() ? last : missing.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last);
 }
 
 void FrmPlayers::showAddHint()
@@ -271,9 +286,106 @@ void FrmPlayers::imgcType_Click()
 
 void FrmPlayers::cmdAdd_Click()
 {
+    if (editedRow_ >= 0) {
+        // The edited player goes back to their place in the turn order.
+        std::vector<NewPlayer> players = listedPlayers();
+        const auto at = players.begin() + std::min<std::ptrdiff_t>(editedRow_, std::ssize(players));
+        players.insert(at, NewPlayer{utf8(txtName->text()), utf8(imgcPieces->text()), utf8(imgcColours->text()),
+                                     utf8(imgcType->text())});
+        editedRow_ = -1;
+        listPlayers(players);
+        return;
+    }
     addPlayer();
     resetPlayerCheck();
     cmd4Computers->setEnabled(false);
+}
+
+std::vector<NewPlayer> FrmPlayers::listedPlayers() const
+{
+    std::vector<NewPlayer> players;
+    for (int row = 1; row <= lstPlayers->rowCount(); ++row)
+        players.push_back({utf8(lstPlayers->rowText(row)), utf8(lstPlayers->subItem(row, 1)),
+                           utf8(lstPlayers->subItem(row, 2)), utf8(lstPlayers->subItem(row, 3))});
+    return players;
+}
+
+void FrmPlayers::listPlayers(const std::vector<NewPlayer> &players)
+{
+    // The table and the records start again empty, then take each player
+    // as "Add Player" would.
+    lstPlayers->clear();
+    for (Player &p : state_.Players)
+        p = Player{};
+    state_.ColourTaken = {};
+    state_.PieceTaken = {};
+    state_.PlayerCount = 0;
+    intPlayersAdded = 0;
+    for (QWidget *entry : std::initializer_list<QWidget *>{txtName, imgcPieces, imgcColours, imgcType})
+        entry->setEnabled(true);
+    cmdNext->setEnabled(false);
+    fillPieceCombo();
+    fillColourCombo();
+    for (const NewPlayer &player : players) {
+        if (intPlayersAdded >= MaxPlayers)
+            break;
+        txtName->setText(qtext(player.name));
+        imgcPieces->setText(qtext(player.piece));
+        imgcColours->setText(qtext(player.colour));
+        imgcType->setText(qtext(player.type));
+        addPlayer();
+    }
+    if (intPlayersAdded == 0)
+        txtName->setText(qtext(defaultPlayerName(0)));
+    resetPlayerCheck();
+    cmd4Computers->setEnabled(intPlayersAdded == 0);
+    lstPlayers_SelectionChanged();
+}
+
+int FrmPlayers::selectedRow() const
+{
+    const QList<QTreeWidgetItem *> selected = lstPlayers->selectedItems();
+    return selected.isEmpty() ? -1 : lstPlayers->indexOfTopLevelItem(selected.first());
+}
+
+void FrmPlayers::lstPlayers_SelectionChanged()
+{
+    // A player being edited is put back before another is taken.
+    const bool chosen = selectedRow() >= 0 && editedRow_ < 0;
+    cmdEdit->setEnabled(chosen);
+    cmdRemove->setEnabled(chosen);
+}
+
+void FrmPlayers::cmdRemove_Click()
+{
+    const int row = selectedRow();
+    if (row < 0 || editedRow_ >= 0)
+        return;
+    std::vector<NewPlayer> players = listedPlayers();
+    players.erase(players.begin() + row);
+    listPlayers(players);
+}
+
+void FrmPlayers::cmdEdit_Click()
+{
+    const int row = selectedRow();
+    if (row < 0 || editedRow_ >= 0)
+        return;
+    std::vector<NewPlayer> players = listedPlayers();
+    const NewPlayer edited = players[static_cast<std::size_t>(row)];
+    players.erase(players.begin() + row);
+    listPlayers(players);
+    // Its piece and colour are free again, so the combos offer them.
+    editedRow_ = row;
+    txtName->setText(qtext(edited.name));
+    imgcPieces->setText(qtext(edited.piece));
+    imgcColours->setText(qtext(edited.colour));
+    imgcType->setText(qtext(edited.type));
+    booPieceChosen = booColourChosen = booTypeChosen = true;
+    checkName();
+    cmd4Computers->setEnabled(false);
+    lstPlayers_SelectionChanged();
+    txtName->setFocus();
 }
 
 void FrmPlayers::cmd4Computers_Click()

@@ -8,12 +8,14 @@
 #include "ui/toolkit/form.h"
 
 #include <functional>
+#include <vector>
 
 class QLineEdit;
 
 namespace tycora {
 class EventLog;
 struct GameState;
+struct NewPlayer;
 } // namespace tycora
 
 namespace tycora::ui {
@@ -47,6 +49,11 @@ public:
     void addPlayer();
     // Forgets the three picks and disables "Add Player"; the name flag stays.
     void resetPlayerCheck();
+
+    // The players in the table, in order; and the table filled with players
+    // instead (a new game's set-up starts from the last game's players).
+    std::vector<NewPlayer> listedPlayers() const;
+    void listPlayers(const std::vector<NewPlayer> &players);
 
     Picture *Image1 = nullptr;
     Frame *frmPlayerInfo = nullptr;
@@ -101,11 +108,18 @@ private:
     void cmdAdd_Click();
     void cmd4Computers_Click();
     void cmdNext_Click();
+    // The selected row: Edit takes its player back into the entry boxes,
+    // to be put back in its place with "Add Player"; Remove drops it.
+    void cmdEdit_Click();
+    void cmdRemove_Click();
+    void lstPlayers_SelectionChanged();
+    int selectedRow() const;   // 0-based; -1 without a selection
 
     GameState &state_;
     EventLog &log_;
     MessageBoxes &boxes_;
     std::function<void()> startGameAction_;
+    int editedRow_ = -1;   // where the player taken back with Edit goes back to
     QuitContext quitContext_;
 };
 

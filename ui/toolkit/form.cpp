@@ -5,19 +5,153 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHash>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace tycora::ui {
 
+namespace {
+
+// Where the middle of each secondary window was last, from its owner's
+// middle: a window that opens at another size keeps its middle there.
+QHash<QString, QPoint> &rememberedPlaces()
+{
+    static QHash<QString, QPoint> places;
+    return places;
+}
+
+QRect availableArea(const QWidget &window)
+{
+    const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// Keeps a window at its place over its owner (see keepPlacedOver).
+class WindowPlacer final : public QObject {
+public:
+    WindowPlacer(QWidget &window, QWidget *owner, std::function<void()> placeFirst)
+        : QObject(&window), window_(window), owner_(owner), placeFirst_(std::move(placeFirst))
+    {
+        window.installEventFilter(this);
+    }
+
+    void setOwner(QWidget *owner)
+    {
+        if (owner_ != owner)
+            placed_ = false;
+        owner_ = owner;
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+            if (!placed_)
+                place();
+            break;
+        case QEvent::Move:
+            if (placed_ && window_.isVisible())
+                remember();
+            break;
+        default: break;
+        }
+        return false;
+    }
+
+private:
+    QWidget *owner() const
+    {
+        if (owner_)
+            return owner_->window();
+        return window_.parentWidget() ? window_.parentWidget()->window() : nullptr;
+    }
+
+    void place()
+    {
+        placed_ = true;
+        QWidget *over = owner();
+        const QRect area = availableArea(over ? *over : window_);
+        if (over && window_.windowHandle() && over->windowHandle())
+            window_.windowHandle()->setTransientParent(over->windowHandle());
+        const auto remembered = rememberedPlaces().constFind(placeKey());
+        if (over && !window_.objectName().isEmpty() && remembered != rememberedPlaces().constEnd()) {
+            // Where it was, kept on the screen.
+            const QSize outer = window_.frameGeometry().size();
+            QRect at(QPoint(), outer);
+            at.moveCenter(over->frameGeometry().center() + *remembered);
+            at.moveRight(std::min(at.right(), area.right()));
+            at.moveBottom(std::min(at.bottom(), area.bottom()));
+            at.moveLeft(std::max(at.left(), area.left()));
+            at.moveTop(std::max(at.top(), area.top()));
+            window_.move(at.topLeft());
+            return;
+        }
+        if (placeFirst_) {
+            placeFirst_();
+            return;
+        }
+        const QRect shown = over ? over->frameGeometry().intersected(area) : area;
+        centreIn(window_, shown.isEmpty() ? area : shown);
+    }
+
+    // A window keeps one place over each kind of owner.
+    QString placeKey() const
+    {
+        const QWidget *over = owner();
+        return QString::fromLatin1(over ? over->metaObject()->className() : "") + QLatin1Char('/') +
+               window_.objectName();
+    }
+
+    void remember() const
+    {
+        if (const QWidget *over = owner(); over && !window_.objectName().isEmpty())
+            rememberedPlaces().insert(placeKey(), window_.frameGeometry().center() - over->frameGeometry().center());
+    }
+
+    QWidget &window_;
+    QPointer<QWidget> owner_;
+    std::function<void()> placeFirst_;
+    bool placed_ = false;
+};
+
+} // namespace
+
+void keepPlacedOver(QWidget &window, QWidget *owner, std::function<void()> placeFirst)
+{
+    for (QObject *child : window.children())
+        if (auto *placer = dynamic_cast<WindowPlacer *>(child)) {
+            placer->setOwner(owner);
+            return;
+        }
+    new WindowPlacer(window, owner, std::move(placeFirst));
+}
+
+void centreIn(QWidget &window, const QRect &area)
+{
+    // The outer size, title bar included once the window system has told it.
+    // In an area too small for the window, its top left corner (and the
+    // title bar with it) stays in the area.
+    const QSize outer = window.frameGeometry().size();
+    const auto start = [](int areaStart, int areaLength, int length) {
+        return areaStart + std::max(0, (areaLength - length) / 2);
+    };
+    window.move(start(area.left(), area.width(), outer.width()), start(area.top(), area.height(), outer.height()));
+}
+
 Form::Form(QWidget *parent) : QWidget(parent, Qt::Window), back_(boardGreen())
 {
+    if (parent)
+        keepPlacedOver(*this);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The desktop's quit and close keys close the window as its close box
@@ -71,15 +205,7 @@ void Form::centreOnScreen()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->availableGeometry();
-    // The outer size, title bar included once the window system has told it.
-    // On a screen too small for the window, its top left corner (and the
-    // title bar with it) stays on the screen.
-    const QSize outer = frameGeometry().size();
-    const auto start = [](int areaStart, int areaLength, int length) {
-        return areaStart + std::max(0, (areaLength - length) / 2);
-    };
-    move(start(area.left(), area.width(), outer.width()), start(area.top(), area.height(), outer.height()));
+    centreIn(*this, screen->availableGeometry());
 }
 
 void Form::ensureDrawing()

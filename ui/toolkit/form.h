@@ -10,7 +10,23 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 namespace tycora::ui {
+
+// A secondary window (a Form or a dialog) opens over the window it belongs
+// to: its parent's, or the owner named here (for a window shared by several
+// boards). The first time it opens centred over the part of the owner that
+// is on the screen, later where it was last, its middle as far from the
+// owner's middle as then; always on the screen, and held by the owner as
+// its transient child. Places are remembered by object name (and kind of
+// owner) for the run. A window with a place of its own to start from says
+// so with placeFirst.
+void keepPlacedOver(QWidget &window, QWidget *owner = nullptr, std::function<void()> placeFirst = {});
+
+// Puts the window's frame in the middle of the given area, or at its top
+// left where the area is too small for it: the one way windows are centred.
+void centreIn(QWidget &window, const QRect &area);
 
 class Form : public QWidget {
     Q_OBJECT
