@@ -140,6 +140,10 @@ public:
     void setArrivalObserver(std::function<void(int player, int square)> observer) { onArrival_ = std::move(observer); }
     void setMoneyObserver(std::function<void(const MoneyChange &)> observer) { onMoney_ = std::move(observer); }
     void setPauseObserver(std::function<void(bool pausing)> observer) { onPause_ = std::move(observer); }
+    // Called when the game starts, after every hand-over of the turn and
+    // when a player has won: the moments at which a history of the game
+    // takes its samples.
+    void setHandOverObserver(std::function<void()> observer) { onHandOver_ = std::move(observer); }
 
 private:
     // How the moving piece walks: the salary on GO is due on throws and
@@ -286,6 +290,7 @@ private:
     std::function<void(int, int)> onArrival_;
     std::function<void(const MoneyChange &)> onMoney_;
     std::function<void(bool)> onPause_;
+    std::function<void()> onHandOver_;
 };
 
 template<typename Pay>
