@@ -1,6 +1,7 @@
 #include "ui/main/game_log_window.h"
 
 #include "game/game_state.h"
+#include "ui/main/beside_board.h"
 #include "ui/main/player_colours.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/game_text.h"
@@ -8,19 +9,16 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 namespace tycora::ui {
 
 namespace {
 
 constexpr QSize LogSize(460, 520);
-constexpr int Gap = 8;
 
 QString withoutLineEnds(const std::string &line)
 {
@@ -130,20 +128,7 @@ void GameLogWindow::toggle()
         open();
 }
 
-void GameLogWindow::placeBesideBoard()
-{
-    const QRect board = board_->frameGeometry();
-    const QScreen *screen = board_->screen();
-    const QRect area = screen ? screen->availableGeometry() : board;
-    // On the side of the board with more room, against the screen's edge
-    // where the room is too narrow, so that it covers as little as it can.
-    const int roomRight = area.right() - board.right();
-    const int roomLeft = board.left() - area.left();
-    const int left = roomRight >= roomLeft ? std::min(board.right() + Gap, area.right() + 1 - width())
-                                           : std::max(board.left() - Gap - width(), area.left());
-    const int top = std::clamp(board.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
-    move(left, top);
-}
+void GameLogWindow::placeBesideBoard() { move(besideBoard(*board_, size())); }
 
 void GameLogWindow::copySelection() const
 {
