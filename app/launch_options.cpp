@@ -8,6 +8,7 @@ namespace tycora::app {
 namespace {
 
 constexpr long long MaxTurns = 1'000'000'000;
+constexpr long long MaxGames = 1'000'000;
 
 template<typename Number>
 bool parseWhole(const std::string &text, Number &value, Number lo, Number hi)
@@ -79,7 +80,7 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
         }
         if (!splitInline(args[i], name, value)) {
             if (name != "--players" && name != "--turns" && name != "--seed" && name != "--dice" && name != "--log" &&
-                name != "--rules")
+                name != "--rules" && name != "--games" && name != "--heatmap")
                 return failure("unknown simulation option '" + args[i] + "'");
             if (i + 1 >= args.size())
                 return failure(name + " needs a value");
@@ -104,6 +105,14 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
             if (value.empty())
                 return failure("--log needs a file name");
             o.logFile = value;
+        } else if (name == "--games") {
+            if (!parseWhole(value, o.games, 1LL, MaxGames))
+                return failure("--games must be a whole number from 1 to " + std::to_string(MaxGames) + ", not '" +
+                               value + "'");
+        } else if (name == "--heatmap") {
+            if (value.size() < 5 || value.compare(value.size() - 4, 4, ".png") != 0)
+                return failure("--heatmap needs a file name ending in .png, not '" + value + "'");
+            o.heatMapFile = value;
         } else if (name == "--rules") {
             if (value == "classic")
                 o.simulation.game.rules = RuleSet::Classic;
@@ -115,6 +124,8 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
             return failure("unknown simulation option '" + name + "'");
         }
     }
+    if (o.games > 1 && !o.logFile.empty())
+        return failure("--log writes the log of one game; leave it out with --games");
     return o;
 }
 
@@ -225,6 +236,7 @@ std::string usageText()
            "       tycora --simulate [--players N] [--turns T] [--seed S] [--dice D] [--log FILE]\n"
            "                         [--rules classic|full] [--no-first-round-buying]\n"
            "                         [--double-go] [--free-parking]\n"
+           "                         [--games N] [--heatmap FILE.png]\n"
            "       tycora --help | --version\n"
            "\n"
            "Tycora is a property-trading board game on the streets of London for two to\n"
@@ -240,6 +252,9 @@ std::string usageText()
            "    --seed S     seed of the dice (default: from the clock)\n"
            "    --dice D     the first throws, die by die, e.g. 3,4,6,6,2,5\n"
            "    --log FILE   write the game's event log to FILE\n"
+           "    --games N    play N games, on seeds S, S+1, ..., and print their landings\n"
+           "    --heatmap FILE.png  draw the board tinted by the landings of the games\n"
+           "                 into FILE.png, and as a vector drawing into FILE.svg\n"
            "    --rules R    classic (the default) or full: building, mortgages, debts\n"
            "                 and bankruptcy, a winner, jail, every card, auctions\n"
            "    --no-first-round-buying  nobody buys before their piece has been once\n"

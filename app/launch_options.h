@@ -18,6 +18,8 @@ struct LaunchOptions {
     SimulationOptions simulation;
     bool seedGiven = false;
     std::string logFile;          // --log FILE, empty for none
+    long long games = 1;          // --games N: seeds S, S+1, ... one game each
+    std::string heatMapFile;      // --heatmap FILE.png: the board by landings, and FILE.svg
 };
 
 // Parses the arguments after the program name. Options the game does not

@@ -67,14 +67,18 @@ void drawLineChart(QPainter &p, const QRectF &target, const LineChart &chart)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    kit::mapDesign(p, target, LineChartDesign);
-    const QRectF card(0.5, 0.5, LineChartDesign.width() - 1, LineChartDesign.height() - 1);
+    // The design keeps its width and takes the box's proportions, so that a
+    // taller box gets a taller plot rather than taller letters.
+    const qreal width = LineChartDesign.width();
+    const qreal height = target.width() > 0 ? std::max(LineChartDesign.height() * 0.75, width * target.height() / target.width())
+                                             : LineChartDesign.height();
+    kit::mapFitted(p, target, QSizeF(width, height));
     p.setPen(kit::outline(1));
     p.setBrush(paper());
-    p.drawRect(card);
-    drawTitle(p, QRectF(0, 4, LineChartDesign.width(), 22), chart.title);
+    p.drawRect(QRectF(0.5, 0.5, width - 1, height - 1));
+    drawTitle(p, QRectF(0, 4, width, 22), chart.title);
 
-    const QRectF plot(60, 34, 290, 206);
+    const QRectF plot(60, 34, 290, height - 74);
     std::size_t samples = 1;
     int lo = 0, hi = 0;
     for (const ChartLine &line : chart.lines) {
@@ -198,9 +202,9 @@ QString countText(int count, bool money) { return money ? ui::qmoney(count) : QS
 
 } // namespace
 
-QColor heatColour(int count, int largest)
+QColor heatColour(int count, int smallest, int largest)
 {
-    const double t = largest > 0 ? std::clamp(double(count) / largest, 0.0, 1.0) : 0.0;
+    const double t = largest > smallest ? std::clamp(double(count - smallest) / (largest - smallest), 0.0, 1.0) : 0.0;
     const double scaled = t * double(HeatScale.size() - 1);
     const std::size_t stop = std::min<std::size_t>(std::size_t(scaled), HeatScale.size() - 2);
     return mix(toQColor(HeatScale[stop]), toQColor(HeatScale[stop + 1]), scaled - double(stop));
@@ -224,14 +228,18 @@ void drawHeatMap(QPainter &p, const QRectF &target, const HeatMap &map)
     p.setBrush(kit::boardGreen());
     p.drawRect(QRectF(0.5, 0.5, HeatMapDesign.width() - 1, HeatMapDesign.height() - 1));
 
-    const int largest = std::max(1, *std::max_element(map.counts.begin(), map.counts.end()));
+    // The scale runs from the coldest square to the hottest, so that the
+    // squares of many games, all often landed on, still tell apart.
+    const auto [coldest, hottest] = std::minmax_element(map.counts.begin(), map.counts.end());
+    const int smallest = std::max(0, *coldest);
+    const int largest = std::max(smallest + 1, *hottest);
     long long total = 0;
     for (int sq = 0; sq < SquareCount; ++sq) {
         const int count = map.counts[std::size_t(sq)];
         total += count;
         const QRectF cell(cellOf(sq), QSizeF(Cell, Cell));
         p.setPen(kit::outline(0.8));
-        p.setBrush(heatColour(count, largest));
+        p.setBrush(heatColour(count, smallest, largest));
         p.drawRect(cell);
         // A street keeps its colour strip, on the side facing the middle.
         if (const int group = squareInfo(sq).group; group >= 0) {
@@ -268,7 +276,7 @@ void drawHeatMap(QPainter &p, const QRectF &target, const HeatMap &map)
     p.setPen(ink());
     p.setFont(designFont(11));
     p.drawText(QRectF(bar.left() - 50, bar.top(), 45, bar.height()), Qt::AlignRight | Qt::AlignVCenter,
-               countText(0, map.money));
+               countText(smallest, map.money));
     p.drawText(QRectF(bar.right() + 5, bar.top(), 60, bar.height()), Qt::AlignLeft | Qt::AlignVCenter,
                countText(largest, map.money));
     p.drawText(QRectF(bar.left(), bar.bottom() + 3, bar.width(), 16), Qt::AlignCenter,

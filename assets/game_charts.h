@@ -33,7 +33,8 @@ struct LineChart {
     std::vector<ChartLine> lines;
 };
 
-// The size the chart is designed at; it is drawn scaled into any box.
+// The size the chart is designed at; it is drawn scaled into any box, its
+// plot as tall as the box's proportions make it.
 inline constexpr QSizeF LineChartDesign{480, 280};
 void drawLineChart(QPainter &p, const QRectF &target, const LineChart &chart);
 
@@ -48,7 +49,7 @@ inline constexpr QSizeF HeatMapDesign{440, 440};
 void drawHeatMap(QPainter &p, const QRectF &target, const HeatMap &map);
 // Where the square lies in a heat map drawn into target.
 QRectF heatMapSquare(const QRectF &target, int square);
-// The tint of a count between 0 and the largest count.
-QColor heatColour(int count, int largest);
+// The tint of a count between the smallest and the largest count.
+QColor heatColour(int count, int smallest, int largest);
 
 } // namespace tycora::art
