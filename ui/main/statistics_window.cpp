@@ -38,6 +38,7 @@ QTableWidget *table(const QString &name, const QStringList &titles, QWidget *par
 void setCell(QTableWidget &t, int row, int column, const QString &text, bool number = false)
 {
     auto *item = new QTableWidgetItem(text);
+    item->setToolTip(text);   // the whole text where the column is too narrow
     item->setTextAlignment(number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
     t.setItem(row, column, item);
 }
@@ -156,9 +157,10 @@ void StatisticsWindow::fillRentTable()
         setCell(*rentTable_, i, 3, QString::number(deeds), true);
         setCell(*rentTable_, i, 4, qmoney(rent_.paid(i)), true);
         setCell(*rentTable_, i, 5, qmoney(rent_.received(i)), true);
-        setCell(*rentTable_, i, 6, top.isEmpty() ? QStringLiteral("None") : top.join(QStringLiteral(", ")));
+        setCell(*rentTable_, i, 6, top.isEmpty() ? QStringLiteral("None") : top.join(QLatin1Char('\n')));
     }
     rentTable_->resizeColumnsToContents();
+    rentTable_->resizeRowsToContents();
 }
 
 void StatisticsWindow::fillSquareTable()
