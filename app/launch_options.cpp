@@ -8,6 +8,7 @@ namespace tycora::app {
 namespace {
 
 constexpr long long MaxTurns = 1'000'000'000;
+constexpr long long MaxGames = 1'000'000;
 
 template<typename Number>
 bool parseWhole(const std::string &text, Number &value, Number lo, Number hi)
@@ -83,7 +84,8 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
         }
         if (!splitInline(args[i], name, value)) {
             if (name != "--players" && name != "--turns" && name != "--seed" && name != "--dice" && name != "--log" &&
-                name != "--rules" && name != "--save" && name != "--load")
+                name != "--rules" && name != "--save" && name != "--load" &&
+                name != "--games" && name != "--heatmap")
                 return failure("unknown simulation option '" + args[i] + "'");
             if (i + 1 >= args.size())
                 return failure(name + " needs a value");
@@ -112,6 +114,14 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
             if (value.empty())
                 return failure(name + " needs a file name");
             (name == "--save" ? o.saveFile : o.loadFile) = value;
+        } else if (name == "--games") {
+            if (!parseWhole(value, o.games, 1LL, MaxGames))
+                return failure("--games must be a whole number from 1 to " + std::to_string(MaxGames) + ", not '" +
+                               value + "'");
+        } else if (name == "--heatmap") {
+            if (value.size() < 5 || value.compare(value.size() - 4, 4, ".png") != 0)
+                return failure("--heatmap needs a file name ending in .png, not '" + value + "'");
+            o.heatMapFile = value;
         } else if (name == "--rules") {
             if (value == "classic")
                 o.simulation.game.rules = RuleSet::Classic;
@@ -130,6 +140,10 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
             if (name != "--turns" && name != "--log" && name != "--save" && name != "--load")
                 return failure(name + " cannot be given with --load: the saved game has its own");
     }
+    if (o.games > 1 && !o.logFile.empty())
+        return failure("--log writes the log of one game; leave it out with --games");
+    if (o.games > 1 && !o.saveFile.empty())
+        return failure("--save writes one game; leave it out with --games");
     return o;
 }
 
@@ -252,6 +266,7 @@ std::string usageText()
            "       tycora --simulate [--players N] [--turns T] [--seed S] [--dice D] [--log FILE]\n"
            "                         [--rules classic|full] [--no-first-round-buying]\n"
            "                         [--double-go] [--free-parking] [--save FILE]\n"
+           "                         [--games N] [--heatmap FILE.png]\n"
            "       tycora --simulate --load FILE [--turns T] [--log FILE] [--save FILE]\n"
            "       tycora --replay FILE\n"
            "       tycora --help | --version\n"
@@ -269,6 +284,9 @@ std::string usageText()
            "    --seed S     seed of the dice (default: from the clock)\n"
            "    --dice D     the first throws, die by die, e.g. 3,4,6,6,2,5\n"
            "    --log FILE   write the game's event log to FILE\n"
+           "    --games N    play N games, on seeds S, S+1, ..., and print their landings\n"
+           "    --heatmap FILE.png  draw the board tinted by the landings of the games\n"
+           "                 into FILE.png, and as a vector drawing into FILE.svg\n"
            "    --rules R    classic (the default) or full: building, mortgages, debts\n"
            "                 and bankruptcy, a winner, jail, every card, auctions\n"
            "    --no-first-round-buying  nobody buys before their piece has been once\n"

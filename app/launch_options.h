@@ -21,6 +21,8 @@ struct LaunchOptions {
     std::string saveFile;         // --save FILE: the game as it stands at the end
     std::string loadFile;         // --load FILE: go on with a saved game
     std::string replayFile;       // --replay FILE
+    long long games = 1;          // --games N: seeds S, S+1, ... one game each
+    std::string heatMapFile;      // --heatmap FILE.png: the board by landings, and FILE.svg
 };
 
 // Parses the arguments after the program name. Options the game does not

@@ -2,6 +2,8 @@
 
 #include "app/debug_log.h"
 #include "game/replay.h"
+#include "app/heat_map_export.h"
+#include "app/simulate_games.h"
 #include "app/termination_signals.h"
 #include "save/game_file.h"
 #include "ui/toolkit/runtime_services.h"
@@ -244,6 +246,8 @@ int runSimulation(const LaunchOptions &launch, std::ostream &out, std::ostream &
             return 1;
         options = optionsToResume(*resumed, launch.simulation.turns);
     }
+    if (launch.games > 1)
+        return runGames(launch, options, out, err, surroundings);
 
     std::unique_ptr<LogFile> logFile;
     NoEventLog noLog;
@@ -306,6 +310,12 @@ int runSimulation(const LaunchOptions &launch, std::ostream &out, std::ostream &
         err << "tycora: stopped by " << stopSignalName(stopSignal) << " after " << engine.handOvers() << " of "
             << options.turns << " turns\n";
         return 128 + stopSignal;
+    }
+    if (!launch.heatMapFile.empty()) {
+        if (const std::string error = exportHeatMap(landingsOf(sim.state()), 1, launch.heatMapFile); !error.empty()) {
+            err << "tycora: " << error << "\n";
+            return 1;
+        }
     }
     out << sim.reportJson() << '\n';
     if (stoodStill) {

@@ -108,6 +108,8 @@ void Engine::declareWinner(int index)
     screen_.showStatus(text);
     screen_.setRollEnabled(false);
     refreshActions();
+    if (onHandOver_)
+        onHandOver_();
     screen_.showWinner(index);
 }
 

@@ -172,6 +172,10 @@ public:
     // Called at every throw, answer and deed command a player makes, as it is
     // taken and before its effects.
     void setDecisionObserver(std::function<void(const Decision &)> observer) { onDecision_ = std::move(observer); }
+    // Called when the game starts, after every hand-over of the turn and
+    // when a player has won: the moments at which a history of the game
+    // takes its samples.
+    void setHandOverObserver(std::function<void()> observer) { onHandOver_ = std::move(observer); }
 
 private:
     // How the moving piece walks: the salary on GO is due on throws and
@@ -338,6 +342,7 @@ private:
     std::function<void(const MoneyChange &)> onMoney_;
     std::function<void(bool)> onPause_;
     std::function<void(const Decision &)> onDecision_;
+    std::function<void()> onHandOver_;
 };
 
 template<typename Pay>

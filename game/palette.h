@@ -46,6 +46,11 @@ constexpr Rgb strongShade(long colour)
     return colour >= 0 && colour < long(PlayerColours.size()) ? PlayerColours[std::size_t(colour)].strong : Black;
 }
 
+// The heat map's scale from the coldest square to the hottest, in the
+// players' shades: pale blue, pale yellow, orange, red.
+inline constexpr std::array<Rgb, 4> HeatScale{
+    {PlayerColours[1].light, PlayerColours[3].light, PlayerColours[4].strong, PlayerColours[0].strong}};
+
 // The colour of a colour group's strip (0..7); black for any other number.
 Rgb groupShade(long group);
 

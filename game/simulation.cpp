@@ -10,8 +10,6 @@
 
 namespace tycora {
 
-namespace {
-
 std::string jsonString(const std::string &text)
 {
     std::string out = "\"";
@@ -36,7 +34,13 @@ std::string jsonString(const std::string &text)
     return out + "\"";
 }
 
-} // namespace
+std::string jsonShare(long long part, long long whole)
+{
+    // Whole millionths, so that the text is the same on every machine.
+    const long long millionths = whole > 0 ? (part * 1'000'000 + whole / 2) / whole : 0;
+    std::string digits = std::to_string(millionths % 1'000'000);
+    return std::to_string(millionths / 1'000'000) + "." + std::string(6 - digits.size(), '0') + digits;
+}
 
 Simulation::Simulation(const SimulationOptions &options, EventLog &log, Screen *screen)
     : options_(options), log_(log), random_(options.seed), randomDice_(random_), dice_(randomDice_)
@@ -115,6 +119,9 @@ bool Simulation::run()
 std::string Simulation::reportJson() const
 {
     std::ostringstream out;
+    long long landings = 0;
+    for (const SquareStat &st : state_.SquareStats)
+        landings += st.Landed;
     out << "{\"squares\":[";
     for (int sq = 0; sq < SquareCount; ++sq) {
         const Property &p = state_.Properties[sq];
@@ -129,7 +136,7 @@ std::string Simulation::reportJson() const
             out << "null";
         out << ",\"houses\":" << b.Houses << ",\"hotel\":" << (b.Hotel ? "true" : "false")
             << ",\"mortgaged\":" << (p.Mortgaged ? "true" : "false") << ",\"landings\":" << st.Landed
-            << ",\"totalRent\":" << st.TotalRent << '}';
+            << ",\"landingShare\":" << jsonShare(st.Landed, landings) << ",\"totalRent\":" << st.TotalRent << '}';
     }
     out << "],\"players\":[";
     for (int i = 0; i < state_.PlayerCount; ++i) {

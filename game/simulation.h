@@ -17,6 +17,11 @@
 
 namespace tycora {
 
+// Texts for the simulation's JSON: a string in quotes with its escapes, and
+// the share one count has of a total as a fraction with six decimals.
+std::string jsonString(const std::string &text);
+std::string jsonShare(long long part, long long whole);
+
 struct SimulationOptions {
     int players = 4;            // 2..4: the first of "Add 4 Computer Players"
     long long turns = 100;      // hand-overs of the turn to play (at most)

@@ -19,6 +19,8 @@ void Engine::startGame()
     // Pieces stay off the board until their first step puts them on GO.
     for (int i = 0; i < state_.PlayerCount; ++i)
         player(i).Square = -1;
+    if (onHandOver_)
+        onHandOver_();
 }
 
 void Engine::startTurn(int index)
@@ -116,6 +118,8 @@ void Engine::nextPlayer()
     if (!fullRules())
         updateBuildButton(state_.CurrentPlayer);
     screen_.showCurrentPlayer();
+    if (onHandOver_)
+        onHandOver_();
 }
 
 void Engine::playerToThrow()

@@ -3,6 +3,7 @@
 #include "game/board.h"
 #include "game/engine.h"
 #include "game/game_state.h"
+#include "ui/main/chart_views.h"
 #include "ui/main/control_names.h"
 #include "ui/main/deed_actions.h"
 #include "ui/main/deed_card.h"
@@ -12,6 +13,7 @@
 #include "ui/main/main_views.h"
 #include "ui/main/pinned_cards.h"
 #include "ui/main/players_column.h"
+#include "ui/main/statistics_window.h"
 #include "ui/main/stats_card.h"
 #include "ui/main/winner_window.h"
 #include "ui/toolkit/command_button.h"
@@ -41,6 +43,7 @@ FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) :
     views_ = std::make_unique<MainViews>(this);
     createMenu();
     createGameLog();
+    createStatistics();
 
     screen_ = std::make_unique<MainScreen>(state, *views_, boxes, *this);
     deedActions_ = std::make_unique<DeedActions>(state, boxes, *this);
@@ -86,6 +89,25 @@ void FrmMain::createGameLog()
     open->setToolTip(QStringLiteral("Every event of the game as it happens (L opens and closes it)"));
     place(open, 13545, 10575, 1305, 270);
     connect(open, &QPushButton::clicked, gameLog_, &GameLogWindow::toggle);
+}
+
+void FrmMain::createStatistics()
+{
+    statistics_ = new StatisticsWindow(state_, this);
+    // Beside the Game Log button, in the same free corner.
+    auto *open = named(new CommandButton(QStringLiteral("Statistics (G)"), this), QStringLiteral("cmdStatistics"));
+    open->setFont(tahoma(8.25));
+    open->setFocusPolicy(Qt::NoFocus);
+    open->setToolTip(QStringLiteral("Net worth over the game, a heat map of the board and the rent (G opens and closes it)"));
+    place(open, 12180, 10770, 1305, 270);
+    connect(open, &QPushButton::clicked, statistics_, &StatisticsWindow::toggle);
+}
+
+void FrmMain::sampleStatistics()
+{
+    statistics_->sample();
+    if (engine_ && engine_->phase() == Engine::Phase::Over)
+        winnerWindow_->showChart(netWorthChart(state_, statistics_->history(), false));
 }
 
 void FrmMain::connectHandlers()
@@ -139,6 +161,7 @@ void FrmMain::connectKeyboard()
     onKey(Qt::Key_Down, [this] { pins_->arrow(0, 1); });
     onKey(Qt::Key_Escape, [this] { pins_->unpin(); });
     onKey(Qt::Key_L, [this] { gameLog_->toggle(); });
+    onKey(Qt::Key_G, [this] { statistics_->toggle(); });
 }
 
 void FrmMain::setEngine(Engine *engine)
@@ -146,6 +169,8 @@ void FrmMain::setEngine(Engine *engine)
     engine_ = engine;
     deedActions_->setEngine(engine);
     screen_->setEngine(engine);
+    if (engine)
+        engine->setHandOverObserver([this] { sampleStatistics(); });
 }
 
 void FrmMain::setMortgageWindow(FrmMortgage *window) { deedActions_->setMortgageWindow(window); }

@@ -26,6 +26,7 @@ class MainScreen;
 class MessageBoxes;
 class WinnerWindow;
 class GameLogWindow;
+class StatisticsWindow;
 class PinnedCards;
 struct MainViews;
 
@@ -63,6 +64,9 @@ public:
     // Every event line of the game, in a window of its own (L, or the
     // Game Log button in the bottom right corner).
     GameLogWindow &gameLog() { return *gameLog_; }
+    // Pictures of the game so far: net worth, a heat map, rent (G, or the
+    // Statistics button beside the Game Log's).
+    StatisticsWindow &statistics() { return *statistics_; }
 
     // The handlers, public so tests can call them as the window does.
     void cmdRoll_Click();
@@ -87,6 +91,8 @@ protected:
     void connectHandlers();
     void connectKeyboard();
     void createGameLog();
+    void createStatistics();
+    void sampleStatistics();
 
     const GameState &state_;
     Engine *engine_ = nullptr;
@@ -103,6 +109,7 @@ protected:
     // Goes before the views it shows.
     std::unique_ptr<PinnedCards> pins_;
     GameLogWindow *gameLog_ = nullptr;   // a window of its own, deleted with the board
+    StatisticsWindow *statistics_ = nullptr;   // likewise
 };
 
 } // namespace tycora::ui

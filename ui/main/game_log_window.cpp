@@ -10,19 +10,16 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 namespace tycora::ui {
 
 namespace {
 
 constexpr QSize LogSize(460, 520);
-constexpr int Gap = 8;
 
 QString withoutLineEnds(const std::string &line)
 {

@@ -2,6 +2,7 @@
 
 #include "game/game_state.h"
 #include "game/text.h"
+#include "ui/main/chart_views.h"
 #include "ui/main/control_names.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/fonts.h"
@@ -9,6 +10,7 @@
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/game_text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tycora::ui {
@@ -105,8 +107,14 @@ WinnerWindow::WinnerWindow(QWidget *parent) : Form(parent)
     connect(newGame, &QPushButton::clicked, this, &WinnerWindow::newGameClicked);
     connect(quit, &QPushButton::clicked, this, &WinnerWindow::quitClicked);
 
-    setClientSizeTwips(width, buttonsTop + 375 + 300);
+    // The chart of the game stands to the right of the table and buttons.
+    constexpr int ChartWidth = 7200, ChartHeight = 4200;
+    chart_ = named(new LineChartView(this), QStringLiteral("picNetWorth"));
+    place(chart_, width, 240, ChartWidth, ChartHeight);
+    setClientSizeTwips(width + ChartWidth + Margin, std::max(buttonsTop + 375 + 300, 240 + ChartHeight + 300));
 }
+
+void WinnerWindow::showChart(art::LineChart chart) { chart_->setChart(std::move(chart)); }
 
 void WinnerWindow::showStandings(const QString &heading, const std::vector<Standing> &standings)
 {

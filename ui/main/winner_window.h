@@ -4,6 +4,7 @@
 // player's cash, deeds, buildings and net worth, the bankrupt in the order
 // they left the game; and the two ways on, New Game and Quit.
 
+#include "assets/game_charts.h"
 #include "ui/main/standings.h"
 #include "ui/toolkit/form.h"
 
@@ -13,6 +14,7 @@ namespace tycora::ui {
 
 class CommandButton;
 class Label;
+class LineChartView;
 
 class WinnerWindow final : public Form {
     Q_OBJECT
@@ -20,6 +22,9 @@ public:
     explicit WinnerWindow(QWidget *parent = nullptr);
 
     void showStandings(const QString &heading, const std::vector<Standing> &standings);
+    // The players' net worth over the game, beside the table.
+    void showChart(art::LineChart chart);
+    const LineChartView &chart() const { return *chart_; }
 
     // The text of a table cell: row 0.. in finishing order, column one of
     // Columns.
@@ -33,6 +38,7 @@ signals:
 private:
     Label *lblHeading_ = nullptr;
     std::vector<std::vector<Label *>> rows_;
+    LineChartView *chart_ = nullptr;
 };
 
 } // namespace tycora::ui

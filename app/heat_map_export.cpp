@@ -1,0 +1,91 @@
+#include "app/heat_map_export.h"
+
+#include "assets/game_charts.h"
+#include "ui/toolkit/fonts.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <memory>
+
+namespace tycora::app {
+
+namespace {
+
+// Text needs the font database, which needs an application object; the
+// simulation has none, so one without any display is made for the drawing.
+class OffscreenApplication {
+public:
+    OffscreenApplication()
+    {
+        if (QCoreApplication::instance())
+            return;
+        app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+
+private:
+    int argc_ = 3;
+    char name_[7] = "tycora";
+    char option_[10] = "-platform";
+    char platform_[10] = "offscreen";
+    char *argv_[4] = {name_, option_, platform_, nullptr};
+    std::unique_ptr<QGuiApplication> app_;
+};
+
+art::HeatMap mapOf(const std::array<int, 40> &landings, long long games)
+{
+    art::HeatMap map;
+    map.title = games == 1 ? QStringLiteral("Landings in One Game")
+                           : QStringLiteral("Landings in %1 Games").arg(games);
+    map.legend = QStringLiteral("Landings");
+    map.counts = landings;
+    return map;
+}
+
+} // namespace
+
+std::string svgFileFor(const std::string &pngFile)
+{
+    return pngFile.substr(0, pngFile.size() - std::min<std::size_t>(pngFile.size(), 4)) + ".svg";
+}
+
+std::string exportHeatMap(const std::array<int, 40> &landings, long long games, const std::string &pngFile)
+{
+    const OffscreenApplication app;
+    ui::registerEmbeddedFonts();
+    const art::HeatMap map = mapOf(landings, games);
+
+    // Twice the design size, sharp enough to print.
+    const QSize size = (art::HeatMapDesign * 2).toSize();
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        art::drawHeatMap(p, QRectF(QPointF(0, 0), QSizeF(size)), map);
+    }
+    const QString png = QString::fromStdString(pngFile);
+    if (!image.save(png, "PNG"))
+        return "cannot write the heat map to " + pngFile;
+
+    const std::string svgFile = svgFileFor(pngFile);
+    const QString svg = QString::fromStdString(svgFile);
+    QSvgGenerator generator;
+    generator.setFileName(svg);
+    generator.setSize(art::HeatMapDesign.toSize());
+    generator.setViewBox(QRectF(QPointF(0, 0), art::HeatMapDesign));
+    generator.setTitle(map.title);
+    {
+        QPainter p;
+        if (!p.begin(&generator))
+            return "cannot write the heat map to " + svgFile;
+        art::drawHeatMap(p, QRectF(QPointF(0, 0), art::HeatMapDesign), map);
+    }
+    if (QFileInfo(svg).size() <= 0)
+        return "cannot write the heat map to " + svgFile;
+    return {};
+}
+
+} // namespace tycora::app
