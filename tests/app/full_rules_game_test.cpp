@@ -132,9 +132,11 @@ TEST_F(FullRulesProgram, NewGameOpensASetUpWithTheSamePlayersAndQuitEndsTheProgr
     ASSERT_NE(game->frmMain(), nullptr);
     EXPECT_FALSE(game->frmMain()->isVisible());
     EXPECT_EQ(game->engine()->phase(), Engine::Phase::Setup);
-    // The new Game Log begins with the new game; the old lines are let go.
-    EXPECT_EQ(game->frmMain()->gameLog().lineCount(), 1);
+    // The new Game Log begins with the new game and its players listed
+    // again; the old lines are let go.
+    EXPECT_EQ(game->frmMain()->gameLog().lineCount(), 3);
     EXPECT_EQ(game->frmMain()->gameLog().line(0), "Game Started:  " + Now);
+    EXPECT_EQ(game->frmMain()->gameLog().line(2), "Player 1:  Ben, Car , Blue, Human");
 
     // The next game, with the same players, plays as the first did, and
     // Quit ends the program.

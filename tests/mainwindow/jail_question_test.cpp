@@ -5,7 +5,9 @@
 
 #include "ui/main/piece_spot.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -65,6 +67,22 @@ TEST_F(JailQuestion, TheCardIsOfferedOnlyToItsHolderAndLeavesAtOnce)
     EXPECT_FALSE(state.Players[0].InJail);
     EXPECT_EQ(state.JailCardHolder[0], -1);
     EXPECT_TRUE(form->rollEnabled());
+}
+
+TEST_F(JailQuestion, TheTextHasRoomBetweenItsLines)
+{
+    sendAnnToJail();
+    othersMove();
+    const auto *choices = control<ui::Label>(*dialog(Jail), "lblJailChoices");
+    // The same words in a plain label of the same width, lines tight.
+    QLabel tight(choices->text());
+    tight.setFont(choices->font());
+    tight.setWordWrap(true);
+    const int plain = tight.heightForWidth(choices->width());
+    const int lineHeight = QFontMetrics(choices->font()).height();
+    ASSERT_GE(plain, 2 * lineHeight) << "the text takes more than one line";
+    EXPECT_GE(choices->height(), plain + lineHeight / 4) << "no room between the lines";
+    EXPECT_LE(choices->height(), plain * 2) << "the lines are spread too far";
 }
 
 TEST_F(JailQuestion, PayingLeavesAndThrowingWaitsForRollDice)

@@ -99,7 +99,7 @@ void FrmMain::createStatistics()
     open->setFont(tahoma(8.25));
     open->setFocusPolicy(Qt::NoFocus);
     open->setToolTip(QStringLiteral("Net worth over the game, a heat map of the board and the rent (G opens and closes it)"));
-    place(open, 12180, 10770, 1305, 270);
+    place(open, 12180, 10575, 1305, 270);
     connect(open, &QPushButton::clicked, statistics_, &StatisticsWindow::toggle);
 }
 

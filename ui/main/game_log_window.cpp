@@ -10,16 +10,19 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
 
 namespace tycora::ui {
 
 namespace {
 
 constexpr QSize LogSize(460, 520);
+constexpr int Gap = 8;   // between the board and the log beside it
 
 QString withoutLineEnds(const std::string &line)
 {

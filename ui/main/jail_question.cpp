@@ -7,6 +7,7 @@
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/label.h"
+#include "ui/toolkit/leaded_label.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/game_text.h"
 
@@ -56,11 +57,11 @@ JailQuestion::JailQuestion(QWidget *window) : QDialog(window)
     lblJailName_->setFont(tahoma(9.75, true));
     place(lblJailName_, 240, 195, 6120, 300);
 
-    lblJailChoices_ = named(new Label(this), QStringLiteral("lblJailChoices"));
+    lblJailChoices_ = named(new LeadedLabel(this), QStringLiteral("lblJailChoices"));
     lblJailChoices_->setWordWrap(true);
     lblJailChoices_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblJailThrows_ = named(new Label(this), QStringLiteral("lblJailThrows"));
+    lblJailThrows_ = named(new LeadedLabel(this), QStringLiteral("lblJailThrows"));
     lblJailThrows_->setWordWrap(true);
 
     cmdPayFine_ =

@@ -107,11 +107,13 @@ WinnerWindow::WinnerWindow(QWidget *parent) : Form(parent)
     connect(newGame, &QPushButton::clicked, this, &WinnerWindow::newGameClicked);
     connect(quit, &QPushButton::clicked, this, &WinnerWindow::quitClicked);
 
-    // The chart of the game stands to the right of the table and buttons.
-    constexpr int ChartWidth = 7200, ChartHeight = 4200;
+    // The chart of the game stands under the table and the buttons, as wide
+    // as the table, so the window still fits a small screen.
+    constexpr int ChartHeight = 3600;
+    const int chartTop = buttonsTop + 375 + 300;
     chart_ = named(new LineChartView(this), QStringLiteral("picNetWorth"));
-    place(chart_, width, 240, ChartWidth, ChartHeight);
-    setClientSizeTwips(width + ChartWidth + Margin, std::max(buttonsTop + 375 + 300, 240 + ChartHeight + 300));
+    place(chart_, Margin, chartTop, width - 2 * Margin, ChartHeight);
+    setClientSizeTwips(width, chartTop + ChartHeight + Margin);
 }
 
 void WinnerWindow::showChart(art::LineChart chart) { chart_->setChart(std::move(chart)); }

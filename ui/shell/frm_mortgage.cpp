@@ -261,18 +261,8 @@ void FrmMortgage::showOver(QWidget *owner)
         winId();
         if (windowHandle() && top->windowHandle())
             windowHandle()->setTransientParent(top->windowHandle());
-        const QRect over = top->frameGeometry();
-        QRect at(QPoint(0, 0), frameGeometry().size());
-        at.moveCenter(over.center());
-        // Kept on the board's screen, its top left corner first.
-        if (const QScreen *screen = top->screen()) {
-            const QRect area = screen->availableGeometry();
-            at.moveRight(std::min(at.right(), area.right()));
-            at.moveBottom(std::min(at.bottom(), area.bottom()));
-            at.moveLeft(std::max(at.left(), area.left()));
-            at.moveTop(std::max(at.top(), area.top()));
-        }
-        move(at.topLeft());
+        // Where it opens is its placer's business: centred over the board
+        // the first time, where it was left after that.
     }
     show();
     raise();
