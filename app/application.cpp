@@ -2,6 +2,7 @@
 
 #include "game/board.h"
 #include "game/decks.h"
+#include "save/saved_game_list.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/game_log_window.h"
 #include "ui/main/main_screen.h"
@@ -18,6 +19,10 @@ Application::Application(ui::RuntimeServices &services, ui::MessageBoxes &boxes,
     : services_(services), boxes_(boxes), clock_(clock), debugFile_(services), random_(services), dice_(random_),
       settingsFile_(defaultSettingsFile())
 {
+    recorder_.setAutosaveFile(save::autosaveFile());
+    recorder_.setProblemAction([this](const QString &problem) {
+        boxes_.show(frmMain_, problem, ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
+    });
 }
 
 Application::~Application()
@@ -81,6 +86,7 @@ void Application::createWindows()
 
     frmMenu_ = new ui::FrmMenu(boxes_);
     frmMenu_->setQuitContext(quitContext());
+    frmMenu_->setLoadGameAction([this] { showLoadGameWindow(frmMenu_); });
     frmMenu_->setNewGameAction([this] {
         if (frmPlayers_)
             frmPlayers_->show();
@@ -98,6 +104,7 @@ void Application::createGameWindows()
     });
     engine_ = std::make_unique<Engine>(state_, frmMain_->screen(), clock_, log_, dice_);
     frmMain_->setEngine(engine_.get());
+    recorder_.follow(*engine_);
     frmMain_->setQuitContext(quitContext());
     frmMain_->setMortgageWindow(frmMortgage_);
     frmMain_->setGameEndActions([this] { newGame(); }, [this] { endGame(); });
@@ -119,6 +126,14 @@ void Application::newGame()
         engine_->stopTimers();
     writeDated("Game Ended:  ", "\r\n\r\n");
     writeDated("Game Started:  ", "");
+    dropGame();
+    createGameWindows();
+    prepareGame();
+    frmPlayers_->show();
+}
+
+void Application::dropGame()
+{
     // The old board and set-up go once the click that brought us here is
     // over; nothing reaches the old engine after this.
     for (ui::Form *window : std::initializer_list<ui::Form *>{frmMain_, frmPlayers_, frmMortgage_})
@@ -136,10 +151,8 @@ void Application::newGame()
     frmPlayers_ = nullptr;
     engine_.reset();
 
+    recorder_.forget();
     state_ = GameState{};
-    createGameWindows();
-    prepareGame();
-    frmPlayers_->show();
 }
 
 void Application::startGame()

@@ -5,6 +5,8 @@
 
 #include "app/debug_log.h"
 #include "app/game_log_feed.h"
+#include "app/game_random.h"
+#include "app/game_recorder.h"
 #include "app/game_settings.h"
 #include "game/dice.h"
 #include "game/engine.h"
@@ -22,6 +24,7 @@ class Clock;
 
 namespace tycora::ui {
 class FrmMain;
+class FrmLoadGame;
 class FrmMenu;
 class FrmOptions;
 class FrmPlayers;
@@ -52,6 +55,17 @@ public:
     // settings unless set otherwise before Main(); empty, nowhere (every
     // game offers the defaults).
     void setSettingsFile(const QString &file) { settingsFile_ = file; }
+    // Where the game is written at every hand-over: autosave.tycora in the
+    // user's data folder unless set otherwise; empty, nowhere.
+    void setAutosaveFile(const QString &file) { recorder_.setAutosaveFile(file); }
+
+    // Opens a saved game on a fresh board, as it was saved; false (with a
+    // message naming the file and the problem) leaves everything as it was.
+    bool loadGame(const QString &path);
+    // The Load Game window over the given window: the saved games of the
+    // data and documents folders, the last game first.
+    ui::FrmLoadGame *showLoadGameWindow(QWidget *over);
+    GameRecorder &recorder() { return recorder_; }
 
     GameState &state() { return state_; }
     EventLog &log() { return log_; }
@@ -62,22 +76,16 @@ public:
     ui::FrmOptions *frmOptions() const;
 
 private:
-    // The dice draw from the run-time random generator.
-    class ServiceRandom final : public RandomSource {
-    public:
-        explicit ServiceRandom(ui::RuntimeServices &services) : services_(services) {}
-        double next() override { return services_.random(); }
-
-    private:
-        ui::RuntimeServices &services_;
-    };
-
     void createWindows();
     // The windows and the engine that belong to one game.
     void createGameWindows();
     // The set-up's columns, the decks, the board and its tooltips.
     void prepareGame();
     void startGame();
+    // The board of a loaded game, drawn from its state, and play going on.
+    void openLoadedGame(const SavedGame &game, const QString &name);
+    // This game's windows and engine go; a fresh state remains.
+    void dropGame();
     void paceChanged(Pace pace);
     ui::QuitContext quitContext();
     void writeDated(const char *what, const char *ending);
@@ -88,9 +96,10 @@ private:
     GameState state_;
     DebugLog debugFile_;
     GameLogFeed log_{debugFile_};
-    ServiceRandom random_;
+    GameRandom random_;
     RandomDice dice_;
     std::unique_ptr<Engine> engine_;
+    GameRecorder recorder_{random_};
     QString settingsFile_;   // empty: choices neither read nor kept
     GameChoices choices_;
     QPointer<ui::FrmMain> frmMain_;

@@ -161,6 +161,10 @@ public:
     // Called at every throw, answer and deed command a player makes, as it is
     // taken and before its effects.
     void setDecisionObserver(std::function<void(const Decision &)> observer) { onDecision_ = std::move(observer); }
+    // Called once the turn has passed to the next player and the game
+    // stands settled for them (after a jail question, at the next such
+    // hand-over): the moment a game is worth keeping.
+    void setHandOverObserver(std::function<void()> observer) { onHandOver_ = std::move(observer); }
 
 private:
     // How the moving piece walks: the salary on GO is due on throws and
@@ -314,6 +318,8 @@ private:
     std::function<void(const MoneyChange &)> onMoney_;
     std::function<void(bool)> onPause_;
     std::function<void(const Decision &)> onDecision_;
+    std::function<void()> onHandOver_;
+    bool handOverPending_ = false;
 };
 
 template<typename Pay>

@@ -113,6 +113,7 @@ void Engine::nextPlayer()
             break;
     }
     ++handOvers_;
+    handOverPending_ = true;
     if (!fullRules())
         updateBuildButton(state_.CurrentPlayer);
     screen_.showCurrentPlayer();
@@ -130,6 +131,11 @@ void Engine::playerToThrow()
     }
     controller(current).turnToThrow(*this, current);
     refreshActions();
+    if (handOverPending_ && settled()) {
+        handOverPending_ = false;
+        if (onHandOver_)
+            onHandOver_();
+    }
 }
 
 void Engine::computerTurn(int index)
