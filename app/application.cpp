@@ -4,6 +4,7 @@
 #include "game/decks.h"
 #include "save/saved_game_list.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/save_control.h"
 #include "ui/main/game_log_window.h"
 #include "ui/main/main_screen.h"
 #include "ui/shell/frm_menu.h"
@@ -105,6 +106,7 @@ void Application::createGameWindows()
     engine_ = std::make_unique<Engine>(state_, frmMain_->screen(), clock_, log_, dice_);
     frmMain_->setEngine(engine_.get());
     recorder_.follow(*engine_);
+    attachSaveControl();
     frmMain_->setQuitContext(quitContext());
     frmMain_->setMortgageWindow(frmMortgage_);
     frmMain_->setGameEndActions([this] { newGame(); }, [this] { endGame(); });
@@ -147,6 +149,8 @@ void Application::dropGame()
     }
     if (frmPlayers_)
         frmPlayers_->unload();
+    // Nothing looks at the engine once it is gone.
+    delete saveControl_;
     frmMain_ = nullptr;
     frmPlayers_ = nullptr;
     engine_.reset();
@@ -172,6 +176,7 @@ void Application::startGame()
     screen.layoutPlayerPanels();
     screen.showCurrentPlayer();
     screen.refreshMoney();
+    saveControl_->refresh();
     frmMain_->show();
 }
 

@@ -26,6 +26,7 @@ namespace tycora::ui {
 class FrmMain;
 class FrmLoadGame;
 class FrmMenu;
+class SaveControl;
 class FrmOptions;
 class FrmPlayers;
 class FrmMortgage;
@@ -86,6 +87,9 @@ private:
     void openLoadedGame(const SavedGame &game, const QString &name);
     // This game's windows and engine go; a fresh state remains.
     void dropGame();
+    // Save and Load on the board.
+    void attachSaveControl();
+    void saveGameAs();
     void paceChanged(Pace pace);
     ui::QuitContext quitContext();
     void writeDated(const char *what, const char *ending);
@@ -107,6 +111,7 @@ private:
     QPointer<ui::FrmMenu> frmMenu_;
     QPointer<ui::FrmOptions> frmOptions_;
     QPointer<ui::FrmMortgage> frmMortgage_;
+    QPointer<ui::SaveControl> saveControl_;
     bool ending_ = false;
 };
 

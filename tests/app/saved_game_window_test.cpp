@@ -11,6 +11,7 @@
 #include "shell/shell_test_support.h"
 #include "tests/support/fake_services.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/save_control.h"
 #include "ui/shell/frm_load_game.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
@@ -69,6 +70,8 @@ protected:
     // their total and the card it drew), which a saved game does not keep.
     static QImage withoutLastThrow(ui::FrmMain &window)
     {
+        // As the window's own glance at the game would have left it.
+        window.findChild<ui::SaveControl *>()->refresh();
         QImage image = window.grab().toImage();
         QPainter painter(&image);
         for (const char *name : {"shpDice1", "shpDice2", "lblDiceRoll", "imgCard"}) {
@@ -179,6 +182,35 @@ TEST_F(SavedGameProgram, LoadGameInTheMenuResumesTheLastGame)
     EXPECT_EQ(game->engine()->handOvers(), 4);
     const QByteArray log = services.files.value(logFilePath(services.folder));
     EXPECT_TRUE(log.endsWith("Game Loaded:  autosave.tycora (round 3)\r\n")) << log.toStdString();
+}
+
+TEST_F(SavedGameProgram, SaveIsEnabledExactlyWhereTheGameStandsStill)
+{
+    testing::FakeServices services;
+    services.queueRandoms(21, 20000);
+    auto game = start(services);
+    playComputers(*game, 0);
+    auto *save = testing::control<ui::CommandButton>(*game->frmMain(), "cmdSaveGame");
+    auto *control = game->frmMain()->findChild<ui::SaveControl *>();
+    ASSERT_NE(control, nullptr);
+    // Every moment of a few turns: enabled exactly when the engine is
+    // settled, and otherwise the tooltip says why.
+    int settledSeen = 0, movingSeen = 0;
+    while (game->engine()->handOvers() < 6) {
+        control->refresh();
+        const bool settled = game->engine()->settled();
+        ASSERT_EQ(save->isEnabled(), settled) << "phase " << int(game->engine()->phase());
+        if (settled) {
+            ++settledSeen;
+            EXPECT_EQ(save->toolTip(), ui::SaveControl::SaveTip);
+        } else if (game->engine()->phase() == Engine::Phase::Moving) {
+            ++movingSeen;
+            EXPECT_EQ(save->toolTip(), "The game is moving: it can be saved when a player is to throw");
+        }
+        ASSERT_TRUE(clock.advanceToNextTick());
+    }
+    EXPECT_GT(settledSeen, 0);
+    EXPECT_GT(movingSeen, 0);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-// Opening a saved game: the file is read and checked first, so that a
-// file that cannot be played leaves the menu or the running game as it
-// was; then the board is drawn from the saved state and play goes on.
+// Saved games in the windows. Opening one: the file is read and checked
+// first, so that a file that cannot be played leaves the menu or the
+// running game as it was; then the board is drawn from the saved state and
+// play goes on. Saving one: to a file the player names.
 
 #include "app/application.h"
 
@@ -9,12 +10,14 @@
 #include "save/game_file.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/main_screen.h"
+#include "ui/main/save_control.h"
 #include "save/saved_game_list.h"
 #include "ui/shell/frm_load_game.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_options.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
@@ -40,6 +43,25 @@ bool Application::loadGame(const QString &path)
     if (frmMenu_)
         frmMenu_->unload();
     return true;
+}
+
+void Application::attachSaveControl()
+{
+    saveControl_ = new ui::SaveControl(*frmMain_, *engine_);
+    saveControl_->setActions([this] { saveGameAs(); }, [this] { showLoadGameWindow(frmMain_); });
+}
+
+void Application::saveGameAs()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path = QFileDialog::getSaveFileName(frmMain_, QStringLiteral("Save Game"), folder,
+                                                QStringLiteral("Saved games (*%1)").arg(save::FileExtension));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(save::FileExtension))
+        path += save::FileExtension;
+    if (const QString problem = recorder_.save(path); !problem.isEmpty())
+        boxes_.show(frmMain_, problem, ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
 }
 
 ui::FrmLoadGame *Application::showLoadGameWindow(QWidget *over)
@@ -78,6 +100,7 @@ void Application::openLoadedGame(const SavedGame &game, const QString &name)
     recorder_.follow(*engine_, game.history);
     frmMain_->show();
     engine_->resume(game.progress);
+    saveControl_->refresh();
 }
 
 } // namespace tycora::app
