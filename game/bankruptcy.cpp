@@ -106,6 +106,8 @@ void Engine::declareWinner(int index)
     screen_.setRollEnabled(false);
     refreshActions();
     screen_.showWinner(index);
+    if (onHandOver_)
+        onHandOver_();
 }
 
 } // namespace tycora

@@ -163,7 +163,8 @@ public:
     void setDecisionObserver(std::function<void(const Decision &)> observer) { onDecision_ = std::move(observer); }
     // Called once the turn has passed to the next player and the game
     // stands settled for them (after a jail question, at the next such
-    // hand-over): the moment a game is worth keeping.
+    // hand-over), and when the game is won: the moments a game is worth
+    // keeping.
     void setHandOverObserver(std::function<void()> observer) { onHandOver_ = std::move(observer); }
 
 private:

@@ -15,6 +15,8 @@
 #include "ui/shell/frm_load_game.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
+#include "ui/shell/options_panel.h"
+#include "save/saved_game_list.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/message_box.h"
 
@@ -211,6 +213,38 @@ TEST_F(SavedGameProgram, SaveIsEnabledExactlyWhereTheGameStandsStill)
     }
     EXPECT_GT(settledSeen, 0);
     EXPECT_GT(movingSeen, 0);
+}
+
+TEST_F(SavedGameProgram, AWonGameIsNotOfferedForResuming)
+{
+    testing::FakeServices services;
+    services.queueRandoms(99, 20000);
+    auto game = start(services);
+    game->frmMenu()->cmdNewGame->click();
+    ui::FrmPlayers &players = *game->frmPlayers();
+    const QString seats[2][3] = {{"Ann", "Hat", "Red"}, {"Ben", "Car ", "Blue"}};
+    for (const auto &seat : seats) {
+        players.txtName->setText(seat[0]);
+        testing::pick(*players.imgcPieces, seat[1]);
+        testing::pick(*players.imgcColours, seat[2]);
+        testing::pick(*players.imgcType, QStringLiteral("Human"));
+        players.cmdAdd->click();
+    }
+    GameOptions options;
+    options.rules = RuleSet::Full;
+    players.optionsPanel->setChoices(options, Pace::Classic);
+    players.cmdNext->click();
+    // Ann, with £100, throws onto Income Tax and cannot pay: Ben wins.
+    game->state().Players[0].Money = 100;
+    auto at = services.randoms.begin();
+    for (const int face : {1, 3})
+        at = std::next(services.randoms.insert(at, (face - 0.5) / 6.0));
+    game->frmMain()->pressRoll();
+    for (int i = 0; i < 5000 && game->engine()->phase() != Engine::Phase::Over; ++i)
+        ASSERT_TRUE(clock.advanceToNextTick());
+    ASSERT_EQ(game->engine()->winner(), 1);
+    ASSERT_TRUE(QFile::exists(autosave())) << "the won game replaces the last one";
+    EXPECT_TRUE(save::listSavedGames(autosave(), {}).empty());
 }
 
 } // namespace
