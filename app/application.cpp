@@ -2,7 +2,9 @@
 
 #include "game/board.h"
 #include "game/decks.h"
+#include "save/saved_game_list.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/save_control.h"
 #include "ui/main/game_log_window.h"
 #include "ui/main/main_screen.h"
 #include "ui/shell/frm_menu.h"
@@ -18,6 +20,10 @@ Application::Application(ui::RuntimeServices &services, ui::MessageBoxes &boxes,
     : services_(services), boxes_(boxes), clock_(clock), debugFile_(services), random_(services), dice_(random_),
       settingsFile_(defaultSettingsFile())
 {
+    recorder_.setAutosaveFile(save::autosaveFile());
+    recorder_.setProblemAction([this](const QString &problem) {
+        boxes_.show(frmMain_, problem, ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
+    });
 }
 
 Application::~Application()
@@ -81,6 +87,7 @@ void Application::createWindows()
 
     frmMenu_ = new ui::FrmMenu(boxes_);
     frmMenu_->setQuitContext(quitContext());
+    frmMenu_->setLoadGameAction([this] { showLoadGameWindow(frmMenu_); });
     frmMenu_->setNewGameAction([this] {
         if (frmPlayers_)
             frmPlayers_->show();
@@ -98,6 +105,8 @@ void Application::createGameWindows()
     });
     engine_ = std::make_unique<Engine>(state_, frmMain_->screen(), clock_, log_, dice_);
     frmMain_->setEngine(engine_.get());
+    recorder_.follow(*engine_);
+    attachSaveControl();
     frmMain_->setQuitContext(quitContext());
     frmMain_->setMortgageWindow(frmMortgage_);
     frmMain_->setGameEndActions([this] { newGame(); }, [this] { endGame(); });
@@ -125,6 +134,17 @@ void Application::newGame()
     writeDated("Game Ended:  ", "\r\n\r\n");
     log_.forgetLines();
     writeDated("Game Started:  ", "");
+    dropGame();
+    createGameWindows();
+    prepareGame();
+    // The next game's set-up starts with the players of the last, to change
+    // or to start again at once.
+    frmPlayers_->listPlayers(players_);
+    frmPlayers_->show();
+}
+
+void Application::dropGame()
+{
     // The old board and set-up go once the click that brought us here is
     // over; nothing reaches the old engine after this.
     for (ui::Form *window : std::initializer_list<ui::Form *>{frmMain_, frmPlayers_, frmMortgage_})
@@ -138,17 +158,14 @@ void Application::newGame()
     }
     if (frmPlayers_)
         frmPlayers_->unload();
+    // Nothing looks at the engine once it is gone.
+    delete saveControl_;
     frmMain_ = nullptr;
     frmPlayers_ = nullptr;
     engine_.reset();
 
+    recorder_.forget();
     state_ = GameState{};
-    createGameWindows();
-    prepareGame();
-    // The next game's set-up starts with the players of the last, to change
-    // or to start again at once.
-    frmPlayers_->listPlayers(players_);
-    frmPlayers_->show();
 }
 
 void Application::startGame()
@@ -170,6 +187,7 @@ void Application::startGame()
     screen.layoutPlayerPanels();
     screen.showCurrentPlayer();
     screen.refreshMoney();
+    saveControl_->refresh();
     frmMain_->show();
 }
 

@@ -5,6 +5,8 @@
 
 #include "app/debug_log.h"
 #include "app/game_log_feed.h"
+#include "app/game_random.h"
+#include "app/game_recorder.h"
 #include "app/game_settings.h"
 #include "game/dice.h"
 #include "game/engine.h"
@@ -24,7 +26,9 @@ class Clock;
 
 namespace tycora::ui {
 class FrmMain;
+class FrmLoadGame;
 class FrmMenu;
+class SaveControl;
 class FrmOptions;
 class FrmPlayers;
 class FrmMortgage;
@@ -54,6 +58,17 @@ public:
     // settings unless set otherwise before Main(); empty, nowhere (every
     // game offers the defaults).
     void setSettingsFile(const QString &file) { settingsFile_ = file; }
+    // Where the game is written at every hand-over: autosave.tycora in the
+    // user's data folder unless set otherwise; empty, nowhere.
+    void setAutosaveFile(const QString &file) { recorder_.setAutosaveFile(file); }
+
+    // Opens a saved game on a fresh board, as it was saved; false (with a
+    // message naming the file and the problem) leaves everything as it was.
+    bool loadGame(const QString &path);
+    // The Load Game window over the given window: the saved games of the
+    // data and documents folders, the last game first.
+    ui::FrmLoadGame *showLoadGameWindow(QWidget *over);
+    GameRecorder &recorder() { return recorder_; }
 
     GameState &state() { return state_; }
     EventLog &log() { return log_; }
@@ -64,22 +79,19 @@ public:
     ui::FrmOptions *frmOptions() const;
 
 private:
-    // The dice draw from the run-time random generator.
-    class ServiceRandom final : public RandomSource {
-    public:
-        explicit ServiceRandom(ui::RuntimeServices &services) : services_(services) {}
-        double next() override { return services_.random(); }
-
-    private:
-        ui::RuntimeServices &services_;
-    };
-
     void createWindows();
     // The windows and the engine that belong to one game.
     void createGameWindows();
     // The set-up's columns, the decks, the board and its tooltips.
     void prepareGame();
     void startGame();
+    // The board of a loaded game, drawn from its state, and play going on.
+    void openLoadedGame(const SavedGame &game, const QString &name);
+    // This game's windows and engine go; a fresh state remains.
+    void dropGame();
+    // Save and Load on the board.
+    void attachSaveControl();
+    void saveGameAs();
     void paceChanged(Pace pace);
     // Keeps the choices in the settings file, saying once if it cannot.
     void saveSettings();
@@ -93,9 +105,10 @@ private:
     GameState state_;
     DebugLog debugFile_;
     GameLogFeed log_{debugFile_};
-    ServiceRandom random_;
+    GameRandom random_;
     RandomDice dice_;
     std::unique_ptr<Engine> engine_;
+    GameRecorder recorder_{random_};
     QString settingsFile_;   // empty: choices neither read nor kept
     GameChoices choices_;
     bool settingsProblemReported_ = false;
@@ -106,6 +119,7 @@ private:
     QPointer<ui::FrmMenu> frmMenu_;
     QPointer<ui::FrmOptions> frmOptions_;
     QPointer<ui::FrmMortgage> frmMortgage_;
+    QPointer<ui::SaveControl> saveControl_;
     bool ending_ = false;
 };
 

@@ -111,6 +111,8 @@ void Engine::declareWinner(int index)
     if (onHandOver_)
         onHandOver_();
     screen_.showWinner(index);
+    if (onSettled_)
+        onSettled_();
 }
 
 } // namespace tycora

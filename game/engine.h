@@ -176,6 +176,11 @@ public:
     // when a player has won: the moments at which a history of the game
     // takes its samples.
     void setHandOverObserver(std::function<void()> observer) { onHandOver_ = std::move(observer); }
+    // Called once the turn has passed to the next player and the game
+    // stands settled for them (after a jail question, at the next such
+    // hand-over), and when the game is won: the moments a game is worth
+    // keeping.
+    void setSettledObserver(std::function<void()> observer) { onSettled_ = std::move(observer); }
 
 private:
     // How the moving piece walks: the salary on GO is due on throws and
@@ -343,6 +348,8 @@ private:
     std::function<void(bool)> onPause_;
     std::function<void(const Decision &)> onDecision_;
     std::function<void()> onHandOver_;
+    std::function<void()> onSettled_;
+    bool handOverPending_ = false;
 };
 
 template<typename Pay>

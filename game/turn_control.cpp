@@ -115,6 +115,7 @@ void Engine::nextPlayer()
             break;
     }
     ++handOvers_;
+    handOverPending_ = true;
     if (!fullRules())
         updateBuildButton(state_.CurrentPlayer);
     screen_.showCurrentPlayer();
@@ -134,6 +135,11 @@ void Engine::playerToThrow()
     }
     controller(current).turnToThrow(*this, current);
     refreshActions();
+    if (handOverPending_ && settled()) {
+        handOverPending_ = false;
+        if (onSettled_)
+            onSettled_();
+    }
 }
 
 void Engine::computerTurn(int index)

@@ -110,6 +110,9 @@ QString saveGameFile(const QString &path, const SavedGame &game, const Provenanc
         file.cancelWriting();
         return "\"" + path + "\" could not be written (" + why + "); the file as it was is kept.";
     };
+    // A link would carry the game to wherever it points.
+    if (QFileInfo(path).isSymLink())
+        return "\"" + path + "\" could not be written (it is a symbolic link); nothing was changed.";
     // Unbuffered, so that a short write (a full disk, a size limit) shows
     // here; a buffered one can be cut short in commit() unnoticed.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

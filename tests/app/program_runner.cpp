@@ -19,6 +19,8 @@ ProgramRunner::ProgramRunner() : environment(QProcessEnvironment::systemEnvironm
     ::mkdir(QFile::encodeName(runtime).constData(), 0700);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    // The autosave goes to a folder of the run's own.
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dir_.filePath(QStringLiteral("data")));
 }
 
 bool ProgramRunner::placeCopy()

@@ -22,6 +22,9 @@ int main(int argc, char **argv)
         return 1;
     }
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    // Nor is the user's autosave or any saved game of theirs.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(config.path() + QStringLiteral("/data")));
+    qputenv("HOME", QFile::encodeName(config.path()));
     QApplication app(argc, argv);
     tycora::ui::registerEmbeddedFonts();
     ::testing::InitGoogleTest(&argc, argv);

@@ -60,7 +60,11 @@ void FrmMenu::cmdNewGame_Click()
 
 void FrmMenu::cmdLoadGame_Click()
 {
-    // Nothing is ever saved, so there is nothing to load.
+    if (loadGameAction_) {
+        loadGameAction_();
+        return;
+    }
+    // With nowhere to load games from, there is nothing to load.
     boxes_.show(this, QStringLiteral("Not Done"), MsgButtons::Ok, MsgIcon::Critical);
 }
 

@@ -20,6 +20,9 @@ public:
 
     // What "New Game" does before the menu goes away: show the set-up window.
     void setNewGameAction(std::function<void()> action) { newGameAction_ = std::move(action); }
+    // What "Load Game" does: open the list of saved games. The menu stays
+    // until a game is opened.
+    void setLoadGameAction(std::function<void()> action) { loadGameAction_ = std::move(action); }
     void setQuitContext(const QuitContext &context) { quitContext_ = context; }
 
     Picture *imgLogo = nullptr;
@@ -35,6 +38,7 @@ private:
 
     MessageBoxes &boxes_;
     std::function<void()> newGameAction_;
+    std::function<void()> loadGameAction_;
     QuitContext quitContext_;
 };
 

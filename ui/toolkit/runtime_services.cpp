@@ -217,6 +217,11 @@ QString SystemServices::dateTimeText() const { return localDateTimeText(); }
 
 double SystemServices::random() { return random_->generator.next(); }
 
+std::optional<RuntimeServices::RandomPosition> SystemServices::randomPosition() const
+{
+    return RandomPosition{random_->generator.seed(), random_->generator.draws()};
+}
+
 bool SystemServices::appendToFile(const QString &path, const QByteArray &bytes, QString *error)
 {
     const auto fail = [error](const QString &why) {

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -25,6 +26,14 @@ public:
     virtual QString dateTimeText() const = 0;
     // A uniform random number in [0, 1), from a generator seeded by the clock.
     virtual double random() = 0;
+    // Where that generator stands: its seed and the count of numbers drawn,
+    // so that a saved game's dice go on as they would have. None for a
+    // generator that cannot say.
+    struct RandomPosition {
+        std::uint64_t seed = 0;
+        std::uint64_t draws = 0;
+    };
+    virtual std::optional<RandomPosition> randomPosition() const { return std::nullopt; }
     // Appends whole lines to a file, creating it when missing: all of the
     // bytes or none of them, and on a line of their own. Only a regular file
     // is written, and never through a symbolic link. On failure returns
@@ -50,6 +59,7 @@ public:
     QString commandLine() const override;
     QString dateTimeText() const override;
     double random() override;
+    std::optional<RandomPosition> randomPosition() const override;
     bool appendToFile(const QString &path, const QByteArray &bytes, QString *error) override;
     void reportProblem(const QString &text) override;
     void endProcess(int exitCode) override;

@@ -1,0 +1,251 @@
+// Saved games in the windowed program: the game is written to the autosave
+// file at every hand-over of the turn, and a saved game opens on a board
+// drawn exactly as the saved game's was, with the Game Loaded line.
+
+#include "app/application.h"
+#include "app/debug_log.h"
+#include "game/engine.h"
+#include "game/manual_clock.h"
+#include "mainwindow/control_lookup.h"
+#include "save/game_file.h"
+#include "shell/shell_test_support.h"
+#include "tests/support/fake_services.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/save_control.h"
+#include "ui/shell/frm_load_game.h"
+#include "ui/shell/frm_menu.h"
+#include "ui/shell/frm_players.h"
+#include "ui/shell/options_panel.h"
+#include "save/saved_game_list.h"
+#include "ui/toolkit/command_button.h"
+#include "ui/toolkit/message_box.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTreeWidget>
+#include <QFile>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tycora::app {
+namespace {
+
+class SavedGameProgram : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString autosave() const { return dir.filePath(QStringLiteral("data/autosave.tycora")); }
+
+    std::unique_ptr<Application> start(testing::FakeServices &services)
+    {
+        services.now = QStringLiteral("06/12/2026 12:00:00");
+        services.arguments = QStringLiteral("debug");
+        auto game = std::make_unique<Application>(services, boxes, clock);
+        game->setSettingsFile(dir.filePath(QStringLiteral("Tycora.ini")));
+        game->setAutosaveFile(autosave());
+        game->Main();
+        return game;
+    }
+
+    // Two computers play until the turn has been handed over `handOvers` times.
+    void playComputers(Application &game, long long handOvers)
+    {
+        game.frmMenu()->cmdNewGame->click();
+        ui::FrmPlayers &players = *game.frmPlayers();
+        const QString seats[2][3] = {{"Ann", "Hat", "Red"}, {"Ben", "Car ", "Blue"}};
+        for (const auto &seat : seats) {
+            players.txtName->setText(seat[0]);
+            testing::pick(*players.imgcPieces, seat[1]);
+            testing::pick(*players.imgcColours, seat[2]);
+            testing::pick(*players.imgcType, QStringLiteral("Computer"));
+            players.cmdAdd->click();
+        }
+        players.cmdNext->click();
+        ASSERT_TRUE(game.frmMain()->isVisible());
+        for (int i = 0; i < 100000 && game.engine()->handOvers() < handOvers; ++i)
+            ASSERT_TRUE(clock.advanceToNextTick());
+    }
+
+    // The window's pixels without what only the last throw showed (its dice,
+    // their total and the card it drew), which a saved game does not keep.
+    static QImage withoutLastThrow(ui::FrmMain &window)
+    {
+        // As the window's own glance at the game would have left it.
+        window.findChild<ui::SaveControl *>()->refresh();
+        QImage image = window.grab().toImage();
+        QPainter painter(&image);
+        for (const char *name : {"shpDice1", "shpDice2", "lblDiceRoll", "imgCard"}) {
+            const QWidget *control = testing::control<QWidget>(window, name);
+            painter.fillRect(QRect(control->mapTo(&window, QPoint(0, 0)), control->size()), Qt::black);
+        }
+        return image;
+    }
+
+    ui::ScriptedMessageBoxes boxes;
+    ManualClock clock;
+};
+
+TEST_F(SavedGameProgram, EveryHandOverWritesTheAutosave)
+{
+    testing::FakeServices services;
+    services.queueRandoms(7, 20000);
+    auto game = start(services);
+    playComputers(*game, 1);
+    ASSERT_TRUE(QFile::exists(autosave())) << "written at the first hand-over";
+    save::LoadedGame first = save::loadGameFile(autosave());
+    ASSERT_EQ(first.error, QString());
+    EXPECT_EQ(first.game.progress.handOvers, 1);
+
+    while (game->engine()->handOvers() < 5)
+        ASSERT_TRUE(clock.advanceToNextTick());
+    const save::LoadedGame fifth = save::loadGameFile(autosave());
+    ASSERT_EQ(fifth.error, QString());
+    EXPECT_EQ(fifth.game.progress.handOvers, 5);
+    EXPECT_EQ(firstDifference(fifth.game.state, game->state()), "");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(SavedGameProgram, AnAutosaveThatCannotBeWrittenIsToldOnceAndPlayGoesOn)
+{
+    // A link planted where the autosave goes is never written through.
+    const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+    QDir().mkpath(dir.filePath(QStringLiteral("data")));
+    ASSERT_TRUE(QFile::link(elsewhere, autosave()));
+    testing::FakeServices services;
+    services.queueRandoms(7, 20000);
+    auto game = start(services);
+    playComputers(*game, 3);
+    EXPECT_FALSE(QFile::exists(elsewhere));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].text.contains("symbolic link")) << boxes.shown[0].text.toStdString();
+}
+
+TEST_F(SavedGameProgram, ALoadedGameOpensOnTheBoardAsItWasSaved)
+{
+    testing::FakeServices services;
+    services.queueRandoms(11, 20000);
+    auto game = start(services);
+    playComputers(*game, 12);
+    const QImage saved = withoutLastThrow(*game->frmMain());
+    const QString file = dir.filePath(QStringLiteral("twelve.tycora"));
+    ASSERT_EQ(game->recorder().save(file).toStdString(), "");
+    const long long round = roundOf(game->recorder().capture());
+    game.reset();
+    testing::processDeferredDeletes();
+
+    testing::FakeServices later;
+    later.files.clear();
+    auto loaded = start(later);
+    ASSERT_TRUE(loaded->loadGame(file));
+    ASSERT_TRUE(loaded->frmMain()->isVisible());
+    const QImage shown = withoutLastThrow(*loaded->frmMain());
+    saved.save(dir.filePath("saved.png"));
+    shown.save(dir.filePath("shown.png"));
+    if (qEnvironmentVariableIsSet("TYCORA_KEEP_GRABS")) {
+        saved.save(qEnvironmentVariable("TYCORA_KEEP_GRABS") + "/saved.png");
+        shown.save(qEnvironmentVariable("TYCORA_KEEP_GRABS") + "/shown.png");
+    }
+    EXPECT_TRUE(shown == saved) << "the board is drawn as it was";
+    const QByteArray log = later.files.value(logFilePath(later.folder));
+    EXPECT_TRUE(log.endsWith("Game Started:  06/12/2026 12:00:00\r\nGame Loaded:  twelve.tycora (round " +
+                             QByteArray::number(round) + ")\r\n"))
+        << log.toStdString();
+    EXPECT_EQ(firstDifference(loaded->state(), save::loadGameFile(file).game.state), "");
+}
+
+TEST_F(SavedGameProgram, LoadGameInTheMenuResumesTheLastGame)
+{
+    {
+        testing::FakeServices services;
+        services.queueRandoms(3, 20000);
+        auto game = start(services);
+        playComputers(*game, 4);
+        game.reset();
+        testing::processDeferredDeletes();
+    }
+    testing::FakeServices services;
+    auto game = start(services);
+    game->frmMenu()->cmdLoadGame->click();
+    ui::FrmLoadGame *window = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<ui::FrmLoadGame *>(w); found && found->isVisible())
+            window = found;
+    ASSERT_NE(window, nullptr);
+    ASSERT_GE(window->lstGames->topLevelItemCount(), 1);
+    EXPECT_EQ(window->lstGames->topLevelItem(0)->text(0), "Resume the last game");
+    EXPECT_TRUE(boxes.shown.empty()) << "no Not Done any more";
+    window->cmdLoad->click();
+    QCoreApplication::processEvents();
+    testing::processDeferredDeletes();
+    ASSERT_TRUE(game->frmMain() && game->frmMain()->isVisible());
+    EXPECT_EQ(game->frmMenu(), nullptr) << "the menu has gone";
+    EXPECT_EQ(game->engine()->handOvers(), 4);
+    const QByteArray log = services.files.value(logFilePath(services.folder));
+    EXPECT_TRUE(log.endsWith("Game Loaded:  autosave.tycora (round 3)\r\n")) << log.toStdString();
+}
+
+TEST_F(SavedGameProgram, SaveIsEnabledExactlyWhereTheGameStandsStill)
+{
+    testing::FakeServices services;
+    services.queueRandoms(21, 20000);
+    auto game = start(services);
+    playComputers(*game, 0);
+    auto *save = testing::control<ui::CommandButton>(*game->frmMain(), "cmdSaveGame");
+    auto *control = game->frmMain()->findChild<ui::SaveControl *>();
+    ASSERT_NE(control, nullptr);
+    // Every moment of a few turns: enabled exactly when the engine is
+    // settled, and otherwise the tooltip says why.
+    int settledSeen = 0, movingSeen = 0;
+    while (game->engine()->handOvers() < 6) {
+        control->refresh();
+        const bool settled = game->engine()->settled();
+        ASSERT_EQ(save->isEnabled(), settled) << "phase " << int(game->engine()->phase());
+        if (settled) {
+            ++settledSeen;
+            EXPECT_EQ(save->toolTip(), ui::SaveControl::SaveTip);
+        } else if (game->engine()->phase() == Engine::Phase::Moving) {
+            ++movingSeen;
+            EXPECT_EQ(save->toolTip(), "The game is moving: it can be saved when a player is to throw");
+        }
+        ASSERT_TRUE(clock.advanceToNextTick());
+    }
+    EXPECT_GT(settledSeen, 0);
+    EXPECT_GT(movingSeen, 0);
+}
+
+TEST_F(SavedGameProgram, AWonGameIsNotOfferedForResuming)
+{
+    testing::FakeServices services;
+    services.queueRandoms(99, 20000);
+    auto game = start(services);
+    game->frmMenu()->cmdNewGame->click();
+    ui::FrmPlayers &players = *game->frmPlayers();
+    const QString seats[2][3] = {{"Ann", "Hat", "Red"}, {"Ben", "Car ", "Blue"}};
+    for (const auto &seat : seats) {
+        players.txtName->setText(seat[0]);
+        testing::pick(*players.imgcPieces, seat[1]);
+        testing::pick(*players.imgcColours, seat[2]);
+        testing::pick(*players.imgcType, QStringLiteral("Human"));
+        players.cmdAdd->click();
+    }
+    GameOptions options;
+    options.rules = RuleSet::Full;
+    players.optionsPanel->setChoices(options, Pace::Classic);
+    players.cmdNext->click();
+    // Ann, with £100, throws onto Income Tax and cannot pay: Ben wins.
+    game->state().Players[0].Money = 100;
+    auto at = services.randoms.begin();
+    for (const int face : {1, 3})
+        at = std::next(services.randoms.insert(at, (face - 0.5) / 6.0));
+    game->frmMain()->pressRoll();
+    for (int i = 0; i < 5000 && game->engine()->phase() != Engine::Phase::Over; ++i)
+        ASSERT_TRUE(clock.advanceToNextTick());
+    ASSERT_EQ(game->engine()->winner(), 1);
+    ASSERT_TRUE(QFile::exists(autosave())) << "the won game replaces the last one";
+    EXPECT_TRUE(save::listSavedGames(autosave(), {}).empty());
+}
+
+} // namespace
+} // namespace tycora::app
