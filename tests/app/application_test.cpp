@@ -71,12 +71,7 @@ protected:
     }
 
     // The dice the next throws show: each die is Int(6 * r) + 1.
-    void nextDice(std::initializer_list<int> faces)
-    {
-        auto at = services.randoms.begin();
-        for (int face : faces)
-            at = std::next(services.randoms.insert(at, (face - 0.5) / 6.0));
-    }
+    void nextDice(std::initializer_list<int> faces) { services.nextDice(faces); }
 
     void enterPlayer(const QString &name, const QString &piece, const QString &colour, const QString &type)
     {

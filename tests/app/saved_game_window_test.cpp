@@ -236,9 +236,7 @@ TEST_F(SavedGameProgram, AWonGameIsNotOfferedForResuming)
     players.cmdNext->click();
     // Ann, with £100, throws onto Income Tax and cannot pay: Ben wins.
     game->state().Players[0].Money = 100;
-    auto at = services.randoms.begin();
-    for (const int face : {1, 3})
-        at = std::next(services.randoms.insert(at, (face - 0.5) / 6.0));
+    services.nextDice({1, 3});
     game->frmMain()->pressRoll();
     for (int i = 0; i < 5000 && game->engine()->phase() != Engine::Phase::Over; ++i)
         ASSERT_TRUE(clock.advanceToNextTick());

@@ -11,6 +11,8 @@
 #include <QMap>
 
 #include <deque>
+#include <initializer_list>
+#include <iterator>
 #include <random>
 
 namespace tycora::testing {
@@ -36,6 +38,15 @@ public:
         std::uniform_real_distribution<double> uniform(0.0, 1.0);
         for (int i = 0; i < count; ++i)
             randoms.push_back(uniform(generator));
+    }
+
+    // Puts the dice of the next throws before anything queued: each die
+    // is Int(6 * r) + 1.
+    void nextDice(std::initializer_list<int> faces)
+    {
+        auto at = randoms.begin();
+        for (const int face : faces)
+            at = std::next(randoms.insert(at, (face - 0.5) / 6.0));
     }
 
     bool anotherCopyRunning() override { return otherCopy; }
