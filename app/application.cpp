@@ -20,6 +20,7 @@ Application::Application(ui::RuntimeServices &services, ui::MessageBoxes &boxes,
     : services_(services), boxes_(boxes), clock_(clock), debugFile_(services), random_(services), dice_(random_),
       settingsFile_(defaultSettingsFile())
 {
+    recorder_.setLogLines(&log_.lines());
     recorder_.setAutosaveFile(save::autosaveFile());
     recorder_.setProblemAction([this](const QString &problem) {
         boxes_.show(frmMain_, problem, ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);

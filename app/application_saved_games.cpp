@@ -35,8 +35,10 @@ bool Application::loadGame(const QString &path)
     if (engine_ && engine_->phase() != Engine::Phase::Setup) {
         engine_->stopTimers();
         writeDated("Game Ended:  ", "\r\n\r\n");
+        log_.forgetLines();
         writeDated("Game Started:  ", "");
     }
+    log_.putBefore(loaded.game.log);
     dropGame();
     createGameWindows();
     openLoadedGame(loaded.game, QFileInfo(path).fileName());
@@ -93,6 +95,7 @@ void Application::openLoadedGame(const SavedGame &game, const QString &name)
     screen.setRules(game.options.rules);
     screen.layoutPlayerPanels();
     showWholeGame(state_, game.options, screen);
+    showLastThrow(state_, game.history, screen);
     // The player to throw is given Roll Dice as the game goes on; a
     // computer never is.
     screen.setRollEnabled(false);

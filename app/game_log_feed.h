@@ -25,6 +25,9 @@ public:
     // Lets go of the lines kept so far: a new game's Game Log begins with
     // that game's own lines, and a long session does not keep them all.
     void forgetLines() { std::vector<std::string>().swap(lines_); }
+    // Puts the lines a saved game had written before those of this start,
+    // for the Game Log of the loaded game; they are not written again.
+    void putBefore(const std::vector<std::string> &earlier) { lines_.insert(lines_.begin(), earlier.begin(), earlier.end()); }
     void setListener(std::function<void(const std::string &)> listener) { listener_ = std::move(listener); }
 
 private:

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace tycora::app {
@@ -35,7 +37,16 @@ void GameRecorder::follow(Engine &engine, std::vector<Decision> history)
     engine.setSettledObserver([this] { autosave(); });
 }
 
-SavedGame GameRecorder::capture() const { return captureGame(*engine_, random_.position(), history_); }
+SavedGame GameRecorder::capture() const
+{
+    SavedGame game = captureGame(*engine_, random_.position(), history_);
+    if (logLines_) {
+        // The last lines only: a very long game's file stays small.
+        const std::size_t kept = std::min(logLines_->size(), MaxSavedLogLines);
+        game.log.assign(logLines_->end() - static_cast<std::ptrdiff_t>(kept), logLines_->end());
+    }
+    return game;
+}
 
 QString GameRecorder::save(const QString &path) const
 {

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace tycora {
@@ -32,6 +33,9 @@ public:
     // Told the first failed autosave's reason.
     void setProblemAction(std::function<void(const QString &)> action) { problem_ = std::move(action); }
 
+    // The lines of the game so far, written with it for the Game Log.
+    void setLogLines(const std::vector<std::string> *lines) { logLines_ = lines; }
+
     // Follows the engine of a new game, or of a loaded one with its history.
     void follow(Engine &engine, std::vector<Decision> history = {});
     void forget() { engine_ = nullptr; }
@@ -47,6 +51,7 @@ private:
     Engine *engine_ = nullptr;
     std::vector<Decision> history_;
     QString autosave_;
+    const std::vector<std::string> *logLines_ = nullptr;
     std::function<void(const QString &)> problem_;
     bool told_ = false;
 };

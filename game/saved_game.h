@@ -34,7 +34,15 @@ struct SavedGame {
     EngineProgress progress;
     DicePosition dice;
     std::vector<Decision> history;
+    // The lines the game has written so far, for the Game Log of a loaded
+    // game; the game goes on exactly without them.
+    std::vector<std::string> log;
 };
+
+// At most this many of the last log lines are kept in a saved game, each at
+// most so long.
+constexpr std::size_t MaxSavedLogLines = 20'000;
+constexpr std::size_t MaxSavedLogLineLength = 1'000;
 
 // The largest balance or pot a saved game may hold: far beyond what any
 // game reaches, and written exactly as a JSON number.

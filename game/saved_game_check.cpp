@@ -293,6 +293,9 @@ std::string firstProblem(const SavedGame &game)
     for (std::size_t i = 0; i < game.history.size(); ++i)
         if (std::string problem = decisionProblem(game, game.history[i]); !problem.empty())
             return "history entry " + std::to_string(i + 1) + " " + problem;
+    for (std::size_t i = 0; i < game.log.size(); ++i)
+        if (hasControlCharacter(game.log[i]))
+            return "log line " + std::to_string(i + 1) + " contains a control character";
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "game/show_whole_game.h"
 
+#include "game/text.h"
+
 namespace tycora {
 
 void showWholeGame(const GameState &state, const GameOptions &options, Screen &screen)
@@ -31,6 +33,19 @@ void showWholeGame(const GameState &state, const GameOptions &options, Screen &s
         screen.showFreeParking(state.FreeParking);
     screen.refreshMoney();
     screen.showCurrentPlayer();
+}
+
+void showLastThrow(const GameState &state, const std::vector<Decision> &history, Screen &screen)
+{
+    for (auto d = history.rbegin(); d != history.rend(); ++d) {
+        if (d->kind != Decision::Kind::Throw)
+            continue;
+        screen.showDie(1, d->value);
+        screen.showDie(2, d->second);
+        if (d->player >= 0 && d->player < state.PlayerCount)
+            screen.showDiceRoll(diceRollText(state.Players[d->player].Name, d->value + d->second));
+        return;
+    }
 }
 
 } // namespace tycora

@@ -19,4 +19,7 @@ inline std::string nameAndBalance(const std::string &name, long long money)
     return name + " (" + pounds(money) + ")";
 }
 
+// The words under the dice after a throw.
+inline std::string diceRollText(const std::string &name, int total) { return name + " rolls " + number(total); }
+
 } // namespace tycora

@@ -59,7 +59,7 @@ void Engine::rollDice(int index)
     screen_.showDie(2, die2);
     state_.DiceTotal = static_cast<Integer>(die1 + die2);
     if (!screen_.showsNothing())
-        screen_.showDiceRoll(p.Name + " rolls " + number(die1 + die2));
+        screen_.showDiceRoll(diceRollText(p.Name, die1 + die2));
 
     if (p.InJail) {
         throwInJail(index, die1, die2);

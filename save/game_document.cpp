@@ -463,6 +463,22 @@ void readHistory(Fields &f, const QJsonObject &root, SavedGame &game)
     }
 }
 
+// The log is optional: a game saved without one opens with an empty Game Log.
+void readLog(Fields &f, const QJsonObject &root, SavedGame &game)
+{
+    if (!root.contains(QLatin1String("log")))
+        return;
+    const QJsonArray lines = f.array(root, "", "log", 0, qsizetype(MaxSavedLogLines));
+    game.log.reserve(static_cast<std::size_t>(lines.size()));
+    for (qsizetype i = 0; i < lines.size() && !f.failed(); ++i) {
+        const QString name = "log[" + QString::number(i) + "]";
+        const QString line = f.text(lines[i], name);
+        if (line.size() > qsizetype(MaxSavedLogLineLength))
+            f.fail(name + " is longer than " + QString::number(MaxSavedLogLineLength) + " characters");
+        game.log.push_back(line.toStdString());
+    }
+}
+
 } // namespace
 
 QByteArray gameDocument(const SavedGame &game, const Provenance &provenance)
@@ -470,13 +486,19 @@ QByteArray gameDocument(const SavedGame &game, const Provenance &provenance)
     QJsonArray history;
     for (const Decision &d : game.history)
         history.append(decisionJson(d));
-    const QJsonObject root{{"format", FormatName},
-                           {"version", FormatVersion},
-                           {"program", provenance.program},
-                           {"saved", provenance.saved},
-                           {"setup", setupJson(game)},
-                           {"snapshot", snapshotJson(game)},
-                           {"history", history}};
+    QJsonObject root{{"format", FormatName},
+                     {"version", FormatVersion},
+                     {"program", provenance.program},
+                     {"saved", provenance.saved},
+                     {"setup", setupJson(game)},
+                     {"snapshot", snapshotJson(game)},
+                     {"history", history}};
+    if (!game.log.empty()) {
+        QJsonArray log;
+        for (const std::string &line : game.log)
+            log.append(QString::fromStdString(line));
+        root.insert("log", log);
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
@@ -520,6 +542,8 @@ ReadGame readGameDocument(const QByteArray &bytes)
         readSnapshot(f, root, read.game);
     if (!f.failed())
         readHistory(f, root, read.game);
+    if (!f.failed())
+        readLog(f, root, read.game);
     if (f.failed()) {
         read.problem = f.problem();
         return read;

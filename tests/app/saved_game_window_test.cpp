@@ -11,6 +11,7 @@
 #include "shell/shell_test_support.h"
 #include "tests/support/fake_services.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/game_log_window.h"
 #include "ui/main/save_control.h"
 #include "ui/shell/frm_load_game.h"
 #include "ui/shell/frm_menu.h"
@@ -68,18 +69,16 @@ protected:
             ASSERT_TRUE(clock.advanceToNextTick());
     }
 
-    // The window's pixels without what only the last throw showed (its dice,
-    // their total and the card it drew), which a saved game does not keep.
-    static QImage withoutLastThrow(ui::FrmMain &window)
+    // The window's pixels without the card the last throw drew, which a
+    // saved game does not keep; the dice are kept with the throw.
+    static QImage withoutLastCard(ui::FrmMain &window)
     {
         // As the window's own glance at the game would have left it.
         window.findChild<ui::SaveControl *>()->refresh();
         QImage image = window.grab().toImage();
         QPainter painter(&image);
-        for (const char *name : {"shpDice1", "shpDice2", "lblDiceRoll", "imgCard"}) {
-            const QWidget *control = testing::control<QWidget>(window, name);
-            painter.fillRect(QRect(control->mapTo(&window, QPoint(0, 0)), control->size()), Qt::black);
-        }
+        const QWidget *card = testing::control<QWidget>(window, "imgCard");
+        painter.fillRect(QRect(card->mapTo(&window, QPoint(0, 0)), card->size()), Qt::black);
         return image;
     }
 
@@ -128,7 +127,10 @@ TEST_F(SavedGameProgram, ALoadedGameOpensOnTheBoardAsItWasSaved)
     services.queueRandoms(11, 20000);
     auto game = start(services);
     playComputers(*game, 12);
-    const QImage saved = withoutLastThrow(*game->frmMain());
+    const QImage saved = withoutLastCard(*game->frmMain());
+    std::vector<QString> logLines;
+    for (int row = 0; row < game->frmMain()->gameLog().lineCount(); ++row)
+        logLines.push_back(game->frmMain()->gameLog().line(row));
     const QString file = dir.filePath(QStringLiteral("twelve.tycora"));
     ASSERT_EQ(game->recorder().save(file).toStdString(), "");
     const long long round = roundOf(game->recorder().capture());
@@ -140,7 +142,7 @@ TEST_F(SavedGameProgram, ALoadedGameOpensOnTheBoardAsItWasSaved)
     auto loaded = start(later);
     ASSERT_TRUE(loaded->loadGame(file));
     ASSERT_TRUE(loaded->frmMain()->isVisible());
-    const QImage shown = withoutLastThrow(*loaded->frmMain());
+    const QImage shown = withoutLastCard(*loaded->frmMain());
     saved.save(dir.filePath("saved.png"));
     shown.save(dir.filePath("shown.png"));
     if (qEnvironmentVariableIsSet("TYCORA_KEEP_GRABS")) {
@@ -153,6 +155,15 @@ TEST_F(SavedGameProgram, ALoadedGameOpensOnTheBoardAsItWasSaved)
                              QByteArray::number(round) + ")\r\n"))
         << log.toStdString();
     EXPECT_EQ(firstDifference(loaded->state(), save::loadGameFile(file).game.state), "");
+
+    // The Game Log goes on from the saved game's lines.
+    const ui::GameLogWindow &gameLog = loaded->frmMain()->gameLog();
+    ASSERT_EQ(gameLog.lineCount(), int(logLines.size()) + 2);
+    for (int row = 0; row < int(logLines.size()); ++row)
+        ASSERT_EQ(gameLog.line(row), logLines[std::size_t(row)]) << "line " << row;
+    EXPECT_EQ(gameLog.line(int(logLines.size())), "Game Started:  06/12/2026 12:00:00");
+    EXPECT_EQ(gameLog.line(int(logLines.size()) + 1),
+              "Game Loaded:  twelve.tycora (round " + QString::number(round) + ")");
 }
 
 TEST_F(SavedGameProgram, LoadGameInTheMenuResumesTheLastGame)

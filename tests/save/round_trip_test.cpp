@@ -29,7 +29,9 @@ class RoundTrip : public ::testing::TestWithParam<Sample> {};
 TEST_P(RoundTrip, SaveLoadSaveGivesTheSameBytes)
 {
     const Sample &s = GetParam();
-    const SavedGame game = playedGame(s.rules, s.turns, s.seed, s.players, s.pot);
+    SavedGame game = playedGame(s.rules, s.turns, s.seed, s.players, s.pot);
+    // The Game Log's lines go with the game, the pound sign included.
+    game.log = {"Game Started:  06/12/2026 12:00:00", "Player 1 (\u00a31500) rolls:  3,4"};
     QTemporaryDir dir;
     const QString path = dir.filePath("game.tycora");
     ASSERT_EQ(save::saveGameFile(path, game, TestProvenance), "");
@@ -37,6 +39,7 @@ TEST_P(RoundTrip, SaveLoadSaveGivesTheSameBytes)
     ASSERT_EQ(loaded.error, "");
     EXPECT_EQ(firstDifference(loaded.game.state, game.state), "");
     EXPECT_EQ(loaded.game.history, game.history);
+    EXPECT_EQ(loaded.game.log, game.log);
     EXPECT_EQ(loaded.game.dice.draws, game.dice.draws);
     EXPECT_EQ(loaded.game.dice.seed, game.dice.seed);
     EXPECT_EQ(loaded.game.progress.handOvers, game.progress.handOvers);
