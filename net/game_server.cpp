@@ -1,0 +1,293 @@
+#include "net/game_server.h"
+
+#include <QDateTime>
+#include <QHostAddress>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QWebSocket>
+#include <QWebSocketServer>
+
+namespace tycora::net {
+
+namespace {
+qint64 nowMs() { return QDateTime::currentMSecsSinceEpoch(); }
+
+GameOptions optionsFrom(const QJsonObject &host, QString *problem)
+{
+    GameOptions options;
+    const QString rules = host.value(QLatin1String("rules")).toString(QStringLiteral("Classic"));
+    if (rules == QLatin1String("Full"))
+        options.rules = RuleSet::Full;
+    else if (rules != QLatin1String("Classic"))
+        *problem = QStringLiteral("the rules are Classic or Full");
+    const QJsonObject chosen = host.value(QLatin1String("options")).toObject();
+    const auto flag = [&](const char *key, bool fallback) {
+        const QJsonValue v = chosen.value(QLatin1String(key));
+        if (!v.isUndefined() && !v.isBool())
+            *problem = QStringLiteral("the option %1 is true or false").arg(QLatin1String(key));
+        return v.toBool(fallback);
+    };
+    options.firstRoundBuying = flag("firstRoundBuying", true);
+    options.doubleGoSalary = flag("doubleGoSalary", false);
+    options.freeParkingPot = flag("freeParkingPot", false);
+    return options;
+}
+
+Pace paceFrom(const QJsonObject &host, QString *problem)
+{
+    const QString name = host.value(QLatin1String("pace")).toString(QStringLiteral("Classic"));
+    for (const Pace pace : AllPaces)
+        if (name == QLatin1String(paceName(pace)))
+            return pace;
+    *problem = QStringLiteral("the pace is Classic, Fast or Instant");
+    return Pace::Classic;
+}
+} // namespace
+
+GameServer::GameServer(Clock &clock, ServerTimings timings, QObject *parent)
+    : QObject(parent), clock_(clock), timings_(timings)
+{
+    seeds_ = [] { return QRandomGenerator::system()->generate64(); };
+}
+
+GameServer::~GameServer()
+{
+    // Rooms stop their engines before the clock or the sockets go.
+    graceTimers_.clear();
+    rooms_.clear();
+    for (auto &[socket, client] : clients_) {
+        socket->disconnect(this);
+        socket->deleteLater();
+    }
+}
+
+bool GameServer::listen(const QString &address, quint16 port, QString *problem, const QSslConfiguration *tls)
+{
+    server_ = new QWebSocketServer(QStringLiteral("Tycora"),
+                                   tls ? QWebSocketServer::SecureMode : QWebSocketServer::NonSecureMode, this);
+    if (tls)
+        server_->setSslConfiguration(*tls);
+    if (!server_->listen(QHostAddress(address), port)) {
+        *problem = server_->errorString();
+        return false;
+    }
+    connect(server_, &QWebSocketServer::newConnection, this, &GameServer::accept);
+    pinger_ = new QTimer(this);
+    connect(pinger_, &QTimer::timeout, this, &GameServer::checkLiveness);
+    pinger_->start(timings_.pingIntervalMs);
+    return true;
+}
+
+quint16 GameServer::port() const { return server_ ? server_->serverPort() : 0; }
+
+GameRoom *GameServer::room(const QString &code) const
+{
+    const auto found = rooms_.find(code);
+    return found == rooms_.end() ? nullptr : found->second.get();
+}
+
+void GameServer::accept()
+{
+    while (QWebSocket *socket = server_->nextPendingConnection()) {
+        socket->setParent(this);
+        // Larger messages are refused by the socket before they are read whole.
+        socket->setMaxAllowedIncomingMessageSize(quint64(MaxMessageBytes));
+        Client &client = clients_[socket];
+        client.lastHeardMs = client.windowStartMs = nowMs();
+        connect(socket, &QWebSocket::textMessageReceived, this,
+                [this, socket](const QString &text) { received(socket, text); });
+        connect(socket, &QWebSocket::binaryMessageReceived, this,
+                [this, socket](const QByteArray &) { drop(socket, QStringLiteral("only text messages are read")); });
+        connect(socket, &QWebSocket::pong, this, [this, socket](quint64, const QByteArray &) {
+            if (const auto c = clients_.find(socket); c != clients_.end())
+                c->second.lastHeardMs = nowMs();
+        });
+        connect(socket, &QWebSocket::disconnected, this, [this, socket] { gone(socket); });
+    }
+}
+
+void GameServer::received(QWebSocket *socket, const QString &text)
+{
+    const auto found = clients_.find(socket);
+    if (found == clients_.end())
+        return;
+    Client &client = found->second;
+    const qint64 now = nowMs();
+    client.lastHeardMs = now;
+    if (now - client.windowStartMs >= 1000) {
+        client.windowStartMs = now;
+        client.messagesInWindow = 0;
+    }
+    if (++client.messagesInWindow > MaxMessagesPerSecond) {
+        drop(socket, QStringLiteral("more than %1 messages a second").arg(MaxMessagesPerSecond));
+        return;
+    }
+    const QByteArray bytes = text.toUtf8();
+    if (bytes.size() > MaxMessageBytes) {
+        drop(socket, QStringLiteral("a message larger than %1 bytes").arg(MaxMessageBytes));
+        return;
+    }
+    const ParsedCommand parsed = parseCommand(bytes);
+    if (!parsed.error.isEmpty()) {
+        send(socket, errorMessage(parsed.error));
+        return;
+    }
+    if (client.room.isEmpty()) {
+        lobbyCommand(socket, client, parsed.command);
+        return;
+    }
+    GameRoom *game = room(client.room);
+    if (!game) {
+        send(socket, errorMessage(QStringLiteral("the game has gone")));
+        return;
+    }
+    if (const QString problem = game->command(client.seat, parsed.command); !problem.isEmpty())
+        send(socket, errorMessage(problem));
+}
+
+void GameServer::lobbyCommand(QWebSocket *socket, Client &client, const Command &c)
+{
+    const QJsonObject &body = c.body;
+    const auto text = [&](const char *key) { return body.value(QLatin1String(key)).toString(); };
+    QString problem;
+    if (c.type == QLatin1String("host")) {
+        const GameOptions options = optionsFrom(body, &problem);
+        const Pace pace = paceFrom(body, &problem);
+        if (!problem.isEmpty()) {
+            send(socket, errorMessage(problem));
+            return;
+        }
+        const QString code = newCode();
+        auto game = std::make_unique<GameRoom>(code, clock_, seeds_(), [this, code](int seat, const QJsonObject &m) {
+            sendToRoom(code, seat, m);
+        });
+        game->setChoices(options, pace);
+        GameRoom &created = *game;
+        rooms_[code] = std::move(game);
+        client.room = code;
+        const int seat = created.addPerson(text("name"), text("piece"), text("colour"), &problem);
+        if (seat < 0) {
+            rooms_.erase(code);
+            client.room.clear();
+            send(socket, errorMessage(problem));
+            return;
+        }
+        client.seat = seat;
+        send(socket, {{"type", "joined"}, {"code", code}, {"seat", seat}, {"token", created.seats()[0].token}});
+        send(socket, created.wholeGame());
+    } else if (c.type == QLatin1String("join") || c.type == QLatin1String("rejoin")) {
+        const QString code = text("code").trimmed().toUpper();
+        GameRoom *game = room(code);
+        if (!game) {
+            send(socket, errorMessage(QStringLiteral("there is no game with the code %1").arg(code.left(12))));
+            return;
+        }
+        int seat = -1;
+        if (c.type == QLatin1String("rejoin")) {
+            seat = game->seatOfToken(text("token"));
+            if (seat < 0) {
+                send(socket, errorMessage(QStringLiteral("that token holds no seat in the game")));
+                return;
+            }
+            // A second connection for the same seat replaces the first.
+            for (auto &[other, c2] : clients_)
+                if (other != socket && c2.room == code && c2.seat == seat) {
+                    c2.room.clear();
+                    c2.seat = -1;
+                    other->close();
+                }
+        } else {
+            seat = game->addPerson(text("name"), text("piece"), text("colour"), &problem);
+            if (seat < 0) {
+                send(socket, errorMessage(problem));
+                return;
+            }
+        }
+        client.room = code;
+        client.seat = seat;
+        graceTimers_.erase({code, seat});
+        send(socket, {{"type", "joined"}, {"code", code}, {"seat", seat}, {"token", game->seats()[std::size_t(seat)].token}});
+        if (c.type == QLatin1String("rejoin"))
+            game->seatReturned(seat);
+        else
+            send(socket, game->wholeGame());
+    } else {
+        send(socket, errorMessage(QStringLiteral("host or join a game first")));
+    }
+}
+
+void GameServer::send(QWebSocket *socket, const QJsonObject &message)
+{
+    socket->sendTextMessage(QString::fromUtf8(messageBytes(message)));
+}
+
+void GameServer::sendToRoom(const QString &code, int seat, const QJsonObject &message)
+{
+    const QString text = QString::fromUtf8(messageBytes(message));
+    for (auto &[socket, client] : clients_)
+        if (client.room == code && (seat < 0 || client.seat == seat))
+            socket->sendTextMessage(text);
+}
+
+void GameServer::drop(QWebSocket *socket, const QString &why)
+{
+    send(socket, errorMessage(why));
+    socket->close(QWebSocketProtocol::CloseCodePolicyViolated, why.left(100));
+    gone(socket);
+}
+
+void GameServer::gone(QWebSocket *socket)
+{
+    const auto found = clients_.find(socket);
+    if (found == clients_.end())
+        return;
+    const Client client = found->second;
+    clients_.erase(found);
+    socket->deleteLater();
+    GameRoom *game = client.room.isEmpty() ? nullptr : room(client.room);
+    if (!game || client.seat < 0)
+        return;
+    game->seatLeft(client.seat);
+    if (!game->started())
+        return;
+    // The seat waits for its person; then a computer plays it.
+    const QString code = client.room;
+    const int seat = client.seat;
+    auto grace = std::make_unique<Timer>(clock_, timings_.reconnectGraceMs);
+    grace->setHandler([this, code, seat] {
+        graceTimers_[{code, seat}]->setEnabled(false);
+        if (GameRoom *g = room(code))
+            g->standIn(seat);
+    });
+    grace->setEnabled(true);
+    graceTimers_[{code, seat}] = std::move(grace);
+}
+
+void GameServer::checkLiveness()
+{
+    const qint64 now = nowMs();
+    std::vector<QWebSocket *> silent;
+    for (auto &[socket, client] : clients_) {
+        if (now - client.lastHeardMs > timings_.silenceLimitMs)
+            silent.push_back(socket);
+        else
+            socket->ping();
+    }
+    for (QWebSocket *socket : silent)
+        drop(socket, QStringLiteral("silent for too long"));
+}
+
+QString GameServer::newCode() const
+{
+    // Six capital letters, without I and O, which read like 1 and 0.
+    static const QString letters = QStringLiteral("ABCDEFGHJKLMNPQRSTUVWXYZ");
+    QString code;
+    do {
+        code.clear();
+        for (int i = 0; i < 6; ++i)
+            code += letters[int(QRandomGenerator::system()->bounded(letters.size()))];
+    } while (rooms_.count(code));
+    return code;
+}
+
+} // namespace tycora::net
