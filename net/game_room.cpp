@@ -223,11 +223,41 @@ QString GameRoom::start(int seat)
         state_.PlayerCount = static_cast<Integer>(i + 1);
     }
     loadBoard(state_);
-    engine_ = std::make_unique<Engine>(state_, screen_, clock_, *log_, dice_, options_);
-    engine_->setPace(pace_);
+    createEngine();
     outbox_(-1, wholeGame());
     engine_->startGame();
     return {};
+}
+
+void GameRoom::createEngine()
+{
+    engine_ = std::make_unique<Engine>(state_, screen_, clock_, *log_, dice_, options_);
+    engine_->setPace(pace_);
+    engine_->setDecisionObserver([this](const Decision &d) { history_.push_back(d); });
+    engine_->setSettledObserver([this] {
+        if (settled_)
+            settled_();
+    });
+}
+
+SavedGame GameRoom::capture() const
+{
+    return captureGame(*engine_, DicePosition{random_.seed(), random_.draws(), {}}, history_);
+}
+
+void GameRoom::resumeFrom(const SavedGame &game, std::vector<Seat> seats)
+{
+    seats_ = std::move(seats);
+    for (Seat &s : seats_)
+        s.connected = false;
+    options_ = game.options;
+    pace_ = game.pace;
+    state_ = game.state;
+    history_ = game.history;
+    random_ = SeededRandom(game.dice.seed);
+    random_.skip(game.dice.draws);
+    createEngine();
+    engine_->resume(game.progress);
 }
 
 QString GameRoom::playerCommand(int seat, const Command &c)

@@ -11,6 +11,7 @@
 #include "game/game_options.h"
 #include "game/game_state.h"
 #include "game/pace.h"
+#include "game/saved_game.h"
 #include "net/net_screen.h"
 #include "net/protocol.h"
 
@@ -73,6 +74,13 @@ public:
     // Everything a joining or returning player needs to draw the game.
     QJsonObject wholeGame() const;
 
+    // Called at every hand-over of the turn, when the game is worth keeping.
+    void setSettledAction(std::function<void()> action) { settled_ = std::move(action); }
+    // The game as it stands (started, settled), with the dice's position.
+    SavedGame capture() const;
+    // Goes on with a saved game and its seats, all away until they come back.
+    void resumeFrom(const SavedGame &game, std::vector<Seat> seats);
+
 private:
     QString start(int seat);
     QString playerCommand(int seat, const Command &command);
@@ -80,6 +88,7 @@ private:
     void queueEvent(QJsonObject event);
     void flush();
     void sendLobby();
+    void createEngine();
 
     class RoomLog;
 
@@ -96,6 +105,8 @@ private:
     NetScreen screen_;
     std::unique_ptr<Engine> engine_;
     QJsonArray events_;
+    std::vector<Decision> history_;
+    std::function<void()> settled_;
     bool flushPosted_ = false;
     bool ended_ = false;
 };

@@ -272,3 +272,37 @@ TEST_F(OnlineGame, APlayerWhoDropsComesBackWithTheTokenAndAfterTheGraceAComputer
 
 } // namespace
 } // namespace tycora::testing
+
+namespace tycora::testing {
+namespace {
+
+TEST_F(OnlineGame, AGameCapturedAtAHandOverGoesOnExactlyInAnotherRoom)
+{
+    twoPeople(QStringLiteral("Full"));
+    ann->send({{"type", "throw"}});
+    ASSERT_TRUE(playUntilThrowOf(1));
+    net::GameRoom &first = *server->room(code);
+    const SavedGame saved = first.capture();
+
+    std::vector<QJsonObject> sent;
+    net::GameRoom second(QStringLiteral("SECOND"), clock, 1, [&](int, const QJsonObject &m) { sent.push_back(m); });
+    second.resumeFrom(saved, first.seats());
+    EXPECT_EQ(firstDifference(second.state(), first.state()), "");
+    EXPECT_FALSE(second.seats()[1].connected) << "every person is away until they come back";
+
+    // Ben's throw in both: the same dice, the same lines.
+    const std::size_t mark = ben->logLines().size();
+    ben->send({{"type", "throw"}});
+    ASSERT_TRUE(waitFor([&] { return ben->logLines().size() > mark; }));
+    ASSERT_EQ(second.command(1, {QStringLiteral("throw"), {}}).toStdString(), "");
+    QCoreApplication::processEvents();
+    QString secondLine;
+    for (const QJsonObject &m : sent)
+        for (const QJsonValue &e : m.value("events").toArray())
+            if (e.toObject().value("call") == "log" && secondLine.isEmpty())
+                secondLine = e.toObject().value("line").toString();
+    EXPECT_EQ(secondLine.toStdString(), ben->logLines()[mark].toStdString());
+}
+
+} // namespace
+} // namespace tycora::testing
