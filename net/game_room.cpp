@@ -194,6 +194,8 @@ QString GameRoom::command(int seat, const Command &c)
             engine_->stopTimers();
         flush();
         outbox_(-1, {{"type", "ended"}, {"by", seats_[0].name}});
+        if (settled_)
+            settled_();
     } else if (!started()) {
         problem = QStringLiteral("the game has not started");
     } else {

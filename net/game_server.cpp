@@ -158,12 +158,8 @@ void GameServer::lobbyCommand(QWebSocket *socket, Client &client, const Command 
             return;
         }
         const QString code = newCode();
-        auto game = std::make_unique<GameRoom>(code, clock_, seeds_(), [this, code](int seat, const QJsonObject &m) {
-            sendToRoom(code, seat, m);
-        });
-        game->setChoices(options, pace);
-        GameRoom &created = *game;
-        rooms_[code] = std::move(game);
+        GameRoom &created = addRoom(code);
+        created.setChoices(options, pace);
         client.room = code;
         const int seat = created.addPerson(text("name"), text("piece"), text("colour"), &problem);
         if (seat < 0) {
@@ -250,9 +246,12 @@ void GameServer::gone(QWebSocket *socket)
     game->seatLeft(client.seat);
     if (!game->started())
         return;
+    awaitPerson(client.room, client.seat);
+}
+
+void GameServer::awaitPerson(const QString &code, int seat)
+{
     // The seat waits for its person; then a computer plays it.
-    const QString code = client.room;
-    const int seat = client.seat;
     auto grace = std::make_unique<Timer>(clock_, timings_.reconnectGraceMs);
     grace->setHandler([this, code, seat] {
         graceTimers_[{code, seat}]->setEnabled(false);
@@ -275,6 +274,41 @@ void GameServer::checkLiveness()
     }
     for (QWebSocket *socket : silent)
         drop(socket, QStringLiteral("silent for too long"));
+}
+
+GameRoom &GameServer::addRoom(const QString &code)
+{
+    auto room = std::make_unique<GameRoom>(code, clock_, seeds_(), [this, code](int seat, const QJsonObject &m) {
+        sendToRoom(code, seat, m);
+    });
+    GameRoom &added = *room;
+    added.setSettledAction([this, &added] {
+        if (!store_)
+            return;
+        // A game that is over is not resumed.
+        if (added.over())
+            store_->forget(added.code());
+        else if (const QString problem = store_->keep(added); !problem.isEmpty())
+            qWarning("tycora-server: %s", qUtf8Printable(problem));
+    });
+    rooms_[code] = std::move(room);
+    return added;
+}
+
+QStringList GameServer::keepGamesIn(const QString &folder)
+{
+    store_ = std::make_unique<RoomStore>(folder);
+    QStringList problems;
+    for (StoredGame &stored : store_->games(&problems)) {
+        if (rooms_.count(stored.code))
+            continue;
+        GameRoom &room = addRoom(stored.code);
+        room.resumeFrom(stored.game, stored.seats);
+        for (std::size_t seat = 0; seat < room.seats().size(); ++seat)
+            if (!room.seats()[seat].computer)
+                awaitPerson(stored.code, int(seat));
+    }
+    return problems;
 }
 
 QString GameServer::newCode() const

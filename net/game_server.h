@@ -7,6 +7,7 @@
 
 #include "game/timer.h"
 #include "net/game_room.h"
+#include "net/room_store.h"
 
 #include <QHash>
 #include <QObject>
@@ -40,6 +41,10 @@ public:
                 const QSslConfiguration *tls = nullptr);
     quint16 port() const;
 
+    // Keeps every game in the folder at each hand-over, and goes on with the
+    // games kept there; the reasons of any that cannot be read.
+    QStringList keepGamesIn(const QString &folder);
+
     void setSeedSource(std::function<std::uint64_t()> seeds) { seeds_ = std::move(seeds); }
     GameRoom *room(const QString &code) const;
     int clientCount() const { return int(clients_.size()); }
@@ -62,12 +67,15 @@ private:
     void gone(QWebSocket *socket);
     void checkLiveness();
     QString newCode() const;
+    GameRoom &addRoom(const QString &code);
+    void awaitPerson(const QString &code, int seat);
 
     Clock &clock_;
     ServerTimings timings_;
     QWebSocketServer *server_ = nullptr;
     QTimer *pinger_ = nullptr;
     std::function<std::uint64_t()> seeds_;
+    std::unique_ptr<RoomStore> store_;
     std::map<QWebSocket *, Client> clients_;
     std::map<QString, std::unique_ptr<GameRoom>> rooms_;
     // The seats waiting for their person, on the games' clock.

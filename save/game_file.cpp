@@ -28,8 +28,9 @@ QString realFolderOf(const QString &path)
     return QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
 }
 
-// The file's bytes, or why they cannot be had.
-QString readBytes(const QString &path, QByteArray &bytes)
+} // namespace
+
+QString readFileBytes(const QString &path, QByteArray &bytes)
 {
     const QByteArray native = QFile::encodeName(path);
     struct stat st {};
@@ -82,13 +83,11 @@ QString readBytes(const QString &path, QByteArray &bytes)
     return problem;
 }
 
-} // namespace
-
 LoadedGame loadGameFile(const QString &path)
 {
     LoadedGame loaded;
     QByteArray bytes;
-    if (const QString problem = readBytes(path, bytes); !problem.isEmpty()) {
+    if (const QString problem = readFileBytes(path, bytes); !problem.isEmpty()) {
         loaded.error = cannotLoad(path, problem);
         return loaded;
     }
@@ -104,7 +103,11 @@ LoadedGame loadGameFile(const QString &path)
 
 QString saveGameFile(const QString &path, const SavedGame &game, const Provenance &provenance)
 {
-    const QByteArray bytes = gameDocument(game, provenance);
+    return writeFileBytes(path, gameDocument(game, provenance));
+}
+
+QString writeFileBytes(const QString &path, const QByteArray &bytes)
+{
     QSaveFile file(path);
     const auto failed = [&](const QString &why) {
         file.cancelWriting();

@@ -31,6 +31,13 @@ LoadedGame loadGameFile(const QString &path);
 // as it was is kept.
 QString saveGameFile(const QString &path, const SavedGame &game, const Provenance &provenance);
 
+// The same care for other files kept beside saved games: the bytes of a
+// regular file of at most MaxFileSize, or why they cannot be had (empty on
+// success); and a whole write through a temporary file, never through a
+// link (empty on success, otherwise why, naming the file).
+QString readFileBytes(const QString &path, QByteArray &bytes);
+QString writeFileBytes(const QString &path, const QByteArray &bytes);
+
 // "tycora 1.0.0" and the present moment.
 Provenance currentProvenance(const QString &programVersion);
 

@@ -1,11 +1,15 @@
-// tycora-server [--port 8765] [--cert FILE --key FILE]
-// Serves games of Tycora over WebSocket until it is stopped.
+// tycora-server [--port 8765] [--data DIR] [--cert FILE --key FILE]
+// Serves games of Tycora over WebSocket until it is stopped, keeping each
+// game in DIR at every hand-over and going on with them when restarted.
 
 #include "net/game_server.h"
 #include "ui/toolkit/qt_clock.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QSocketNotifier>
@@ -18,7 +22,7 @@ namespace {
 
 int usage(const char *problem)
 {
-    std::fprintf(stderr, "tycora-server: %s\nUsage: tycora-server [--port PORT] [--cert FILE --key FILE]\n", problem);
+    std::fprintf(stderr, "tycora-server: %s\nUsage: tycora-server [--port PORT] [--data DIR] [--cert FILE --key FILE]\n", problem);
     return 2;
 }
 
@@ -40,6 +44,10 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments().mid(1);
     quint16 port = 8765;
     QString cert, key, address = QStringLiteral("0.0.0.0");
+    // Under systemd the unit's private state folder; otherwise the user's.
+    QString data = qEnvironmentVariable("STATE_DIRECTORY").section(QLatin1Char(':'), 0, 0);
+    if (data.isEmpty())
+        data = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath("tycora-server");
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -51,6 +59,8 @@ int main(int argc, char *argv[])
             port = quint16(value);
         } else if (a == QLatin1String("--address") && hasValue) {
             address = args[++i];
+        } else if (a == QLatin1String("--data") && hasValue) {
+            data = args[++i];
         } else if (a == QLatin1String("--cert") && hasValue) {
             cert = args[++i];
         } else if (a == QLatin1String("--key") && hasValue) {
@@ -84,8 +94,15 @@ int main(int argc, char *argv[])
     QSocketNotifier stopper(signalPipe[0], QSocketNotifier::Read);
     QObject::connect(&stopper, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
 
+    if (!QDir().mkpath(data) || !QFileInfo(data).isDir() || !QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+        std::fprintf(stderr, "tycora-server: cannot use the folder %s for the games\n", data.toLocal8Bit().constData());
+        return 1;
+    }
+
     tycora::ui::QtClock clock;
     tycora::net::GameServer server(clock);
+    for (const QString &unread : server.keepGamesIn(data))
+        std::fprintf(stderr, "tycora-server: %s\n", unread.toLocal8Bit().constData());
     if (!server.listen(address, port, &problem, cert.isEmpty() ? nullptr : &tls)) {
         std::fprintf(stderr, "tycora-server: cannot listen on port %u: %s\n", unsigned(port),
                      problem.toLocal8Bit().constData());

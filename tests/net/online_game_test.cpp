@@ -306,3 +306,65 @@ TEST_F(OnlineGame, AGameCapturedAtAHandOverGoesOnExactlyInAnotherRoom)
 
 } // namespace
 } // namespace tycora::testing
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace tycora::testing {
+namespace {
+
+TEST_F(OnlineGame, ARestartedServerGoesOnWithItsGamesAndThePlayersComeBack)
+{
+    QTemporaryDir data;
+    EXPECT_TRUE(server->keepGamesIn(data.path()).isEmpty());
+    twoPeople(QStringLiteral("Full"));
+    ann->send({{"type", "throw"}});
+    ASSERT_TRUE(playUntilThrowOf(1));
+    const QString before = stateText();
+    const QString annToken = ann->ofType("joined")[0].value("token").toString();
+    ASSERT_TRUE(QFile::exists(QDir(data.path()).filePath(code + ".tycora")));
+
+    // The server stops as a crash would leave it: only its files remain.
+    ann.reset();
+    ben.reset();
+    server.reset();
+    server = std::make_unique<net::GameServer>(clock);
+    QString problem;
+    ASSERT_TRUE(server->listen(QStringLiteral("127.0.0.1"), 0, &problem));
+    EXPECT_TRUE(server->keepGamesIn(data.path()).isEmpty());
+    ASSERT_NE(server->room(code), nullptr);
+    EXPECT_EQ(stateText().toStdString(), before.toStdString());
+
+    ann = client();
+    ann->send({{"type", "rejoin"}, {"code", code}, {"token", annToken}});
+    ASSERT_TRUE(ann->waitForType("game"));
+    EXPECT_EQ(ann->ofType("joined")[0].value("seat").toInt(), 0);
+    EXPECT_EQ(QJsonDocument(ann->ofType("game").back().value("state").toObject()).toJson(QJsonDocument::Compact),
+              before.toUtf8());
+}
+
+TEST_F(OnlineGame, AKeptGameWithBrokenSeatsIsLeftOutWithAReason)
+{
+    QTemporaryDir data;
+    server->keepGamesIn(data.path());
+    twoPeople();
+    ann->send({{"type", "throw"}});
+    ASSERT_TRUE(playUntilThrowOf(1));
+    ann.reset();
+    ben.reset();
+    server.reset();
+    QFile seats(QDir(data.path()).filePath(code + ".seats"));
+    ASSERT_TRUE(seats.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    seats.write(R"({"tokens":["not a token", "0123"]})");
+    seats.close();
+
+    server = std::make_unique<net::GameServer>(clock);
+    const QStringList problems = server->keepGamesIn(data.path());
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0].endsWith("holds a token that no seat could have.")) << problems[0].toStdString();
+    EXPECT_EQ(server->room(code), nullptr);
+}
+
+} // namespace
+} // namespace tycora::testing
