@@ -118,8 +118,8 @@ void GameServer::received(QWebSocket *socket, const QString &text)
         client.windowStartMs = now;
         client.messagesInWindow = 0;
     }
-    if (++client.messagesInWindow > MaxMessagesPerSecond) {
-        drop(socket, QStringLiteral("more than %1 messages a second").arg(MaxMessagesPerSecond));
+    if (++client.messagesInWindow > timings_.maxMessagesPerSecond) {
+        drop(socket, QStringLiteral("more than %1 messages a second").arg(timings_.maxMessagesPerSecond));
         return;
     }
     const QByteArray bytes = text.toUtf8();

@@ -26,6 +26,7 @@ struct ServerTimings {
     int pingIntervalMs = PingIntervalMs;
     int silenceLimitMs = SilenceLimitMs;
     int reconnectGraceMs = ReconnectGraceMs;
+    int maxMessagesPerSecond = MaxMessagesPerSecond;
 };
 
 class GameServer final : public QObject {
