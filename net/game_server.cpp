@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QHostAddress>
 #include <QRandomGenerator>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QWebSocket>
 #include <QWebSocketServer>
@@ -65,11 +67,26 @@ bool GameServer::listen(const QString &address, quint16 port, QString *problem, 
 {
     server_ = new QWebSocketServer(QStringLiteral("Tycora"),
                                    tls ? QWebSocketServer::SecureMode : QWebSocketServer::NonSecureMode, this);
-    if (tls)
+    if (tls) {
         server_->setSslConfiguration(*tls);
-    if (!server_->listen(QHostAddress(address), port)) {
-        *problem = server_->errorString();
-        return false;
+        if (!server_->listen(QHostAddress(address), port)) {
+            *problem = server_->errorString();
+            return false;
+        }
+    } else {
+        // Plain connections are accepted here, so that each can send its
+        // small messages at once rather than wait to fill a packet.
+        tcp_ = new QTcpServer(this);
+        if (!tcp_->listen(QHostAddress(address), port)) {
+            *problem = tcp_->errorString();
+            return false;
+        }
+        connect(tcp_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = tcp_->nextPendingConnection()) {
+                socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+                server_->handleConnection(socket);
+            }
+        });
     }
     connect(server_, &QWebSocketServer::newConnection, this, &GameServer::accept);
     pinger_ = new QTimer(this);
@@ -78,7 +95,7 @@ bool GameServer::listen(const QString &address, quint16 port, QString *problem, 
     return true;
 }
 
-quint16 GameServer::port() const { return server_ ? server_->serverPort() : 0; }
+quint16 GameServer::port() const { return tcp_ ? tcp_->serverPort() : server_ ? server_->serverPort() : 0; }
 
 GameRoom *GameServer::room(const QString &code) const
 {

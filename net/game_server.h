@@ -18,6 +18,7 @@
 
 class QWebSocket;
 class QWebSocketServer;
+class QTcpServer;
 class QTimer;
 
 namespace tycora::net {
@@ -74,6 +75,7 @@ private:
     Clock &clock_;
     ServerTimings timings_;
     QWebSocketServer *server_ = nullptr;
+    QTcpServer *tcp_ = nullptr;
     QTimer *pinger_ = nullptr;
     std::function<std::uint64_t()> seeds_;
     std::unique_ptr<RoomStore> store_;

@@ -16,6 +16,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -40,6 +41,13 @@ QByteArray readSmallFile(const QString &path, QString *problem)
 
 int main(int argc, char *argv[])
 {
+    // A connection is a file: as many as the system allows this process.
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0) {
+        limit.rlim_cur = limit.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
+
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     quint16 port = 8765;
