@@ -54,7 +54,10 @@ GameServer::GameServer(Clock &clock, ServerTimings timings, QObject *parent)
 
 GameServer::~GameServer()
 {
-    // Rooms stop their engines before the clock or the sockets go.
+    // Rooms stop their engines before the clock or the sockets go; the
+    // games' last states are on disk before the server is gone.
+    if (store_)
+        store_->finishWrites();
     graceTimers_.clear();
     rooms_.clear();
     for (auto &[socket, client] : clients_) {
@@ -304,9 +307,9 @@ GameRoom &GameServer::addRoom(const QString &code)
             return;
         // A game that is over is not resumed.
         if (added.over())
-            store_->forget(added.code());
-        else if (const QString problem = store_->keep(added); !problem.isEmpty())
-            qWarning("tycora-server: %s", qUtf8Printable(problem));
+            store_->forgetLater(added.code());
+        else
+            store_->keepLater(added);
     });
     rooms_[code] = std::move(room);
     return added;

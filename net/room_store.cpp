@@ -33,18 +33,77 @@ bool isGameCode(const QString &text)
     return text.size() == 6 && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= 'A' && c <= 'Z'; });
 }
 
-QString RoomStore::keep(const GameRoom &room) const
+namespace {
+
+QByteArray seatsDocument(const GameRoom &room)
 {
     QJsonArray tokens;
     for (const Seat &s : room.seats())
         tokens.append(s.computer ? QJsonValue(QJsonValue::Null) : QJsonValue(s.token));
-    const QByteArray seats = QJsonDocument(QJsonObject{{"tokens", tokens}}).toJson(QJsonDocument::Compact);
-    // The seats first: a game file is never without the tokens of its seats.
-    if (QString problem = save::writeFileBytes(seatsPath(folder_, room.code()), seats); !problem.isEmpty())
-        return problem;
-    return save::saveGameFile(gamePath(folder_, room.code()), room.capture(),
-                              save::currentProvenance(QStringLiteral(TYCORA_VERSION)));
+    return QJsonDocument(QJsonObject{{"tokens", tokens}}).toJson(QJsonDocument::Compact);
 }
+
+QString writeGame(const QString &folder, const QString &code, const QByteArray &seats, const SavedGame &game)
+{
+    // The seats first: a game file is never without the tokens of its seats.
+    if (QString problem = save::writeFileBytes(seatsPath(folder, code), seats); !problem.isEmpty())
+        return problem;
+    return save::saveGameFile(gamePath(folder, code), game, save::currentProvenance(QStringLiteral(TYCORA_VERSION)));
+}
+
+} // namespace
+
+RoomStore::RoomStore(QString folder) : folder_(std::move(folder)), writer_(std::make_unique<QThreadPool>())
+{
+    writer_->setMaxThreadCount(1);
+}
+
+RoomStore::~RoomStore() { finishWrites(); }
+
+QString RoomStore::keep(const GameRoom &room) const
+{
+    return writeGame(folder_, room.code(), seatsDocument(room), room.capture());
+}
+
+void RoomStore::keepLater(const GameRoom &room)
+{
+    std::lock_guard lock(mutex_);
+    const bool idle = waiting_.empty();
+    waiting_[room.code()] = {seatsDocument(room), room.capture(), false};
+    if (idle)
+        writer_->start([this] { writeWaiting(); });
+}
+
+void RoomStore::forgetLater(const QString &code)
+{
+    std::lock_guard lock(mutex_);
+    const bool idle = waiting_.empty();
+    waiting_[code] = {{}, {}, true};
+    if (idle)
+        writer_->start([this] { writeWaiting(); });
+}
+
+void RoomStore::writeWaiting()
+{
+    while (true) {
+        std::pair<QString, Pending> next;
+        {
+            std::lock_guard lock(mutex_);
+            if (waiting_.empty())
+                return;
+            next = std::move(*waiting_.begin());
+            waiting_.erase(waiting_.begin());
+        }
+        if (next.second.forget) {
+            forget(next.first);
+        } else if (const QString problem = writeGame(folder_, next.first, next.second.seats, next.second.game);
+                   !problem.isEmpty()) {
+            qWarning("tycora-server: %s", qUtf8Printable(problem));
+        }
+    }
+}
+
+void RoomStore::finishWrites() { writer_->waitForDone(); }
 
 std::vector<StoredGame> RoomStore::games(QStringList *problems) const
 {

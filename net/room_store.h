@@ -10,6 +10,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
+
+#include <map>
+#include <memory>
+#include <mutex>
 
 #include <vector>
 
@@ -23,17 +28,35 @@ struct StoredGame {
 
 class RoomStore {
 public:
-    explicit RoomStore(QString folder) : folder_(std::move(folder)) {}
+    explicit RoomStore(QString folder);
+    ~RoomStore();
     const QString &folder() const { return folder_; }
 
     // Empty on success, otherwise why the game was not kept.
     QString keep(const GameRoom &room) const;
+    // The game as it stands now, written by a thread of its own, so that a
+    // slow disk never holds up play; a newer state of the same game
+    // replaces one still waiting. A game forgotten is removed in turn.
+    void keepLater(const GameRoom &room);
+    void forgetLater(const QString &code);
+    // Waits until every write asked for is done.
+    void finishWrites();
     // Every game kept; each pair that cannot be read adds a reason.
     std::vector<StoredGame> games(QStringList *problems) const;
     void forget(const QString &code) const;
 
 private:
+    struct Pending {
+        QByteArray seats;
+        SavedGame game;
+        bool forget = false;
+    };
+    void writeWaiting();
+
     QString folder_;
+    std::unique_ptr<QThreadPool> writer_;
+    std::mutex mutex_;
+    std::map<QString, Pending> waiting_;
 };
 
 // Six capital letters, as the server gives.

@@ -323,12 +323,12 @@ TEST_F(OnlineGame, ARestartedServerGoesOnWithItsGamesAndThePlayersComeBack)
     ASSERT_TRUE(playUntilThrowOf(1));
     const QString before = stateText();
     const QString annToken = ann->ofType("joined")[0].value("token").toString();
-    ASSERT_TRUE(QFile::exists(QDir(data.path()).filePath(code + ".tycora")));
 
     // The server stops as a crash would leave it: only its files remain.
     ann.reset();
     ben.reset();
     server.reset();
+    ASSERT_TRUE(QFile::exists(QDir(data.path()).filePath(code + ".tycora")));
     server = std::make_unique<net::GameServer>(clock);
     QString problem;
     ASSERT_TRUE(server->listen(QStringLiteral("127.0.0.1"), 0, &problem));
