@@ -411,8 +411,14 @@ void GameRoom::flush()
     flushPosted_ = false;
     if (events_.isEmpty())
         return;
-    QJsonObject batch{{"type", "events"}, {"events", events_}, {"state", publicState(state_)}};
+    QJsonObject batch{{"type", "events"}, {"events", events_}};
     events_ = QJsonArray();
+    // The state goes with the events only when they changed it.
+    QJsonObject state = publicState(state_);
+    if (state != lastState_) {
+        batch.insert("state", state);
+        lastState_ = std::move(state);
+    }
     outbox_(-1, batch);
 }
 

@@ -105,6 +105,7 @@ private:
     NetScreen screen_;
     std::unique_ptr<Engine> engine_;
     QJsonArray events_;
+    QJsonObject lastState_;   // as last sent
     std::vector<Decision> history_;
     std::function<void()> settled_;
     bool flushPosted_ = false;

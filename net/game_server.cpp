@@ -180,15 +180,13 @@ void GameServer::lobbyCommand(QWebSocket *socket, Client &client, const Command 
         const QString code = newCode();
         GameRoom &created = addRoom(code);
         created.setChoices(options, pace);
-        client.room = code;
         const int seat = created.addPerson(text("name"), text("piece"), text("colour"), &problem);
         if (seat < 0) {
             rooms_.erase(code);
-            client.room.clear();
             send(socket, errorMessage(problem));
             return;
         }
-        client.seat = seat;
+        enter(socket, client, code, seat);
         send(socket, {{"type", "joined"}, {"code", code}, {"seat", seat}, {"token", created.seats()[0].token}});
         send(socket, created.wholeGame());
     } else if (c.type == QLatin1String("join") || c.type == QLatin1String("rejoin")) {
@@ -206,10 +204,9 @@ void GameServer::lobbyCommand(QWebSocket *socket, Client &client, const Command 
                 return;
             }
             // A second connection for the same seat replaces the first.
-            for (auto &[other, c2] : clients_)
-                if (other != socket && c2.room == code && c2.seat == seat) {
-                    c2.room.clear();
-                    c2.seat = -1;
+            for (QWebSocket *other : std::vector<QWebSocket *>(members_[code]))
+                if (Client &c2 = clients_[other]; other != socket && c2.seat == seat) {
+                    leave(other, c2);
                     other->close();
                 }
         } else {
@@ -219,8 +216,7 @@ void GameServer::lobbyCommand(QWebSocket *socket, Client &client, const Command 
                 return;
             }
         }
-        client.room = code;
-        client.seat = seat;
+        enter(socket, client, code, seat);
         graceTimers_.erase({code, seat});
         send(socket, {{"type", "joined"}, {"code", code}, {"seat", seat}, {"token", game->seats()[std::size_t(seat)].token}});
         if (c.type == QLatin1String("rejoin"))
@@ -239,9 +235,12 @@ void GameServer::send(QWebSocket *socket, const QJsonObject &message)
 
 void GameServer::sendToRoom(const QString &code, int seat, const QJsonObject &message)
 {
+    const auto members = members_.find(code);
+    if (members == members_.end())
+        return;
     const QString text = QString::fromUtf8(messageBytes(message));
-    for (auto &[socket, client] : clients_)
-        if (client.room == code && (seat < 0 || client.seat == seat))
+    for (QWebSocket *socket : members->second)
+        if (seat < 0 || clients_[socket].seat == seat)
             socket->sendTextMessage(text);
 }
 
@@ -258,6 +257,7 @@ void GameServer::gone(QWebSocket *socket)
     if (found == clients_.end())
         return;
     const Client client = found->second;
+    leave(socket, found->second);
     clients_.erase(found);
     socket->deleteLater();
     GameRoom *game = client.room.isEmpty() ? nullptr : room(client.room);
@@ -294,6 +294,24 @@ void GameServer::checkLiveness()
     }
     for (QWebSocket *socket : silent)
         drop(socket, QStringLiteral("silent for too long"));
+}
+
+void GameServer::enter(QWebSocket *socket, Client &client, const QString &code, int seat)
+{
+    client.room = code;
+    client.seat = seat;
+    members_[code].push_back(socket);
+}
+
+void GameServer::leave(QWebSocket *socket, Client &client)
+{
+    if (const auto members = members_.find(client.room); members != members_.end()) {
+        std::erase(members->second, socket);
+        if (members->second.empty())
+            members_.erase(members);
+    }
+    client.room.clear();
+    client.seat = -1;
 }
 
 GameRoom &GameServer::addRoom(const QString &code)

@@ -70,6 +70,8 @@ private:
     void checkLiveness();
     QString newCode() const;
     GameRoom &addRoom(const QString &code);
+    void enter(QWebSocket *socket, Client &client, const QString &code, int seat);
+    void leave(QWebSocket *socket, Client &client);
     void awaitPerson(const QString &code, int seat);
 
     Clock &clock_;
@@ -81,6 +83,8 @@ private:
     std::unique_ptr<RoomStore> store_;
     std::map<QWebSocket *, Client> clients_;
     std::map<QString, std::unique_ptr<GameRoom>> rooms_;
+    // The connections of each game, to send it its messages.
+    std::map<QString, std::vector<QWebSocket *>> members_;
     // The seats waiting for their person, on the games' clock.
     std::map<std::pair<QString, int>, std::unique_ptr<Timer>> graceTimers_;
 };
