@@ -86,8 +86,11 @@ protected:
             }
             if (mayThrow(*ann, player) && server->room(code)->engine()->settled())
                 return true;
-            if (!clock.advanceToNextTick())
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            // The game's own timers, or else news from the server.
+            if (!clock.advanceToNextTick()) {
+                const std::size_t before = ann->received.size();
+                waitFor([&] { return ann->received.size() > before; }, 200);
+            }
         }
         return false;
     }
