@@ -92,9 +92,9 @@ bool GameServer::listen(const QString &address, quint16 port, QString *problem, 
         });
     }
     connect(server_, &QWebSocketServer::newConnection, this, &GameServer::accept);
-    pinger_ = new QTimer(this);
-    connect(pinger_, &QTimer::timeout, this, &GameServer::checkLiveness);
-    pinger_->start(timings_.pingIntervalMs);
+    // On the games' clock, so that silence is measured as the games are.
+    pinger_ = std::make_unique<Timer>(clock_, timings_.pingIntervalMs, [this] { checkLiveness(); });
+    pinger_->setEnabled(true);
     return true;
 }
 
@@ -113,14 +113,14 @@ void GameServer::accept()
         // Larger messages are refused by the socket before they are read whole.
         socket->setMaxAllowedIncomingMessageSize(quint64(MaxMessageBytes));
         Client &client = clients_[socket];
-        client.lastHeardMs = client.windowStartMs = nowMs();
+        client.windowStartMs = nowMs();
         connect(socket, &QWebSocket::textMessageReceived, this,
                 [this, socket](const QString &text) { received(socket, text); });
         connect(socket, &QWebSocket::binaryMessageReceived, this,
                 [this, socket](const QByteArray &) { drop(socket, QStringLiteral("only text messages are read")); });
         connect(socket, &QWebSocket::pong, this, [this, socket](quint64, const QByteArray &) {
             if (const auto c = clients_.find(socket); c != clients_.end())
-                c->second.lastHeardMs = nowMs();
+                c->second.quietPings = 0;
         });
         connect(socket, &QWebSocket::disconnected, this, [this, socket] { gone(socket); });
     }
@@ -133,7 +133,7 @@ void GameServer::received(QWebSocket *socket, const QString &text)
         return;
     Client &client = found->second;
     const qint64 now = nowMs();
-    client.lastHeardMs = now;
+    client.quietPings = 0;
     if (now - client.windowStartMs >= 1000) {
         client.windowStartMs = now;
         client.messagesInWindow = 0;
@@ -284,10 +284,10 @@ void GameServer::awaitPerson(const QString &code, int seat)
 
 void GameServer::checkLiveness()
 {
-    const qint64 now = nowMs();
+    // A client is heard from when it sends anything or answers a ping.
     std::vector<QWebSocket *> silent;
     for (auto &[socket, client] : clients_) {
-        if (now - client.lastHeardMs > timings_.silenceLimitMs)
+        if (++client.quietPings * timings_.pingIntervalMs > timings_.silenceLimitMs)
             silent.push_back(socket);
         else
             socket->ping();

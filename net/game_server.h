@@ -55,7 +55,7 @@ private:
     struct Client {
         QString room;
         int seat = -1;
-        qint64 lastHeardMs = 0;
+        int quietPings = 0;   // pings since the client was last heard from
         qint64 windowStartMs = 0;
         int messagesInWindow = 0;
     };
@@ -78,7 +78,7 @@ private:
     ServerTimings timings_;
     QWebSocketServer *server_ = nullptr;
     QTcpServer *tcp_ = nullptr;
-    QTimer *pinger_ = nullptr;
+    std::unique_ptr<Timer> pinger_;
     std::function<std::uint64_t()> seeds_;
     std::unique_ptr<RoomStore> store_;
     std::map<QWebSocket *, Client> clients_;

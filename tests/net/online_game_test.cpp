@@ -260,9 +260,15 @@ TEST_F(OnlineGame, APlayerWhoDropsComesBackWithTheTokenAndAfterTheGraceAComputer
     // Gone again, past the grace period: a computer plays Ben's turns.
     ben->socket.close();
     ASSERT_TRUE(waitFor([&] { return ann->ofType("seatLeft").size() == 2; }));
-    clock.advance(60'000);
-    QCoreApplication::processEvents();
+    // A minute in which Ann is heard from between the pings.
+    for (int ping = 0; ping < 6; ++ping) {
+        clock.advance(10'000);
+        const std::size_t mark = ann->received.size();
+        ann->send({{"type", "answer"}, {"yes", false}});
+        ASSERT_TRUE(ann->waitForType("error", mark));
+    }
     ASSERT_TRUE(ann->waitForType("standIn"));
+    EXPECT_FALSE(ann->closed);
     ben.reset();
     ann->send({{"type", "throw"}});
     ASSERT_TRUE(waitFor([&] { return !mayThrow(*ann, 0); }));
@@ -367,6 +373,33 @@ TEST_F(OnlineGame, AKeptGameWithBrokenSeatsIsLeftOutWithAReason)
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].endsWith("holds a token that no seat could have.")) << problems[0].toStdString();
     EXPECT_EQ(server->room(code), nullptr);
+}
+
+} // namespace
+} // namespace tycora::testing
+
+namespace tycora::testing {
+namespace {
+
+TEST_F(OnlineGame, AClientThatAnswersPingsStaysAndASilentOneIsDropped)
+{
+    ann = client();
+    ann->send({{"type", "host"}, {"name", "Ann"}, {"piece", "Hat"}, {"colour", "Red"}});
+    ASSERT_TRUE(ann->waitForType("joined"));
+    // Two and a half minutes in which the client is heard from between pings.
+    for (int ping = 0; ping < 15; ++ping) {
+        clock.advance(10'000);
+        const std::size_t mark = ann->received.size();
+        ann->send({{"type", "throw"}});
+        ASSERT_TRUE(ann->waitForType("error", mark)) << "answered after " << ping << " pings";
+    }
+    EXPECT_FALSE(ann->closed);
+
+    // Forty seconds in which no answer gets through: dropped, and told why.
+    for (int ping = 0; ping < 4; ++ping)
+        clock.advance(10'000);
+    ASSERT_TRUE(waitFor([&] { return ann->closed; }));
+    EXPECT_EQ(server->clientCount(), 0);
 }
 
 } // namespace
