@@ -1,6 +1,6 @@
 # Installs the build into a fresh folder and checks that the program, its
 # menu entry, its icons and its AppStream description land where desktops
-# look for them.
+# look for them, and the game server with its systemd unit.
 #   cmake -DBUILD_DIR=... -DSTAGE=... -P check_install.cmake
 file(REMOVE_RECURSE "${STAGE}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${STAGE}"
@@ -10,6 +10,8 @@ if(NOT result EQUAL 0)
 endif()
 set(expected
   bin/tycora
+  bin/tycora-server
+  lib/systemd/system/tycora-server.service
   share/applications/io.tycora.Tycora.desktop
   share/metainfo/io.tycora.Tycora.metainfo.xml)
 foreach(size 16 22 24 32 48 64 128 256 512)
@@ -33,4 +35,8 @@ endif()
 execute_process(COMMAND "${STAGE}/bin/tycora" --version OUTPUT_VARIABLE version RESULT_VARIABLE result)
 if(NOT result EQUAL 0 OR NOT version MATCHES "^tycora ")
   message(FATAL_ERROR "the installed program does not run: ${result} ${version}")
+endif()
+file(READ "${STAGE}/lib/systemd/system/tycora-server.service" unit)
+if(NOT unit MATCHES "ExecStart=/usr/bin/tycora-server" OR NOT unit MATCHES "DynamicUser=yes")
+  message(FATAL_ERROR "the server's unit does not start it under a user of its own")
 endif()
