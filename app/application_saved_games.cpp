@@ -37,6 +37,7 @@ bool Application::loadGame(const QString &path)
         writeDated("Game Ended:  ", "\r\n\r\n");
         writeDated("Game Started:  ", "");
     }
+    ensureSharedWindows();
     dropGame();
     createGameWindows();
     openLoadedGame(loaded.game, QFileInfo(path).fileName());
