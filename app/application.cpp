@@ -13,6 +13,7 @@
 #include "ui/shell/frm_players.h"
 #include "ui/shell/options_panel.h"
 #include "ui/shell/quit_confirmation.h"
+#include "ui/toolkit/first_paint.h"
 
 namespace tycora::app {
 
@@ -64,9 +65,27 @@ void Application::Main()
         services_.endProcess(0);
         return;
     }
-    createWindows();
-    prepareGame();
+    createMenu();
     frmMenu_->show();
+    // What the menu does not show waits until it is on the screen.
+    ui::afterFirstPaint(*frmMenu_, [this] { ensureGameWindows(); });
+}
+
+void Application::ensureGameWindows()
+{
+    if (frmMain_ || ending_)
+        return;
+    ensureSharedWindows();
+    createGameWindows();
+    prepareGame();
+}
+
+void Application::ensureSharedWindows()
+{
+    if (!frmMortgage_)
+        frmMortgage_ = new ui::FrmMortgage;
+    if (!frmOptions_)
+        frmOptions_ = new ui::FrmOptions;
 }
 
 void Application::prepareGame()
@@ -80,16 +99,13 @@ void Application::prepareGame()
     setSquareTooltips();
 }
 
-void Application::createWindows()
+void Application::createMenu()
 {
-    frmMortgage_ = new ui::FrmMortgage;
-    createGameWindows();
-    frmOptions_ = new ui::FrmOptions;
-
     frmMenu_ = new ui::FrmMenu(boxes_);
     frmMenu_->setQuitContext(quitContext());
     frmMenu_->setLoadGameAction([this] { showLoadGameWindow(frmMenu_); });
     frmMenu_->setNewGameAction([this] {
+        ensureGameWindows();
         if (frmPlayers_)
             frmPlayers_->show();
     });
@@ -116,9 +132,12 @@ void Application::createGameWindows()
     frmPlayers_ = new ui::FrmPlayers(state_, log_, boxes_);
     frmPlayers_->setQuitContext(quitContext());
     frmPlayers_->setStartGameAction([this] { startGame(); });
-    // The set-up offers what was chosen last time.
-    QString problem;
-    choices_ = loadChoices(settingsFile_, &problem);
+    // The set-up offers what was chosen last time: as the start read it,
+    // for the first game.
+    const ChoicesRead read = firstRead_ ? *firstRead_ : readChoices(settingsFile_);
+    firstRead_.reset();
+    choices_ = read.choices;
+    const QString &problem = read.problem;
     if (!problem.isEmpty())
         reportSettingsProblem(
             QStringLiteral("cannot read the settings %1 (%2); the game offers the usual choices."), problem);

@@ -18,6 +18,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tycora {
@@ -44,8 +45,10 @@ public:
     Application(const Application &) = delete;
     Application &operator=(const Application &) = delete;
 
-    // Start-up: logs the start, refuses a second copy, prepares the windows,
-    // the decks, the board and the tooltips, and shows the menu.
+    // Start-up: logs the start, refuses a second copy and shows the menu.
+    // The set-up and board windows, the decks, the board and the tooltips
+    // are prepared once the menu is on the screen, or at its New Game or
+    // Load Game if that comes first.
     void Main();
     // Game end: timers off, end line logged, every window gone, process ended.
     void endGame();
@@ -57,7 +60,18 @@ public:
     // Where the players' choices are remembered between runs: the user's
     // settings unless set otherwise before Main(); empty, nowhere (every
     // game offers the defaults).
-    void setSettingsFile(const QString &file) { settingsFile_ = file; }
+    void setSettingsFile(const QString &file)
+    {
+        settingsFile_ = file;
+        firstRead_.reset();
+    }
+    // The same, with what the start read from the file already (and the
+    // problem it met, if any), so that the file is not read twice.
+    void setSettingsFile(const QString &file, const ChoicesRead &alreadyRead)
+    {
+        settingsFile_ = file;
+        firstRead_ = alreadyRead;
+    }
     // Where the game is written at every hand-over: autosave.tycora in the
     // user's data folder unless set otherwise; empty, nowhere.
     void setAutosaveFile(const QString &file) { recorder_.setAutosaveFile(file); }
@@ -79,7 +93,12 @@ public:
     ui::FrmOptions *frmOptions() const;
 
 private:
-    void createWindows();
+    void createMenu();
+    // The set-up and board windows of the first game, made and prepared
+    // unless a board exists already.
+    void ensureGameWindows();
+    // The windows every game shares: the mortgage and options windows.
+    void ensureSharedWindows();
     // The windows and the engine that belong to one game.
     void createGameWindows();
     // The set-up's columns, the decks, the board and its tooltips.
@@ -110,6 +129,7 @@ private:
     std::unique_ptr<Engine> engine_;
     GameRecorder recorder_{random_};
     QString settingsFile_;   // empty: choices neither read nor kept
+    std::optional<ChoicesRead> firstRead_;   // the file as the start read it, used once
     GameChoices choices_;
     bool settingsProblemReported_ = false;
     // Who played the last game: the next set-up lists them.

@@ -38,6 +38,7 @@ bool Application::loadGame(const QString &path)
         log_.forgetLines();
         writeDated("Game Started:  ", "");
     }
+    ensureSharedWindows();
     log_.putBefore(loaded.game.log);
     dropGame();
     createGameWindows();

@@ -119,6 +119,13 @@ GameChoices loadChoices(const QString &file, QString *problem)
     return choices;
 }
 
+ChoicesRead readChoices(const QString &file)
+{
+    ChoicesRead read;
+    read.choices = loadChoices(file, &read.problem);
+    return read;
+}
+
 bool saveChoices(const QString &file, const GameChoices &choices, QString *problem)
 {
     if (file.isEmpty())

@@ -34,6 +34,14 @@ QString defaultSettingsFile();
 // with the reason in *problem.
 GameChoices loadChoices(const QString &file, QString *problem = nullptr);
 
+// What one reading of the file gave: the choices, and the reason the file
+// was refused (empty when it was not).
+struct ChoicesRead {
+    GameChoices choices;
+    QString problem;
+};
+ChoicesRead readChoices(const QString &file);
+
 // False, with the reason in *problem, when the file could not be written;
 // the game plays on regardless.
 bool saveChoices(const QString &file, const GameChoices &choices, QString *problem = nullptr);

@@ -16,11 +16,13 @@ namespace tycora::app {
 
 WindowedGame::WindowedGame(int &argc, char **argv, const QString &settingsFile)
 {
+    // Read once: for the windows' size now, and for the set-up's choices.
+    const ChoicesRead settings = readChoices(settingsFile);
     {
         // A display that is named but cannot be reached is Qt's fatal error
         // while the application is built; the guard turns it into a message.
         DisplayGuard displayGuard;
-        applyWindowScale(loadChoices(settingsFile).windowScale, argc, argv);
+        applyWindowScale(settings.choices.windowScale, argc, argv);
         qapp_ = std::make_unique<QApplication>(argc, argv);
     }
     QApplication::setApplicationName(QStringLiteral("Tycora"));
@@ -33,7 +35,7 @@ WindowedGame::WindowedGame(int &argc, char **argv, const QString &settingsFile)
     boxes_ = std::make_unique<ui::QtMessageBoxes>();
     clock_ = std::make_unique<ui::QtClock>();
     game_ = std::make_unique<Application>(*services_, *boxes_, *clock_);
-    game_->setSettingsFile(settingsFile);
+    game_->setSettingsFile(settingsFile, settings);
     // A stop signal ends the game as its window's close does, without the
     // question: the timers stop and the log gets its end line.
     stopSignals_ = std::make_unique<StopSignalRelay>([this](int) { game_->endGame(); });

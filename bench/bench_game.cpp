@@ -18,7 +18,7 @@ int main(int argc, char **argv)
 {
     using namespace tycora;
     if (argc < 2) {
-        std::fprintf(stderr, "usage: tycora-bench-game startup|human-to-throw|computer-pause|computers-play\n");
+        std::fprintf(stderr, "usage: tycora-bench-game startup|startup-alone|open-board|human-to-throw|computer-pause|computers-play|new-games\n");
         return 2;
     }
     const QString scenario = QString::fromLocal8Bit(argv[1]);

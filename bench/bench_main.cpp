@@ -1,10 +1,12 @@
 // tycora_bench: the game's performance figures, printed as a table.
 //
-//   tycora_bench [path/to/tycora-bench-game]
+//   tycora_bench [--start] [path/to/tycora-bench-game [path/to/tycora-bench-bare]]
 //
 // The window figures are taken of tycora-bench-game, the game as the
 // program starts it playing a scenario by itself; they need a display (run
-// under xvfb-run). Without its path only the engine is measured.
+// under xvfb-run). Without its path only the engine is measured. The start
+// is compared with tycora-bench-bare, looked for beside the game unless
+// named. --start: the start and the opening of the board only.
 
 #include "bench/engine_speed.h"
 #include "bench/full_rules_games.h"
@@ -12,6 +14,7 @@
 
 #include <cstdio>
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -32,9 +35,64 @@ std::string format(const char *pattern, double value)
 
 } // namespace
 
+std::string besideProgram(const std::string &program, const char *name)
+{
+    const std::size_t slash = program.rfind('/');
+    return (slash == std::string::npos ? std::string() : program.substr(0, slash + 1)) + name;
+}
+
+constexpr int StartPairs = 15;
+constexpr int OpeningRuns = 11;
+
+// The start against a bare Qt program, and the opening of the set-up and
+// the board.
+bool measureStart(const std::string &game, const std::string &bare)
+{
+    for (const char *mode : {"with-full-screen", "menu-only"}) {
+        const StartRatio start = measureStartRatio(game, bare, mode, StartPairs);
+        if (!start.ok) {
+            std::fprintf(stderr, "start ratio: %s\n", start.error.c_str());
+            return false;
+        }
+        const bool fullScreen = std::strcmp(mode, "with-full-screen") == 0;
+        char measure[256];
+        std::snprintf(measure, sizeof measure,
+                      "processor time from exec to the menu's first paint, against a bare Qt program showing %s "
+                      "(median of %d alternating pairs)",
+                      fullScreen ? "a full-screen window and one of the menu's size" : "one window of the menu's size",
+                      start.pairs);
+        char result[128];
+        std::snprintf(result, sizeof result, "%.2f (%.0f ms against %.0f ms; wall %.0f / %.0f ms)", start.ratio,
+                      start.gameCpuMs, start.bareCpuMs, start.gameWallMs, start.bareWallMs);
+        row(measure, result, fullScreen ? "<= 1.15" : "(for reference)");
+    }
+    const Opening opening = measureOpening(game, OpeningRuns);
+    if (!opening.ok) {
+        std::fprintf(stderr, "open-board: no figures\n");
+        return false;
+    }
+    char result[128];
+    std::snprintf(result, sizeof result, "%.0f ms (processor %.0f ms)", opening.setUpWallMs, opening.setUpCpuMs);
+    row("New Game to the set-up's first paint (median of 11)", result, "(for reference)");
+    std::snprintf(result, sizeof result, "%.0f ms (processor %.0f ms)", opening.boardWallMs, opening.boardCpuMs);
+    row("Next to the board's first paint, four computers listed (median of 11)", result, "no slower than before");
+    return true;
+}
+
 int main(int argc, char **argv)
 {
+    const bool startOnly = argc > 1 && std::strcmp(argv[1], "--start") == 0;
+    if (startOnly) {
+        --argc;
+        ++argv;
+    }
     std::printf("| measure | result | goal |\n|---|---|---|\n");
+    if (startOnly) {
+        if (argc < 2)
+            return 2;
+        const std::string game = argv[1];
+        return measureStart(game, argc > 2 ? argv[2] : besideProgram(game, "tycora-bench-bare")) ? 0 : 1;
+    }
     const EngineSpeed speed = measureEngineSpeed(100000, 10);
     row("engine turns per second (headless, 4 computers, 10 games of 100000 turns)",
         format("%.0f", speed.turnsPerSecond()), "> 1000000");
@@ -64,6 +122,8 @@ int main(int argc, char **argv)
         best = std::min(best, start.readyAfterMs);
     }
     row("process start to menu shown (best of 5)", format("%.0f ms", best), "< 150 ms");
+    if (!measureStart(program, argc > 2 ? argv[2] : besideProgram(program, "tycora-bench-bare")))
+        return 1;
 
     const ProbeResult human = probe(program, "human-to-throw", 10);
     const ProbeResult computers = probe(program, "computer-pause", 10, Watch::PausesOnly);

@@ -1,6 +1,7 @@
 #include "bench/benchmark_scenario.h"
 
 #include "app/application.h"
+#include "bench/ready_line.h"
 #include "game/engine.h"
 #include "tools/scripted_setup.h"
 #include "ui/main/frm_main.h"
@@ -8,15 +9,15 @@
 #include "ui/shell/frm_players.h"
 #include "ui/shell/options_panel.h"
 #include "ui/toolkit/command_button.h"
+#include "ui/toolkit/first_paint.h"
 
-#include <QEvent>
-#include <QObject>
-#include <QPointer>
 #include <QTimer>
 
 #include <QCoreApplication>
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <malloc.h>
 #include <unistd.h>
 
@@ -30,21 +31,52 @@ void say(const char *line)
     std::fflush(stdout);
 }
 
-// Says "ready" right after the window's first paint has been handled.
-class ReadyOnFirstPaint final : public QObject {
-public:
-    explicit ReadyOnFirstPaint(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+// Says "ready" (with the processor time so far) after the window's first paint.
+void readyOnFirstPaint(QWidget *window) { ui::afterFirstPaint(*window, [] { sayReady(); }); }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+// Wall and processor time since it was made, told as "NAME WALL_US CPU_US".
+class Stopwatch {
+public:
+    void tell(const char *name) const
     {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, [] { say("ready"); });
-        }
-        return false;
+        const auto wall = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - wallStart_);
+        std::printf("%s %lld %lld\n", name, static_cast<long long>(wall.count()),
+                    processCpuMicroseconds() - cpuStart_);
+        std::fflush(stdout);
     }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point wallStart_ = Clock::now();
+    long long cpuStart_ = processCpuMicroseconds();
 };
+
+// How long a person takes over a click at the least: whatever the program
+// does once it waits for one has been done by then.
+constexpr int ClickPauseMs = 400;
+
+// The opening scenario: from the menu's New Game to the set-up's first
+// paint, and from the set-up's Next (four computers listed) to the board's
+// first paint; then the program ends.
+void openBoard(app::Application &game)
+{
+    QTimer::singleShot(ClickPauseMs, game.frmMenu(), [&game] {
+        const Stopwatch setUp;
+        game.frmMenu()->cmdNewGame->click();
+        ui::afterFirstPaint(*game.frmPlayers(), [&game, setUp] {
+            setUp.tell("set-up");
+            game.frmPlayers()->cmd4Computers->click();
+            QTimer::singleShot(ClickPauseMs, game.frmPlayers(), [&game] {
+                const Stopwatch board;
+                game.frmPlayers()->cmdNext->click();
+                ui::afterFirstPaint(*game.frmMain(), [board] {
+                    board.tell("board");
+                    QCoreApplication::exit(0);
+                });
+            });
+        });
+    });
+}
 
 // The process's resident memory in KB, once freed memory has gone back to
 // the system, so that what is measured is what the game still holds.
@@ -92,11 +124,24 @@ bool startBenchmarkScenario(app::Application &game, const QString &scenario)
     if (!game.frmMenu())
         return false;
     if (scenario == QLatin1String("startup")) {
-        new ReadyOnFirstPaint(game.frmMenu());
+        readyOnFirstPaint(game.frmMenu());
+        return true;
+    }
+    if (scenario == QLatin1String("startup-alone")) {
+        // Ends at once, skipping the teardown, so that a profiler sees the start only.
+        ui::afterFirstPaint(*game.frmMenu(), [] {
+            sayReady();
+            std::_Exit(0);
+        });
+        return true;
+    }
+    if (scenario == QLatin1String("open-board")) {
+        readyOnFirstPaint(game.frmMenu());
+        openBoard(game);
         return true;
     }
     if (scenario == QLatin1String("new-games")) {
-        say("ready");
+        sayReady();
         game.frmMenu()->cmdNewGame->click();
         playNewGame(game, 1);
         return true;
@@ -118,7 +163,7 @@ bool startBenchmarkScenario(app::Application &game, const QString &scenario)
     if (scenario == QLatin1String("computer-pause"))
         game.engine()->setPauseObserver([](bool pausing) { say(pausing ? "pause on" : "pause off"); });
     players.cmdNext->click();
-    new ReadyOnFirstPaint(game.frmMain());
+    readyOnFirstPaint(game.frmMain());
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "bench/process_probe.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <dirent.h>
@@ -10,6 +11,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace tycora::bench {
 
@@ -64,6 +66,24 @@ std::string readLine(int fd)
     return line;
 }
 
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// The program as a shell word.
+std::string quoted(const std::string &text)
+{
+    std::string word = "'";
+    for (const char c : text)
+        word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return word + "'";
+}
+
 } // namespace
 
 ProbeResult probe(const std::string &program, const std::string &scenario, double watchSeconds, Watch watch)
@@ -90,12 +110,13 @@ ProbeResult probe(const std::string &program, const std::string &scenario, doubl
     close(out[1]);
     const std::string line = readLine(out[0]);
     result.readyAfterMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    if (line.empty()) {
-        result.error = "the game ended without saying it was ready";
+    if (line.rfind("ready", 0) != 0) {
+        result.error = "the program ended without saying it was ready";
         waitpid(pid, nullptr, 0);
         close(out[0]);
         return result;
     }
+    result.readyCpuMs = std::atof(line.c_str() + 5) / 1000.0;
     if (watchSeconds > 0 && watch == Watch::PausesOnly) {
         // Add up the processor time of the pauses only, pause by pause.
         double paused = 0, used = 0, cpuAtStart = 0;
@@ -134,11 +155,7 @@ ProbeResult probe(const std::string &program, const std::string &scenario, doubl
 NewGamesMemory measureNewGamesMemory(const std::string &program)
 {
     NewGamesMemory memory;
-    std::string quoted = "'";
-    for (const char c : program)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    quoted += "' new-games";
-    FILE *game = ::popen(quoted.c_str(), "r");
+    FILE *game = ::popen((quoted(program) + " new-games").c_str(), "r");
     if (!game)
         return memory;
     char line[256];
@@ -154,6 +171,73 @@ NewGamesMemory measureNewGamesMemory(const std::string &program)
     }
     memory.ok = ::pclose(game) == 0 && memory.afterFirst > 0 && memory.afterTenth > 0;
     return memory;
+}
+
+StartRatio measureStartRatio(const std::string &game, const std::string &bare, const std::string &bareMode, int pairs)
+{
+    StartRatio result;
+    std::vector<double> ratios, gameCpu, bareCpu, gameWall, bareWall;
+    for (int pair = 0; pair < pairs; ++pair) {
+        ProbeResult g, b;
+        if (pair % 2 == 0) {
+            g = probe(game, "startup", 0);
+            b = probe(bare, bareMode, 0);
+        } else {
+            b = probe(bare, bareMode, 0);
+            g = probe(game, "startup", 0);
+        }
+        if (!g.ok || !b.ok || b.readyCpuMs <= 0) {
+            result.error = !g.ok ? "game: " + g.error : "bare program: " + (b.ok ? "no processor time" : b.error);
+            return result;
+        }
+        ratios.push_back(g.readyCpuMs / b.readyCpuMs);
+        gameCpu.push_back(g.readyCpuMs);
+        bareCpu.push_back(b.readyCpuMs);
+        gameWall.push_back(g.readyAfterMs);
+        bareWall.push_back(b.readyAfterMs);
+    }
+    result.ok = true;
+    result.pairs = pairs;
+    result.ratio = median(ratios);
+    result.gameCpuMs = median(gameCpu);
+    result.bareCpuMs = median(bareCpu);
+    result.gameWallMs = median(gameWall);
+    result.bareWallMs = median(bareWall);
+    return result;
+}
+
+Opening measureOpening(const std::string &game, int runs)
+{
+    Opening opening;
+    std::vector<double> setUpWall, setUpCpu, boardWall, boardCpu;
+    for (int run = 0; run < runs; ++run) {
+        FILE *out = ::popen((quoted(game) + " open-board").c_str(), "r");
+        if (!out)
+            return opening;
+        char line[256];
+        bool setUpSeen = false, boardSeen = false;
+        while (std::fgets(line, sizeof line, out)) {
+            long long wall = 0, cpu = 0;
+            if (std::sscanf(line, "set-up %lld %lld", &wall, &cpu) == 2) {
+                setUpWall.push_back(wall / 1000.0);
+                setUpCpu.push_back(cpu / 1000.0);
+                setUpSeen = true;
+            } else if (std::sscanf(line, "board %lld %lld", &wall, &cpu) == 2) {
+                boardWall.push_back(wall / 1000.0);
+                boardCpu.push_back(cpu / 1000.0);
+                boardSeen = true;
+            }
+        }
+        if (::pclose(out) != 0 || !setUpSeen || !boardSeen)
+            return opening;
+    }
+    opening.ok = true;
+    opening.runs = runs;
+    opening.setUpWallMs = median(setUpWall);
+    opening.setUpCpuMs = median(setUpCpu);
+    opening.boardWallMs = median(boardWall);
+    opening.boardCpuMs = median(boardCpu);
+    return opening;
 }
 
 } // namespace tycora::bench

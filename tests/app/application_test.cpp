@@ -161,15 +161,22 @@ TEST_F(ProgramTest, ASecondCopyLogsItsStartSaysSoAndEndsWithoutAWindow)
     EXPECT_EQ(game->frmMain(), nullptr);
 }
 
-TEST_F(ProgramTest, StartUpShowsOnlyTheMenuWithBoardDecksAndTooltipsReady)
+TEST_F(ProgramTest, StartUpShowsTheMenuAloneAndPreparesTheRestOnceItIsOnTheScreen)
 {
     game->Main();
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(logLines(), QList<QByteArray>{"Game Started:  " + Now.toUtf8()});
     ASSERT_NE(game->frmMenu(), nullptr);
     EXPECT_TRUE(game->frmMenu()->isVisible());
+    EXPECT_EQ(game->frmPlayers(), nullptr) << "nothing the menu does not show is made before it is painted";
+    EXPECT_EQ(game->frmMain(), nullptr);
+
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(game->frmMenu()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game->frmMain() != nullptr; }));
+    ASSERT_NE(game->frmPlayers(), nullptr);
     EXPECT_FALSE(game->frmPlayers()->isVisible());
     EXPECT_FALSE(game->frmMain()->isVisible());
+    EXPECT_NE(game->frmOptions(), nullptr);
     EXPECT_EQ(game->state().ChanceCards[0].CardId, CardId::AdvanceToMayfair);
     EXPECT_EQ(game->state().CommunityCards[1].CardId, CardId::GoBackToOldKentRoad);
     const auto tooltip = [&](int square) {
@@ -180,6 +187,41 @@ TEST_F(ProgramTest, StartUpShowsOnlyTheMenuWithBoardDecksAndTooltipsReady)
     EXPECT_EQ(tooltip(15), "Marylebone Station");
     EXPECT_EQ(tooltip(0), "");
     EXPECT_EQ(tooltip(30), "");
+    EXPECT_EQ(logLines().size(), 1) << "and nothing is logged meanwhile";
+
+    // New Game then shows the set-up made meanwhile.
+    ui::FrmPlayers *made = game->frmPlayers();
+    game->frmMenu()->cmdNewGame->click();
+    EXPECT_EQ(game->frmPlayers(), made);
+    EXPECT_TRUE(made->isVisible());
+}
+
+TEST_F(ProgramTest, ABoardMadeWhileTheMenuShowsDrawsAsOneMadeAtNewGame)
+{
+    // New Game before the menu's first paint makes the windows there and then.
+    const auto boardOfAFourComputerGame = [this](bool menuPaintedFirst) {
+        game = std::make_unique<Application>(services, boxes, clock);
+        game->Main();
+        if (menuPaintedFirst)
+            EXPECT_TRUE(QTest::qWaitFor([&] { return game->frmMain() != nullptr; }));
+        else
+            EXPECT_EQ(game->frmMain(), nullptr);
+        game->frmMenu()->cmdNewGame->click();
+        game->frmPlayers()->cmd4Computers->click();
+        game->frmPlayers()->cmdNext->click();
+        const QImage board = game->frmMain()->grab().toImage();
+        game.reset();
+        testing::processDeferredDeletes();
+        return board;
+    };
+    services.randoms.clear();
+    services.queueRandoms(1234, 100);
+    const QImage atNewGame = boardOfAFourComputerGame(false);
+    services.randoms.clear();
+    services.queueRandoms(1234, 100);
+    const QImage whileTheMenuShows = boardOfAFourComputerGame(true);
+    ASSERT_FALSE(atNewGame.isNull());
+    EXPECT_TRUE(whileTheMenuShows == atNewGame);
 }
 
 TEST_F(ProgramTest, WithoutTheWordDebugNoFileIsWritten)

@@ -247,6 +247,29 @@ TEST_F(Choices, RememberedFromOneRunToTheNextAndBrokenSettingsGiveTheDefaults)
     EXPECT_TRUE(boxes.shown.empty()) << "no message about the settings";
 }
 
+TEST_F(Choices, TheFirstSetUpOffersWhatTheStartReadAndTheNextReadsTheFileAgain)
+{
+    writeFile(settingsFile, "[Game]\nRules=Full\nPace=Fast\n");
+    game = std::make_unique<Application>(services, boxes, clock);
+    // What the start read, different from the file, so that a second
+    // reading would show.
+    const GameChoices read{{true, false, false, RuleSet::Classic}, Pace::Instant, 150};
+    game->setSettingsFile(settingsFile, ChoicesRead{read, QStringLiteral("a test's reason")});
+    game->Main();
+    game->frmMenu()->cmdNewGame->click();
+    EXPECT_EQ(panel().options(), read.options);
+    EXPECT_EQ(panel().pace(), Pace::Instant);
+    EXPECT_EQ(panel().windowScale(), 150);
+    ASSERT_EQ(services.problems.size(), 1);
+    EXPECT_EQ(services.problems[0], "cannot read the settings " + settingsFile +
+                                        " (a test's reason); the game offers the usual choices.");
+
+    game->newGame();
+    EXPECT_EQ(panel().options().rules, RuleSet::Full);
+    EXPECT_EQ(panel().pace(), Pace::Fast);
+    EXPECT_EQ(services.problems.size(), 1);
+}
+
 TEST_F(Choices, ThePaceKeyGoesRoundTheThreePacesFromTheNextTimerStart)
 {
     startProgram();

@@ -115,6 +115,25 @@ TEST(Fonts, ThickerBoldStrokesKeepEveryCaptionsWidthAndPlace)
     }
 }
 
+QByteArray resource(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+TEST(Fonts, TheEmbeddedBoldFaceIsTheShippedOneMadeOverAtBuildTime)
+{
+    // Byte for byte what the program made of the shipped face at every
+    // start before the build took it over.
+    const QByteArray shipped = resource(QStringLiteral(":/fonts/tahomabd.ttf"));
+    const QByteArray embedded = resource(QStringLiteral(":/fonts/tahomabd-thickened.ttf"));
+    ASSERT_FALSE(shipped.isEmpty());
+    EXPECT_NE(embedded, shipped);
+    EXPECT_TRUE(embedded ==
+                fontdata::withThickerOutlines(fontdata::withoutBitmapStrikes(shipped), fontdata::TahomaBoldStroke));
+}
+
 TEST(Fonts, BoldAndRegularAreTheEmbeddedTahoma)
 {
     for (const bool bold : {false, true}) {

@@ -26,10 +26,20 @@ public:
     }
     QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
     {
+        // The window system asks for the same sizes more than once (each
+        // window's icon is set as it is made and again as it is shown).
+        for (const QPixmap &made : made_)
+            if (made.size() == size)
+                return made;
         QPixmap pm(size);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
         art_.paint(p, fitted(QRect(QPoint(0, 0), size)));
+        p.end();
+        constexpr std::size_t kept = 8;
+        if (made_.size() >= kept)
+            made_.erase(made_.begin());
+        made_.push_back(pm);
         return pm;
     }
     QIconEngine *clone() const override { return new ArtIconEngine(art_); }
@@ -44,6 +54,7 @@ private:
                       s.width(), s.height());
     }
     Art art_;
+    std::vector<QPixmap> made_;   // sizes already drawn, newest last
 };
 
 } // namespace

@@ -5,10 +5,10 @@
 // Wine's Tahoma Bold carries bold advance widths, but its outlines are the
 // regular ones, and from 9 to 16 pixels a set of embedded bitmap strikes
 // that look regular too. Bold captions drawn with it come out as regular
-// letters spaced wider. The game therefore drops the strikes and thickens
-// the outlines itself when it loads the face; the advance widths, the line
-// metrics and the kerning stay as they are, so every caption keeps the
-// width the layout was made for.
+// letters spaced wider. The build therefore drops the strikes and thickens
+// the outlines (tycora_make_bold_face), and the program embeds the result;
+// the advance widths, the line metrics and the kerning stay as they are,
+// so every caption keeps the width the layout was made for.
 
 #include <QByteArray>
 
@@ -29,5 +29,12 @@ QByteArray withoutBitmapStrikes(const QByteArray &font);
 // of points. Composite glyphs are left to their thickened parts. Data that
 // is not a TrueType font with outlines comes back unchanged.
 QByteArray withThickerOutlines(const QByteArray &font, double strength);
+
+// The bold face the windows use, made from the shipped Tahoma Bold: no
+// bitmap strikes, strokes thickened by TahomaBoldStroke.
+inline QByteArray boldFaceFromShipped(const QByteArray &shipped)
+{
+    return withThickerOutlines(withoutBitmapStrikes(shipped), TahomaBoldStroke);
+}
 
 } // namespace tycora::ui::fontdata

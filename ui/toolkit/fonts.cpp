@@ -1,8 +1,5 @@
 #include "ui/toolkit/fonts.h"
 
-#include "ui/toolkit/font_data.h"
-
-#include <QFile>
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -40,13 +37,8 @@ void registerEmbeddedFonts()
     done = true;
     tahomaFamily = familyOf(QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/tahoma.ttf")), tahomaFamily);
     // The bold face's own outlines and bitmap strikes are regular in weight;
-    // it is registered with thickened outlines and no strikes instead.
-    QFile bold(QStringLiteral(":/fonts/tahomabd.ttf"));
-    if (bold.open(QIODevice::ReadOnly)) {
-        const QByteArray data = fontdata::withThickerOutlines(fontdata::withoutBitmapStrikes(bold.readAll()),
-                                                              fontdata::TahomaBoldStroke);
-        QFontDatabase::addApplicationFontFromData(data);
-    }
+    // the build made it over with thickened outlines and no strikes.
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/tahomabd-thickened.ttf"));
     comicFamily = familyOf(QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ComicNeue-Bold.otf")), comicFamily);
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ComicNeue-Regular.otf"));
 }
