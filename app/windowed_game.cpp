@@ -1,10 +1,11 @@
 #include "app/windowed_game.h"
 
+#include "app/app_icon.h"
+
 #include "app/application.h"
 #include "app/display_guard.h"
 #include "app/termination_signals.h"
 #include "app/window_scale_start.h"
-#include "assets/art_catalog.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/qt_clock.h"
@@ -29,7 +30,7 @@ WindowedGame::WindowedGame(int &argc, char **argv, const QString &settingsFile)
     QApplication::setApplicationVersion(QStringLiteral(TYCORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.tycora.Tycora"));
     ui::registerEmbeddedFonts();
-    QApplication::setWindowIcon(art::appIcon().icon());
+    QApplication::setWindowIcon(builtAppIcon());
 
     services_ = std::make_unique<ui::SystemServices>(argc, argv);
     boxes_ = std::make_unique<ui::QtMessageBoxes>();
