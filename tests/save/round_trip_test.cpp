@@ -22,6 +22,7 @@ struct Sample {
     std::uint64_t seed;
     int players;
     bool pot;
+    bool trading = false;
 };
 
 class RoundTrip : public ::testing::TestWithParam<Sample> {};
@@ -29,7 +30,7 @@ class RoundTrip : public ::testing::TestWithParam<Sample> {};
 TEST_P(RoundTrip, SaveLoadSaveGivesTheSameBytes)
 {
     const Sample &s = GetParam();
-    const SavedGame game = playedGame(s.rules, s.turns, s.seed, s.players, s.pot);
+    const SavedGame game = playedGame(s.rules, s.turns, s.seed, s.players, s.pot, s.trading);
     QTemporaryDir dir;
     const QString path = dir.filePath("game.tycora");
     ASSERT_EQ(save::saveGameFile(path, game, TestProvenance), "");
@@ -53,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(Games, RoundTrip,
                                            Sample{RuleSet::Classic, 300, 5, 4, true},
                                            Sample{RuleSet::Full, 120, 6, 3, false},
                                            Sample{RuleSet::Full, 400, 7, 4, true},
-                                           Sample{RuleSet::Full, 3000, 9, 2, false}));
+                                           Sample{RuleSet::Full, 3000, 9, 2, false},
+                                           Sample{RuleSet::Full, 150, 11, 4, false, true}));
 
 TEST(SaveFailure, AFailedWriteKeepsThePreviousFileAndSaysWhy)
 {
