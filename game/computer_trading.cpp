@@ -11,6 +11,7 @@
 #include "game/trading.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -54,6 +55,17 @@ std::vector<int> deedsCompleting(const GameState &state, int player, int forWhom
             deeds.insert(deeds.end(), missing.begin(), missing.end());
     }
     return deeds;
+}
+
+// The player holds more streets of the group than anyone else, or as many.
+bool hopesFor(const GameState &state, int player, int group)
+{
+    std::array<int, MaxPlayers> held{};
+    for (const int sq : groupSquares(group))
+        if (state.Properties[sq].Owned)
+            ++held[static_cast<std::size_t>(state.Properties[sq].Owner)];
+    return held[static_cast<std::size_t>(player)] > 0 &&
+           held[static_cast<std::size_t>(player)] == *std::max_element(held.begin(), held.end());
 }
 
 // The smallest cash the proposer adds (or, below zero, asks) for which the
@@ -112,22 +124,34 @@ TradeOffer FullRulesComputer::offerTo(const GameState &state, int player, int ot
     const std::vector<int> wanted = deedsCompleting(state, other, player);
     if (wanted.empty())
         return none;
-    const Cash spare = state.Players[player].Money - reserve(state, player) / 3;
+    // Cash enough is kept to build on the group once it is whole.
+    Cash buildFund = 0;
+    std::vector<int> groups;
+    for (const int sq : wanted)
+        if (std::find(groups.begin(), groups.end(), groupOf(sq)) == groups.end())
+            groups.push_back(groupOf(sq));
+    for (const int g : groups)
+        for (const int street : groupSquares(g))
+            buildFund += squareInfo(street).houseCost;
+    const Cash spare = state.Players[player].Money - reserve(state, player) - buildFund;
     TradeOffer best;
     long long bestScore = 0;
-    // The wanted deeds for cash alone, or with the deeds that complete a
-    // group of theirs as well, the cash then going either way.
-    const std::vector<int> sweeteners = deedsCompleting(state, player, other);
-    for (const bool sweeten : {false, true}) {
-        if (sweeten && sweeteners.empty())
-            continue;
+    // The wanted deeds for cash alone; or with the deeds that complete a
+    // group of theirs, or with one deed of a group this player has no hope
+    // of, the cash then going either way.
+    std::vector<std::vector<int>> payments{{}};
+    if (std::vector<int> completing = deedsCompleting(state, player, other); !completing.empty())
+        payments.push_back(std::move(completing));
+    for (const int sq : tradeableDeeds(state, player))
+        if (groupOf(sq) < 0 || !hopesFor(state, player, groupOf(sq)))
+            payments.push_back({sq});
+    for (const std::vector<int> &deeds : payments) {
         TradeOffer offer;
         offer.from = player;
         offer.to = other;
         offer.gets.deeds = wanted;
-        if (sweeten)
-            offer.gives.deeds = sweeteners;
-        const Cash least = sweeten ? -state.Players[other].Money : 0;
+        offer.gives.deeds = deeds;
+        const Cash least = deeds.empty() ? 0 : -state.Players[other].Money;
         if (spare <= least)
             continue;
         const std::optional<Cash> price = priceFor(state, offer, spare, least);
@@ -135,7 +159,7 @@ TradeOffer FullRulesComputer::offerTo(const GameState &state, int player, int ot
             continue;
         offer.gives.cash = std::max<Cash>(*price, 0);
         offer.gets.cash = std::max<Cash>(-*price, 0);
-        const long long score = tradeScore(state, offer, player);
+        const long long score = tradeEdge(state, offer, player);
         if (score > bestScore) {
             bestScore = score;
             best = offer;

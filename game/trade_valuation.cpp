@@ -101,6 +101,28 @@ bool clearlyLeading(const GameState &state, int player)
     return true;
 }
 
+namespace {
+
+struct Gains {
+    long long mine = 0;
+    long long theirs = 0;
+};
+
+Gains gains(const GameState &state, const TradeOffer &offer, int me)
+{
+    const int them = me == offer.from ? offer.to : offer.from;
+    const GameState after = stateAfterTrade(state, offer);
+    return {positionValue(after, me) - positionValue(state, me), positionValue(after, them) - positionValue(state, them)};
+}
+
+} // namespace
+
+long long tradeEdge(const GameState &state, const TradeOffer &offer, int me)
+{
+    const Gains g = gains(state, offer, me);
+    return g.mine - std::max(0LL, g.theirs);
+}
+
 long long tradeScore(const GameState &state, const TradeOffer &offer, int me)
 {
     const int them = me == offer.from ? offer.to : offer.from;

