@@ -179,6 +179,22 @@ TEST_F(Trading, APersonAcceptsAnOfferBuiltByClicks)
     EXPECT_EQ(state.Players[2].Money, 1620);
 }
 
+TEST_F(Trading, APersonReceivingAMortgagedDeedMayLiftTheMortgageAtOnce)
+{
+    state.Properties[ParkLane].Mortgaged = true;
+    annOffersParkLaneForMayfair();
+    ASSERT_TRUE(question()->isVisible());
+    EXPECT_TRUE(question()->details().contains("Park Lane is mortgaged: you pay " + Pound + "18 interest on it."));
+    QCheckBox *lift = question()->liftBox(ParkLane);
+    ASSERT_TRUE(lift);
+    EXPECT_EQ(lift->text(), "Lift the mortgage on Park Lane at once instead (" + Pound + "193)");
+    grabWindow(question(), QStringLiteral("trade-offer-mortgaged"));
+    click(lift);
+    click(&question()->acceptButton());
+    EXPECT_TRUE(logged("Cy (" + P + "1620) Unmortgages Park Lane  -->  " + P + "1427"));
+    EXPECT_FALSE(state.Properties[ParkLane].Mortgaged);
+}
+
 TEST_F(Trading, ARejectionAndACounterFromTheReceivingPerson)
 {
     annOffersParkLaneForMayfair();

@@ -1,6 +1,7 @@
 #include "ui/main/trade_question.h"
 
 #include "game/game_state.h"
+#include "game/rules.h"
 #include "game/trading.h"
 #include "ui/main/trade_window.h"
 #include "ui/toolkit/command_button.h"
@@ -9,6 +10,7 @@
 #include "ui/toolkit/game_text.h"
 #include "ui/toolkit/twips.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -39,6 +41,8 @@ TradeQuestion::TradeQuestion(const GameState &state, QWidget *owner) : QDialog(o
     lblDetails_->setTextFormat(Qt::PlainText);
     lblDetails_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(lblDetails_, 1);
+    liftList_ = new QVBoxLayout;
+    layout->addLayout(liftList_);
 
     auto *buttons = new QHBoxLayout;
     cmdAccept_ = new CommandButton(QStringLiteral("Accept"), this);
@@ -53,10 +57,16 @@ TradeQuestion::TradeQuestion(const GameState &state, QWidget *owner) : QDialog(o
         buttons->addWidget(b);
     }
     layout->addLayout(buttons);
-    connect(cmdAccept_, &QPushButton::clicked, this, [this] { giveAnswer(TradeReply::accept()); });
+    connect(cmdAccept_, &QPushButton::clicked, this, [this] {
+        std::vector<int> lifted;
+        for (const auto &[square, box] : lifts_)
+            if (box->isChecked())
+                lifted.push_back(square);
+        giveAnswer(TradeReply::accept(lifted));
+    });
     connect(cmdReject_, &QPushButton::clicked, this, [this] { giveAnswer(TradeReply::reject()); });
     connect(cmdCounter_, &QPushButton::clicked, this, &TradeQuestion::counter);
-    setFixedSize(440, 220);
+    setFixedSize(440, 240);
 }
 
 void TradeQuestion::ask(const TradeOffer &offer, std::function<std::string(const TradeOffer &)> counterProblem,
@@ -70,10 +80,22 @@ void TradeQuestion::ask(const TradeOffer &offer, std::function<std::string(const
     lblHeading_->setText(QStringLiteral("%1, %2 offers you a trade").arg(qtext(to.Name), qtext(from.Name)));
     std::string details = from.Name + " gives: " + tradeItemsText(state_, offer.gives) + "\n" + to.Name +
                           " gives: " + tradeItemsText(state_, offer.gets) + "\n\n" + tradeSummary(state_, offer);
-    for (const int sq : offer.gives.deeds)
-        if (state_.Properties[sq].Mortgaged)
-            details += "\n" + state_.Properties[sq].Name + " is mortgaged: you pay " +
-                       pounds(mortgageInterest(sq)) + " interest on it.";
+    for (auto &[square, box] : lifts_)
+        delete box;
+    lifts_.clear();
+    for (const int sq : offer.gives.deeds) {
+        if (sq < 0 || sq >= SquareCount || !state_.Properties[sq].Mortgaged)
+            continue;
+        details += "\n" + state_.Properties[sq].Name + " is mortgaged: you pay " + pounds(mortgageInterest(sq)) +
+                   " interest on it.";
+        auto *box = new QCheckBox(qtext("Lift the mortgage on " + state_.Properties[sq].Name + " at once instead (" +
+                                        pounds(unmortgagePrice(sq)) + ")"),
+                                  this);
+        box->setObjectName(QStringLiteral("chkLift%1").arg(sq));
+        liftList_->addWidget(box);
+        box->show();
+        lifts_.emplace_back(sq, box);
+    }
     lblDetails_->setText(qtext(details));
     show();
     raise();
@@ -83,6 +105,14 @@ void TradeQuestion::ask(const TradeOffer &offer, std::function<std::string(const
 QString TradeQuestion::heading() const { return lblHeading_->text(); }
 
 QString TradeQuestion::details() const { return lblDetails_->text(); }
+
+QCheckBox *TradeQuestion::liftBox(int square) const
+{
+    for (const auto &[sq, box] : lifts_)
+        if (sq == square)
+            return box;
+    return nullptr;
+}
 
 TradeWindow &TradeQuestion::counterWindow()
 {

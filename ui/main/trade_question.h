@@ -4,7 +4,9 @@
 // by name ("Ben, Ann offers you a trade") shows the offer, read-only, with
 // Accept, Reject and Counter. Counter opens the trade window with the offer
 // filled in and the roles reversed; sending it answers the offer with the
-// counter, cancelling it comes back here. The answer is given once.
+// counter, cancelling it comes back here. For each mortgaged deed the
+// person would receive, a tick lifts its mortgage at once instead of paying
+// the interest. The answer is given once.
 
 #include "game/trade_offer.h"
 
@@ -12,8 +14,12 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
+class QCheckBox;
 class QLabel;
+class QVBoxLayout;
 
 namespace tycora {
 struct GameState;
@@ -43,6 +49,8 @@ public:
     QString heading() const;
     QString details() const;
     TradeWindow &counterWindow();
+    // The tick that lifts the mortgage of a deed received, if it is mortgaged.
+    QCheckBox *liftBox(int square) const;
 
 private:
     void giveAnswer(const TradeReply &reply);
@@ -54,6 +62,8 @@ private:
     std::function<void(TradeReply)> answer_;
     QLabel *lblHeading_ = nullptr;
     QLabel *lblDetails_ = nullptr;
+    QVBoxLayout *liftList_ = nullptr;
+    std::vector<std::pair<int, QCheckBox *>> lifts_;
     CommandButton *cmdAccept_ = nullptr;
     CommandButton *cmdReject_ = nullptr;
     CommandButton *cmdCounter_ = nullptr;
