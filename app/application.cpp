@@ -200,7 +200,10 @@ void Application::startGame()
     players_ = frmPlayers_->listedPlayers();
     saveSettings();
     frmOptions_->showOptions(choices_.options);
-    engine_->setOptions(choices_.options);
+    // A game under the Full rules is played with trading.
+    GameOptions options = choices_.options;
+    options.trading = options.rules == RuleSet::Full;
+    engine_->setOptions(options);
     engine_->setPace(choices_.pace);
     engine_->startGame();
     screen.setRules(engine_->options().rules);

@@ -64,6 +64,7 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
     LaunchOptions o;
     o.mode = LaunchOptions::Mode::Simulate;
     std::vector<std::string> given;
+    bool noTrading = false;
     for (std::size_t i = from; i < args.size(); ++i) {
         std::string name = args[i], value;
         // The house options take no value.
@@ -79,6 +80,11 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
         }
         if (name == "--free-parking") {
             o.simulation.game.freeParkingPot = true;
+            given.push_back(name);
+            continue;
+        }
+        if (name == "--no-trading") {
+            noTrading = true;
             given.push_back(name);
             continue;
         }
@@ -134,6 +140,8 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
         }
         given.push_back(name);
     }
+    // Computers trade under the Full rules unless told not to.
+    o.simulation.game.trading = o.simulation.game.rules == RuleSet::Full && !noTrading;
     if (!o.loadFile.empty()) {
         // The saved game brings its own players, rules, options and dice.
         for (const std::string &name : given)
@@ -265,7 +273,7 @@ std::string usageText()
     return "Usage: tycora [debug]\n"
            "       tycora --simulate [--players N] [--turns T] [--seed S] [--dice D] [--log FILE]\n"
            "                         [--rules classic|full] [--no-first-round-buying]\n"
-           "                         [--double-go] [--free-parking] [--save FILE]\n"
+           "                         [--double-go] [--free-parking] [--no-trading] [--save FILE]\n"
            "                         [--games N] [--heatmap FILE.png]\n"
            "       tycora --simulate --load FILE [--turns T] [--log FILE] [--save FILE]\n"
            "       tycora --replay FILE\n"
@@ -294,6 +302,7 @@ std::string usageText()
            "    --double-go  " "\xC2\xA3" "400 for ending a move on GO\n"
            "    --free-parking  taxes and card payments go into a pot that the next\n"
            "                 player to stop on Free Parking takes\n"
+           "    --no-trading  under full rules, the computers make no trades\n"
            "    --save FILE  write the game to FILE as it stands when the simulation stops\n"
            "    --load FILE  go on with the saved game in FILE for T more turns, with its\n"
            "                 own players, rules, options and dice\n"

@@ -21,7 +21,7 @@ int runGames(const LaunchOptions &launch, const SimulationOptions &options, std:
 {
     std::array<long long, 40> landings{};
     std::array<long long, MaxPlayers> wins{};
-    long long throws = 0, turns = 0;
+    long long throws = 0, turns = 0, trades = 0;
     for (long long game = 0; game < launch.games; ++game) {
         SimulationOptions one = options;
         one.seed = options.seed + std::uint64_t(game);
@@ -49,6 +49,7 @@ int runGames(const LaunchOptions &launch, const SimulationOptions &options, std:
             ++wins[std::size_t(w)];
         throws += sim.engine().throws();
         turns += sim.engine().handOvers();
+        trades += sim.engine().trades();
     }
 
     long long total = 0;
@@ -75,7 +76,10 @@ int runGames(const LaunchOptions &launch, const SimulationOptions &options, std:
     out << "],\"wins\":[";
     for (int i = 0; i < options.players && i < MaxPlayers; ++i)
         out << (i ? "," : "") << wins[std::size_t(i)];
-    out << "],\"throws\":" << throws << ",\"turns\":" << turns << ",\"seed\":" << options.seed << "}\n";
+    out << "],\"throws\":" << throws << ",\"turns\":" << turns;
+    if (options.game.trading)
+        out << ",\"trades\":" << trades;
+    out << ",\"seed\":" << options.seed << "}\n";
     return 0;
 }
 

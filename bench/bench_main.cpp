@@ -11,6 +11,7 @@
 #include "bench/engine_speed.h"
 #include "bench/full_rules_games.h"
 #include "bench/process_probe.h"
+#include "bench/trading_games.h"
 
 #include <cstdio>
 #include <algorithm>
@@ -108,6 +109,16 @@ int main(int argc, char **argv)
         format("%.1f %%", 100.0 * duel.fullWins / duel.games), "> 70 %");
     std::printf("| (the same games: classic rule's wins / undecided after 2000 hand-overs) | %d / %d | |\n",
                 duel.classicWins, duel.undecided);
+    const TradingGames trading = measureTradingGames(1000, 2000);
+    row("full rules with trading, 1000 games of four computers: ended with a winner within 2000 hand-overs",
+        format("%.1f %%", 100.0 * trading.won / trading.games), ">= 98 %");
+    row("(the same games: trades per game)", format("%.2f", double(trading.trades) / trading.games),
+        "(for reference)");
+    const TradingDuel tradingDuel = measureTradingDuel(1000, 2000);
+    row("full rules, 1000 two-player games: a trading computer's wins against one that never proposes a trade",
+        format("%.1f %%", 100.0 * tradingDuel.traderWins / tradingDuel.games), "> 60 %");
+    std::printf("| (the same games: the non-trader's wins / undecided / trades per game) | %d / %d / %.2f | |\n",
+                tradingDuel.nonTraderWins, tradingDuel.undecided, double(tradingDuel.trades) / tradingDuel.games);
     if (argc < 2)
         return 0;
 

@@ -186,6 +186,8 @@ void FullRulesComputer::firstTurn(Engine &engine, int player) { engine.rollDice(
 
 void FullRulesComputer::turnToThrow(Engine &engine, int player)
 {
+    if (!proposeTrades(engine, player))
+        return;   // the turn goes on once the offer is answered
     const GameState &state = engine.state();
     const auto money = [&] { return int(state.Players[player].Money); };
     // Only the others' deeds and buildings set the reserve, and nothing

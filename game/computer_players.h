@@ -8,6 +8,9 @@
 
 #include "game/player_controller.h"
 
+#include <cstddef>
+#include <vector>
+
 namespace tycora {
 
 struct GameState;
@@ -27,6 +30,9 @@ public:
 
 class FullRulesComputer : public PlayerController {
 public:
+    // A computer that does not propose trades still answers offers.
+    explicit FullRulesComputer(bool proposesTrades = true) : proposesTrades_(proposesTrades) {}
+
     void firstTurn(Engine &engine, int player) override;
     void turnToThrow(Engine &engine, int player) override;
     void decidePurchase(Engine &engine, const PurchaseOffer &offer, Answer<bool> answer) override;
@@ -34,6 +40,17 @@ public:
     void decideJail(Engine &engine, int player, Answer<JailChoice> answer) override;
     void payOrUseCard(Engine &engine, int player, Answer<JailChoice> answer) override;
     void bid(Engine &engine, const Auction &auction, Answer<int> answer) override;
+    void answerTrade(Engine &engine, const TradeOffer &offer, Answer<TradeReply> answer) override;
+
+    // The answer to an offer by the receiver's own measure: accept a trade
+    // that leaves them better off, counter an offer of deeds by asking for
+    // more cash where that would do (never a counter to a counter), or
+    // reject.
+    static TradeReply replyTo(const GameState &state, const TradeOffer &offer);
+    // The offer the player would make to another on their turn, chiefly to
+    // complete a colour group, priced so that the other side gains too;
+    // none (from -1) when there is nothing worth asking for.
+    static TradeOffer offerTo(const GameState &state, int player, int other);
 
     // The cash the player keeps back: more as the others' rents grow.
     static int reserve(const GameState &state, int player);
@@ -43,6 +60,20 @@ public:
     // worth to them while the reserve stays in hand, and at auction never
     // less than its mortgage value when the cash allows.
     static int mostItWouldPay(const GameState &state, int player, int square);
+
+private:
+    // Sends this turn's offers, one to each other player at most; false
+    // while an offer waits for an answer from a window.
+    bool proposeTrades(Engine &engine, int player);
+
+    struct SentOffer {
+        TradeOffer terms;
+        std::size_t board;   // what the board looked like when it was sent
+    };
+    bool proposesTrades_;
+    std::vector<SentOffer> sent_;
+    long long offersTurn_ = -1;
+    std::vector<int> askedThisTurn_;
 };
 
 } // namespace tycora

@@ -100,6 +100,7 @@ Answer<T> Engine::once(std::function<void(T)> then)
 template Answer<bool> Engine::once(std::function<void(bool)>);
 template Answer<int> Engine::once(std::function<void(int)>);
 template Answer<JailChoice> Engine::once(std::function<void(JailChoice)>);
+template Answer<TradeReply> Engine::once(std::function<void(TradeReply)>);
 
 // ---- queries ----------------------------------------------------------------
 

@@ -19,6 +19,7 @@
 #include "game/player_controller.h"
 #include "game/screen.h"
 #include "game/timer.h"
+#include "game/trade_offer.h"
 
 #include <array>
 #include <functional>
@@ -70,6 +71,7 @@ public:
         RaisingMoney,   // a player owes more than their cash
         Auction,        // an unsold square is being auctioned
         Over,           // one player is left
+        Trading,        // an offer of a trade waits for its answer, on the proposer's turn
     };
 
     Engine(GameState &state, Screen &screen, Clock &clock, EventLog &log, DiceSource &dice,
@@ -106,6 +108,11 @@ public:
     // Gives up while raising money: bankrupt to whoever is owed.
     bool declareBankruptcy(int player);
 
+    // Trading (Full rules, in a game that trades): the proposer sends an
+    // offer on their turn while they are to throw; the receiver's controller
+    // answers it. False, and nothing changes, when the offer may not be sent.
+    bool proposeTrade(const TradeOffer &offer);
+
     // The mortgage button of the classic game: the mortgage value in a box.
     void showMortgageValue(int square);
 
@@ -137,6 +144,16 @@ public:
     std::vector<int> sellableSquares(int player) const;
     std::vector<int> mortgageableSquares(int player) const;
     std::vector<int> unmortgageableSquares(int player) const;
+    // Why the player may not propose a trade now, in words; empty when they may.
+    std::string whyNoTrade(int player) const;
+    bool mayTrade(int player) const { return whyNoTrade(player).empty(); }
+    // Why this offer may not be sent now, in words; empty when it may.
+    std::string offerProblem(const TradeOffer &offer) const;
+    // The offer waiting for its answer, if any.
+    const std::optional<TradeOffer> &openTrade() const { return openTrade_; }
+    // Trades that took effect so far.
+    long long trades() const { return trades_; }
+    bool tradingOn() const { return fullRules() && options_.trading; }
     // The debt being raised, if any.
     int owed() const { return debt_ ? debt_->amount : 0; }
     int debtor() const { return debt_ ? debt_->debtor : -1; }
@@ -300,11 +317,20 @@ private:
     void bidAnswered(int bidder, int amount);
     void endAuction();
 
-    void noteDecision(Decision::Kind kind, int player, int value = 0, int second = 0)
+    void noteDecision(Decision::Kind kind, int player, int value = 0, int second = 0, TradeRecord trade = {})
     {
         if (onDecision_)
-            onDecision_({kind, player, value, second});
+            onDecision_({kind, player, value, second, std::move(trade)});
     }
+
+    // Trading.
+    void sendOffer(TradeOffer offer);
+    void tradeAnswered(const TradeOffer &offer, const TradeReply &reply);
+    void carryOutTrade(const TradeOffer &offer, const std::vector<int> &receiverLifts);
+    void handOverItems(int giver, int receiver, const TradeSide &items);
+    void payForMortgagedDeeds(int receiver, const std::vector<int> &deeds, const std::vector<int> &lifts);
+    void endTradeExchange();
+    void forgetOldOffers();   // a new turn: numbering and rejections start again
 
     // The pause timer's tick: the computer whose pause it is throws.
     void tmrPause_Timer();
@@ -342,6 +368,14 @@ private:
     int controllerActing_ = 0;  // inside a computer's own commands
     long long throws_ = 0;
     long long handOvers_ = 0;
+    // Trading: the offer waiting for its answer, offers rejected this turn,
+    // the turn they belong to, and offers being sent from a command.
+    std::optional<TradeOffer> openTrade_;
+    std::vector<TradeOffer> rejectedOffers_;
+    long long offersTurn_ = -1;
+    int offersThisTurn_ = 0;
+    int proposing_ = 0;
+    long long trades_ = 0;
 
     std::function<void(int, int)> onArrival_;
     std::function<void(const MoneyChange &)> onMoney_;

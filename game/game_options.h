@@ -25,6 +25,10 @@ struct GameOptions {
     bool doubleGoSalary = false;    // "£400 for landing on GO"
     bool freeParkingPot = false;    // "All payments goto Free Parking"
     RuleSet rules = RuleSet::Classic;
+    // Under Full rules, players may trade deeds, cash and Get Out of Jail
+    // Free cards on their turn. Never under Classic rules. A game started
+    // from the board or the command line turns it on with the Full rules.
+    bool trading = false;
 
     bool operator==(const GameOptions &) const = default;
 };

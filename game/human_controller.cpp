@@ -40,4 +40,9 @@ void HumanController::payOrUseCard(Engine &, int, Answer<JailChoice> answer) { a
 
 void HumanController::bid(Engine &, const Auction &auction, Answer<int> answer) { screen_.askBid(auction, answer); }
 
+void HumanController::answerTrade(Engine &, const TradeOffer &offer, Answer<TradeReply> answer)
+{
+    screen_.askTrade(offer, answer);
+}
+
 } // namespace tycora

@@ -21,6 +21,7 @@ public:
     void decideJail(Engine &engine, int player, Answer<JailChoice> answer) override;
     void payOrUseCard(Engine &engine, int player, Answer<JailChoice> answer) override;
     void bid(Engine &engine, const Auction &auction, Answer<int> answer) override;
+    void answerTrade(Engine &engine, const TradeOffer &offer, Answer<TradeReply> answer) override;
 
 private:
     Screen &screen_;

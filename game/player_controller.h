@@ -6,6 +6,8 @@
 // may be answered at once or later: the engine waits in a state for the
 // answer, it never runs a nested event loop for it.
 
+#include "game/trade_offer.h"
+
 #include <functional>
 #include <vector>
 
@@ -61,6 +63,16 @@ public:
     virtual void payOrUseCard(Engine &engine, int player, Answer<JailChoice> answer) = 0;
     // Their turn to bid: an amount above the highest bid, or 0 to pass.
     virtual void bid(Engine &engine, const Auction &auction, Answer<int> answer) = 0;
+    // Full rules, in a game that trades: another player offers this player
+    // a trade. Accept (naming any mortgages lifted at once), reject, or
+    // counter with a new offer from this player. A player who does not
+    // trade rejects.
+    virtual void answerTrade(Engine &engine, const TradeOffer &offer, Answer<TradeReply> answer)
+    {
+        (void)engine;
+        (void)offer;
+        answer(TradeReply::reject());
+    }
 };
 
 } // namespace tycora

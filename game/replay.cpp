@@ -18,7 +18,10 @@ std::string describe(const Decision &d)
     case Decision::Kind::Throw: return text + " " + std::to_string(d.value) + "," + std::to_string(d.second);
     case Decision::Kind::Jail:
         return text + " " + std::string(JailChoiceNames[static_cast<std::size_t>(d.value) % JailChoiceNames.size()]);
-    case Decision::Kind::Bankrupt: return text;
+    case Decision::Kind::Bankrupt:
+    case Decision::Kind::Offer: return text;
+    case Decision::Kind::Reply:
+        return text + " " + std::string(TradeChoiceNames[static_cast<std::size_t>(d.value) % TradeChoiceNames.size()]);
     default: return text + " " + std::to_string(d.value);
     }
 }
@@ -43,7 +46,8 @@ public:
         if (at_ >= history_.size() || history_[at_].player != player)
             return nullptr;
         const Kind k = history_[at_].kind;
-        const bool fits = k == Kind::Sell || k == Kind::Mortgage || (!raising && (k == Kind::Build || k == Kind::Unmortgage));
+        const bool fits = k == Kind::Sell || k == Kind::Mortgage ||
+                          (!raising && (k == Kind::Build || k == Kind::Unmortgage || k == Kind::Offer));
         return fits ? &history_[at_] : nullptr;
     }
     bool done() const { return at_ >= history_.size(); }
@@ -164,6 +168,22 @@ public:
             cursor_.missing("asks player " + std::to_string(auction.bidder + 1) + " to bid");
     }
 
+    void answerTrade(Engine &, const TradeOffer &offer, Answer<TradeReply> answer) override
+    {
+        const Decision *d = cursor_.next(Decision::Kind::Reply, offer.to);
+        if (!d) {
+            cursor_.missing("asks player " + std::to_string(offer.to + 1) + " to answer a trade");
+            return;
+        }
+        TradeReply reply;
+        reply.choice = static_cast<TradeChoice>(d->value);
+        if (reply.choice == TradeChoice::Counter && d->trade.get())
+            reply.counter = *d->trade.get();
+        else if (reply.choice == TradeChoice::Accept && d->trade.get())
+            reply.lifts = d->trade.get()->lifts;
+        answer(reply);
+    }
+
 private:
     // A person's raising, a moment after they were asked: sales and
     // mortgages, then bankruptcy if the history says so.
@@ -219,6 +239,7 @@ private:
             case Decision::Kind::Sell: done = engine.sellBuilding(player, taken.value); break;
             case Decision::Kind::Mortgage: done = engine.mortgage(player, taken.value); break;
             case Decision::Kind::Unmortgage: done = engine.unmortgage(player, taken.value); break;
+            case Decision::Kind::Offer: done = taken.trade.get() && engine.proposeTrade(*taken.trade.get()); break;
             default: break;
             }
             if (!done) {

@@ -246,6 +246,31 @@ std::string diceProblem(const DicePosition &dice)
     return {};
 }
 
+// A list of squares in an offer: every one a deed.
+std::string squaresProblem(const std::vector<int> &squares)
+{
+    for (const int sq : squares)
+        if (sq < 0 || sq >= SquareCount || !squareInfo(sq).ownable())
+            return "trades a square that cannot be owned";
+    return {};
+}
+
+// An offer written in a history: from the player to another, with items
+// that could be traded.
+std::string offerProblem(const SavedGame &game, const TradeOffer &offer, int player)
+{
+    if (offer.from != player || offer.to < 0 || offer.to >= game.state.PlayerCount || offer.to == player)
+        return "offers a trade between players that cannot trade";
+    for (const TradeSide *side : {&offer.gives, &offer.gets}) {
+        if (side->cash < 0 || side->cash > MaxSavedMoney || side->jailCards < 0 || side->jailCards > 2 ||
+            side->deeds.size() > std::size_t(SquareCount))
+            return "offers cash or cards that no player could hold";
+        if (std::string problem = squaresProblem(side->deeds); !problem.empty())
+            return problem;
+    }
+    return squaresProblem(offer.lifts);
+}
+
 std::string decisionProblem(const SavedGame &game, const Decision &d)
 {
     using Kind = Decision::Kind;
@@ -276,6 +301,18 @@ std::string decisionProblem(const SavedGame &game, const Decision &d)
             return "deals with a square that cannot be owned";
         break;
     case Kind::Bankrupt: break;
+    case Kind::Offer:
+        if (!d.trade.get())
+            return "offers no trade";
+        return offerProblem(game, *d.trade.get(), d.player);
+    case Kind::Reply:
+        if (d.value < 0 || d.value >= static_cast<int>(TradeChoiceNames.size()))
+            return "answers a trade with no reply";
+        if (d.value == static_cast<int>(TradeChoice::Counter))
+            return d.trade.get() ? offerProblem(game, *d.trade.get(), d.player) : "counters with no offer";
+        if (d.trade.get())
+            return squaresProblem(d.trade.get()->lifts);
+        break;
     }
     return {};
 }

@@ -92,6 +92,12 @@ public:
     virtual void showAuction(const Auction * /*auction*/) {}
     virtual void askBid(const Auction & /*auction*/, std::function<void(int)> answer) { answer(0); }
     virtual void showWinner(int /*player*/) {}
+    // A person is offered a trade: accept, reject or counter. A screen
+    // with nobody to ask rejects.
+    virtual void askTrade(const TradeOffer & /*offer*/, std::function<void(TradeReply)> answer)
+    {
+        answer(TradeReply::reject());
+    }
 };
 
 } // namespace tycora

@@ -153,8 +153,10 @@ std::string Simulation::reportJson() const
         out << w;
     else
         out << "null";
-    out << ",\"throws\":" << engine_->throws() << ",\"turns\":" << engine_->handOvers() << ",\"seed\":" << options_.seed
-        << "}";
+    out << ",\"throws\":" << engine_->throws() << ",\"turns\":" << engine_->handOvers();
+    if (options_.game.trading)
+        out << ",\"trades\":" << engine_->trades();
+    out << ",\"seed\":" << options_.seed << "}";
     return out.str();
 }
 

@@ -63,6 +63,29 @@ QJsonArray deckJson(const std::array<Card, DeckSize> &cards)
 
 QJsonValue playerOrNull(int player) { return player < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(player); }
 
+QJsonArray squaresJson(const std::vector<int> &squares)
+{
+    QJsonArray list;
+    for (const int sq : squares)
+        list.append(sq);
+    return list;
+}
+
+QJsonObject tradeSideJson(const TradeSide &side)
+{
+    return {{"deeds", squaresJson(side.deeds)}, {"cash", qint64(side.cash)}, {"jailCards", side.jailCards}};
+}
+
+// The proposer is the decision's player.
+QJsonObject offerJson(const TradeOffer &offer)
+{
+    return {{"to", offer.to},
+            {"gives", tradeSideJson(offer.gives)},
+            {"gets", tradeSideJson(offer.gets)},
+            {"lifts", squaresJson(offer.lifts)},
+            {"counters", offer.counters}};
+}
+
 QJsonObject decisionJson(const Decision &d)
 {
     QJsonObject entry{{"player", d.player}};
@@ -72,6 +95,14 @@ QJsonObject decisionJson(const Decision &d)
     case Decision::Kind::Buy: entry[kind] = d.value != 0; break;
     case Decision::Kind::Jail: entry[kind] = trimmed(JailChoiceNames[static_cast<std::size_t>(d.value)]); break;
     case Decision::Kind::Bankrupt: entry[kind] = true; break;
+    case Decision::Kind::Offer: entry[kind] = d.trade.get() ? offerJson(*d.trade.get()) : QJsonObject(); break;
+    case Decision::Kind::Reply:
+        entry[kind] = trimmed(TradeChoiceNames[static_cast<std::size_t>(d.value)]);
+        if (d.trade.get() && d.value == static_cast<int>(TradeChoice::Counter))
+            entry["counter"] = offerJson(*d.trade.get());
+        else if (d.trade.get())
+            entry["lifts"] = squaresJson(d.trade.get()->lifts);
+        break;
     default: entry[kind] = d.value; break;
     }
     return entry;
@@ -85,11 +116,15 @@ QJsonObject setupJson(const SavedGame &game)
                                    {"piece", pieceName(p.piece)},
                                    {"colour", QString::fromStdString(p.colour)},
                                    {"type", QString::fromStdString(p.type)}});
+    QJsonObject options{{"firstRoundBuying", game.options.firstRoundBuying},
+                        {"doubleGoSalary", game.options.doubleGoSalary},
+                        {"freeParkingPot", game.options.freeParkingPot}};
+    // Written only for a game that trades: games written before trading
+    // existed read as games without it.
+    if (game.options.trading)
+        options["trading"] = true;
     return {{"players", players},
-            {"options",
-             QJsonObject{{"firstRoundBuying", game.options.firstRoundBuying},
-                         {"doubleGoSalary", game.options.doubleGoSalary},
-                         {"freeParkingPot", game.options.freeParkingPot}}},
+            {"options", options},
             {"rules", ruleSetName(game.options.rules)},
             {"pace", paceName(game.pace)}};
 }
@@ -310,6 +345,8 @@ void readSetup(Fields &f, const QJsonObject &root, SavedGame &game)
     game.options.firstRoundBuying = f.flag(options, path + "options.", "firstRoundBuying");
     game.options.doubleGoSalary = f.flag(options, path + "options.", "doubleGoSalary");
     game.options.freeParkingPot = f.flag(options, path + "options.", "freeParkingPot");
+    if (options.contains(QLatin1String("trading")))
+        game.options.trading = f.flag(options, path + "options.", "trading");
     game.options.rules = AllRuleSets[f.oneOf(setup, path, "rules", RuleNames)];
     game.pace = AllPaces[f.oneOf(setup, path, "pace", PaceNames)];
 }
@@ -410,6 +447,44 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
         game.dice.givenDice.push_back(static_cast<int>(f.whole(given[i], d + "given[" + QString::number(i) + "]", 1, 6)));
 }
 
+std::vector<int> readSquares(Fields &f, const QJsonObject &o, const QString &path, const char *key)
+{
+    std::vector<int> squares;
+    const QJsonArray list = f.array(o, path, key, 0, SquareCount);
+    for (qsizetype i = 0; i < list.size() && !f.failed(); ++i)
+        squares.push_back(static_cast<int>(f.whole(list[i], path + key + "[" + QString::number(i) + "]", 0, SquareCount - 1)));
+    return squares;
+}
+
+TradeSide readTradeSide(Fields &f, const QJsonObject &offer, const QString &path, const char *key)
+{
+    const QJsonObject o = f.object(offer, path, key);
+    const QString p = path + key + ".";
+    TradeSide side;
+    side.deeds = readSquares(f, o, p, "deeds");
+    side.cash = f.whole(o, p, "cash", 0, MaxSavedMoney);
+    side.jailCards = static_cast<int>(f.whole(o, p, "jailCards", 0, 2));
+    return side;
+}
+
+TradeOffer readOffer(Fields &f, const QJsonValue &v, const QString &name, int from, int players)
+{
+    TradeOffer offer;
+    if (!v.isObject()) {
+        f.fail(name + " is not an object");
+        return offer;
+    }
+    const QJsonObject o = v.toObject();
+    const QString p = name + ".";
+    offer.from = from;
+    offer.to = static_cast<int>(f.whole(o, p, "to", 0, players - 1));
+    offer.gives = readTradeSide(f, o, p, "gives");
+    offer.gets = readTradeSide(f, o, p, "gets");
+    offer.lifts = readSquares(f, o, p, "lifts");
+    offer.counters = static_cast<int>(f.whole(o, p, "counters", 0, 1'000'000));
+    return offer;
+}
+
 void readHistory(Fields &f, const QJsonObject &root, SavedGame &game)
 {
     const QJsonArray history = f.array(root, "", "history", 0, 10'000'000);
@@ -454,6 +529,17 @@ void readHistory(Fields &f, const QJsonObject &root, SavedGame &game)
                 break;
             case Decision::Kind::Jail: d.value = f.oneOf(v, name, JailChoiceNames); break;
             case Decision::Kind::Bid: d.value = static_cast<int>(f.whole(v, name, 0, 1'000'000'000)); break;
+            case Decision::Kind::Offer: d.trade = TradeRecord(readOffer(f, v, name, d.player, count)); break;
+            case Decision::Kind::Reply:
+                d.value = f.oneOf(v, name, TradeChoiceNames);
+                if (d.value == static_cast<int>(TradeChoice::Counter)) {
+                    d.trade = TradeRecord(readOffer(f, o.value("counter"), p + "counter", d.player, count));
+                } else if (d.value == static_cast<int>(TradeChoice::Accept)) {
+                    TradeOffer lifts;
+                    lifts.lifts = readSquares(f, o, p, "lifts");
+                    d.trade = TradeRecord(std::move(lifts));
+                }
+                break;
             default: d.value = static_cast<int>(f.whole(v, name, 0, SquareCount - 1)); break;
             }
         }

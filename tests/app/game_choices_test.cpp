@@ -34,6 +34,8 @@ namespace tycora::app {
 namespace {
 
 const GameOptions AllDifferent{false, true, true, RuleSet::Full};
+// What the engine plays them with: a Full rules game trades.
+const GameOptions AllDifferentPlayed{false, true, true, RuleSet::Full, true};
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -178,7 +180,7 @@ TEST_F(Choices, WhatIsChosenReachesTheEngineTheLogAndTheBoard)
     EXPECT_EQ(panel().lblRulesSummary->text(), "Full rules: build, mortgage, go bankrupt; the last player left wins.");
     ASSERT_NO_FATAL_FAILURE(startGame());
     Engine &engine = *game->engine();
-    EXPECT_EQ(engine.options(), AllDifferent);
+    EXPECT_EQ(engine.options(), AllDifferentPlayed);
     EXPECT_EQ(engine.pace(), Pace::Fast);
     EXPECT_TRUE(game->frmOptions()->booDoubleSalary());
 
@@ -234,7 +236,7 @@ TEST_F(Choices, RememberedFromOneRunToTheNextAndBrokenSettingsGiveTheDefaults)
     EXPECT_EQ(panel().cboPace->currentText(), "Fast");
     EXPECT_EQ(panel().cboSize->currentText(), "125%");
     ASSERT_NO_FATAL_FAILURE(startGame());
-    EXPECT_EQ(game->engine()->options(), AllDifferent);
+    EXPECT_EQ(game->engine()->options(), AllDifferentPlayed);
     EXPECT_EQ(game->engine()->pace(), Pace::Fast);
 
     writeFile(settingsFile, QByteArray::fromHex("5b47616d655d0a50616365ff00fe"));

@@ -22,6 +22,7 @@ struct Sample {
     std::uint64_t seed;
     int players;
     bool pot;
+    bool trading = false;
 };
 
 class RoundTrip : public ::testing::TestWithParam<Sample> {};
@@ -29,7 +30,7 @@ class RoundTrip : public ::testing::TestWithParam<Sample> {};
 TEST_P(RoundTrip, SaveLoadSaveGivesTheSameBytes)
 {
     const Sample &s = GetParam();
-    SavedGame game = playedGame(s.rules, s.turns, s.seed, s.players, s.pot);
+    SavedGame game = playedGame(s.rules, s.turns, s.seed, s.players, s.pot, s.trading);
     // The Game Log's lines go with the game, the pound sign included.
     game.log = {"Game Started:  06/12/2026 12:00:00", "Player 1 (\u00a31500) rolls:  3,4"};
     QTemporaryDir dir;
@@ -56,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(Games, RoundTrip,
                                            Sample{RuleSet::Classic, 300, 5, 4, true},
                                            Sample{RuleSet::Full, 120, 6, 3, false},
                                            Sample{RuleSet::Full, 400, 7, 4, true},
-                                           Sample{RuleSet::Full, 3000, 9, 2, false}));
+                                           Sample{RuleSet::Full, 3000, 9, 2, false},
+                                           Sample{RuleSet::Full, 150, 11, 4, false, true}));
 
 TEST(SaveFailure, AFailedWriteKeepsThePreviousFileAndSaysWhy)
 {

@@ -9,7 +9,7 @@
 namespace tycora::testing {
 
 inline SavedGame playedGame(RuleSet rules, long long turns, std::uint64_t seed, int players = 3,
-                            bool pot = false)
+                            bool pot = false, bool trading = false)
 {
     NoEventLog log;
     SimulationOptions o;
@@ -18,6 +18,7 @@ inline SavedGame playedGame(RuleSet rules, long long turns, std::uint64_t seed, 
     o.seed = seed;
     o.game.rules = rules;
     o.game.freeParkingPot = pot;
+    o.game.trading = trading;
     o.recordHistory = true;
     Simulation sim(o, log);
     sim.setUp();

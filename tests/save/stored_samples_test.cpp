@@ -29,11 +29,13 @@ struct Sample {
     long long turnsBefore;
     long long turnsAfter;
     bool pot;
+    bool trading = false;
 };
 
 const Sample Samples[] = {
     {"classic-four-computers-v1", RuleSet::Classic, 4, 404, 120, 200, false},
     {"full-three-computers-pot-v1", RuleSet::Full, 3, 77, 90, 300, true},
+    {"full-four-computers-trading-v1", RuleSet::Full, 4, 23, 120, 300, false, true},
 };
 
 std::string dataPath(const std::string &name) { return std::string(TYCORA_SAVED_GAMES) + "/" + name; }
@@ -56,7 +58,7 @@ TEST_P(StoredSample, LoadsReplaysAndGoesOnAsStored)
     const bool regenerate = std::getenv("TYCORA_REGENERATE_SAVED_GAMES") != nullptr;
     if (regenerate && !QFile::exists(QString::fromStdString(gameFile)))
         ASSERT_EQ(save::saveGameFile(QString::fromStdString(gameFile),
-                                     playedGame(s.rules, s.turnsBefore, s.seed, s.players, s.pot), TestProvenance),
+                                     playedGame(s.rules, s.turnsBefore, s.seed, s.players, s.pot, s.trading), TestProvenance),
                   "");
 
     const save::LoadedGame loaded = save::loadGameFile(QString::fromStdString(gameFile));
@@ -79,7 +81,11 @@ TEST_P(StoredSample, LoadsReplaysAndGoesOnAsStored)
 }
 
 INSTANTIATE_TEST_SUITE_P(Version1, StoredSample, ::testing::ValuesIn(Samples),
-                         [](const auto &info) { return std::string(info.param.file).substr(0, 4) == "clas" ? "Classic" : "Full"; });
+                         [](const auto &info) {
+                             if (info.param.trading)
+                                 return "FullTrading";
+                             return std::string(info.param.file).substr(0, 4) == "clas" ? "Classic" : "Full";
+                         });
 
 } // namespace
 } // namespace tycora::testing

@@ -193,6 +193,23 @@ public:
         }
         answer(bid);
     }
+    // A trade offered to a person: held open until the test answers it.
+    std::optional<TradeOffer> tradeAsked;
+    std::function<void(TradeReply)> tradeAnswer;
+    void askTrade(const TradeOffer &offer, std::function<void(TradeReply)> answer) override
+    {
+        tradeAsked = offer;
+        tradeAnswer = std::move(answer);
+        calls.push_back("askTrade:" + std::to_string(offer.from) + ":" + std::to_string(offer.to));
+    }
+    void answerTrade(const TradeReply &reply)
+    {
+        auto answer = std::move(tradeAnswer);
+        tradeAnswer = nullptr;
+        tradeAsked.reset();
+        if (answer)
+            answer(reply);
+    }
     void showWinner(int player) override
     {
         winner = player;

@@ -15,6 +15,7 @@
 #include "ui/main/players_column.h"
 #include "ui/main/statistics_window.h"
 #include "ui/main/stats_card.h"
+#include "ui/main/trade_control.h"
 #include "ui/main/winner_window.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/fonts.h"
@@ -50,6 +51,7 @@ FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) :
     winnerWindow_ = new WinnerWindow(this);
     screen_->setWinnerWindow(winnerWindow_);
     pins_ = std::make_unique<PinnedCards>(*this, *views_, *screen_, state);
+    trade_ = new TradeControl(*this, state);
     screen_->onGameDeedCard([this](bool visible) { pins_->gameSetDeed(visible); });
     connectHandlers();
     connectKeyboard();
@@ -119,6 +121,7 @@ void FrmMain::connectHandlers()
     connect(&views_->buttons, &ButtonRow::unmortgageClicked, this, &FrmMain::cmdUnmorgage_Click);
     connect(&views_->buttons, &ButtonRow::bankruptcyClicked, this, &FrmMain::cmdBankrupt_Click);
     connect(&views_->buttons, &ButtonRow::actionsShown, deedActions_.get(), &DeedActions::refresh);
+    connect(&views_->buttons, &ButtonRow::actionsShown, trade_, &TradeControl::refresh);
     connect(winnerWindow_, &WinnerWindow::newGameClicked, this, [this] {
         winnerWindow_->hide();
         if (newGameAction_)
@@ -169,6 +172,7 @@ void FrmMain::setEngine(Engine *engine)
     engine_ = engine;
     deedActions_->setEngine(engine);
     screen_->setEngine(engine);
+    trade_->setEngine(engine);
     if (engine)
         engine->setHandOverObserver([this] { sampleStatistics(); });
 }

@@ -28,6 +28,7 @@ class WinnerWindow;
 class GameLogWindow;
 class StatisticsWindow;
 class PinnedCards;
+class TradeControl;
 struct MainViews;
 
 class FrmMain : public Form {
@@ -67,6 +68,8 @@ public:
     // Pictures of the game so far: net worth, a heat map, rent (G, or the
     // Statistics button beside the Game Log's).
     StatisticsWindow &statistics() { return *statistics_; }
+    // The Trade button and key (T), in a game that trades.
+    TradeControl &trade() { return *trade_; }
 
     // The handlers, public so tests can call them as the window does.
     void cmdRoll_Click();
@@ -110,6 +113,7 @@ protected:
     std::unique_ptr<PinnedCards> pins_;
     GameLogWindow *gameLog_ = nullptr;   // a window of its own, deleted with the board
     StatisticsWindow *statistics_ = nullptr;   // likewise
+    TradeControl *trade_ = nullptr;            // a child of the window
 };
 
 } // namespace tycora::ui

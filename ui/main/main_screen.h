@@ -24,6 +24,7 @@ namespace tycora::ui {
 
 class AuctionWindow;
 class JailQuestion;
+class TradeQuestion;
 class MessageBoxes;
 class PlayerPanel;
 class WinnerWindow;
@@ -80,6 +81,10 @@ public:
     void showAuction(const Auction *auction) override;
     void askBid(const Auction &auction, std::function<void(int)> answer) override;
     void setRules(RuleSet rules) { rules_ = rules; }
+    // A trade offered to a person (main_screen_trade.cpp): a window
+    // addressed to them, answered when they choose.
+    void askTrade(const TradeOffer &offer, std::function<void(TradeReply)> answer) override;
+    TradeQuestion *tradeQuestion() const { return tradeQuestion_; }
 
     // The player panels: each player's name, colours, piece and type; then
     // as many panels as players.
@@ -125,6 +130,7 @@ private:
     // Made on first use; the window owns them.
     JailQuestion *jailQuestion_ = nullptr;
     AuctionWindow *auctionWindow_ = nullptr;
+    TradeQuestion *tradeQuestion_ = nullptr;
     // The players whose pieces each square shows, in the order they came:
     // drawPiece adds one, clearSquare empties the square.
     std::array<std::vector<int>, SquareCount> standing_{};

@@ -1,0 +1,72 @@
+#include "bench/trading_games.h"
+
+#include "game/computer_players.h"
+#include "game/event_log.h"
+#include "game/simulation.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace tycora::bench {
+
+namespace {
+
+struct GameEnd {
+    int winner;   // -1: nobody won within the turn limit
+    long long trades;
+};
+
+// A full-rules game of computers that trade; `nonTrader` (if any) never
+// proposes a trade.
+GameEnd playTradingGame(SimulationOptions options, long long turnLimit, int nonTrader)
+{
+    options.turns = turnLimit;
+    options.game.rules = RuleSet::Full;
+    options.game.trading = true;
+    NoEventLog log;
+    Simulation sim(options, log);
+    if (nonTrader >= 0)
+        sim.engine().setController(nonTrader, std::make_unique<FullRulesComputer>(false));
+    sim.setUp();
+    sim.run();
+    return {sim.engine().winner(), sim.engine().trades()};
+}
+
+} // namespace
+
+TradingGames measureTradingGames(int games, long long turnLimit)
+{
+    TradingGames result;
+    result.games = games;
+    for (int g = 0; g < games; ++g) {
+        SimulationOptions options;
+        options.seed = 0x7ade'0000ULL + static_cast<std::uint64_t>(g);
+        const GameEnd end = playTradingGame(options, turnLimit, -1);
+        result.won += end.winner >= 0;
+        result.trades += end.trades;
+    }
+    return result;
+}
+
+TradingDuel measureTradingDuel(int games, long long turnLimit)
+{
+    TradingDuel result;
+    result.games = games;
+    for (int g = 0; g < games; ++g) {
+        SimulationOptions options;
+        options.players = 2;
+        options.seed = 0xd0e1'0000ULL + static_cast<std::uint64_t>(g);
+        const int nonTrader = g % 2;
+        const GameEnd end = playTradingGame(options, turnLimit, nonTrader);
+        result.trades += end.trades;
+        if (end.winner < 0)
+            ++result.undecided;
+        else if (end.winner == nonTrader)
+            ++result.nonTraderWins;
+        else
+            ++result.traderWins;
+    }
+    return result;
+}
+
+} // namespace tycora::bench

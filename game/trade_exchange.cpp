@@ -1,0 +1,198 @@
+// Trading (Full rules, in a game that trades): an offer is sent on the
+// proposer's turn while they are to throw, the receiver accepts, rejects or
+// counters, and an accepted trade hands the items over at once.
+
+#include "game/engine.h"
+
+#include "game/rules.h"
+#include "game/text.h"
+#include "game/trading.h"
+
+#include <algorithm>
+
+namespace tycora {
+
+std::string Engine::whyNoTrade(int index) const
+{
+    if (!tradingOn())
+        return "Trading is not part of this game";
+    if (index < 0 || index >= state_.PlayerCount || player(index).Bankrupt)
+        return "Only a player still in the game may trade";
+    if (phase_ == Phase::RaisingMoney)
+        return "No trading while money is being raised";
+    if (phase_ == Phase::Trading)
+        return "An offer is waiting for its answer";
+    if (index != state_.CurrentPlayer)
+        return "Trade on your own turn";
+    if (phase_ != Phase::ToThrow)
+        return "Trade before you throw the dice";
+    if (playersLeft() < 2)
+        return "Nobody is left to trade with";
+    return {};
+}
+
+std::string Engine::offerProblem(const TradeOffer &offer) const
+{
+    if (std::string why = whyNoTrade(offer.from); !why.empty())
+        return why;
+    if (std::string problem = tradeItemsProblem(state_, offer); !problem.empty())
+        return problem;
+    const bool thisTurn = offersTurn_ == handOvers_;
+    for (const TradeOffer &rejected : rejectedOffers_)
+        if (thisTurn && rejected.sameTerms(offer))
+            return player(offer.to).Name + " has rejected this offer this turn";
+    return {};
+}
+
+void Engine::forgetOldOffers()
+{
+    if (offersTurn_ == handOvers_)
+        return;
+    offersTurn_ = handOvers_;
+    offersThisTurn_ = 0;
+    rejectedOffers_.clear();
+}
+
+bool Engine::proposeTrade(const TradeOffer &offer)
+{
+    if (!offerProblem(offer).empty())
+        return false;
+    forgetOldOffers();
+    TradeOffer fresh = offer;
+    fresh.id = 0;
+    fresh.counters = 0;
+    noteDecision(Decision::Kind::Offer, fresh.from, 0, 0, TradeRecord(fresh));
+    ++proposing_;
+    sendOffer(std::move(fresh));
+    --proposing_;
+    return true;
+}
+
+void Engine::sendOffer(TradeOffer offer)
+{
+    offer.id = ++offersThisTurn_;
+    const std::string line = player(offer.from).Name + " Offers " + player(offer.to).Name +
+                             " a Trade: " + tradeItemsText(state_, offer.gives) + " for " +
+                             tradeItemsText(state_, offer.gets);
+    log(line);
+    screen_.showStatus(line);
+    phase_ = Phase::Trading;
+    openTrade_ = offer;
+    refreshActions();
+    controller(offer.to).answerTrade(
+        *this, offer, once<TradeReply>([this, offer](TradeReply reply) { tradeAnswered(offer, reply); }));
+}
+
+void Engine::tradeAnswered(const TradeOffer &offer, const TradeReply &reply)
+{
+    TradeOffer recorded;
+    if (reply.choice == TradeChoice::Counter) {
+        recorded = reply.counter;
+        recorded.id = 0;
+        recorded.counters = offer.id;
+    } else if (reply.choice == TradeChoice::Accept) {
+        recorded.lifts = reply.lifts;
+    }
+    noteDecision(Decision::Kind::Reply, offer.to, static_cast<int>(reply.choice), 0,
+                 reply.choice == TradeChoice::Reject ? TradeRecord() : TradeRecord(recorded));
+    openTrade_.reset();
+    const std::string &receiver = player(offer.to).Name;
+    const auto say = [this](const std::string &line) {
+        log(line);
+        screen_.showStatus(line);
+    };
+
+    switch (reply.choice) {
+    case TradeChoice::Accept:
+        say(receiver + " Accepts the Trade");
+        if (const std::string lapse = tradeLapse(state_, offer, reply.lifts); !lapse.empty())
+            say("The Trade Lapses: " + lapse);
+        else
+            carryOutTrade(offer, reply.lifts);
+        break;
+    case TradeChoice::Reject:
+        say(receiver + " Rejects the Trade");
+        rejectedOffers_.push_back(offer);
+        break;
+    case TradeChoice::Counter:
+        // A counter comes from the receiver back to the proposer; one that
+        // is not is no answer, and counts as a rejection.
+        if (recorded.from != offer.to || recorded.to != offer.from || !tradeItemsProblem(state_, recorded).empty()) {
+            say(receiver + " Rejects the Trade");
+            rejectedOffers_.push_back(offer);
+            break;
+        }
+        say(receiver + " Counters the Trade");
+        sendOffer(recorded);
+        return;
+    }
+    endTradeExchange();
+}
+
+void Engine::carryOutTrade(const TradeOffer &offer, const std::vector<int> &receiverLifts)
+{
+    handOverItems(offer.from, offer.to, offer.gives);
+    handOverItems(offer.to, offer.from, offer.gets);
+    payForMortgagedDeeds(offer.to, offer.gives.deeds, receiverLifts);
+    payForMortgagedDeeds(offer.from, offer.gets.deeds, offer.lifts);
+    ++trades_;
+    screen_.showPlayerState(offer.from);
+    screen_.showPlayerState(offer.to);
+    screen_.refreshMoney();
+}
+
+void Engine::handOverItems(int giver, int receiver, const TradeSide &items)
+{
+    if (items.cash > 0) {
+        const Cash before = player(giver).Money;
+        transfer(giver, items.cash, {MoneyChange::Other::Player, receiver});
+        log(nameAndBalance(player(giver).Name, before) + " Trades " + pounds(items.cash) + " to " +
+            player(receiver).Name + "  -->  " + pounds(player(giver).Money));
+    }
+    for (const int sq : items.deeds) {
+        deed(sq).Owner = static_cast<Integer>(receiver);
+        screen_.clearOwnedMini(giver, sq);
+        screen_.markOwner(receiver, sq);
+        screen_.showOwnedMini(receiver, sq);
+    }
+    int cards = items.jailCards;
+    for (int &holder : state_.JailCardHolder)
+        if (cards > 0 && holder == giver) {
+            holder = receiver;
+            --cards;
+        }
+}
+
+void Engine::payForMortgagedDeeds(int receiver, const std::vector<int> &deeds, const std::vector<int> &lifts)
+{
+    Player &p = player(receiver);
+    for (const int sq : deeds) {
+        if (!deed(sq).Mortgaged)
+            continue;
+        const Cash before = p.Money;
+        if (std::find(lifts.begin(), lifts.end(), sq) != lifts.end()) {
+            deed(sq).Mortgaged = false;
+            changeBalance(receiver, -unmortgagePrice(sq));
+            log(nameAndBalance(p.Name, before) + " Unmortgages " + deed(sq).Name + "  -->  " + pounds(p.Money));
+            screen_.showMortgaged(sq, false);
+        } else {
+            const int fee = mortgageInterest(sq);
+            changeBalance(receiver, -fee);
+            log(nameAndBalance(p.Name, before) + " Pays " + pounds(fee) + " interest on " + deed(sq).Name +
+                "  -->  " + pounds(p.Money));
+        }
+    }
+}
+
+void Engine::endTradeExchange()
+{
+    phase_ = Phase::ToThrow;
+    refreshActions();
+    screen_.refreshMoney();
+    // An answer that came later, from a window: the proposer's turn goes on
+    // as it does whenever they are to throw.
+    if (proposing_ == 0)
+        controller(state_.CurrentPlayer).turnToThrow(*this, state_.CurrentPlayer);
+}
+
+} // namespace tycora

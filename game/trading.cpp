@@ -1,0 +1,133 @@
+#include "game/trading.h"
+
+#include "game/rules.h"
+#include "game/square_table.h"
+#include "game/text.h"
+
+#include <algorithm>
+
+namespace tycora {
+
+namespace {
+
+const char *JailCardName = "Get Out of Jail Free card";
+
+bool contains(const std::vector<int> &list, int value) { return std::find(list.begin(), list.end(), value) != list.end(); }
+
+std::vector<std::string> itemNames(const GameState &state, const TradeSide &side)
+{
+    std::vector<std::string> names;
+    for (const int sq : side.deeds)
+        names.push_back(sq >= 0 && sq < SquareCount ? state.Properties[sq].Name : "?");
+    if (side.cash > 0)
+        names.push_back(pounds(side.cash));
+    for (int i = 0; i < side.jailCards; ++i)
+        names.emplace_back(JailCardName);
+    return names;
+}
+
+// Why one side cannot hand over its items, or empty.
+std::string sideProblem(const GameState &state, int giver, const TradeSide &side)
+{
+    const Player &p = state.Players[giver];
+    for (std::size_t i = 0; i < side.deeds.size(); ++i) {
+        const int sq = side.deeds[i];
+        if (sq < 0 || sq >= SquareCount || !isOwnable(sq))
+            return "square " + number(sq) + " is no deed";
+        if (std::count(side.deeds.begin(), side.deeds.end(), sq) > 1)
+            return state.Properties[sq].Name + " is named twice";
+        if (!state.holds(giver, sq))
+            return p.Name + " does not hold " + state.Properties[sq].Name;
+        if (groupOf(sq) >= 0 && groupHasBuildings(state, sq))
+            return state.Properties[sq].Name + " is in a group with buildings";
+    }
+    if (side.cash < 0 || side.cash > p.Money)
+        return p.Name + " does not have " + pounds(side.cash);
+    if (side.jailCards < 0 || side.jailCards > state.jailCards(giver))
+        return p.Name + " does not hold " + number(side.jailCards) + " " + JailCardName + (side.jailCards == 1 ? "" : "s");
+    return {};
+}
+
+} // namespace
+
+bool mayTradeDeed(const GameState &state, int player, int square)
+{
+    return isOwnable(square) && state.holds(player, square) && !state.Players[player].Bankrupt &&
+           (groupOf(square) < 0 || !groupHasBuildings(state, square));
+}
+
+std::vector<int> tradeableDeeds(const GameState &state, int player)
+{
+    std::vector<int> deeds;
+    for (const int sq : ownableSquares())
+        if (mayTradeDeed(state, player, sq))
+            deeds.push_back(sq);
+    return deeds;
+}
+
+std::string tradeItemsProblem(const GameState &state, const TradeOffer &offer)
+{
+    const auto valid = [&](int p) { return p >= 0 && p < state.PlayerCount; };
+    if (!valid(offer.from) || !valid(offer.to) || offer.from == offer.to)
+        return "a trade is between two different players";
+    if (state.Players[offer.from].Bankrupt || state.Players[offer.to].Bankrupt)
+        return "a bankrupt player cannot trade";
+    if (offer.gives.empty() && offer.gets.empty())
+        return "neither side gives anything";
+    if (std::string problem = sideProblem(state, offer.from, offer.gives); !problem.empty())
+        return problem;
+    return sideProblem(state, offer.to, offer.gets);
+}
+
+int mortgageInterest(int square) { return (squareInfo(square).mortgageValue + 9) / 10; }
+
+Cash mortgageCharges(const GameState &state, const std::vector<int> &deeds, const std::vector<int> &lifts)
+{
+    Cash charges = 0;
+    for (const int sq : deeds)
+        if (sq >= 0 && sq < SquareCount && state.Properties[sq].Mortgaged)
+            charges += contains(lifts, sq) ? unmortgagePrice(sq) : mortgageInterest(sq);
+    return charges;
+}
+
+std::string tradeLapse(const GameState &state, const TradeOffer &offer, const std::vector<int> &receiverLifts)
+{
+    if (std::string problem = tradeItemsProblem(state, offer); !problem.empty())
+        return problem;
+    const auto shortOf = [&](int player, const TradeSide &out, const TradeSide &in, const std::vector<int> &lifts) {
+        const Cash charges = mortgageCharges(state, in.deeds, lifts);
+        return charges > 0 && state.Players[player].Money - out.cash + in.cash < charges;
+    };
+    if (shortOf(offer.to, offer.gets, offer.gives, receiverLifts))
+        return state.Players[offer.to].Name + " cannot pay for the mortgaged deeds";
+    if (shortOf(offer.from, offer.gives, offer.gets, offer.lifts))
+        return state.Players[offer.from].Name + " cannot pay for the mortgaged deeds";
+    return {};
+}
+
+std::string tradeItemsText(const GameState &state, const TradeSide &side)
+{
+    const std::vector<std::string> names = itemNames(state, side);
+    if (names.empty())
+        return "nothing";
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i ? ", " : "") + names[i];
+    return text;
+}
+
+std::string tradeSummary(const GameState &state, const TradeOffer &offer)
+{
+    const auto side = [&](int player, const TradeSide &items) {
+        const std::vector<std::string> names = itemNames(state, items);
+        std::string text = state.Players[player].Name + " gives ";
+        if (names.empty())
+            return text + "nothing";
+        for (std::size_t i = 0; i < names.size(); ++i)
+            text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+        return text;
+    };
+    return side(offer.from, offer.gives) + "; " + side(offer.to, offer.gets);
+}
+
+} // namespace tycora

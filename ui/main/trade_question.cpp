@@ -1,0 +1,158 @@
+#include "ui/main/trade_question.h"
+
+#include "game/game_state.h"
+#include "game/rules.h"
+#include "game/trading.h"
+#include "ui/main/trade_window.h"
+#include "ui/toolkit/command_button.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/game_text.h"
+#include "ui/toolkit/twips.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tycora::ui {
+
+TradeQuestion::TradeQuestion(const GameState &state, QWidget *owner) : QDialog(owner), state_(state)
+{
+    setObjectName(QStringLiteral("frmTradeOffer"));
+    setWindowTitle(QStringLiteral("Trade offer"));
+    setWindowModality(Qt::WindowModal);
+    keepPlacedOver(*this);
+    setFont(tahoma(8.25));
+    // The board's green, like the game's other windows.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, boardGreen());
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto *layout = new QVBoxLayout(this);
+    lblHeading_ = new QLabel(this);
+    lblHeading_->setObjectName(QStringLiteral("lblTradeOfferHeading"));
+    lblHeading_->setFont(tahoma(9.75, true));
+    layout->addWidget(lblHeading_);
+    lblDetails_ = new QLabel(this);
+    lblDetails_->setObjectName(QStringLiteral("lblTradeOfferDetails"));
+    lblDetails_->setWordWrap(true);
+    lblDetails_->setTextFormat(Qt::PlainText);
+    lblDetails_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(lblDetails_, 1);
+    liftList_ = new QVBoxLayout;
+    layout->addLayout(liftList_);
+
+    auto *buttons = new QHBoxLayout;
+    cmdAccept_ = new CommandButton(QStringLiteral("Accept"), this);
+    cmdAccept_->setObjectName(QStringLiteral("cmdTradeAccept"));
+    cmdReject_ = new CommandButton(QStringLiteral("Reject"), this);
+    cmdReject_->setObjectName(QStringLiteral("cmdTradeReject"));
+    cmdCounter_ = new CommandButton(QStringLiteral("Counter"), this);
+    cmdCounter_->setObjectName(QStringLiteral("cmdTradeCounter"));
+    for (CommandButton *b : {cmdAccept_, cmdReject_, cmdCounter_}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(90);
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+    connect(cmdAccept_, &QPushButton::clicked, this, [this] {
+        std::vector<int> lifted;
+        for (const auto &[square, box] : lifts_)
+            if (box->isChecked())
+                lifted.push_back(square);
+        giveAnswer(TradeReply::accept(lifted));
+    });
+    connect(cmdReject_, &QPushButton::clicked, this, [this] { giveAnswer(TradeReply::reject()); });
+    connect(cmdCounter_, &QPushButton::clicked, this, &TradeQuestion::counter);
+    setFixedSize(440, 240);
+}
+
+void TradeQuestion::ask(const TradeOffer &offer, std::function<std::string(const TradeOffer &)> counterProblem,
+                        std::function<void(TradeReply)> answer)
+{
+    offer_ = offer;
+    counterProblem_ = std::move(counterProblem);
+    answer_ = std::move(answer);
+    const Player &from = state_.Players[offer.from];
+    const Player &to = state_.Players[offer.to];
+    lblHeading_->setText(QStringLiteral("%1, %2 offers you a trade").arg(qtext(to.Name), qtext(from.Name)));
+    std::string details = from.Name + " gives: " + tradeItemsText(state_, offer.gives) + "\n" + to.Name +
+                          " gives: " + tradeItemsText(state_, offer.gets) + "\n\n" + tradeSummary(state_, offer);
+    for (auto &[square, box] : lifts_)
+        delete box;
+    lifts_.clear();
+    for (const int sq : offer.gives.deeds) {
+        if (sq < 0 || sq >= SquareCount || !state_.Properties[sq].Mortgaged)
+            continue;
+        details += "\n" + state_.Properties[sq].Name + " is mortgaged: you pay " + pounds(mortgageInterest(sq)) +
+                   " interest on it.";
+        auto *box = new QCheckBox(qtext("Lift the mortgage on " + state_.Properties[sq].Name + " at once instead (" +
+                                        pounds(unmortgagePrice(sq)) + ")"),
+                                  this);
+        box->setObjectName(QStringLiteral("chkLift%1").arg(sq));
+        liftList_->addWidget(box);
+        box->show();
+        lifts_.emplace_back(sq, box);
+    }
+    lblDetails_->setText(qtext(details));
+    show();
+    raise();
+    activateWindow();
+}
+
+QString TradeQuestion::heading() const { return lblHeading_->text(); }
+
+QString TradeQuestion::details() const { return lblDetails_->text(); }
+
+QCheckBox *TradeQuestion::liftBox(int square) const
+{
+    for (const auto &[sq, box] : lifts_)
+        if (sq == square)
+            return box;
+    return nullptr;
+}
+
+TradeWindow &TradeQuestion::counterWindow()
+{
+    if (!counterWindow_)
+        counterWindow_ = new TradeWindow(state_, parentWidget());
+    return *counterWindow_;
+}
+
+void TradeQuestion::counter()
+{
+    if (!answer_)
+        return;
+    hide();
+    TradeWindow &window = counterWindow();
+    window.propose(offer_.to, {counterProblem_, [this](const TradeOffer &counter) {
+                                   giveAnswer(TradeReply::counterWith(counter));
+                               },
+                               [this] {
+                                   // Back to the offer, still to be answered.
+                                   if (answer_)
+                                       show();
+                               }});
+    window.fill(reversed(offer_), true);
+}
+
+void TradeQuestion::giveAnswer(const TradeReply &reply)
+{
+    auto answer = std::move(answer_);
+    answer_ = nullptr;
+    hide();
+    if (answer)
+        answer(reply);
+}
+
+void TradeQuestion::reject()
+{
+    if (answer_)
+        giveAnswer(TradeReply::reject());
+    else
+        QDialog::reject();
+}
+
+} // namespace tycora::ui
