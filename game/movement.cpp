@@ -138,7 +138,7 @@ void Engine::collectGoSalary(int index)
 {
     Player &p = player(index);
     const bool doubled = options_.doubleGoSalary && p.Square == squares::Go;
-    const int salary = doubled ? 400 : 200;
+    const int salary = doubled ? 2 * GoSalary : GoSalary;
     if (logging())
         log(nameAndBalance(p.Name, p.Money) + " Passed GO:  " + pounds(salary) + "  -->  " +
             pounds(balanceAfter(p.Money, salary)));

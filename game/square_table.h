@@ -45,6 +45,8 @@ struct SquareInfo {
 };
 
 constexpr int BoardSize = 40;
+// What a player collects for passing GO.
+constexpr int GoSalary = 200;
 constexpr int GroupCount = 8;
 
 // The square numbered 0..39; square 0 for any other number.
