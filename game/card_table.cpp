@@ -38,11 +38,11 @@ constexpr Deck C = Deck::Chance;
 constexpr Deck CC = Deck::CommunityChest;
 
 constexpr std::array<CardInfo, CardsPerDeck> Chance{{
-    both(CardId::AdvanceToMayfair, "ADVANCE TO MAYFAIR", advanceTo(39), C),
-    both(CardId::AdvanceToPallMall, "ADVANCE TO PALL MALL", advanceTo(11), C),
+    both(CardId::AdvanceToMayfair, "ADVANCE TO MAYFAIR", advanceTo(squares::Mayfair), C),
+    both(CardId::AdvanceToPallMall, "ADVANCE TO PALL MALL", advanceTo(squares::PallMall), C),
     both(CardId::AdvanceToNearestStation, "ADVANCE TO THE NEAREST STATION", nearest(SquareKind::Station), C),
-    both(CardId::AdvanceToGO, "ADVANCE TO GO,\nCOLLECT {salary}", advanceTo(0), C),
-    both(CardId::AdvanceToTrafalgarSquare, "ADVANCE TO TRAFALGAR SQUARE", advanceTo(24), C),
+    both(CardId::AdvanceToGO, "ADVANCE TO GO,\nCOLLECT {salary}", advanceTo(squares::Go), C),
+    both(CardId::AdvanceToTrafalgarSquare, "ADVANCE TO TRAFALGAR SQUARE", advanceTo(squares::TrafalgarSquare), C),
     both(CardId::AdvanceToNearestUtility, "ADVANCE TO THE NEAREST UTILITY", nearest(SquareKind::Utility), C),
     both(CardId::GoBack3Spaces, "GO BACK {squares} SPACES", walkBack(3), C),
     both(CardId::BankDividend, "THE BANK PAYS YOU A DIVIDEND OF {pounds}", receive(50), C),
@@ -51,14 +51,14 @@ constexpr std::array<CardInfo, CardsPerDeck> Chance{{
     fullOnly(CardId::HouseRepairs,
              "REPAIRS TO ALL YOUR PROPERTY: PAY {pounds} FOR EACH HOUSE AND {perHotel} FOR EACH HOTEL", repairs(25, 100), C),
     both(CardId::PoorTax, "PAY A POOR TAX OF {pounds}", pay(15), C),
-    fullOnly(CardId::TripMarylebone, "TAKE A TRIP TO MARYLEBONE STATION", advanceTo(15), C),
+    fullOnly(CardId::TripMarylebone, "TAKE A TRIP TO MARYLEBONE STATION", advanceTo(squares::MaryleboneStation), C),
     fullOnly(CardId::GetOutJailCard, "GET OUT OF JAIL FREE.\nKEEP THIS CARD UNTIL YOU NEED IT", keepToLeaveJail(), C),
 }};
 
 constexpr std::array<CardInfo, CardsPerDeck> Community{{
     // Its log line has always named the Chance deck; readers of the log rely on it.
-    both(CardId::AdvanceToGO, "ADVANCE TO GO,\nCOLLECT {salary}", advanceTo(0), C),
-    fullOnly(CardId::GoBackToOldKentRoad, "GO BACK TO OLD KENT ROAD", backTo(1), CC),
+    both(CardId::AdvanceToGO, "ADVANCE TO GO,\nCOLLECT {salary}", advanceTo(squares::Go), C),
+    fullOnly(CardId::GoBackToOldKentRoad, "GO BACK TO OLD KENT ROAD", backTo(squares::OldKentRoad), CC),
     fullOnly(CardId::BankError, "A BANK ERROR IN YOUR FAVOUR: COLLECT {pounds}", receive(200), CC),
     fullOnly(CardId::BeautyContest, "SECOND PRIZE IN A BEAUTY CONTEST: COLLECT {pounds}", receive(10), CC),
     fullOnly(CardId::DoctorsFee, "DOCTOR'S FEE: PAY {pounds}", pay(50), CC),

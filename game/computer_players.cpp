@@ -11,8 +11,6 @@ namespace tycora {
 
 namespace {
 
-constexpr int WhitechapelRoad = 3;
-
 // The rent a street earns with one building more (or less) than now.
 int streetRentWith(int square, int buildings)
 {
@@ -108,7 +106,7 @@ void ClassicComputer::turnToThrow(Engine &engine, int player)
     // the same number of houses: so a computer builds one house a game.
     const GameState &state = engine.state();
     if (ownsColourGroup(state, player, squares::OldKentRoad) && !state.Buildings[squares::OldKentRoad].Hotel &&
-        housesEqual(state, squares::OldKentRoad, WhitechapelRoad, 0))
+        housesEqual(state, squares::OldKentRoad, squares::WhitechapelRoad, 0))
         engine.build(player, squares::OldKentRoad);
     engine.computerTurn(player);
 }

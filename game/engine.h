@@ -201,6 +201,8 @@ private:
     Player &player(int index) { return state_.Players[index]; }
     const Player &player(int index) const { return state_.Players[index]; }
     Property &deed(int square) { return state_.Properties[square]; }
+    // The name on the square's title deed, from the square table.
+    static std::string deedName(int square) { return std::string(squareInfo(square).name); }
     PlayerController &controller(int player);
     void log(const std::string &message);
     bool logging() const { return log_.isOn(); }

@@ -42,7 +42,7 @@ void Engine::resolveLanding(int index, int square)
 void Engine::payRent(int payer, int owner, int square)
 {
     if (deed(square).Mortgaged) {
-        screen_.showStatus(deed(square).Name + " is mortgaged: no rent");
+        screen_.showStatus(deedName(square) + " is mortgaged: no rent");
         afterLanding(payer);
         return;
     }
@@ -52,7 +52,7 @@ void Engine::payRent(int payer, int owner, int square)
         addSaturating(state_.SquareStats[square].TotalRent, rent);
         if (logging())
             log(player(payer).Name + " Pays " + player(owner).Name + " " + pounds(rent) + " Rent for " +
-                deed(square).Name);
+                deedName(square));
         state_.PayTo = static_cast<Integer>(owner);
         state_.PayFrom = static_cast<Integer>(payer);
         state_.PayAmount = rent;

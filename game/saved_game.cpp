@@ -101,7 +101,7 @@ std::string firstDifference(const GameState &a, const GameState &b)
         c.check(p + "Bankrupt", x.Bankrupt, y.Bankrupt);
         c.check(p + "BankruptOrder", x.BankruptOrder, y.BankruptOrder);
     }
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    for (int sq = 0; sq < BoardSize; ++sq) {
         const std::string s = at("Properties", sq);
         c.check(s + "Owned", a.Properties[sq].Owned, b.Properties[sq].Owned);
         c.check(s + "Owner", a.Properties[sq].Owner, b.Properties[sq].Owner);

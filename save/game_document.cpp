@@ -110,7 +110,7 @@ QJsonObject snapshotJson(const SavedGame &game)
                                    {"bankruptOrder", p.BankruptOrder}});
     }
     QJsonArray squares;
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    for (int sq = 0; sq < BoardSize; ++sq) {
         const Property &d = s.Properties[sq];
         const Building &b = s.Buildings[sq];
         squares.append(QJsonObject{{"owner", playerOrNull(d.Owned ? d.Owner : -1)},
@@ -355,7 +355,7 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
             f.fail(p.chopped(1) + " is not an object");
         Player &pl = s.Players[static_cast<std::size_t>(i)];
         pl.Money = f.whole(o, p, "money", -MaxSavedMoney, MaxSavedMoney);
-        pl.Square = static_cast<Integer>(f.whole(o, p, "square", -1, SquareCount - 1));
+        pl.Square = static_cast<Integer>(f.whole(o, p, "square", -1, BoardSize - 1));
         pl.TargetSquare = static_cast<Integer>(std::max<int>(pl.Square, 0));
         pl.DoublesCount = static_cast<Integer>(f.whole(o, p, "doubles", 0, 2));
         pl.BeenRound = f.flag(o, p, "beenRound");
@@ -365,8 +365,8 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
         pl.BankruptOrder = static_cast<Integer>(f.whole(o, p, "bankruptOrder", 0, MaxPlayers - 1));
     }
 
-    const QJsonArray squares = f.array(snap, path, "squares", SquareCount, SquareCount);
-    for (qsizetype sq = 0; sq < squares.size() && sq < SquareCount && !f.failed(); ++sq) {
+    const QJsonArray squares = f.array(snap, path, "squares", BoardSize, BoardSize);
+    for (qsizetype sq = 0; sq < squares.size() && sq < BoardSize && !f.failed(); ++sq) {
         const QString p = at(path, "squares", sq);
         const QJsonObject o = squares[sq].toObject();
         if (!squares[sq].isObject())
@@ -454,7 +454,7 @@ void readHistory(Fields &f, const QJsonObject &root, SavedGame &game)
                 break;
             case Decision::Kind::Jail: d.value = f.oneOf(v, name, JailChoiceNames); break;
             case Decision::Kind::Bid: d.value = static_cast<int>(f.whole(v, name, 0, 1'000'000'000)); break;
-            default: d.value = static_cast<int>(f.whole(v, name, 0, SquareCount - 1)); break;
+            default: d.value = static_cast<int>(f.whole(v, name, 0, BoardSize - 1)); break;
             }
         }
         if (kinds != 1 && !f.failed())

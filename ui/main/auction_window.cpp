@@ -138,7 +138,7 @@ void AuctionWindow::showSquare(int square)
 {
     square_ = square;
     lastBid_.fill(0);
-    lblAuctionTitle_->setCaption(QStringLiteral("Auction for %1").arg(qtext(state_.Properties[square].Name)));
+    lblAuctionTitle_->setCaption(QStringLiteral("Auction for %1").arg(qtext(squareInfo(square).name)));
     imgAuctionDeed_->setPixmap(deedPicture(square, parentWidget() ? parentWidget()->font() : font()));
 }
 

@@ -15,7 +15,7 @@ namespace tycora::ui {
 
 namespace {
 
-QString deedName(const GameState &state, int square) { return qtext(state.Properties[square].Name); }
+QString deedName(const GameState &state, int square) { return qtext(squareInfo(square).name); }
 
 bool listed(const std::vector<int> &squares, int square)
 {

@@ -25,7 +25,7 @@ namespace tycora::ui {
 
 namespace {
 
-bool onBoard(int square) { return square >= 0 && square < SquareCount; }
+bool onBoard(int square) { return square >= 0 && square < BoardSize; }
 
 
 } // namespace

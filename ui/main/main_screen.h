@@ -127,7 +127,7 @@ private:
     AuctionWindow *auctionWindow_ = nullptr;
     // The players whose pieces each square shows, in the order they came:
     // drawPiece adds one, clearSquare empties the square.
-    std::array<std::vector<int>, SquareCount> standing_{};
+    std::array<std::vector<int>, BoardSize> standing_{};
 };
 
 } // namespace tycora::ui
