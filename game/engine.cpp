@@ -10,12 +10,10 @@ namespace tycora {
 
 Engine::Engine(GameState &state, Screen &screen, Clock &clock, EventLog &log, DiceSource &dice,
                const GameOptions &options)
-    : state_(state), screen_(screen), log_(log), dice_(dice), options_(options), timings_(timingsOf(pace_)),
-      tmrMovePiece_(clock, timings_.stepMs), tmrMoneyDown_(clock, timings_.countdownMs),
-      tmrPause_(clock, timings_.pauseMs)
+    : state_(state), screen_(screen), clock_(clock), log_(log), dice_(dice), options_(options), timings_(timingsOf(pace_)),
+      tmrMovePiece_(clock, timings_.stepMs), tmrPause_(clock, timings_.pauseMs)
 {
     tmrMovePiece_.setHandler([this] { tmrMovePiece_Timer(); });
-    tmrMoneyDown_.setHandler([this] { tmrMoneyDown_Timer(); });
     tmrPause_.setHandler([this] { tmrPause_Timer(); });
 }
 
@@ -74,14 +72,12 @@ void Engine::stopTimers()
 {
     tmrMovePiece_.setEnabled(false);
     tmrPause_.setEnabled(false);
-    tmrMoneyDown_.setEnabled(false);
+    screen_.stopAnimations();
     pausedPlayer_ = -1;
     // Nothing asked before the end may move the game on afterwards.
     ++question_;
     phase_ = Phase::Over;
 }
-
-void Engine::showMortgageValue(int square) { screen_.tell(pounds(squareInfo(square).mortgageValue)); }
 
 template<typename T>
 Answer<T> Engine::once(std::function<void(T)> then)

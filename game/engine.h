@@ -48,7 +48,6 @@ struct Creditor {
 struct EngineProgress {
     long long handOvers = 0;
     long long throws = 0;
-    int countdownStep = 1;   // pounds a step of a running rent countdown takes off
 };
 
 // What a payment being raised is for: the rent or the tax of a square, a
@@ -106,9 +105,6 @@ public:
     // Gives up while raising money: bankrupt to whoever is owed.
     bool declareBankruptcy(int player);
 
-    // The mortgage button of the classic game: the mortgage value in a box.
-    void showMortgageValue(int square);
-
     // How fast the game plays; a change takes effect from the next start of
     // each timer.
     void setPace(Pace pace);
@@ -127,6 +123,8 @@ public:
     const GameState &state() const { return state_; }
     const GameOptions &options() const { return options_; }
     Pace pace() const { return pace_; }
+    // The clock the game's timers run on.
+    Clock &clock() const { return clock_; }
     Phase phase() const { return phase_; }
     bool isComputer(int player) const;
     bool fullRules() const { return options_.rules == RuleSet::Full; }
@@ -152,13 +150,12 @@ public:
     int winner() const;   // -1 until one player is left
 
     const Timer &tmrMovePiece() const { return tmrMovePiece_; }
-    const Timer &tmrMoneyDown() const { return tmrMoneyDown_; }
     const Timer &tmrPause() const { return tmrPause_; }
 
     // What happened so far, for the simulation and for tests.
     long long throws() const { return throws_; }
     long long handOvers() const { return handOvers_; }
-    EngineProgress progress() const { return {handOvers_, throws_, countdownStep_}; }
+    EngineProgress progress() const { return {handOvers_, throws_}; }
     // The game may be saved now: a player is to throw (a computer in its
     // pause) with nothing moving or open, or the game has a winner.
     bool settled() const;
@@ -246,12 +243,10 @@ private:
     void moveTo(int player, int square, Walk walk);
     void removePiece(int player);
 
-    // Landing, rent, taxes and the rent countdown.
+    // Landing, rent and taxes.
     void resolveLanding(int player, int square);
     void payRent(int payer, int owner, int square);
     void payTax(int player, int square);
-    void tmrMoneyDown_Timer();
-    void showDebt(int payer, int payee, int amount);
 
     // Buying.
     bool mayBuy(int player) const;
@@ -318,6 +313,7 @@ private:
 
     GameState &state_;
     Screen &screen_;
+    Clock &clock_;
     EventLog &log_;
     DiceSource &dice_;
     GameOptions options_;
@@ -326,13 +322,11 @@ private:
     std::array<std::unique_ptr<PlayerController>, MaxPlayers> controllers_;
 
     Timer tmrMovePiece_;
-    Timer tmrMoneyDown_;
     Timer tmrPause_;
 
     Phase phase_ = Phase::Setup;
     Walk walk_ = Walk::Throw;
     int pausedPlayer_ = -1;     // the computer whose pause is running
-    int countdownStep_ = 1;     // pounds a countdown step takes off
     std::optional<Debt> debt_;
     OwedFor owedFor_;           // what debt_ is for
     std::optional<Auction> auction_;

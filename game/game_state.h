@@ -89,9 +89,6 @@ struct GameState {
     Integer ChancePos = 0;
     Integer CommunityPos = 0;
     bool MoveFlag = false;
-    Integer PayFrom = 0;
-    Integer PayTo = 0;
-    Integer PayAmount = 0;
     std::array<bool, 6> ColourTaken{};   // Red, Blue, Green, Yellow, Orange, Purple
     std::array<bool, 6> PieceTaken{};    // Dog, Battleship, Hat, Car, Wheelbarrow, Shoe
 

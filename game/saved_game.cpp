@@ -121,8 +121,6 @@ std::string firstDifference(const GameState &a, const GameState &b)
     c.check("JailCardHolder(1)", a.JailCardHolder[1], b.JailCardHolder[1]);
     c.check("DiceTotal", a.DiceTotal, b.DiceTotal);
     c.check("MoveFlag", a.MoveFlag, b.MoveFlag);
-    c.check("PayFrom", a.PayFrom, b.PayFrom);
-    c.check("PayTo", a.PayTo, b.PayTo);
     c.check("FreeParking", a.FreeParking, b.FreeParking);
     c.check("HousesLeft", a.HousesLeft, b.HousesLeft);
     c.check("HotelsLeft", a.HotelsLeft, b.HotelsLeft);

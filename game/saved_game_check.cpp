@@ -225,9 +225,7 @@ std::string gameProblem(const SavedGame &game)
         return "the dice show " + std::to_string(s.DiceTotal);
     if (s.MoveFlag)
         return "a piece is on the move";
-    if (s.PayFrom < 0 || s.PayFrom >= s.PlayerCount || s.PayTo < 0 || s.PayTo >= s.PlayerCount || s.PayAmount < 0)
-        return "the rent countdown names a player who does not exist";
-    if (game.progress.handOvers < 0 || game.progress.throws < 0 || game.progress.countdownStep < 1)
+    if (game.progress.handOvers < 0 || game.progress.throws < 0)
         return "the count of throws or turns is below zero";
     if (left == 1 && !full && s.PlayerCount > 1)
         return "only one player is left, which only the Full rules allow";

@@ -139,11 +139,6 @@ QJsonObject snapshotJson(const SavedGame &game)
              QJsonObject{{"cards", deckJson(s.CommunityCards)},
                          {"position", s.CommunityPos},
                          {"jailCardHolder", playerOrNull(s.JailCardHolder[1])}}},
-            {"countdown",
-             QJsonObject{{"from", s.PayFrom},
-                         {"to", s.PayTo},
-                         {"amount", qint64(s.PayAmount)},
-                         {"step", game.progress.countdownStep}}},
             {"dice",
              QJsonObject{{"seed", QString::number(game.dice.seed)},
                          {"draws", QString::number(game.dice.draws)},
@@ -394,12 +389,8 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
     readDeck(f, snap, "chance", s.ChanceCards, s.ChancePos, s.JailCardHolder[0]);
     readDeck(f, snap, "communityChest", s.CommunityCards, s.CommunityPos, s.JailCardHolder[1]);
 
-    const QJsonObject countdown = f.object(snap, path, "countdown");
-    const QString c = path + "countdown.";
-    s.PayFrom = static_cast<Integer>(f.whole(countdown, c, "from", 0, MaxPlayers - 1));
-    s.PayTo = static_cast<Integer>(f.whole(countdown, c, "to", 0, MaxPlayers - 1));
-    s.PayAmount = figure<decltype(s.PayAmount)>(f, countdown, c, "amount");
-    game.progress.countdownStep = static_cast<int>(f.whole(countdown, c, "step", 1, 1'000'000));
+    // Files of the first version also hold the rent countdown on the screen
+    // when they were written: only a picture, not part of the game.
 
     const QJsonObject dice = f.object(snap, path, "dice");
     const QString d = path + "dice.";

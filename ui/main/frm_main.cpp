@@ -3,6 +3,8 @@
 #include "game/board.h"
 #include "game/engine.h"
 #include "game/game_state.h"
+#include "game/square_table.h"
+#include "game/text.h"
 #include "ui/main/chart_views.h"
 #include "ui/main/control_names.h"
 #include "ui/main/deed_actions.h"
@@ -201,7 +203,7 @@ void FrmMain::cmdMorgage_Click()
     }
     // The button tells one deed's mortgage value, whoever holds what.
     if (engine_)
-        engine_->showMortgageValue(squares::EustonRoad);
+        screen_->tell(pounds(squareInfo(squares::EustonRoad).mortgageValue));
 }
 
 // Build does nothing under the Classic rules; under the Full rules these
