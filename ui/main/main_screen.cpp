@@ -171,6 +171,8 @@ void MainScreen::tell(const std::string &message)
 
 void MainScreen::showFreeParking(int pot) { views_.freeParking.showPot(pot); }
 
+MainScreen::~MainScreen() = default;
+
 void MainScreen::setEngine(const Engine *engine)
 {
     engine_ = engine;

@@ -36,6 +36,7 @@ class MainScreen final : public Screen {
 public:
     // Message boxes open over the window.
     MainScreen(const GameState &state, MainViews &views, MessageBoxes &boxes, QWidget &window);
+    ~MainScreen() override;
     // The game in play, read for what a debt is for, its rules and pace;
     // the money animation runs on its clock.
     void setEngine(const Engine *engine);
