@@ -17,8 +17,10 @@ bool Engine::build(int index, int square)
     if (fullRules())
         allowed = mayManageDeeds(index, false) && mayBuildOn(state_, index, square);
     else
-        // The classic game lets only a computer build, by its own rule.
-        allowed = phase_ == Phase::ToThrow && isComputer(index) && state_.holds(index, square) &&
+        // The classic game has no building but what a player's controller
+        // does by its own rule while it takes its turn (the computer's one
+        // house on Old Kent Road).
+        allowed = phase_ == Phase::ToThrow && turnTaker_ == index && state_.holds(index, square) &&
                   groupOf(square) >= 0;
     if (!allowed)
         return false;
@@ -137,7 +139,7 @@ void Engine::refreshActions()
     AvailableActions actions;
     const bool raising = phase_ == Phase::RaisingMoney;
     const int index = raising ? debtor() : state_.CurrentPlayer;
-    if (index >= 0 && !isComputer(index) && phase_ != Phase::Over) {
+    if (index >= 0 && takesDeedActionsFromWindow(index) && phase_ != Phase::Over) {
         actions.build = !buildableSquares(index).empty();
         actions.sell = !sellableSquares(index).empty();
         actions.mortgage = !mortgageableSquares(index).empty();

@@ -36,10 +36,11 @@ void Engine::purchaseAnswered(int index, int square, bool buy)
     if (buy && p.Money > squareInfo(square).price) {
         // A person's line shows the balance before the purchase, a
         // computer's the balance after it.
-        if (!isComputer(index) && logging())
+        const bool balanceBefore = controller(index).logsBalanceBeforePurchase(index);
+        if (balanceBefore && logging())
             log(nameAndBalance(p.Name, p.Money) + " Purchased " + name);
         buyProperty(index, square);
-        if (isComputer(index) && logging())
+        if (!balanceBefore && logging())
             log(nameAndBalance(p.Name, p.Money) + " Purchased " + name);
         bought = true;
     } else if (buy) {

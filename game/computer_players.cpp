@@ -54,10 +54,14 @@ bool raiseOnce(Engine &engine, int player, bool leastLossFirst)
     return engine.mortgage(player, mortgageable.front());
 }
 
+// Sells and mortgages until the debt is covered; a computer that has
+// nothing left to raise it with gives up.
 void raiseUntilCovered(Engine &engine, int player, int owed, bool leastLossFirst)
 {
     while (engine.state().Players[player].Money < owed && raiseOnce(engine, player, leastLossFirst)) {
     }
+    if (engine.state().Players[player].Money < owed)
+        engine.giveUpRaising(player);
 }
 
 // How many streets of the square's group the player holds, and whether
@@ -120,6 +124,8 @@ void ClassicComputer::raiseMoney(Engine &engine, int player, int owed)
 {
     raiseUntilCovered(engine, player, owed, false);
 }
+
+void ClassicComputer::resumeTurn(Engine &engine, int player) { engine.computerTurn(player); }
 
 void ClassicComputer::decideJail(Engine &, int, Answer<JailChoice> answer) { answer(JailChoice::Throw); }
 
@@ -235,6 +241,8 @@ void FullRulesComputer::raiseMoney(Engine &engine, int player, int owed)
 {
     raiseUntilCovered(engine, player, owed, true);
 }
+
+void FullRulesComputer::resumeTurn(Engine &engine, int player) { engine.computerTurn(player); }
 
 void FullRulesComputer::decideJail(Engine &engine, int player, Answer<JailChoice> answer)
 {

@@ -23,6 +23,7 @@ public:
     void decideJail(Engine &engine, int player, Answer<JailChoice> answer) override;
     void payOrUseCard(Engine &engine, int player, Answer<JailChoice> answer) override;
     void bid(Engine &engine, const Auction &auction, Answer<int> answer) override;
+    void resumeTurn(Engine &engine, int player) override;
 };
 
 class FullRulesComputer : public PlayerController {
@@ -34,6 +35,7 @@ public:
     void decideJail(Engine &engine, int player, Answer<JailChoice> answer) override;
     void payOrUseCard(Engine &engine, int player, Answer<JailChoice> answer) override;
     void bid(Engine &engine, const Auction &auction, Answer<int> answer) override;
+    void resumeTurn(Engine &engine, int player) override;
 
     // The cash the player keeps back: more as the others' rents grow.
     static int reserve(const GameState &state, int player);

@@ -31,7 +31,7 @@ void Engine::setController(int index, std::unique_ptr<PlayerController> controll
         controllers_[index] = std::move(controller);
 }
 
-PlayerController &Engine::controller(int index)
+PlayerController &Engine::controller(int index) const
 {
     std::unique_ptr<PlayerController> &slot = controllers_[index];
     if (!slot) {
@@ -46,6 +46,19 @@ PlayerController &Engine::controller(int index)
 }
 
 bool Engine::isComputer(int index) const { return player(index).PlayerType == Computer; }
+
+bool Engine::takesDeedActionsFromWindow(int index) const
+{
+    return index >= 0 && index < state_.PlayerCount && controller(index).takesDeedActionsFromWindow(index);
+}
+
+void Engine::takeTurn(int index)
+{
+    const int before = turnTaker_;
+    turnTaker_ = index;
+    controller(index).turnToThrow(*this, index);
+    turnTaker_ = before;
+}
 
 void Engine::log(const std::string &message)
 {

@@ -104,6 +104,11 @@ public:
     bool unmortgage(int player, int square);
     // Gives up while raising money: bankrupt to whoever is owed.
     bool declareBankruptcy(int player);
+    // Said by a player's controller that cannot raise what is owed (a
+    // computer with nothing left to sell or mortgage): once the controller
+    // returns, the player is bankrupt to whoever is owed. Not a decision of
+    // the game's history: the computer's own rule reaches it again.
+    void giveUpRaising(int player);
 
     // How fast the game plays; a change takes effect from the next start of
     // each timer.
@@ -127,6 +132,8 @@ public:
     Clock &clock() const { return clock_; }
     Phase phase() const { return phase_; }
     bool isComputer(int player) const;
+    // The window offers the player the deed actions (a person's controller).
+    bool takesDeedActionsFromWindow(int player) const;
     bool fullRules() const { return options_.rules == RuleSet::Full; }
 
     // The squares on which the player may now build, sell a building,
@@ -200,7 +207,10 @@ private:
     Property &deed(int square) { return state_.Properties[square]; }
     // The name on the square's title deed, from the square table.
     static std::string deedName(int square) { return std::string(squareInfo(square).name); }
-    PlayerController &controller(int player);
+    PlayerController &controller(int player) const;
+    // Asks the player's controller to take its turn to throw; under Classic
+    // rules the commands it gives meanwhile are the only building there is.
+    void takeTurn(int player);
     void log(const std::string &message);
     bool logging() const { return log_.isOn(); }
     void startTimer(Timer &timer, int intervalMs);
@@ -319,7 +329,8 @@ private:
     GameOptions options_;
     Pace pace_ = Pace::Classic;
     PaceTimings timings_;
-    std::array<std::unique_ptr<PlayerController>, MaxPlayers> controllers_;
+    // Made on first use, by the player's type, unless one was set.
+    mutable std::array<std::unique_ptr<PlayerController>, MaxPlayers> controllers_;
 
     Timer tmrMovePiece_;
     Timer tmrPause_;
@@ -335,6 +346,8 @@ private:
     bool bidAnsweredMeanwhile_ = false;
     unsigned question_ = 0;     // numbers the questions asked of controllers
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);   // answers after the engine is gone are dropped
+    int turnTaker_ = -1;        // the player whose controller is taking its turn to throw
+    bool givingUp_ = false;     // the debtor's controller gave up raising money
     int controllerActing_ = 0;  // inside a computer's own commands
     long long throws_ = 0;
     long long handOvers_ = 0;

@@ -21,6 +21,8 @@ public:
     void decideJail(Engine &engine, int player, Answer<JailChoice> answer) override;
     void payOrUseCard(Engine &engine, int player, Answer<JailChoice> answer) override;
     void bid(Engine &engine, const Auction &auction, Answer<int> answer) override;
+    bool takesDeedActionsFromWindow(int) const override { return true; }
+    bool logsBalanceBeforePurchase(int) const override { return true; }
 
 private:
     Screen &screen_;

@@ -29,10 +29,7 @@ void Engine::resume(const EngineProgress &progress)
     screen_.showCurrentPlayer();
     // A computer did what it does before its throw (building, lifting
     // mortgages) before the game was saved: only its pause begins again.
-    if (isComputer(current))
-        computerTurn(current);
-    else
-        controller(current).turnToThrow(*this, current);
+    controller(current).resumeTurn(*this, current);
     refreshActions();
 }
 

@@ -133,7 +133,7 @@ void Engine::playerToThrow()
         jailTurn(current);
         return;
     }
-    controller(current).turnToThrow(*this, current);
+    takeTurn(current);
     refreshActions();
     if (handOverPending_ && settled()) {
         handOverPending_ = false;
