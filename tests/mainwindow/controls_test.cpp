@@ -196,7 +196,7 @@ TEST_F(Controls, CardsComeWithTheirHotSpotsAndGoOnTheBackground)
 
     form->imgInfo_MouseMove(39);
     EXPECT_TRUE(deed->isVisible());
-    EXPECT_TRUE(form->booPropertyShown());
+    EXPECT_TRUE(form->propertyShown());
     EXPECT_EQ(where->text(), "Mayfair");
     form->imgStats_MouseMove(1);
     EXPECT_TRUE(stats->isVisible());

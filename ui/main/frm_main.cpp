@@ -221,7 +221,7 @@ void FrmMain::imgInfo_MouseMove(int index)
     screen_->showPropertyCard(index);
     views_->deed.show();
     views_->deed.raise();
-    booPropertyShown_ = true;
+    propertyShown_ = true;
     pins_->hover({CardChoice::Kind::Deed, index});
 }
 
@@ -239,7 +239,7 @@ void FrmMain::Form_MouseMove()
 {
     // A pinned card stays; the other goes as it always has.
     pins_->endHover();
-    if (booPropertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
+    if (propertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
         views_->deed.hide();
     if (!pins_->keeps(CardChoice::Kind::Stats))
         views_->stats.hide();
@@ -249,7 +249,7 @@ void FrmMain::Form_MouseMove()
 void FrmMain::frmPlayerInfo_MouseMove(int)
 {
     pins_->endHover();
-    if (booPropertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
+    if (propertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
         views_->deed.hide();
     pins_->showAgain();
 }
