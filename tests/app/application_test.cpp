@@ -11,6 +11,7 @@
 #include "shell/shell_test_support.h"
 #include "tests/support/fake_services.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/main_screen.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
 #include "ui/toolkit/command_button.h"

@@ -31,10 +31,18 @@ TEST(ProgramOnTheRealClock, ComputersThrowAndMoveOnQtTimers)
     ASSERT_TRUE(runner.placeCopy());
     runner.start({QStringLiteral("new-games"), QStringLiteral("debug")});
     const QString log = runner.filePath(QStringLiteral("debug.txt"));
-    // Each throw needs the computer's pause and the piece's step to have
-    // fired on the real clock.
-    const bool played = waitForFile(log, [](const QByteArray &text) { return throwsIn(text) >= 3; }, 30000);
-    EXPECT_TRUE(played) << "the game stood still:\n" << readFile(log).toStdString();
+    // After the first, a throw needs the computer's pause and the
+    // piece's step to have fired on the real clock: two throws in the
+    // scenario's first game (the next begins two seconds later on a timer of
+    // its own, with a throw at once).
+    const auto firstGame = [](const QByteArray &text) {
+        const qsizetype end = text.indexOf("Game Ended:");
+        return end < 0 ? text : text.left(end);
+    };
+    waitForFile(
+        log, [&](const QByteArray &text) { return throwsIn(firstGame(text)) >= 2 || text.contains("Game Ended:"); },
+        30000);
+    EXPECT_GE(throwsIn(firstGame(readFile(log))), 2) << "the game stood still:\n" << readFile(log).toStdString();
     EXPECT_TRUE(runner.sendSignal(SIGTERM));
     const Outcome outcome = runner.finish();
     EXPECT_TRUE(outcome.exited);

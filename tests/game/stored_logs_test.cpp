@@ -41,10 +41,10 @@ constexpr GameOptions FullWithPotAndDoubleGo{.firstRoundBuying = true, .doubleGo
 // hold auctions with their bids, debts raised by mortgages and sales,
 // bankruptcies, stays in jail and every card of both decks.
 const StoredGame Games[] = {
-    {"two-players-seed-11.log", 2, 400, 11, {}},
-    {"three-players-seed-2026.log", 3, 500, 2026, {}},
-    {"four-players-seed-77.log", 4, 600, 77, {}},
-    {"four-players-given-dice.log", 4, 300, 5, {1, 1, 2, 2, 3, 3, 6, 5, 4, 4, 4, 4, 4, 4, 2, 5, 6, 6, 1, 2}},
+    {"two-players-seed-11.log", 2, 400, 11, {}, {}},
+    {"three-players-seed-2026.log", 3, 500, 2026, {}, {}},
+    {"four-players-seed-77.log", 4, 600, 77, {}, {}},
+    {"four-players-given-dice.log", 4, 300, 5, {1, 1, 2, 2, 3, 3, 6, 5, 4, 4, 4, 4, 4, 4, 2, 5, 6, 6, 1, 2}, {}},
     {"full-rules-two-players-every-option-seed-6.log", 2, 600, 6, {}, EveryOption},
     {"full-rules-three-players-pot-and-double-go-seed-16.log", 3, 600, 16, {}, FullWithPotAndDoubleGo},
     {"full-rules-four-players-every-option-seed-2.log", 4, 600, 2, {}, EveryOption},
