@@ -243,8 +243,8 @@ void Application::setSquareTooltips()
 {
     if (!frmMain_)
         return;
-    for (int n = 0; n < SquareCount; ++n)
-        frmMain_->setSquareTooltip(n, QString::fromStdString(state_.Properties[n].Name));
+    for (int n = 0; n < BoardSize; ++n)
+        frmMain_->setSquareTooltip(n, QString::fromUtf8(squareInfo(n).name.data(), static_cast<qsizetype>(squareInfo(n).name.size())));
 }
 
 void Application::endGame()

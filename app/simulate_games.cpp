@@ -11,7 +11,7 @@ namespace tycora::app {
 std::array<int, 40> landingsOf(const GameState &state)
 {
     std::array<int, 40> landings{};
-    for (int sq = 0; sq < SquareCount; ++sq)
+    for (int sq = 0; sq < BoardSize; ++sq)
         landings[std::size_t(sq)] = state.SquareStats[sq].Landed;
     return landings;
 }
@@ -43,7 +43,7 @@ int runGames(const LaunchOptions &launch, const SimulationOptions &options, std:
             }
         }
         sim.engine().stopTimers();
-        for (int sq = 0; sq < SquareCount; ++sq)
+        for (int sq = 0; sq < BoardSize; ++sq)
             landings[std::size_t(sq)] += sim.state().SquareStats[sq].Landed;
         if (const int w = sim.engine().winner(); w >= 0 && w < MaxPlayers)
             ++wins[std::size_t(w)];
@@ -66,7 +66,7 @@ int runGames(const LaunchOptions &launch, const SimulationOptions &options, std:
     }
 
     out << "{\"games\":" << launch.games << ",\"squares\":[";
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    for (int sq = 0; sq < BoardSize; ++sq) {
         if (sq)
             out << ',';
         out << "{\"square\":" << sq << ",\"title\":" << jsonString(std::string(squareInfo(sq).title))

@@ -26,7 +26,7 @@ namespace {
 using Drawing = std::function<void(QPainter &, const QRectF &)>;
 
 struct Face {
-    std::string_view text;   // the instruction; '\n' forces a line break
+    std::string text;        // the instruction; '\n' forces a line break
     bool acts;               // false: the card has no effect in this game
     Drawing drawing;
 };
@@ -88,7 +88,7 @@ std::array<Face, CardsPerDeck> facesOf(Deck deck, RuleSet rules)
     std::array<Face, CardsPerDeck> faces;
     for (int i = 0; i < CardsPerDeck; ++i) {
         const CardEffect &effect = rules == RuleSet::Full ? cards[i].full : cards[i].classic;
-        faces[i] = {cards[i].instruction, effect.kind != CardEffect::Kind::None, drawings[i]};
+        faces[i] = {cardFace(cards[i]), effect.kind != CardEffect::Kind::None, drawings[i]};
     }
     return faces;
 }

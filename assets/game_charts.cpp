@@ -174,7 +174,7 @@ constexpr qreal Cell = 40;   // a square of the small board, in design units
 
 QPointF cellOf(int square)
 {
-    const int s = std::clamp(square, 0, SquareCount - 1);
+    const int s = std::clamp(square, 0, BoardSize - 1);
     int col = 0, row = 0;
     if (s <= 10) {
         col = 10 - s;
@@ -234,7 +234,7 @@ void drawHeatMap(QPainter &p, const QRectF &target, const HeatMap &map)
     const int smallest = std::max(0, *coldest);
     const int largest = std::max(smallest + 1, *hottest);
     long long total = 0;
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    for (int sq = 0; sq < BoardSize; ++sq) {
         const int count = map.counts[std::size_t(sq)];
         total += count;
         const QRectF cell(cellOf(sq), QSizeF(Cell, Cell));

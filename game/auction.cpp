@@ -80,7 +80,7 @@ void Engine::endAuction()
     const Auction a = *auction_;
     auction_.reset();
     screen_.showAuction(nullptr);
-    const std::string name = deed(a.square).Name;
+    const std::string name = deedName(a.square);
     if (a.highestBidder < 0) {
         log(name + " is not sold at Auction");
         screen_.showStatus(name + " is not sold at Auction");

@@ -17,8 +17,10 @@ bool Engine::build(int index, int square)
     if (fullRules())
         allowed = mayManageDeeds(index, false) && mayBuildOn(state_, index, square);
     else
-        // The classic game lets only a computer build, by its own rule.
-        allowed = phase_ == Phase::ToThrow && isComputer(index) && state_.holds(index, square) &&
+        // The classic game has no building but what a player's controller
+        // does by its own rule while it takes its turn (the computer's one
+        // house on Old Kent Road).
+        allowed = phase_ == Phase::ToThrow && turnTaker_ == index && state_.holds(index, square) &&
                   groupOf(square) >= 0;
     if (!allowed)
         return false;
@@ -31,7 +33,7 @@ bool Engine::build(int index, int square)
 void Engine::buildOnSquare(int square, int index)
 {
     Building &b = state_.Buildings[square];
-    const Property &d = deed(square);
+    const SquareInfo &d = squareInfo(square);
     Player &p = player(index);
     const int h = b.Houses;
     if (h < 0 || h > 4)
@@ -40,10 +42,10 @@ void Engine::buildOnSquare(int square, int index)
         screen_.showHouse(square, h + 1);
         b.Houses = static_cast<Integer>(h + 1);
         --state_.HousesLeft;
-        changeBalance(index, -d.HouseCost);
-        screen_.showStatus(p.Name + (h == 0 ? " Built a House on " : " built a house on ") + d.Name);
+        changeBalance(index, -d.houseCost);
+        screen_.showStatus(p.Name + (h == 0 ? " Built a House on " : " built a house on ") + deedName(square));
         if (logging())
-            log(nameAndBalance(p.Name, p.Money) + " Built a House: " + d.Name);
+            log(nameAndBalance(p.Name, p.Money) + " Built a House: " + deedName(square));
     } else {
         for (int house = 1; house <= 4; ++house)
             screen_.clearHouse(square, house);
@@ -51,10 +53,10 @@ void Engine::buildOnSquare(int square, int index)
         b.Hotel = true;
         --state_.HotelsLeft;
         state_.HousesLeft = static_cast<Integer>(state_.HousesLeft + 4);
-        changeBalance(index, -d.HotelCost);
-        screen_.showStatus(p.Name + " built a hotel on " + d.Name);
+        changeBalance(index, -d.hotelCost);
+        screen_.showStatus(p.Name + " built a hotel on " + deedName(square));
         if (logging())
-            log(nameAndBalance(p.Name, p.Money) + " Built a Hotel: " + d.Name);
+            log(nameAndBalance(p.Name, p.Money) + " Built a Hotel: " + deedName(square));
     }
     screen_.refreshMoney();
 }
@@ -112,7 +114,7 @@ void Engine::sellOneBuilding(int index, int square)
             logSale(index, sale.square, sale.hotel ? " Sells a Hotel on " : " Sells a House on ", sale.refund);
     if (!sales.empty())
         screen_.showStatus(player(index).Name + (sales.front().hotel ? " Sells a Hotel on " : " Sells a House on ") +
-                           deed(square).Name);
+                           deedName(square));
     screen_.refreshMoney();
 }
 
@@ -121,7 +123,7 @@ void Engine::logSale(int index, int square, const std::string &what, int refund)
     Player &p = player(index);
     const Cash before = p.Money;
     changeBalance(index, refund);
-    log(nameAndBalance(p.Name, before) + what + deed(square).Name + "  -->  " + pounds(p.Money));
+    log(nameAndBalance(p.Name, before) + what + deedName(square) + "  -->  " + pounds(p.Money));
 }
 
 void Engine::updateBuildButton(int index)
@@ -137,7 +139,7 @@ void Engine::refreshActions()
     AvailableActions actions;
     const bool raising = phase_ == Phase::RaisingMoney;
     const int index = raising ? debtor() : state_.CurrentPlayer;
-    if (index >= 0 && !isComputer(index) && phase_ != Phase::Over) {
+    if (index >= 0 && takesDeedActionsFromWindow(index) && phase_ != Phase::Over) {
         actions.build = !buildableSquares(index).empty();
         actions.sell = !sellableSquares(index).empty();
         actions.mortgage = !mortgageableSquares(index).empty();

@@ -20,7 +20,7 @@ void Engine::offerSquare(int index, int square)
         return;
     }
     phase_ = Phase::Deciding;
-    const PurchaseOffer offer{index, square, deed(square).Price};
+    const PurchaseOffer offer{index, square, squareInfo(square).price};
     controller(index).decidePurchase(*this, offer, once<bool>([this, index, square](bool buy) {
                                          purchaseAnswered(index, square, buy);
                                      }));
@@ -31,20 +31,21 @@ void Engine::purchaseAnswered(int index, int square, bool buy)
     noteDecision(Decision::Kind::Buy, index, buy);
     phase_ = Phase::Moving;
     Player &p = player(index);
-    const Property &d = deed(square);
+    const std::string name = deedName(square);
     bool bought = false;
-    if (buy && p.Money > d.Price) {
+    if (buy && p.Money > squareInfo(square).price) {
         // A person's line shows the balance before the purchase, a
         // computer's the balance after it.
-        if (!isComputer(index) && logging())
-            log(nameAndBalance(p.Name, p.Money) + " Purchased " + d.Name);
+        const bool balanceBefore = controller(index).logsBalanceBeforePurchase(index);
+        if (balanceBefore && logging())
+            log(nameAndBalance(p.Name, p.Money) + " Purchased " + name);
         buyProperty(index, square);
-        if (isComputer(index) && logging())
-            log(nameAndBalance(p.Name, p.Money) + " Purchased " + d.Name);
+        if (!balanceBefore && logging())
+            log(nameAndBalance(p.Name, p.Money) + " Purchased " + name);
         bought = true;
     } else if (buy) {
         // Saying Yes and getting nothing would look like a fault: say why.
-        screen_.showStatus(p.Name + " cannot afford " + d.Name);
+        screen_.showStatus(p.Name + " cannot afford " + name);
     }
     if (!bought && fullRules()) {
         startAuction(square, [this, index] { afterLanding(index); });
@@ -55,8 +56,8 @@ void Engine::purchaseAnswered(int index, int square, bool buy)
 
 void Engine::buyProperty(int index, int square)
 {
-    takeDeed(index, square, deed(square).Price);
-    showDeedTaken(index, square, player(index).Name + " Purchased " + deed(square).Name);
+    takeDeed(index, square, squareInfo(square).price);
+    showDeedTaken(index, square, player(index).Name + " Purchased " + deedName(square));
 }
 
 void Engine::takeDeed(int index, int square, int price)

@@ -1,6 +1,10 @@
 #include "game/card_table.h"
 
 #include "game/square_table.h"
+#include "game/text.h"
+
+#include <cstdlib>
+#include <utility>
 
 namespace tycora {
 
@@ -34,39 +38,39 @@ constexpr Deck C = Deck::Chance;
 constexpr Deck CC = Deck::CommunityChest;
 
 constexpr std::array<CardInfo, CardsPerDeck> Chance{{
-    both(CardId::AdvanceToMayfair, "ADVANCE TO MAYFAIR", advanceTo(39), C),
-    both(CardId::AdvanceToPallMall, "ADVANCE TO PALL MALL", advanceTo(11), C),
+    both(CardId::AdvanceToMayfair, "ADVANCE TO MAYFAIR", advanceTo(squares::Mayfair), C),
+    both(CardId::AdvanceToPallMall, "ADVANCE TO PALL MALL", advanceTo(squares::PallMall), C),
     both(CardId::AdvanceToNearestStation, "ADVANCE TO THE NEAREST STATION", nearest(SquareKind::Station), C),
-    both(CardId::AdvanceToGO, "ADVANCE TO GO,\nCOLLECT £200", advanceTo(0), C),
-    both(CardId::AdvanceToTrafalgarSquare, "ADVANCE TO TRAFALGAR SQUARE", advanceTo(24), C),
+    both(CardId::AdvanceToGO, "ADVANCE TO GO,\nCOLLECT {salary}", advanceTo(squares::Go), C),
+    both(CardId::AdvanceToTrafalgarSquare, "ADVANCE TO TRAFALGAR SQUARE", advanceTo(squares::TrafalgarSquare), C),
     both(CardId::AdvanceToNearestUtility, "ADVANCE TO THE NEAREST UTILITY", nearest(SquareKind::Utility), C),
-    both(CardId::GoBack3Spaces, "GO BACK 3 SPACES", walkBack(3), C),
-    both(CardId::BankDividend, "THE BANK PAYS YOU A DIVIDEND OF £50", receive(50), C),
-    both(CardId::BuildingLoadMatures, "YOUR BUILDING LOAN MATURES: COLLECT £100", receive(100), C),
+    both(CardId::GoBack3Spaces, "GO BACK {squares} SPACES", walkBack(3), C),
+    both(CardId::BankDividend, "THE BANK PAYS YOU A DIVIDEND OF {pounds}", receive(50), C),
+    both(CardId::BuildingLoadMatures, "YOUR BUILDING LOAN MATURES: COLLECT {pounds}", receive(100), C),
     both(CardId::GoJail, "GO DIRECTLY TO JAIL", jail(), C),
     fullOnly(CardId::HouseRepairs,
-             "REPAIRS TO ALL YOUR PROPERTY: PAY £25 FOR EACH HOUSE AND £100 FOR EACH HOTEL", repairs(25, 100), C),
-    both(CardId::PoorTax, "PAY A POOR TAX OF £15", pay(15), C),
-    fullOnly(CardId::TripMarylebone, "TAKE A TRIP TO MARYLEBONE STATION", advanceTo(15), C),
+             "REPAIRS TO ALL YOUR PROPERTY: PAY {pounds} FOR EACH HOUSE AND {perHotel} FOR EACH HOTEL", repairs(25, 100), C),
+    both(CardId::PoorTax, "PAY A POOR TAX OF {pounds}", pay(15), C),
+    fullOnly(CardId::TripMarylebone, "TAKE A TRIP TO MARYLEBONE STATION", advanceTo(squares::MaryleboneStation), C),
     fullOnly(CardId::GetOutJailCard, "GET OUT OF JAIL FREE.\nKEEP THIS CARD UNTIL YOU NEED IT", keepToLeaveJail(), C),
 }};
 
 constexpr std::array<CardInfo, CardsPerDeck> Community{{
     // Its log line has always named the Chance deck; readers of the log rely on it.
-    both(CardId::AdvanceToGO, "ADVANCE TO GO,\nCOLLECT £200", advanceTo(0), C),
-    fullOnly(CardId::GoBackToOldKentRoad, "GO BACK TO OLD KENT ROAD", backTo(1), CC),
-    fullOnly(CardId::BankError, "A BANK ERROR IN YOUR FAVOUR: COLLECT £200", receive(200), CC),
-    fullOnly(CardId::BeautyContest, "SECOND PRIZE IN A BEAUTY CONTEST: COLLECT £10", receive(10), CC),
-    fullOnly(CardId::DoctorsFee, "DOCTOR'S FEE: PAY £50", pay(50), CC),
-    fullOnly(CardId::Inherit100, "YOU INHERIT £100", receive(100), CC),
-    fullOnly(CardId::LifeInsuranceMatures, "YOUR LIFE INSURANCE MATURES: COLLECT £100", receive(100), CC),
-    fullOnly(CardId::PayHospital, "PAY THE HOSPITAL £100", pay(100), CC),
-    fullOnly(CardId::SaleOfStock, "FROM THE SALE OF STOCK YOU GET £50", receive(50), CC),
-    fullOnly(CardId::PaySchoolTax, "PAY YOUR SCHOOL TAX OF £150", pay(150), CC),
-    fullOnly(CardId::StreetRepairs, "YOU ARE ASSESSED FOR STREET REPAIRS: £40 A HOUSE, £115 A HOTEL", repairs(40, 115),
+    both(CardId::AdvanceToGO, "ADVANCE TO GO,\nCOLLECT {salary}", advanceTo(squares::Go), C),
+    fullOnly(CardId::GoBackToOldKentRoad, "GO BACK TO OLD KENT ROAD", backTo(squares::OldKentRoad), CC),
+    fullOnly(CardId::BankError, "A BANK ERROR IN YOUR FAVOUR: COLLECT {pounds}", receive(200), CC),
+    fullOnly(CardId::BeautyContest, "SECOND PRIZE IN A BEAUTY CONTEST: COLLECT {pounds}", receive(10), CC),
+    fullOnly(CardId::DoctorsFee, "DOCTOR'S FEE: PAY {pounds}", pay(50), CC),
+    fullOnly(CardId::Inherit100, "YOU INHERIT {pounds}", receive(100), CC),
+    fullOnly(CardId::LifeInsuranceMatures, "YOUR LIFE INSURANCE MATURES: COLLECT {pounds}", receive(100), CC),
+    fullOnly(CardId::PayHospital, "PAY THE HOSPITAL {pounds}", pay(100), CC),
+    fullOnly(CardId::SaleOfStock, "FROM THE SALE OF STOCK YOU GET {pounds}", receive(50), CC),
+    fullOnly(CardId::PaySchoolTax, "PAY YOUR SCHOOL TAX OF {pounds}", pay(150), CC),
+    fullOnly(CardId::StreetRepairs, "YOU ARE ASSESSED FOR STREET REPAIRS: {pounds} A HOUSE, {perHotel} A HOTEL", repairs(40, 115),
              CC),
-    fullOnly(CardId::IncomeTaxRefund, "INCOME TAX REFUND: COLLECT £20", receive(20), CC),
-    fullOnly(CardId::XmasFundMatures, "YOUR CHRISTMAS FUND MATURES: COLLECT £100", receive(100), CC),
+    fullOnly(CardId::IncomeTaxRefund, "INCOME TAX REFUND: COLLECT {pounds}", receive(20), CC),
+    fullOnly(CardId::XmasFundMatures, "YOUR CHRISTMAS FUND MATURES: COLLECT {pounds}", receive(100), CC),
     fullOnly(CardId::GetOutJailCard, "GET OUT OF JAIL FREE.\nKEEP THIS CARD UNTIL YOU NEED IT", keepToLeaveJail(),
              CC),
 }};
@@ -107,5 +111,21 @@ std::string_view cardName(CardId id)
 }
 
 const std::array<CardInfo, CardsPerDeck> &deckCards(Deck deck) { return deck == Deck::Chance ? Chance : Community; }
+
+std::string cardFace(const CardInfo &card)
+{
+    const CardEffect &effect = card.full;
+    const std::pair<std::string_view, std::string> figures[] = {
+        {"{pounds}", pounds(std::abs(effect.amount))},
+        {"{perHotel}", pounds(effect.perHotel)},
+        {"{salary}", pounds(GoSalary)},
+        {"{squares}", number(effect.amount)},
+    };
+    std::string face(card.wording);
+    for (const auto &[mark, figure] : figures)
+        for (auto at = face.find(mark); at != std::string::npos; at = face.find(mark, at + figure.size()))
+            face.replace(at, mark.size(), figure);
+    return face;
+}
 
 } // namespace tycora

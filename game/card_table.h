@@ -7,6 +7,7 @@
 // cards only show their face.
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace tycora {
@@ -65,7 +66,11 @@ struct CardEffect {
 
 struct CardInfo {
     CardId id;
-    std::string_view instruction;   // the face's text, in capitals; '\n' breaks a line
+    // The face's text, in capitals, with its figures left as marks that
+    // cardFace() fills from the effect: {pounds} the effect's amount of
+    // money, {perHotel} its sum a hotel, {salary} what GO pays, {squares}
+    // how far the card walks. '\n' breaks a line.
+    std::string_view wording;
     CardEffect classic;             // under Classic rules
     CardEffect full;                // under Full rules
     Deck loggedAs;                  // the deck its Classic line names
@@ -75,5 +80,10 @@ inline constexpr int CardsPerDeck = 14;
 
 // The cards of a deck in drawing order.
 const std::array<CardInfo, CardsPerDeck> &deckCards(Deck deck);
+
+// The text printed on the card, its figures taken from what the card does
+// under Full rules (where every card acts), so that the face can never
+// promise another sum than the one paid.
+std::string cardFace(const CardInfo &card);
 
 } // namespace tycora

@@ -76,7 +76,7 @@ void Engine::applyCard(int index, Deck deck, int position)
         break;
     }
     case Kind::WalkBack: {
-        const int target = (p.Square - effect.amount + SquareCount) % SquareCount;
+        const int target = (p.Square - effect.amount + BoardSize) % BoardSize;
         log(landed + " - " + number(p.Square) + " = " + number(p.Square - effect.amount));
         moveTo(index, target, Walk::Back);
         break;

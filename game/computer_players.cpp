@@ -11,8 +11,6 @@ namespace tycora {
 
 namespace {
 
-constexpr int WhitechapelRoad = 3;
-
 // The rent a street earns with one building more (or less) than now.
 int streetRentWith(int square, int buildings)
 {
@@ -56,10 +54,14 @@ bool raiseOnce(Engine &engine, int player, bool leastLossFirst)
     return engine.mortgage(player, mortgageable.front());
 }
 
+// Sells and mortgages until the debt is covered; a computer that has
+// nothing left to raise it with gives up.
 void raiseUntilCovered(Engine &engine, int player, int owed, bool leastLossFirst)
 {
     while (engine.state().Players[player].Money < owed && raiseOnce(engine, player, leastLossFirst)) {
     }
+    if (engine.state().Players[player].Money < owed)
+        engine.giveUpRaising(player);
 }
 
 // How many streets of the square's group the player holds, and whether
@@ -108,7 +110,7 @@ void ClassicComputer::turnToThrow(Engine &engine, int player)
     // the same number of houses: so a computer builds one house a game.
     const GameState &state = engine.state();
     if (ownsColourGroup(state, player, squares::OldKentRoad) && !state.Buildings[squares::OldKentRoad].Hotel &&
-        housesEqual(state, squares::OldKentRoad, WhitechapelRoad, 0))
+        housesEqual(state, squares::OldKentRoad, squares::WhitechapelRoad, 0))
         engine.build(player, squares::OldKentRoad);
     engine.computerTurn(player);
 }
@@ -122,6 +124,8 @@ void ClassicComputer::raiseMoney(Engine &engine, int player, int owed)
 {
     raiseUntilCovered(engine, player, owed, false);
 }
+
+void ClassicComputer::resumeTurn(Engine &engine, int player) { engine.computerTurn(player); }
 
 void ClassicComputer::decideJail(Engine &, int, Answer<JailChoice> answer) { answer(JailChoice::Throw); }
 
@@ -239,6 +243,8 @@ void FullRulesComputer::raiseMoney(Engine &engine, int player, int owed)
 {
     raiseUntilCovered(engine, player, owed, true);
 }
+
+void FullRulesComputer::resumeTurn(Engine &engine, int player) { engine.computerTurn(player); }
 
 void FullRulesComputer::decideJail(Engine &engine, int player, Answer<JailChoice> answer)
 {

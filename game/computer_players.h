@@ -26,6 +26,7 @@ public:
     void decideJail(Engine &engine, int player, Answer<JailChoice> answer) override;
     void payOrUseCard(Engine &engine, int player, Answer<JailChoice> answer) override;
     void bid(Engine &engine, const Auction &auction, Answer<int> answer) override;
+    void resumeTurn(Engine &engine, int player) override;
 };
 
 class FullRulesComputer : public PlayerController {
@@ -51,6 +52,7 @@ public:
     // complete a colour group, priced so that the other side gains too;
     // none (from -1) when there is nothing worth asking for.
     static TradeOffer offerTo(const GameState &state, int player, int other);
+    void resumeTurn(Engine &engine, int player) override;
 
     // The cash the player keeps back: more as the others' rents grow.
     static int reserve(const GameState &state, int player);

@@ -10,12 +10,10 @@ namespace tycora {
 
 Engine::Engine(GameState &state, Screen &screen, Clock &clock, EventLog &log, DiceSource &dice,
                const GameOptions &options)
-    : state_(state), screen_(screen), log_(log), dice_(dice), options_(options), timings_(timingsOf(pace_)),
-      tmrMovePiece_(clock, timings_.stepMs), tmrMoneyDown_(clock, timings_.countdownMs),
-      tmrPause_(clock, timings_.pauseMs)
+    : state_(state), screen_(screen), clock_(clock), log_(log), dice_(dice), options_(options), timings_(timingsOf(pace_)),
+      tmrMovePiece_(clock, timings_.stepMs), tmrPause_(clock, timings_.pauseMs)
 {
     tmrMovePiece_.setHandler([this] { tmrMovePiece_Timer(); });
-    tmrMoneyDown_.setHandler([this] { tmrMoneyDown_Timer(); });
     tmrPause_.setHandler([this] { tmrPause_Timer(); });
 }
 
@@ -33,7 +31,7 @@ void Engine::setController(int index, std::unique_ptr<PlayerController> controll
         controllers_[index] = std::move(controller);
 }
 
-PlayerController &Engine::controller(int index)
+PlayerController &Engine::controller(int index) const
 {
     std::unique_ptr<PlayerController> &slot = controllers_[index];
     if (!slot) {
@@ -48,6 +46,19 @@ PlayerController &Engine::controller(int index)
 }
 
 bool Engine::isComputer(int index) const { return player(index).PlayerType == Computer; }
+
+bool Engine::takesDeedActionsFromWindow(int index) const
+{
+    return index >= 0 && index < state_.PlayerCount && controller(index).takesDeedActionsFromWindow(index);
+}
+
+void Engine::takeTurn(int index)
+{
+    const int before = turnTaker_;
+    turnTaker_ = index;
+    controller(index).turnToThrow(*this, index);
+    turnTaker_ = before;
+}
 
 void Engine::log(const std::string &message)
 {
@@ -74,14 +85,12 @@ void Engine::stopTimers()
 {
     tmrMovePiece_.setEnabled(false);
     tmrPause_.setEnabled(false);
-    tmrMoneyDown_.setEnabled(false);
+    screen_.stopAnimations();
     pausedPlayer_ = -1;
     // Nothing asked before the end may move the game on afterwards.
     ++question_;
     phase_ = Phase::Over;
 }
-
-void Engine::showMortgageValue(int square) { screen_.tell(pounds(squareInfo(square).mortgageValue)); }
 
 template<typename T>
 Answer<T> Engine::once(std::function<void(T)> then)

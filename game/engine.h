@@ -49,7 +49,6 @@ struct Creditor {
 struct EngineProgress {
     long long handOvers = 0;
     long long throws = 0;
-    int countdownStep = 1;   // pounds a step of a running rent countdown takes off
 };
 
 // What a payment being raised is for: the rent or the tax of a square, a
@@ -113,8 +112,11 @@ public:
     // answers it. False, and nothing changes, when the offer may not be sent.
     bool proposeTrade(const TradeOffer &offer);
 
-    // The mortgage button of the classic game: the mortgage value in a box.
-    void showMortgageValue(int square);
+    // Said by a player's controller that cannot raise what is owed (a
+    // computer with nothing left to sell or mortgage): once the controller
+    // returns, the player is bankrupt to whoever is owed. Not a decision of
+    // the game's history: the computer's own rule reaches it again.
+    void giveUpRaising(int player);
 
     // How fast the game plays; a change takes effect from the next start of
     // each timer.
@@ -134,8 +136,12 @@ public:
     const GameState &state() const { return state_; }
     const GameOptions &options() const { return options_; }
     Pace pace() const { return pace_; }
+    // The clock the game's timers run on.
+    Clock &clock() const { return clock_; }
     Phase phase() const { return phase_; }
     bool isComputer(int player) const;
+    // The window offers the player the deed actions (a person's controller).
+    bool takesDeedActionsFromWindow(int player) const;
     bool fullRules() const { return options_.rules == RuleSet::Full; }
 
     // The squares on which the player may now build, sell a building,
@@ -169,13 +175,12 @@ public:
     int winner() const;   // -1 until one player is left
 
     const Timer &tmrMovePiece() const { return tmrMovePiece_; }
-    const Timer &tmrMoneyDown() const { return tmrMoneyDown_; }
     const Timer &tmrPause() const { return tmrPause_; }
 
     // What happened so far, for the simulation and for tests.
     long long throws() const { return throws_; }
     long long handOvers() const { return handOvers_; }
-    EngineProgress progress() const { return {handOvers_, throws_, countdownStep_}; }
+    EngineProgress progress() const { return {handOvers_, throws_}; }
     // The game may be saved now: a player is to throw (a computer in its
     // pause) with nothing moving or open, or the game has a winner.
     bool settled() const;
@@ -218,7 +223,12 @@ private:
     Player &player(int index) { return state_.Players[index]; }
     const Player &player(int index) const { return state_.Players[index]; }
     Property &deed(int square) { return state_.Properties[square]; }
-    PlayerController &controller(int player);
+    // The name on the square's title deed, from the square table.
+    static std::string deedName(int square) { return std::string(squareInfo(square).name); }
+    PlayerController &controller(int player) const;
+    // Asks the player's controller to take its turn to throw; under Classic
+    // rules the commands it gives meanwhile are the only building there is.
+    void takeTurn(int player);
     void log(const std::string &message);
     bool logging() const { return log_.isOn(); }
     void startTimer(Timer &timer, int intervalMs);
@@ -261,12 +271,10 @@ private:
     void moveTo(int player, int square, Walk walk);
     void removePiece(int player);
 
-    // Landing, rent, taxes and the rent countdown.
+    // Landing, rent and taxes.
     void resolveLanding(int player, int square);
     void payRent(int payer, int owner, int square);
     void payTax(int player, int square);
-    void tmrMoneyDown_Timer();
-    void showDebt(int payer, int payee, int amount);
 
     // Buying.
     bool mayBuy(int player) const;
@@ -342,21 +350,21 @@ private:
 
     GameState &state_;
     Screen &screen_;
+    Clock &clock_;
     EventLog &log_;
     DiceSource &dice_;
     GameOptions options_;
     Pace pace_ = Pace::Classic;
     PaceTimings timings_;
-    std::array<std::unique_ptr<PlayerController>, MaxPlayers> controllers_;
+    // Made on first use, by the player's type, unless one was set.
+    mutable std::array<std::unique_ptr<PlayerController>, MaxPlayers> controllers_;
 
     Timer tmrMovePiece_;
-    Timer tmrMoneyDown_;
     Timer tmrPause_;
 
     Phase phase_ = Phase::Setup;
     Walk walk_ = Walk::Throw;
     int pausedPlayer_ = -1;     // the computer whose pause is running
-    int countdownStep_ = 1;     // pounds a countdown step takes off
     std::optional<Debt> debt_;
     OwedFor owedFor_;           // what debt_ is for
     std::optional<Auction> auction_;
@@ -365,6 +373,8 @@ private:
     bool bidAnsweredMeanwhile_ = false;
     unsigned question_ = 0;     // numbers the questions asked of controllers
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);   // answers after the engine is gone are dropped
+    int turnTaker_ = -1;        // the player whose controller is taking its turn to throw
+    bool givingUp_ = false;     // the debtor's controller gave up raising money
     int controllerActing_ = 0;  // inside a computer's own commands
     long long throws_ = 0;
     long long handOvers_ = 0;

@@ -7,6 +7,7 @@
 // reach (see moneyAfter()).
 
 #include "game/card_table.h"
+#include "game/square_table.h"
 
 #include <array>
 #include <cstdint>
@@ -19,7 +20,6 @@ using Long = std::int32_t;
 using Cash = std::int64_t;
 
 constexpr int MaxPlayers = 4;
-constexpr int SquareCount = 40;
 constexpr int DeckSize = CardsPerDeck;
 constexpr Integer StartingMoney = 1500;
 
@@ -48,21 +48,9 @@ struct Player {
     Integer BankruptOrder = 0; // 1 for the first player to go bankrupt, and so on
 };
 
+// What can change of a title deed during a game. Its name, price, rents,
+// costs and mortgage value are fixed: the square table holds them.
 struct Property {
-    std::string Name;
-    bool IsStation = false;
-    bool IsUtility = false;
-    Long Group = 0;
-    Integer Price = 0;
-    Integer MortgageValue = 0;
-    Integer HouseCost = 0;
-    Integer HotelCost = 0;
-    Integer Rent = 0;
-    Integer Rent1House = 0;
-    Integer Rent2Houses = 0;
-    Integer Rent3Houses = 0;
-    Integer Rent4Houses = 0;
-    Integer RentHotel = 0;
     Integer Owner = 0;         // meaningful only while Owned
     bool Owned = false;        // set by a purchase; under Full rules a bankruptcy to the bank clears it
     bool Mortgaged = false;    // Full rules
@@ -89,9 +77,9 @@ constexpr int HotelStock = 12;
 
 struct GameState {
     std::array<Player, MaxPlayers> Players{};
-    std::array<Property, SquareCount> Properties{};
-    std::array<Building, SquareCount> Buildings{};
-    std::array<SquareStat, SquareCount> SquareStats{};
+    std::array<Property, BoardSize> Properties{};
+    std::array<Building, BoardSize> Buildings{};
+    std::array<SquareStat, BoardSize> SquareStats{};
     std::array<Card, DeckSize> ChanceCards{};
     std::array<Card, DeckSize> CommunityCards{};
 
@@ -101,9 +89,6 @@ struct GameState {
     Integer ChancePos = 0;
     Integer CommunityPos = 0;
     bool MoveFlag = false;
-    Integer PayFrom = 0;
-    Integer PayTo = 0;
-    Integer PayAmount = 0;
     std::array<bool, 6> ColourTaken{};   // Red, Blue, Green, Yellow, Orange, Purple
     std::array<bool, 6> PieceTaken{};    // Dog, Battleship, Hat, Car, Wheelbarrow, Shoe
 

@@ -14,7 +14,7 @@ void HumanController::decidePurchase(Engine &engine, const PurchaseOffer &offer,
 {
     const GameState &state = engine.state();
     const std::string &name = state.Players[offer.player].Name;
-    const std::string &square = state.Properties[offer.square].Name;
+    const std::string square(squareInfo(offer.square).name);
     // The deed stays in view while the person decides.
     screen_.showPropertyCard(offer.square);
     screen_.setPropertyCardVisible(true);

@@ -22,6 +22,8 @@ public:
     void payOrUseCard(Engine &engine, int player, Answer<JailChoice> answer) override;
     void bid(Engine &engine, const Auction &auction, Answer<int> answer) override;
     void answerTrade(Engine &engine, const TradeOffer &offer, Answer<TradeReply> answer) override;
+    bool takesDeedActionsFromWindow(int) const override { return true; }
+    bool logsBalanceBeforePurchase(int) const override { return true; }
 
 private:
     Screen &screen_;

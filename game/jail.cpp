@@ -35,7 +35,7 @@ void Engine::jailAnswered(int index, JailChoice choice)
     }
     // Throws for a double: the throw itself decides.
     phase_ = Phase::ToThrow;
-    controller(index).turnToThrow(*this, index);
+    takeTurn(index);
     refreshActions();
 }
 
@@ -71,7 +71,7 @@ void Engine::leaveJail(int index)
 {
     releaseFromJail(index);
     phase_ = Phase::ToThrow;
-    controller(index).turnToThrow(*this, index);
+    takeTurn(index);
     refreshActions();
 }
 

@@ -1,5 +1,5 @@
 // What the square a piece stops on does: buying, rent, taxes, cards, jail,
-// Free Parking; and the rent countdown in the status line.
+// Free Parking.
 
 #include "game/engine.h"
 
@@ -42,7 +42,7 @@ void Engine::resolveLanding(int index, int square)
 void Engine::payRent(int payer, int owner, int square)
 {
     if (deed(square).Mortgaged) {
-        screen_.showStatus(deed(square).Name + " is mortgaged: no rent");
+        screen_.showStatus(deedName(square) + " is mortgaged: no rent");
         afterLanding(payer);
         return;
     }
@@ -52,12 +52,8 @@ void Engine::payRent(int payer, int owner, int square)
         addSaturating(state_.SquareStats[square].TotalRent, rent);
         if (logging())
             log(player(payer).Name + " Pays " + player(owner).Name + " " + pounds(rent) + " Rent for " +
-                deed(square).Name);
-        state_.PayTo = static_cast<Integer>(owner);
-        state_.PayFrom = static_cast<Integer>(payer);
-        state_.PayAmount = rent;
-        countdownStep_ = countdownDecrement(timings_, rent);
-        startTimer(tmrMoneyDown_, timings_.countdownMs);
+                deedName(square));
+        screen_.showPayment(payer, owner, rent);
         afterLanding(payer);
     });
 }
@@ -76,30 +72,6 @@ void Engine::payTax(int index, int square)
         screen_.showStatus(p.Name + " Pays " + pounds(amount) + what);
         afterLanding(index);
     });
-}
-
-void Engine::tmrMoneyDown_Timer()
-{
-    state_.PayAmount = static_cast<Integer>(std::max(0, state_.PayAmount - countdownStep_));
-    showDebt(state_.PayFrom, state_.PayTo, state_.PayAmount);
-}
-
-void Engine::showDebt(int payer, int payee, int amount)
-{
-    // A countdown ends at £0; one that somehow started at or below zero ends
-    // at once instead of counting on for ever.
-    if (amount <= 0)
-        tmrMoneyDown_.setEnabled(false);
-    if (screen_.showsNothing())
-        return;
-    const std::string owes = player(payer).Name + " owes " + player(payee).Name + " " + pounds(amount);
-    // Under the Full rules and at the quicker paces the game goes on while
-    // the money counts down; the screen keeps the line only while it is news.
-    if (fullRules() || pace_ != Pace::Classic)
-        screen_.showCountdown(owes, amount);
-    else
-        screen_.showStatus(owes);
-    screen_.refreshMoney();
 }
 
 } // namespace tycora

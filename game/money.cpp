@@ -52,14 +52,24 @@ void Engine::raiseMoneyFor(int payer, int amount, Creditor creditor, Step pay, s
         return;
     }
     refreshActions();
+    givingUp_ = false;
     ++controllerActing_;
     controller(payer).raiseMoney(*this, payer, amount);
     --controllerActing_;
-    // A computer has done what it could; a person goes on in the window.
-    if (debt_ && isComputer(payer) && player(payer).Money < amount)
+    // A computer has done what it could and given up; a person goes on in
+    // the window.
+    const bool gaveUp = givingUp_;
+    givingUp_ = false;
+    if (debt_ && gaveUp && player(payer).Money < amount)
         goBankrupt(payer, creditor);
     else
         checkDebt();
+}
+
+void Engine::giveUpRaising(int index)
+{
+    if (debt_ && debt_->debtor == index)
+        givingUp_ = true;
 }
 
 void Engine::checkDebt()

@@ -18,8 +18,8 @@ bool Engine::mortgage(int index, int square)
     const Cash before = p.Money;
     deed(square).Mortgaged = true;
     changeBalance(index, squareInfo(square).mortgageValue);
-    log(nameAndBalance(p.Name, before) + " Mortgages " + deed(square).Name + "  -->  " + pounds(p.Money));
-    screen_.showStatus(p.Name + " Mortgages " + deed(square).Name);
+    log(nameAndBalance(p.Name, before) + " Mortgages " + deedName(square) + "  -->  " + pounds(p.Money));
+    screen_.showStatus(p.Name + " Mortgages " + deedName(square));
     screen_.showMortgaged(square, true);
     screen_.refreshMoney();
     refreshActions();
@@ -36,8 +36,8 @@ bool Engine::unmortgage(int index, int square)
     const Cash before = p.Money;
     deed(square).Mortgaged = false;
     changeBalance(index, -unmortgagePrice(square));
-    log(nameAndBalance(p.Name, before) + " Unmortgages " + deed(square).Name + "  -->  " + pounds(p.Money));
-    screen_.showStatus(p.Name + " Unmortgages " + deed(square).Name);
+    log(nameAndBalance(p.Name, before) + " Unmortgages " + deedName(square) + "  -->  " + pounds(p.Money));
+    screen_.showStatus(p.Name + " Unmortgages " + deedName(square));
     screen_.showMortgaged(square, false);
     screen_.refreshMoney();
     refreshActions();

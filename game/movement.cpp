@@ -102,17 +102,17 @@ void Engine::stepPiece(int index)
 {
     Player &p = player(index);
     if (walk_ == Walk::Back)
-        p.Square = static_cast<Integer>(p.Square <= 0 ? SquareCount - 1 : p.Square - 1);
+        p.Square = static_cast<Integer>(p.Square <= 0 ? BoardSize - 1 : p.Square - 1);
     else
-        p.Square = static_cast<Integer>(p.Square >= SquareCount - 1 ? 0 : p.Square + 1);
+        p.Square = static_cast<Integer>(p.Square >= BoardSize - 1 ? 0 : p.Square + 1);
 }
 
 int Engine::vacatedSquare(int index) const
 {
     const int s = state_.Players[index].Square;
     if (walk_ == Walk::Back)
-        return s == SquareCount - 1 ? 0 : s + 1;
-    return s == 0 ? SquareCount - 1 : s - 1;
+        return s == BoardSize - 1 ? 0 : s + 1;
+    return s == 0 ? BoardSize - 1 : s - 1;
 }
 
 void Engine::redrawPiecesOn(int square, int except)
@@ -138,7 +138,7 @@ void Engine::collectGoSalary(int index)
 {
     Player &p = player(index);
     const bool doubled = options_.doubleGoSalary && p.Square == squares::Go;
-    const int salary = doubled ? 400 : 200;
+    const int salary = doubled ? 2 * GoSalary : GoSalary;
     if (logging())
         log(nameAndBalance(p.Name, p.Money) + " Passed GO:  " + pounds(salary) + "  -->  " +
             pounds(balanceAfter(p.Money, salary)));

@@ -73,6 +73,18 @@ public:
         (void)offer;
         answer(TradeReply::reject());
     }
+
+    // A game read back from a save goes on with this player to throw. A
+    // computer only begins its pause again: what it does before its throw
+    // was done before the game was saved.
+    virtual void resumeTurn(Engine &engine, int player) { turnToThrow(engine, player); }
+    // The window offers this player the deed actions (build, sell, mortgage,
+    // lift a mortgage, declare bankruptcy): a person acts through it; a
+    // computer acts by itself.
+    virtual bool takesDeedActionsFromWindow(int /*player*/) const { return false; }
+    // Whether the player's purchase line in the log shows the balance before
+    // the price is paid (a person's line) or after it (a computer's).
+    virtual bool logsBalanceBeforePurchase(int /*player*/) const { return false; }
 };
 
 } // namespace tycora

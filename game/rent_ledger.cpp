@@ -6,7 +6,7 @@ namespace tycora {
 
 void RentLedger::record(const GameState &state)
 {
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    for (int sq = 0; sq < BoardSize; ++sq) {
         const int total = state.SquareStats[sq].TotalRent;
         const int gained = total - lastTotals_[sq];
         lastTotals_[sq] = total;
@@ -23,7 +23,7 @@ void RentLedger::record(const GameState &state)
 
 int RentLedger::earned(int player, int square) const
 {
-    return inRange(player) && square >= 0 && square < SquareCount ? earned_[player][square] : 0;
+    return inRange(player) && square >= 0 && square < BoardSize ? earned_[player][square] : 0;
 }
 
 std::vector<int> RentLedger::topSquares(int player, int count) const
@@ -31,7 +31,7 @@ std::vector<int> RentLedger::topSquares(int player, int count) const
     std::vector<int> squares;
     if (!inRange(player))
         return squares;
-    for (int sq = 0; sq < SquareCount; ++sq)
+    for (int sq = 0; sq < BoardSize; ++sq)
         if (earned_[player][sq] > 0)
             squares.push_back(sq);
     std::stable_sort(squares.begin(), squares.end(),

@@ -30,10 +30,10 @@ private:
 
     bool started_ = false;
     int turnOf_ = 0;   // the player whose turn it was at the last sample
-    std::array<int, SquareCount> lastTotals_{};
+    std::array<int, BoardSize> lastTotals_{};
     std::array<int, MaxPlayers> paid_{};
     std::array<int, MaxPlayers> received_{};
-    std::array<std::array<int, SquareCount>, MaxPlayers> earned_{};
+    std::array<std::array<int, BoardSize>, MaxPlayers> earned_{};
 };
 
 } // namespace tycora

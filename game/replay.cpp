@@ -117,7 +117,9 @@ private:
 // later, as the window lets them.
 class HistoryPlayer final : public PlayerController {
 public:
-    HistoryPlayer(HistoryCursor &cursor, Clock &clock) : cursor_(cursor), raiseLater_(clock, 1)
+    // `person`: the history's player was a person, not a computer.
+    HistoryPlayer(HistoryCursor &cursor, Clock &clock, bool person)
+        : cursor_(cursor), raiseLater_(clock, 1), person_(person)
     {
         raiseLater_.setHandler([this] { raiseNow(); });
     }
@@ -133,10 +135,12 @@ public:
             cursor_.missing("asks player " + std::to_string(offer.player + 1) + " to buy");
     }
 
-    void raiseMoney(Engine &engine, int player, int) override
+    void raiseMoney(Engine &engine, int player, int owed) override
     {
         if (engine.isComputer(player)) {
             raise(engine, player);
+            if (engine.state().Players[player].Money < owed)
+                engine.giveUpRaising(player);
             return;
         }
         raisingEngine_ = &engine;
@@ -183,6 +187,18 @@ public:
             reply.lifts = d->trade.get()->lifts;
         answer(reply);
     }
+
+    void resumeTurn(Engine &engine, int player) override
+    {
+        if (person_)
+            turnToThrow(engine, player);
+        else
+            engine.computerTurn(player);
+    }
+
+    // A person's game as a person played it, a computer's as a computer.
+    bool takesDeedActionsFromWindow(int) const override { return person_; }
+    bool logsBalanceBeforePurchase(int) const override { return person_; }
 
 private:
     // A person's raising, a moment after they were asked: sales and
@@ -254,6 +270,7 @@ private:
     Timer raiseLater_;
     Engine *raisingEngine_ = nullptr;
     int raisingPlayer_ = -1;
+    bool person_;
 };
 
 } // namespace
@@ -269,7 +286,7 @@ std::string replayDifference(const SavedGame &game, EventLog &log)
     NullScreen screen;
     Engine engine(state, screen, clock, log, dice, game.options);
     for (int i = 0; i < state.PlayerCount; ++i)
-        engine.setController(i, std::make_unique<HistoryPlayer>(cursor, clock));
+        engine.setController(i, std::make_unique<HistoryPlayer>(cursor, clock, state.Players[i].PlayerType != Computer));
     engine.setDecisionObserver([&cursor](const Decision &d) { cursor.taken(d); });
     engine.setPace(game.pace);
     engine.startGame();

@@ -18,7 +18,6 @@ void Engine::resume(const EngineProgress &progress)
 {
     handOvers_ = progress.handOvers;
     throws_ = progress.throws;
-    countdownStep_ = std::max(1, progress.countdownStep);
     if (options_.freeParkingPot)
         screen_.showFreeParking(state_.FreeParking);
     if (fullRules() && playersLeft() == 1) {
@@ -26,17 +25,11 @@ void Engine::resume(const EngineProgress &progress)
         return;
     }
     phase_ = Phase::ToThrow;
-    // A countdown of rent still running when the game was saved runs on.
-    if (state_.PayAmount > 0)
-        startTimer(tmrMoneyDown_, timings_.countdownMs);
     const int current = state_.CurrentPlayer;
     screen_.showCurrentPlayer();
     // A computer did what it does before its throw (building, lifting
     // mortgages) before the game was saved: only its pause begins again.
-    if (isComputer(current))
-        computerTurn(current);
-    else
-        controller(current).turnToThrow(*this, current);
+    controller(current).resumeTurn(*this, current);
     refreshActions();
 }
 

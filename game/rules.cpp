@@ -104,18 +104,18 @@ Integer rentFor(const GameState &state, int square)
         return stationRent(state, square);
     if (isUtilitySquare(square))
         return utilityRent(state, state.DiceTotal);
-    const Property &deed = state.Properties[square];
-    if (!ownsColourGroup(state, deed.Owner, square))
-        return deed.Rent;
+    const StreetRents &rents = squareInfo(square).rents;
+    if (!ownsColourGroup(state, state.Properties[square].Owner, square))
+        return saturate(rents.bare);
     const Building &b = state.Buildings[square];
     if (b.Hotel)
-        return deed.RentHotel;
+        return saturate(rents.hotel);
     switch (b.Houses) {
-    case 1: return deed.Rent1House;
-    case 2: return deed.Rent2Houses;
-    case 3: return deed.Rent3Houses;
-    case 4: return deed.Rent4Houses;
-    default: return saturate(2LL * deed.Rent);
+    case 1: return saturate(rents.oneHouse);
+    case 2: return saturate(rents.twoHouses);
+    case 3: return saturate(rents.threeHouses);
+    case 4: return saturate(rents.fourHouses);
+    default: return saturate(2LL * rents.bare);
     }
 }
 
@@ -154,7 +154,7 @@ int buildingCount(const GameState &state, int square)
 int housesOf(const GameState &state, int player)
 {
     int houses = 0;
-    for (int sq = 0; sq < SquareCount; ++sq)
+    for (int sq = 0; sq < BoardSize; ++sq)
         if (state.holds(player, sq) && !state.Buildings[sq].Hotel)
             houses += state.Buildings[sq].Houses;
     return houses;
@@ -163,7 +163,7 @@ int housesOf(const GameState &state, int player)
 int hotelsOf(const GameState &state, int player)
 {
     int hotels = 0;
-    for (int sq = 0; sq < SquareCount; ++sq)
+    for (int sq = 0; sq < BoardSize; ++sq)
         hotels += state.holds(player, sq) && state.Buildings[sq].Hotel;
     return hotels;
 }

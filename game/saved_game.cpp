@@ -101,7 +101,7 @@ std::string firstDifference(const GameState &a, const GameState &b)
         c.check(p + "Bankrupt", x.Bankrupt, y.Bankrupt);
         c.check(p + "BankruptOrder", x.BankruptOrder, y.BankruptOrder);
     }
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    for (int sq = 0; sq < BoardSize; ++sq) {
         const std::string s = at("Properties", sq);
         c.check(s + "Owned", a.Properties[sq].Owned, b.Properties[sq].Owned);
         c.check(s + "Owner", a.Properties[sq].Owner, b.Properties[sq].Owner);
@@ -121,8 +121,6 @@ std::string firstDifference(const GameState &a, const GameState &b)
     c.check("JailCardHolder(1)", a.JailCardHolder[1], b.JailCardHolder[1]);
     c.check("DiceTotal", a.DiceTotal, b.DiceTotal);
     c.check("MoveFlag", a.MoveFlag, b.MoveFlag);
-    c.check("PayFrom", a.PayFrom, b.PayFrom);
-    c.check("PayTo", a.PayTo, b.PayTo);
     c.check("FreeParking", a.FreeParking, b.FreeParking);
     c.check("HousesLeft", a.HousesLeft, b.HousesLeft);
     c.check("HotelsLeft", a.HotelsLeft, b.HotelsLeft);

@@ -92,7 +92,7 @@ std::string playerProblem(const SavedGame &game, int i)
     const bool full = game.options.rules == RuleSet::Full;
     const Player &p = s.Players[i];
     const std::string &name = p.Name;
-    if (p.Square < -1 || p.Square >= SquareCount)
+    if (p.Square < -1 || p.Square >= BoardSize)
         return name + " stands on square " + std::to_string(p.Square) + "; the squares are 0 to 39";
     if (p.TargetSquare != p.Square && !(p.Square == -1 && p.TargetSquare == 0))
         return name + " is on the way to another square";
@@ -106,7 +106,7 @@ std::string playerProblem(const SavedGame &game, int i)
         return name + " has failed " + count(p.JailThrows, "throws") + " in jail";
     if (p.JailThrows > 0 && !p.InJail)
         return name + " has throws in jail but is not in jail";
-    if (p.InJail && p.Square != 10)
+    if (p.InJail && p.Square != squares::Jail)
         return name + " is in jail but stands on " + squareName(p.Square);
     if (p.Bankrupt && !full)
         return name + " is bankrupt, which only the Full rules allow";
@@ -197,7 +197,7 @@ std::string gameProblem(const SavedGame &game)
         return "the turn is player " + std::to_string(s.CurrentPlayer + 1) + "'s, who does not exist";
     if (left > 1 && s.Players[s.CurrentPlayer].Bankrupt)
         return "the turn is " + s.Players[s.CurrentPlayer].Name + "'s, who is bankrupt";
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    for (int sq = 0; sq < BoardSize; ++sq) {
         if (std::string problem = squareProblem(game, sq); !problem.empty())
             return problem;
         hotelsOnBoard += s.Buildings[sq].Hotel;
@@ -225,9 +225,7 @@ std::string gameProblem(const SavedGame &game)
         return "the dice show " + std::to_string(s.DiceTotal);
     if (s.MoveFlag)
         return "a piece is on the move";
-    if (s.PayFrom < 0 || s.PayFrom >= s.PlayerCount || s.PayTo < 0 || s.PayTo >= s.PlayerCount || s.PayAmount < 0)
-        return "the rent countdown names a player who does not exist";
-    if (game.progress.handOvers < 0 || game.progress.throws < 0 || game.progress.countdownStep < 1)
+    if (game.progress.handOvers < 0 || game.progress.throws < 0)
         return "the count of throws or turns is below zero";
     if (left == 1 && !full && s.PlayerCount > 1)
         return "only one player is left, which only the Full rules allow";
@@ -250,7 +248,7 @@ std::string diceProblem(const DicePosition &dice)
 std::string squaresProblem(const std::vector<int> &squares)
 {
     for (const int sq : squares)
-        if (sq < 0 || sq >= SquareCount || !squareInfo(sq).ownable())
+        if (sq < 0 || sq >= BoardSize || !squareInfo(sq).ownable())
             return "trades a square that cannot be owned";
     return {};
 }
@@ -263,7 +261,7 @@ std::string offerProblem(const SavedGame &game, const TradeOffer &offer, int pla
         return "offers a trade between players that cannot trade";
     for (const TradeSide *side : {&offer.gives, &offer.gets}) {
         if (side->cash < 0 || side->cash > MaxSavedMoney || side->jailCards < 0 || side->jailCards > 2 ||
-            side->deeds.size() > std::size_t(SquareCount))
+            side->deeds.size() > std::size_t(BoardSize))
             return "offers cash or cards that no player could hold";
         if (std::string problem = squaresProblem(side->deeds); !problem.empty())
             return problem;
@@ -297,7 +295,7 @@ std::string decisionProblem(const SavedGame &game, const Decision &d)
     case Kind::Sell:
     case Kind::Mortgage:
     case Kind::Unmortgage:
-        if (d.value < 0 || d.value >= SquareCount || !squareInfo(d.value).ownable())
+        if (d.value < 0 || d.value >= BoardSize || !squareInfo(d.value).ownable())
             return "deals with a square that cannot be owned";
         break;
     case Kind::Bankrupt: break;

@@ -69,9 +69,11 @@ public:
     // ---- what the options and the Full rules add -------------------------
 
     virtual void showFreeParking(int /*pot*/) {}
-    // A step of the countdown of a rent, where the game goes on meanwhile
-    // (Full rules, quicker paces): "X owes Y £n", down to £0.
-    virtual void showCountdown(const std::string &text, int /*amount*/) { showStatus(text); }
+    // A payment of `amount` from one player to another has been made (a
+    // rent): the screen may show it counting down at the game's pace.
+    virtual void showPayment(int /*payer*/, int /*payee*/, int /*amount*/) {}
+    // The game has stopped: nothing on the screen may move any more.
+    virtual void stopAnimations() {}
     // Every building of a square at once, after a sale.
     virtual void showBuildings(int /*square*/, int /*houses*/, bool /*hotel*/) {}
     virtual void showMortgaged(int /*square*/, bool /*mortgaged*/) {}

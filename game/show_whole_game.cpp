@@ -6,7 +6,7 @@ namespace tycora {
 
 void showWholeGame(const GameState &state, const GameOptions &options, Screen &screen)
 {
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    for (int sq = 0; sq < BoardSize; ++sq) {
         const Property &deed = state.Properties[sq];
         if (!deed.Owned)
             continue;
@@ -25,7 +25,7 @@ void showWholeGame(const GameState &state, const GameOptions &options, Screen &s
     for (int i = 0; i < state.PlayerCount; ++i) {
         const Player &p = state.Players[i];
         // A piece that has not stepped yet stands off the board.
-        if (!p.Bankrupt && p.Square >= 0 && p.Square < SquareCount)
+        if (!p.Bankrupt && p.Square >= 0 && p.Square < BoardSize)
             screen.drawPiece(p.Square, i);
         screen.showPlayerState(i);
     }

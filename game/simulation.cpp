@@ -123,13 +123,13 @@ std::string Simulation::reportJson() const
     for (const SquareStat &st : state_.SquareStats)
         landings += st.Landed;
     out << "{\"squares\":[";
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    for (int sq = 0; sq < BoardSize; ++sq) {
         const Property &p = state_.Properties[sq];
         const Building &b = state_.Buildings[sq];
         const SquareStat &st = state_.SquareStats[sq];
         if (sq)
             out << ',';
-        out << "{\"square\":" << sq << ",\"name\":" << jsonString(p.Name) << ",\"owner\":";
+        out << "{\"square\":" << sq << ",\"name\":" << jsonString(std::string(squareInfo(sq).name)) << ",\"owner\":";
         if (p.Owned)
             out << p.Owner;
         else

@@ -45,6 +45,27 @@ struct SquareInfo {
 };
 
 constexpr int BoardSize = 40;
+
+// Square numbers with a role of their own.
+namespace squares {
+constexpr int Go = 0;
+constexpr int OldKentRoad = 1;
+constexpr int WhitechapelRoad = 3;
+constexpr int IncomeTax = 4;
+constexpr int EustonRoad = 8;
+constexpr int Jail = 10;
+constexpr int PallMall = 11;
+constexpr int ElectricCompany = 12;
+constexpr int MaryleboneStation = 15;
+constexpr int FreeParking = 20;
+constexpr int TrafalgarSquare = 24;
+constexpr int WaterWorks = 28;
+constexpr int GoToJail = 30;
+constexpr int SuperTax = 38;
+constexpr int Mayfair = 39;
+} // namespace squares
+// What a player collects for passing GO.
+constexpr int GoSalary = 200;
 constexpr int GroupCount = 8;
 
 // The square numbered 0..39; square 0 for any other number.

@@ -173,12 +173,12 @@ void Engine::payForMortgagedDeeds(int receiver, const std::vector<int> &deeds, c
         if (std::find(lifts.begin(), lifts.end(), sq) != lifts.end()) {
             deed(sq).Mortgaged = false;
             changeBalance(receiver, -unmortgagePrice(sq));
-            log(nameAndBalance(p.Name, before) + " Unmortgages " + deed(sq).Name + "  -->  " + pounds(p.Money));
+            log(nameAndBalance(p.Name, before) + " Unmortgages " + deedName(sq) + "  -->  " + pounds(p.Money));
             screen_.showMortgaged(sq, false);
         } else {
             const int fee = mortgageInterest(sq);
             changeBalance(receiver, -fee);
-            log(nameAndBalance(p.Name, before) + " Pays " + pounds(fee) + " interest on " + deed(sq).Name +
+            log(nameAndBalance(p.Name, before) + " Pays " + pounds(fee) + " interest on " + deedName(sq) +
                 "  -->  " + pounds(p.Money));
         }
     }

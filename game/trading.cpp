@@ -18,7 +18,7 @@ std::vector<std::string> itemNames(const GameState &state, const TradeSide &side
 {
     std::vector<std::string> names;
     for (const int sq : side.deeds)
-        names.push_back(sq >= 0 && sq < SquareCount ? state.Properties[sq].Name : "?");
+        names.push_back(sq >= 0 && sq < BoardSize ? std::string(squareInfo(sq).name) : "?");
     if (side.cash > 0)
         names.push_back(pounds(side.cash));
     for (int i = 0; i < side.jailCards; ++i)
@@ -32,14 +32,14 @@ std::string sideProblem(const GameState &state, int giver, const TradeSide &side
     const Player &p = state.Players[giver];
     for (std::size_t i = 0; i < side.deeds.size(); ++i) {
         const int sq = side.deeds[i];
-        if (sq < 0 || sq >= SquareCount || !isOwnable(sq))
+        if (sq < 0 || sq >= BoardSize || !isOwnable(sq))
             return "square " + number(sq) + " is no deed";
         if (std::count(side.deeds.begin(), side.deeds.end(), sq) > 1)
-            return state.Properties[sq].Name + " is named twice";
+            return std::string(squareInfo(sq).name) + " is named twice";
         if (!state.holds(giver, sq))
-            return p.Name + " does not hold " + state.Properties[sq].Name;
+            return p.Name + " does not hold " + std::string(squareInfo(sq).name);
         if (groupOf(sq) >= 0 && groupHasBuildings(state, sq))
-            return state.Properties[sq].Name + " is in a group with buildings";
+            return std::string(squareInfo(sq).name) + " is in a group with buildings";
     }
     if (side.cash < 0 || side.cash > p.Money)
         return p.Name + " does not have " + pounds(side.cash);
@@ -85,7 +85,7 @@ Cash mortgageCharges(const GameState &state, const std::vector<int> &deeds, cons
 {
     Cash charges = 0;
     for (const int sq : deeds)
-        if (sq >= 0 && sq < SquareCount && state.Properties[sq].Mortgaged)
+        if (sq >= 0 && sq < BoardSize && state.Properties[sq].Mortgaged)
             charges += contains(lifts, sq) ? unmortgagePrice(sq) : mortgageInterest(sq);
     return charges;
 }

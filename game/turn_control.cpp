@@ -88,8 +88,8 @@ void Engine::advanceTarget(int index, int squares)
 {
     Player &p = player(index);
     int target = p.TargetSquare + squares;
-    if (target > SquareCount - 1)
-        target -= SquareCount;
+    if (target > BoardSize - 1)
+        target -= BoardSize;
     p.TargetSquare = static_cast<Integer>(target);
 }
 
@@ -133,7 +133,7 @@ void Engine::playerToThrow()
         jailTurn(current);
         return;
     }
-    controller(current).turnToThrow(*this, current);
+    takeTurn(current);
     refreshActions();
     if (handOverPending_ && settled()) {
         handOverPending_ = false;

@@ -268,7 +268,7 @@ QString GameRoom::playerCommand(int seat, const Command &c)
     const QJsonValue square = c.body.value(QLatin1String("square"));
     const auto squareNumber = [&]() -> int {
         const double d = square.toDouble(-1);
-        return square.isDouble() && d >= 0 && d < SquareCount && d == int(d) ? int(d) : -1;
+        return square.isDouble() && d >= 0 && d < BoardSize && d == int(d) ? int(d) : -1;
     };
     const bool deedCommand = type == QLatin1String("build") || type == QLatin1String("sell") ||
                              type == QLatin1String("mortgage") || type == QLatin1String("unmortgage");

@@ -101,9 +101,9 @@ void NetScreen::ask(const std::string &question, std::function<void(bool)> answe
 }
 void NetScreen::tell(const std::string &message) { event("tell", {{"text", text(message)}}); }
 void NetScreen::showFreeParking(int pot) { event("showFreeParking", {{"pot", pot}}); }
-void NetScreen::showCountdown(const std::string &t, int amount)
+void NetScreen::showPayment(int payer, int payee, int amount)
 {
-    event("showCountdown", {{"text", text(t)}, {"amount", amount}});
+    event("showPayment", {{"payer", payer}, {"payee", payee}, {"amount", amount}});
 }
 void NetScreen::showBuildings(int square, int houses, bool hotel)
 {

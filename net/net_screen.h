@@ -55,7 +55,7 @@ public:
     void ask(const std::string &question, std::function<void(bool)> answer) override;
     void tell(const std::string &message) override;
     void showFreeParking(int pot) override;
-    void showCountdown(const std::string &text, int amount) override;
+    void showPayment(int payer, int payee, int amount) override;
     void showBuildings(int square, int houses, bool hotel) override;
     void showMortgaged(int square, bool mortgaged) override;
     void clearOwner(int square) override;

@@ -53,7 +53,7 @@ QJsonObject publicState(const GameState &s)
                                    {"bankrupt", p.Bankrupt}});
     }
     QJsonArray squares;
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    for (int sq = 0; sq < BoardSize; ++sq) {
         const Property &d = s.Properties[static_cast<std::size_t>(sq)];
         const Building &b = s.Buildings[static_cast<std::size_t>(sq)];
         squares.append(QJsonObject{{"owner", d.Owned ? QJsonValue(int(d.Owner)) : QJsonValue(QJsonValue::Null)},

@@ -145,7 +145,7 @@ QJsonObject snapshotJson(const SavedGame &game)
                                    {"bankruptOrder", p.BankruptOrder}});
     }
     QJsonArray squares;
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    for (int sq = 0; sq < BoardSize; ++sq) {
         const Property &d = s.Properties[sq];
         const Building &b = s.Buildings[sq];
         squares.append(QJsonObject{{"owner", playerOrNull(d.Owned ? d.Owner : -1)},
@@ -174,11 +174,6 @@ QJsonObject snapshotJson(const SavedGame &game)
              QJsonObject{{"cards", deckJson(s.CommunityCards)},
                          {"position", s.CommunityPos},
                          {"jailCardHolder", playerOrNull(s.JailCardHolder[1])}}},
-            {"countdown",
-             QJsonObject{{"from", s.PayFrom},
-                         {"to", s.PayTo},
-                         {"amount", qint64(s.PayAmount)},
-                         {"step", game.progress.countdownStep}}},
             {"dice",
              QJsonObject{{"seed", QString::number(game.dice.seed)},
                          {"draws", QString::number(game.dice.draws)},
@@ -392,7 +387,7 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
             f.fail(p.chopped(1) + " is not an object");
         Player &pl = s.Players[static_cast<std::size_t>(i)];
         pl.Money = f.whole(o, p, "money", -MaxSavedMoney, MaxSavedMoney);
-        pl.Square = static_cast<Integer>(f.whole(o, p, "square", -1, SquareCount - 1));
+        pl.Square = static_cast<Integer>(f.whole(o, p, "square", -1, BoardSize - 1));
         pl.TargetSquare = static_cast<Integer>(std::max<int>(pl.Square, 0));
         pl.DoublesCount = static_cast<Integer>(f.whole(o, p, "doubles", 0, 2));
         pl.BeenRound = f.flag(o, p, "beenRound");
@@ -402,8 +397,8 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
         pl.BankruptOrder = static_cast<Integer>(f.whole(o, p, "bankruptOrder", 0, MaxPlayers - 1));
     }
 
-    const QJsonArray squares = f.array(snap, path, "squares", SquareCount, SquareCount);
-    for (qsizetype sq = 0; sq < squares.size() && sq < SquareCount && !f.failed(); ++sq) {
+    const QJsonArray squares = f.array(snap, path, "squares", BoardSize, BoardSize);
+    for (qsizetype sq = 0; sq < squares.size() && sq < BoardSize && !f.failed(); ++sq) {
         const QString p = at(path, "squares", sq);
         const QJsonObject o = squares[sq].toObject();
         if (!squares[sq].isObject())
@@ -431,12 +426,8 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
     readDeck(f, snap, "chance", s.ChanceCards, s.ChancePos, s.JailCardHolder[0]);
     readDeck(f, snap, "communityChest", s.CommunityCards, s.CommunityPos, s.JailCardHolder[1]);
 
-    const QJsonObject countdown = f.object(snap, path, "countdown");
-    const QString c = path + "countdown.";
-    s.PayFrom = static_cast<Integer>(f.whole(countdown, c, "from", 0, MaxPlayers - 1));
-    s.PayTo = static_cast<Integer>(f.whole(countdown, c, "to", 0, MaxPlayers - 1));
-    s.PayAmount = figure<decltype(s.PayAmount)>(f, countdown, c, "amount");
-    game.progress.countdownStep = static_cast<int>(f.whole(countdown, c, "step", 1, 1'000'000));
+    // Files of the first version also hold the rent countdown on the screen
+    // when they were written: only a picture, not part of the game.
 
     const QJsonObject dice = f.object(snap, path, "dice");
     const QString d = path + "dice.";
@@ -450,9 +441,9 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
 std::vector<int> readSquares(Fields &f, const QJsonObject &o, const QString &path, const char *key)
 {
     std::vector<int> squares;
-    const QJsonArray list = f.array(o, path, key, 0, SquareCount);
+    const QJsonArray list = f.array(o, path, key, 0, BoardSize);
     for (qsizetype i = 0; i < list.size() && !f.failed(); ++i)
-        squares.push_back(static_cast<int>(f.whole(list[i], path + key + "[" + QString::number(i) + "]", 0, SquareCount - 1)));
+        squares.push_back(static_cast<int>(f.whole(list[i], path + key + "[" + QString::number(i) + "]", 0, BoardSize - 1)));
     return squares;
 }
 
@@ -540,7 +531,7 @@ void readHistory(Fields &f, const QJsonObject &root, SavedGame &game)
                     d.trade = TradeRecord(std::move(lifts));
                 }
                 break;
-            default: d.value = static_cast<int>(f.whole(v, name, 0, SquareCount - 1)); break;
+            default: d.value = static_cast<int>(f.whole(v, name, 0, BoardSize - 1)); break;
             }
         }
         if (kinds != 1 && !f.failed())

@@ -11,6 +11,7 @@
 #include "shell/shell_test_support.h"
 #include "tests/support/fake_services.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/main_screen.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
 #include "ui/toolkit/command_button.h"
@@ -129,9 +130,15 @@ protected:
         qsizetype logSize;
         bool operator==(const Moment &) const = default;
     };
+    // The money animation of the main window is running.
+    bool countingDown() const
+    {
+        const Timer *countdown = game->frmMain()->screen().tmrMoneyDown();
+        return countdown && countdown->enabled();
+    }
     Moment moment() const
     {
-        Moment m{clock.now(), game->engine()->tmrMovePiece().enabled(), game->engine()->tmrMoneyDown().enabled(),
+        Moment m{clock.now(), game->engine()->tmrMovePiece().enabled(), countingDown(),
                  game->engine()->tmrPause().enabled(), {}, {}, logText().size()};
         for (int i = 0; i < game->state().PlayerCount; ++i) {
             m.squares.push_back(game->state().Players[i].Square);
@@ -303,7 +310,7 @@ TEST_F(ProgramTest, ClosingDuringAWalkStopsTheTimersBeforeTheEndLine)
     EXPECT_TRUE(services.ended);
     EXPECT_FALSE(game->engine()->tmrMovePiece().enabled());
     EXPECT_FALSE(game->engine()->tmrPause().enabled());
-    EXPECT_FALSE(game->engine()->tmrMoneyDown().enabled());
+    EXPECT_FALSE(countingDown());
     EXPECT_TRUE(logLines().back().isEmpty());
     EXPECT_TRUE(logLines()[logLines().size() - 2].startsWith("Game Ended:  "));
     const QByteArray atEnd = logText();
@@ -322,7 +329,7 @@ TEST_F(ProgramTest, ClosingAnsweredNoGoesOnExactlyWhereTheGameWas)
     const std::vector<Situation> situations{
         {"a walk", [&] { return engine.tmrMovePiece().enabled(); }},
         {"a computer's pause", [&] { return engine.tmrPause().enabled() && !engine.tmrMovePiece().enabled(); }},
-        {"a debt counting down", [&] { return engine.tmrMoneyDown().enabled(); }},
+        {"a debt counting down", [&] { return countingDown(); }},
     };
     for (const Situation &s : situations) {
         ASSERT_TRUE(runUntil(s.reached)) << s.name;

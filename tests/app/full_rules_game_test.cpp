@@ -126,7 +126,7 @@ TEST_F(FullRulesProgram, NewGameOpensASetUpWithTheSamePlayersAndQuitEndsTheProgr
     EXPECT_EQ(game->frmPlayers()->listedPlayers().size(), 2u);
     EXPECT_EQ(game->state().Players[0].Money, 1500);
     EXPECT_FALSE(game->state().Properties[39].Owned);
-    EXPECT_EQ(game->state().Properties[39].Name, "Mayfair") << "the board is loaded again";
+    EXPECT_EQ(game->state().SquareStats[39].CurrentRent, 50) << "the board is loaded again";
     ASSERT_NE(game->frmMain(), nullptr);
     EXPECT_FALSE(game->frmMain()->isVisible());
     EXPECT_EQ(game->engine()->phase(), Engine::Phase::Setup);

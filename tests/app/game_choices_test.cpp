@@ -182,7 +182,7 @@ TEST_F(Choices, WhatIsChosenReachesTheEngineTheLogAndTheBoard)
     Engine &engine = *game->engine();
     EXPECT_EQ(engine.options(), AllDifferentPlayed);
     EXPECT_EQ(engine.pace(), Pace::Fast);
-    EXPECT_TRUE(game->frmOptions()->booDoubleSalary());
+    EXPECT_TRUE(game->frmOptions()->doubleSalary());
 
     // The player lines, then the options that differ from the defaults.
     const QList<QByteArray> lines = logLines();
@@ -210,7 +210,7 @@ TEST_F(Choices, ADefaultGameLogsNoOptionsShowsNoPotAndPlaysAtTheClassicPace)
     Engine &engine = *game->engine();
     EXPECT_EQ(engine.options(), GameOptions{});
     EXPECT_EQ(engine.pace(), Pace::Classic);
-    EXPECT_FALSE(game->frmOptions()->booDoubleSalary());
+    EXPECT_FALSE(game->frmOptions()->doubleSalary());
     ASSERT_EQ(logLines().size(), 3);
     EXPECT_EQ(logLines()[2], "Player 1:  Ben, Car , Blue, Computer");
 

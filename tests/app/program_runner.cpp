@@ -13,7 +13,10 @@
 
 namespace tycora::testing {
 
-ProgramRunner::ProgramRunner() : environment(QProcessEnvironment::systemEnvironment()), program_(TYCORA_PROGRAM)
+ProgramRunner::ProgramRunner() : ProgramRunner(QStringLiteral(TYCORA_PROGRAM)) {}
+
+ProgramRunner::ProgramRunner(const QString &program)
+    : environment(QProcessEnvironment::systemEnvironment()), program_(program)
 {
     const QString runtime = dir_.filePath(QStringLiteral("run"));
     ::mkdir(QFile::encodeName(runtime).constData(), 0700);

@@ -27,6 +27,8 @@ struct Outcome {
 class ProgramRunner {
 public:
     ProgramRunner();
+    // Runs another program of the build instead of the game.
+    explicit ProgramRunner(const QString &program);
 
     // The program under test, or its copy in folder() after placeCopy().
     QString program() const { return program_; }

@@ -51,23 +51,24 @@ TEST(Board, EveryTitleDeedMatchesThePrintedCard)
     loadBoard(s);
     for (const Row &r : Deeds) {
         SCOPED_TRACE(r.name);
-        const Property &p = s.Properties[r.square];
-        EXPECT_EQ(p.Name, r.name);
-        EXPECT_EQ(p.IsStation, r.kind == 't');
-        EXPECT_EQ(p.IsUtility, r.kind == 'u');
-        EXPECT_EQ(p.Group, r.group);
-        EXPECT_EQ(p.Price, r.price);
-        EXPECT_EQ(p.MortgageValue, r.mortgage);
-        EXPECT_EQ(p.MortgageValue * 2, p.Price);
-        EXPECT_EQ(p.HouseCost, r.house);
-        EXPECT_EQ(p.HotelCost, r.hotel);
-        EXPECT_EQ(p.Rent, r.rent);
-        EXPECT_EQ(p.Rent1House, r.r1);
-        EXPECT_EQ(p.Rent2Houses, r.r2);
-        EXPECT_EQ(p.Rent3Houses, r.r3);
-        EXPECT_EQ(p.Rent4Houses, r.r4);
-        EXPECT_EQ(p.RentHotel, r.rh);
-        EXPECT_EQ(s.SquareStats[r.square].CurrentRent, r.rent);
+        const SquareInfo &p = squareInfo(r.square);
+        EXPECT_EQ(p.name, r.name);
+        EXPECT_EQ(p.kind == SquareKind::Station, r.kind == 't');
+        EXPECT_EQ(p.kind == SquareKind::Utility, r.kind == 'u');
+        EXPECT_EQ(p.group, r.kind == 's' ? r.group : -1);
+        EXPECT_EQ(p.price, r.price);
+        EXPECT_EQ(p.mortgageValue, r.mortgage);
+        EXPECT_EQ(p.mortgageValue * 2, p.price);
+        EXPECT_EQ(p.houseCost, r.house);
+        EXPECT_EQ(p.hotelCost, r.hotel);
+        EXPECT_EQ(p.rents.bare, r.rent);
+        EXPECT_EQ(p.rents.oneHouse, r.r1);
+        EXPECT_EQ(p.rents.twoHouses, r.r2);
+        EXPECT_EQ(p.rents.threeHouses, r.r3);
+        EXPECT_EQ(p.rents.fourHouses, r.r4);
+        EXPECT_EQ(p.rents.hotel, r.rh);
+        // A street's current rent starts at its bare-site rent.
+        EXPECT_EQ(s.SquareStats[r.square].CurrentRent, r.kind == 's' ? r.rent : 0);
         EXPECT_TRUE(isOwnable(r.square));
     }
 }
@@ -78,11 +79,12 @@ TEST(Board, SquaresWithoutDeedStayEmpty)
     loadBoard(s);
     for (int sq : {0, 2, 4, 7, 10, 17, 20, 22, 30, 33, 36, 38}) {
         SCOPED_TRACE(sq);
-        const Property &p = s.Properties[sq];
-        EXPECT_TRUE(p.Name.empty());
-        EXPECT_EQ(p.Price, 0);
-        EXPECT_EQ(p.Rent, 0);
-        EXPECT_EQ(p.MortgageValue, 0);
+        const SquareInfo &p = squareInfo(sq);
+        EXPECT_TRUE(p.name.empty());
+        EXPECT_EQ(p.price, 0);
+        EXPECT_EQ(p.rents.bare, 0);
+        EXPECT_EQ(p.mortgageValue, 0);
+        EXPECT_EQ(s.SquareStats[sq].CurrentRent, 0);
         EXPECT_FALSE(isOwnable(sq));
     }
     EXPECT_EQ(ownableSquares().size(), 28u);
@@ -131,13 +133,6 @@ TEST(Board, GroupsInBoardOrder)
     }
     EXPECT_TRUE(groupSquares(8).empty());
     EXPECT_TRUE(groupSquares(-1).empty());
-}
-
-TEST(Board, SetterRefusesSquaresOffTheBoard)
-{
-    GameState s;
-    EXPECT_THROW(setStation(s, 40, "Nowhere"), std::out_of_range);
-    EXPECT_THROW(setUtility(s, -1, "Nowhere"), std::out_of_range);
 }
 
 } // namespace

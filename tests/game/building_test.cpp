@@ -109,15 +109,5 @@ TEST_F(Building, AHumanWithAWholeGroupGetsTheBuildButtonAtTheNextHandOver)
     EXPECT_TRUE(screen.buildEnabled);
 }
 
-TEST_F(Building, TheMortgageButtonShowsEustonRoadsValue)
-{
-    engine.showMortgageValue(8);
-    give(1, 8);
-    engine.showMortgageValue(8);
-    EXPECT_EQ(screen.messages, (std::vector<std::string>{P + "50", P + "50"}));
-    EXPECT_TRUE(log.lines.empty());
-    EXPECT_EQ(money(0), 1500);
-}
-
 } // namespace
 } // namespace tycora::testing

@@ -259,7 +259,7 @@ TEST_F(FullRules, APersonRaisesMoneyThenPays)
     EXPECT_EQ(screen.raisingPlayer, -1);
     EXPECT_FALSE(screen.actions.declareBankruptcy);
     EXPECT_EQ(state.CurrentPlayer, 0);   // the move ended as usual
-    EXPECT_TRUE(engine.tmrMoneyDown().enabled());
+    EXPECT_EQ(screen.payments, (std::vector<std::array<int, 3>>{{1, 0, 2000}}));
     EXPECT_FALSE(state.Properties[6].Mortgaged);   // never more than needed
 }
 

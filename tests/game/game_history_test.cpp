@@ -123,12 +123,12 @@ TEST(RentLedger, PaidAndReceivedAreTheLogsRentLinesAndAddUpToTheSquaresTotals)
         RecordedGame game(rules, 11, 300);
         const GameState &s = game.sim.state();
         int squaresTotal = 0, paid = 0, received = 0, earned = 0;
-        for (int sq = 0; sq < SquareCount; ++sq)
+        for (int sq = 0; sq < BoardSize; ++sq)
             squaresTotal += s.SquareStats[sq].TotalRent;
         for (int i = 0; i < s.PlayerCount; ++i) {
             paid += game.rent.paid(i);
             received += game.rent.received(i);
-            for (int sq = 0; sq < SquareCount; ++sq)
+            for (int sq = 0; sq < BoardSize; ++sq)
                 earned += game.rent.earned(i, sq);
             const std::vector<int> top = game.rent.topSquares(i, 3);
             for (std::size_t k = 1; k < top.size(); ++k)

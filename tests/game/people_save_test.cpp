@@ -37,6 +37,8 @@ public:
     {
         act([&engine, player] { engine.rollDice(player); });
     }
+    bool takesDeedActionsFromWindow(int) const override { return true; }
+    bool logsBalanceBeforePurchase(int) const override { return true; }
     void decidePurchase(Engine &engine, const PurchaseOffer &offer, Answer<bool> answer) override
     {
         act([&engine, offer, answer] { answer(engine.state().Players[offer.player].Money > offer.price + 100); });

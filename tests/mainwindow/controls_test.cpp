@@ -167,7 +167,7 @@ TEST_F(Controls, MiddleOfTheBoardInItsFirstState)
     EXPECT_EQ(shape("shpDice2")->geometry(), twipRect(825, 240, 465, 450));
 }
 
-TEST_F(Controls, TheThreeTimersAndTheirIntervals)
+TEST_F(Controls, TheEnginesTimersAndTheirIntervals)
 {
     ManualClock clock;
     NullScreen nothing;
@@ -177,10 +177,8 @@ TEST_F(Controls, TheThreeTimersAndTheirIntervals)
     } dice;
     Engine engine(state, nothing, clock, log, dice);
     EXPECT_EQ(engine.tmrMovePiece().interval(), 500);
-    EXPECT_EQ(engine.tmrMoneyDown().interval(), 100);
     EXPECT_EQ(engine.tmrPause().interval(), 1800);
     EXPECT_FALSE(engine.tmrMovePiece().enabled());
-    EXPECT_FALSE(engine.tmrMoneyDown().enabled());
     EXPECT_FALSE(engine.tmrPause().enabled());
 }
 
@@ -198,7 +196,7 @@ TEST_F(Controls, CardsComeWithTheirHotSpotsAndGoOnTheBackground)
 
     form->imgInfo_MouseMove(39);
     EXPECT_TRUE(deed->isVisible());
-    EXPECT_TRUE(form->booPropertyShown());
+    EXPECT_TRUE(form->propertyShown());
     EXPECT_EQ(where->text(), "Mayfair");
     form->imgStats_MouseMove(1);
     EXPECT_TRUE(stats->isVisible());

@@ -150,7 +150,7 @@ TEST_F(FullRulesStatus, ASettledCountdownLeavesNoDebtOnTheStatusLine)
         give(1, 3);
         start();
         throwFrom(0, 1, 2);
-        runUntil([this] { return !engine->tmrMoneyDown().enabled(); });
+        runUntil([this] { return !form->screen().tmrMoneyDown()->enabled(); });
         EXPECT_TRUE(logged("Ann Pays Bob " + Pound + "4 Rent for Whitechapel Road"));
         const ui::Label *status = label("lblStatus");
         if (c.status)

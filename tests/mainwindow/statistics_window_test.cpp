@@ -110,7 +110,7 @@ TEST_F(StatisticsGame, SamplesEachHandOverAndCountsAsTheStatisticsCardsClassic)
     // Landings, then rent, square by square as the statistics card shows them.
     const ui::HeatMapView &map = statistics().heatMapView();
     int landed = 0;
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    for (int sq = 0; sq < BoardSize; ++sq) {
         form->imgStats_MouseMove(sq);
         const QString count = label("lblStatsLanded")->text();
         EXPECT_EQ(QString::number(map.map().counts[sq]), count) << sq;
@@ -121,7 +121,7 @@ TEST_F(StatisticsGame, SamplesEachHandOverAndCountsAsTheStatisticsCardsClassic)
     EXPECT_GT(landed, 100);
     EXPECT_EQ(map.tipFor(39).left(9), "Mayfair: ");
     toggle("chkRentEarned")->click();
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    for (int sq = 0; sq < BoardSize; ++sq) {
         form->imgStats_MouseMove(sq);
         EXPECT_EQ(ui::qmoney(map.map().counts[sq]), label("lblStatsTotal")->text()) << sq;
     }
@@ -138,7 +138,7 @@ TEST_F(StatisticsGame, SamplesEachHandOverAndCountsAsTheStatisticsCardsClassic)
         received += statistics().rent().received(i);
     }
     int total = 0;
-    for (int sq = 0; sq < SquareCount; ++sq)
+    for (int sq = 0; sq < BoardSize; ++sq)
         total += state.SquareStats[sq].TotalRent;
     EXPECT_EQ(received, total);
 }

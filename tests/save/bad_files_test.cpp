@@ -30,7 +30,7 @@ QJsonObject goodDocument()
         SavedGame game = playedGame(RuleSet::Full, 40, 21, 2);
         // The board cleared, but for Old Kent Road, so the cases below do not
         // hang on how the computers played.
-        for (int sq = 0; sq < SquareCount; ++sq) {
+        for (int sq = 0; sq < BoardSize; ++sq) {
             game.state.Properties[sq].Owned = sq == 1;
             game.state.Properties[sq].Owner = 0;
             game.state.Properties[sq].Mortgaged = false;

@@ -16,29 +16,29 @@ namespace {
 TEST(Options, DoubleSalaryFollowsItsBoxAndNothingElse)
 {
     FrmOptions options;
-    EXPECT_FALSE(options.booDoubleSalary());
+    EXPECT_FALSE(options.doubleSalary());
     options.show();
-    EXPECT_FALSE(options.booDoubleSalary()) << "showing the window changes nothing";
+    EXPECT_FALSE(options.doubleSalary()) << "showing the window changes nothing";
     QTest::mouseClick(options.Check2, Qt::LeftButton);
-    EXPECT_TRUE(options.booDoubleSalary());
+    EXPECT_TRUE(options.doubleSalary());
     options.hide();
     options.show();
-    EXPECT_TRUE(options.booDoubleSalary());
+    EXPECT_TRUE(options.doubleSalary());
     QTest::mouseClick(options.Check2, Qt::LeftButton);
-    EXPECT_FALSE(options.booDoubleSalary());
+    EXPECT_FALSE(options.doubleSalary());
     QTest::mouseClick(options.Check1, Qt::LeftButton);
     QTest::mouseClick(options.Check3, Qt::LeftButton);
-    EXPECT_FALSE(options.booDoubleSalary()) << "the other boxes are not it";
+    EXPECT_FALSE(options.doubleSalary()) << "the other boxes are not it";
 
     // The boxes show what the players chose in the set-up window.
     options.showOptions({false, true, true, RuleSet::Full});
     EXPECT_FALSE(options.Check1->isChecked());
     EXPECT_TRUE(options.Check2->isChecked());
     EXPECT_TRUE(options.Check3->isChecked());
-    EXPECT_TRUE(options.booDoubleSalary());
+    EXPECT_TRUE(options.doubleSalary());
     options.showOptions({});
     EXPECT_TRUE(options.Check1->isChecked());
-    EXPECT_FALSE(options.booDoubleSalary());
+    EXPECT_FALSE(options.doubleSalary());
 }
 
 TEST(Options, WindowAndCheckBoxes)

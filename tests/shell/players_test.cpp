@@ -170,11 +170,11 @@ TEST_F(SetUpWindow, WindowAndControlsAsDesigned)
 
 TEST_F(SetUpWindow, FreshWindowOffersEverythingBehindPlaceholders)
 {
-    EXPECT_TRUE(window->booNameValid);
-    EXPECT_FALSE(window->booPieceChosen);
-    EXPECT_FALSE(window->booColourChosen);
-    EXPECT_FALSE(window->booTypeChosen);
-    EXPECT_EQ(window->intPlayersAdded, 0);
+    EXPECT_TRUE(window->nameValid);
+    EXPECT_FALSE(window->pieceChosen);
+    EXPECT_FALSE(window->colourChosen);
+    EXPECT_FALSE(window->typeChosen);
+    EXPECT_EQ(window->playersAdded, 0);
 
     EXPECT_EQ(comboEntries(*window->imgcPieces), AllPieces);
     EXPECT_EQ(comboEntries(*window->imgcColours), AllColours);
@@ -230,7 +230,7 @@ TEST_F(SetUpWindow, AddingAHumanFillsTheRowTheRecordAndTheLog)
 
     EXPECT_EQ(window->txtName->text(), QStringLiteral("Player 2"));
     EXPECT_FALSE(window->cmdAdd->isEnabled());
-    EXPECT_FALSE(window->booPieceChosen || window->booColourChosen || window->booTypeChosen);
+    EXPECT_FALSE(window->pieceChosen || window->colourChosen || window->typeChosen);
     EXPECT_FALSE(window->cmd4Computers->isEnabled());
     EXPECT_FALSE(window->cmdNext->isEnabled());
 }
@@ -242,7 +242,7 @@ TEST_F(SetUpWindow, ClashingNamesIgnoreCaseAndEveryPickCounts)
     // A clash keeps "Add Player" off even with all three picked.
     typeName(QStringLiteral("player 1"));
     pickAll(QStringLiteral("Car "), QStringLiteral("Green"), QStringLiteral("Computer"));
-    EXPECT_FALSE(window->booNameValid);
+    EXPECT_FALSE(window->nameValid);
     EXPECT_FALSE(window->cmdAdd->isEnabled());
     QTest::keyClicks(window->txtName, QStringLiteral("x"));
     EXPECT_TRUE(window->cmdAdd->isEnabled());
@@ -271,7 +271,7 @@ TEST_F(SetUpWindow, PlaceholdersDoNotCountAsPicked)
     // The code may set a combo back to its placeholder; the pick stays made.
     window->imgcType->setText(QStringLiteral("Player Type"));
     emit window->imgcType->picked();
-    EXPECT_FALSE(window->booTypeChosen);
+    EXPECT_FALSE(window->typeChosen);
     EXPECT_FALSE(window->cmdAdd->isEnabled());
     pick(*window->imgcType, QStringLiteral("Human"));
     EXPECT_TRUE(window->cmdAdd->isEnabled());
@@ -282,7 +282,7 @@ TEST_F(SetUpWindow, NameCheckRunsWhenTheSuggestedNameIsAlreadyListed)
     // The first player takes the name the window will suggest next.
     addByHand(QStringLiteral("Player 2"), QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
     EXPECT_EQ(window->txtName->text(), QStringLiteral("Player 2"));
-    EXPECT_FALSE(window->booNameValid);
+    EXPECT_FALSE(window->nameValid);
     pickAll(QStringLiteral("Shoe"), QStringLiteral("Blue"), QStringLiteral("Human"));
     EXPECT_FALSE(window->cmdAdd->isEnabled());
 }
@@ -300,7 +300,7 @@ TEST_F(SetUpWindow, TwoPlayersAllowTheGameFourFillTheTable)
     addByHand(QStringLiteral("Di"), QStringLiteral("Dog "), QStringLiteral("Yellow"), QStringLiteral("Computer"));
 
     EXPECT_EQ(state.PlayerCount, 4);
-    EXPECT_EQ(window->intPlayersAdded, 4);
+    EXPECT_EQ(window->playersAdded, 4);
     EXPECT_EQ(window->txtName->text(), QStringLiteral("Player 5"));
     for (QWidget *entry : std::initializer_list<QWidget *>{window->txtName, window->imgcPieces, window->imgcColours,
                                                            window->imgcType, window->cmdAdd, window->cmd4Computers})
@@ -494,7 +494,7 @@ TEST_F(SetUpWindow, AddPlayerSaysWhyItIsOff)
     QTest::mouseClick(window->cmdAdd, Qt::LeftButton);
     addByHand(QStringLiteral("Cy"), QStringLiteral("Shoe"), QStringLiteral("Green"), QStringLiteral("Human"));
     addByHand(QStringLiteral("Di"), QStringLiteral("Dog "), QStringLiteral("Yellow"), QStringLiteral("Human"));
-    ASSERT_EQ(window->intPlayersAdded, 4);
+    ASSERT_EQ(window->playersAdded, 4);
     EXPECT_EQ(shown(), QString());
     EXPECT_FALSE(window->lblNameLength->isVisible());
 }

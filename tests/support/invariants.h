@@ -19,7 +19,7 @@ public:
     InvariantChecker(Engine &engine, const GameState &state) : state_(state)
     {
         buildAllowedAmounts();
-        for (int sq = 0; sq < SquareCount; ++sq)
+        for (int sq = 0; sq < BoardSize; ++sq)
             owner_[sq] = -1;
         engine.setArrivalObserver([this](int player, int square) { atArrival(player, square); });
         engine.setMoneyObserver([this](const MoneyChange &change) { atMoneyChange(change.player, change.delta); });
@@ -38,21 +38,21 @@ private:
 
     void buildAllowedAmounts()
     {
-        GameState table;
-        loadBoard(table);
         std::set<int> a{200, 400, -200, -100, 50, 100, -15};
         for (int v : {25, 50, 100, 200})
             a.insert(v), a.insert(-v);
         for (int t = 2; t <= 12; ++t)
             for (int k : {4, 10})
                 a.insert(k * t), a.insert(-k * t);
-        for (const Property &p : table.Properties) {
-            if (p.Price)
-                a.insert(-p.Price);
-            if (p.HouseCost)
-                a.insert(-p.HouseCost), a.insert(-p.HotelCost);
-            for (int r : {int(p.Rent), 2 * p.Rent, int(p.Rent1House), int(p.Rent2Houses), int(p.Rent3Houses),
-                          int(p.Rent4Houses), int(p.RentHotel)})
+        for (int sq = 0; sq < BoardSize; ++sq) {
+            const SquareInfo &p = squareInfo(sq);
+            if (p.price)
+                a.insert(-p.price);
+            if (p.houseCost)
+                a.insert(-p.houseCost), a.insert(-p.hotelCost);
+            const StreetRents &rent = p.rents;
+            for (int r : {rent.bare, 2 * rent.bare, rent.oneHouse, rent.twoHouses, rent.threeHouses, rent.fourHouses,
+                          rent.hotel})
                 if (r)
                     a.insert(r), a.insert(-r);
         }
@@ -62,7 +62,7 @@ private:
     void atArrival(int player, int square)
     {
         ++arrivals_;
-        if (square < 0 || square >= SquareCount)
+        if (square < 0 || square >= BoardSize)
             breach("arrival off the board: " + std::to_string(square));
         if (player != state_.CurrentPlayer)
             breach("a piece moved out of turn");
@@ -70,14 +70,14 @@ private:
             breach("current player out of range");
         for (int i = 0; i < state_.PlayerCount; ++i) {
             const Player &p = state_.Players[i];
-            if (p.Square < -1 || p.Square >= SquareCount)
+            if (p.Square < -1 || p.Square >= BoardSize)
                 breach("square out of range for " + p.Name);
-            if (p.TargetSquare < 0 || p.TargetSquare >= SquareCount)
+            if (p.TargetSquare < 0 || p.TargetSquare >= BoardSize)
                 breach("target out of range for " + p.Name);
             if (p.DoublesCount < 0 || p.DoublesCount > 3)
                 breach("doubles count out of range");
         }
-        for (int sq = 0; sq < SquareCount; ++sq) {
+        for (int sq = 0; sq < BoardSize; ++sq) {
             const Property &p = state_.Properties[sq];
             if (owner_[sq] >= 0 && (!p.Owned || p.Owner != owner_[sq]))
                 breach("ownership of square " + std::to_string(sq) + " changed");
@@ -105,7 +105,7 @@ private:
 
     const GameState &state_;
     std::set<int> allowed_;
-    int owner_[SquareCount];
+    int owner_[BoardSize];
     std::vector<std::string> breaches_;
     long long arrivals_ = 0;
     long long moneyChanges_ = 0;

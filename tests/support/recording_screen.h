@@ -5,6 +5,7 @@
 
 #include "game/screen.h"
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -210,6 +211,12 @@ public:
         if (answer)
             answer(reply);
     }
+    // Each payment the engine reports: payer, payee, amount.
+    std::vector<std::array<int, 3>> payments;
+    void showPayment(int payer, int payee, int amount) override { payments.push_back({payer, payee, amount}); }
+    int stoppedAnimations = 0;
+    void stopAnimations() override { ++stoppedAnimations; }
+
     void showWinner(int player) override
     {
         winner = player;

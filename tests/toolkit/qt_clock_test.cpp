@@ -6,6 +6,7 @@
 #include "game/timer.h"
 #include "ui/toolkit/qt_clock.h"
 
+#include <QEventLoop>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -105,6 +106,47 @@ TEST_F(QtClockTest, AGameTimerGoneTakesItsQTimerWithIt)
         EXPECT_NE(q->interval(), 777);
     clock.hold();
     clock.release();   // nothing left behind to restart
+}
+
+// The clock's QTimers tick through Qt's event loop: a game timer enabled on
+// it fires, again and again at its interval, once the loop runs, and a
+// timer released after a hold fires on its own interval afterwards.
+TEST_F(QtClockTest, AnEnabledTimerFiresThroughTheEventLoop)
+{
+    QEventLoop loop;
+    int ticks = 0;
+    Timer quick(clock, 1, [&] {
+        if (++ticks == 3)
+            loop.quit();
+    });
+    quick.setEnabled(true);
+    clock.hold();
+    clock.release();
+    // A safety net so that a clock that never fires fails instead of hanging.
+    QTimer::singleShot(10000, &loop, [&] { loop.exit(1); });
+    EXPECT_EQ(loop.exec(), 0) << "the timer never fired";
+    EXPECT_EQ(ticks, 3);
+    quick.setEnabled(false);
+}
+
+TEST_F(QtClockTest, AHeldTimerWaitsInTheEventLoopUntilReleased)
+{
+    QEventLoop loop;
+    int ticks = 0;
+    Timer quick(clock, 1, [&] {
+        ++ticks;
+        loop.quit();
+    });
+    quick.setEnabled(true);
+    clock.hold();
+    // Many of its intervals pass with the loop running, and it stands still.
+    QTimer::singleShot(20, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(ticks, 0);
+    clock.release();
+    QTimer::singleShot(10000, &loop, [&] { loop.exit(1); });
+    EXPECT_EQ(loop.exec(), 0) << "the timer never fired after the release";
+    EXPECT_EQ(ticks, 1);
 }
 
 } // namespace

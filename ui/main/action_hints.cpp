@@ -108,7 +108,7 @@ ActionHints actionHints(const GameState &state, const Engine &engine, const Avai
     std::string closed;
     if (phase == Engine::Phase::Over)
         closed = "The game is over";
-    else if (engine.isComputer(player))
+    else if (!engine.takesDeedActionsFromWindow(player))
         closed = name + " is played by the computer";
     else if (!raising && phase != Engine::Phase::ToThrow)
         closed = "Deeds are dealt with before a throw";

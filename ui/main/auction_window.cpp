@@ -128,9 +128,9 @@ void AuctionWindow::showAuction(const Auction &auction)
                                                                .arg(qmoney(auction.highestBid),
                                                                     qtext(state_.Players[auction.highestBidder].Name)));
     showBidders(auction);
-    const Player &bidder = state_.Players[auction.bidder];
-    lblAuctionTurn_->setCaption(bidder.PlayerType == Computer ? QStringLiteral("%1 is bidding").arg(qtext(bidder.Name))
-                                                              : QStringLiteral("%1 to bid").arg(qtext(bidder.Name)));
+    // Whoever bids decides now; a person is asked at once (askBid), which
+    // puts their own question in this line.
+    lblAuctionTurn_->setCaption(QStringLiteral("%1 is bidding").arg(qtext(state_.Players[auction.bidder].Name)));
     enableBidding(false);
 }
 
@@ -138,7 +138,7 @@ void AuctionWindow::showSquare(int square)
 {
     square_ = square;
     lastBid_.fill(0);
-    lblAuctionTitle_->setCaption(QStringLiteral("Auction for %1").arg(qtext(state_.Properties[square].Name)));
+    lblAuctionTitle_->setCaption(QStringLiteral("Auction for %1").arg(qtext(squareInfo(square).name)));
     imgAuctionDeed_->setPixmap(deedPicture(square, parentWidget() ? parentWidget()->font() : font()));
 }
 

@@ -55,7 +55,7 @@ void HeatMapView::setMap(art::HeatMap map)
 
 int HeatMapView::squareAt(QPoint point) const
 {
-    for (int sq = 0; sq < SquareCount; ++sq)
+    for (int sq = 0; sq < BoardSize; ++sq)
         if (art::heatMapSquare(QRectF(rect()), sq).contains(QPointF(point)))
             return sq;
     return -1;
@@ -63,7 +63,7 @@ int HeatMapView::squareAt(QPoint point) const
 
 QString HeatMapView::tipFor(int square) const
 {
-    if (square < 0 || square >= SquareCount)
+    if (square < 0 || square >= BoardSize)
         return {};
     const int count = map_.counts[std::size_t(square)];
     const QString figure = map_.money ? qmoney(count) + QStringLiteral(" rent")

@@ -7,7 +7,7 @@ namespace tycora::ui {
 
 namespace {
 
-bool onBoard(int square) { return square >= 0 && square < SquareCount; }
+bool onBoard(int square) { return square >= 0 && square < BoardSize; }
 
 // Where money paid to someone other than a player goes.
 std::string destination(const Creditor &creditor)

@@ -15,7 +15,7 @@ namespace tycora::ui {
 
 namespace {
 
-QString deedName(const GameState &state, int square) { return qtext(state.Properties[square].Name); }
+QString deedName(const GameState &state, int square) { return qtext(squareInfo(square).name); }
 
 bool listed(const std::vector<int> &squares, int square)
 {
@@ -40,7 +40,8 @@ int DeedActions::actor() const
 
 bool DeedActions::personMayAct(int player) const
 {
-    if (!engine_ || !engine_->fullRules() || player < 0 || player >= state_.PlayerCount || engine_->isComputer(player))
+    if (!engine_ || !engine_->fullRules() || player < 0 || player >= state_.PlayerCount ||
+        !engine_->takesDeedActionsFromWindow(player))
         return false;
     const Engine::Phase phase = engine_->phase();
     return phase == Engine::Phase::ToThrow || phase == Engine::Phase::RaisingMoney;

@@ -3,6 +3,8 @@
 #include "game/board.h"
 #include "game/engine.h"
 #include "game/game_state.h"
+#include "game/square_table.h"
+#include "game/text.h"
 #include "ui/main/chart_views.h"
 #include "ui/main/control_names.h"
 #include "ui/main/deed_actions.h"
@@ -205,7 +207,7 @@ void FrmMain::cmdMorgage_Click()
     }
     // The button tells one deed's mortgage value, whoever holds what.
     if (engine_)
-        engine_->showMortgageValue(squares::EustonRoad);
+        screen_->tell(pounds(squareInfo(squares::EustonRoad).mortgageValue));
 }
 
 // Build does nothing under the Classic rules; under the Full rules these
@@ -223,7 +225,7 @@ void FrmMain::imgInfo_MouseMove(int index)
     screen_->showPropertyCard(index);
     views_->deed.show();
     views_->deed.raise();
-    booPropertyShown_ = true;
+    propertyShown_ = true;
     pins_->hover({CardChoice::Kind::Deed, index});
 }
 
@@ -241,7 +243,7 @@ void FrmMain::Form_MouseMove()
 {
     // A pinned card stays; the other goes as it always has.
     pins_->endHover();
-    if (booPropertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
+    if (propertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
         views_->deed.hide();
     if (!pins_->keeps(CardChoice::Kind::Stats))
         views_->stats.hide();
@@ -251,7 +253,7 @@ void FrmMain::Form_MouseMove()
 void FrmMain::frmPlayerInfo_MouseMove(int)
 {
     pins_->endHover();
-    if (booPropertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
+    if (propertyShown_ && !pins_->keeps(CardChoice::Kind::Deed))
         views_->deed.hide();
     pins_->showAgain();
 }

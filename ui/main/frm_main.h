@@ -59,7 +59,7 @@ public:
 
     // Set once a mouse move has shown the deed card; from then on the
     // background hides it again.
-    bool booPropertyShown() const { return booPropertyShown_; }
+    bool propertyShown() const { return propertyShown_; }
 
     // The card a click or the arrow keys keep in view.
     // Every event line of the game, in a window of its own (L, or the
@@ -101,7 +101,7 @@ protected:
     Engine *engine_ = nullptr;
     QuitContext quitContext_;
     std::function<void(Pace)> paceChanged_;
-    bool booPropertyShown_ = false;
+    bool propertyShown_ = false;
     bool shownOnce_ = false;
     std::unique_ptr<MainViews> views_;
     std::unique_ptr<MainScreen> screen_;

@@ -3,6 +3,8 @@
 #include "assets/full_rules_art.h"
 #include "assets/game_pictures.h"
 #include "game/board.h"
+#include "game/engine.h"
+#include "game/text.h"
 #include "game/game_state.h"
 #include "game/rules.h"
 #include "game/square_table.h"
@@ -11,6 +13,7 @@
 #include "ui/main/deed_card.h"
 #include "ui/main/dice_view.h"
 #include "ui/main/main_views.h"
+#include "ui/main/payment_countdown.h"
 #include "ui/main/player_colours.h"
 #include "ui/main/player_panel.h"
 #include "ui/main/players_column.h"
@@ -25,7 +28,7 @@ namespace tycora::ui {
 
 namespace {
 
-bool onBoard(int square) { return square >= 0 && square < SquareCount; }
+bool onBoard(int square) { return square >= 0 && square < BoardSize; }
 
 
 } // namespace
@@ -167,6 +170,44 @@ void MainScreen::tell(const std::string &message)
 }
 
 void MainScreen::showFreeParking(int pot) { views_.freeParking.showPot(pot); }
+
+MainScreen::~MainScreen() = default;
+
+void MainScreen::setEngine(const Engine *engine)
+{
+    engine_ = engine;
+    payments_.reset();
+    if (engine)
+        payments_ = std::make_unique<PaymentCountdown>(
+            engine->clock(), [this](int payer, int payee, int amount) { showDebt(payer, payee, amount); });
+}
+
+const Timer *MainScreen::tmrMoneyDown() const { return payments_ ? &payments_->tmrMoneyDown() : nullptr; }
+
+void MainScreen::showPayment(int payer, int payee, int amount)
+{
+    if (payments_ && engine_)
+        payments_->start(payer, payee, amount, timingsOf(engine_->pace()));
+}
+
+void MainScreen::stopAnimations()
+{
+    if (payments_)
+        payments_->stop();
+}
+
+void MainScreen::showDebt(int payer, int payee, int amount)
+{
+    const std::string owes =
+        state_.Players[payer].Name + " owes " + state_.Players[payee].Name + " " + pounds(amount);
+    // Under the Full rules and at the quicker paces the game goes on while
+    // the money counts down; the screen keeps the line only while it is news.
+    if (engine_->fullRules() || engine_->pace() != Pace::Classic)
+        showCountdown(owes, amount);
+    else
+        showStatus(owes);
+    refreshMoney();
+}
 
 void MainScreen::showCountdown(const std::string &text, int amount)
 {

@@ -9,9 +9,11 @@
 #include "game/pace.h"
 #include "game/game_state.h"
 #include "game/screen.h"
+#include "game/timer.h"
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -26,6 +28,7 @@ class AuctionWindow;
 class JailQuestion;
 class TradeQuestion;
 class MessageBoxes;
+class PaymentCountdown;
 class PlayerPanel;
 class WinnerWindow;
 struct MainViews;
@@ -34,8 +37,12 @@ class MainScreen final : public Screen {
 public:
     // Message boxes open over the window.
     MainScreen(const GameState &state, MainViews &views, MessageBoxes &boxes, QWidget &window);
-    // The game in play, read for what a debt is for.
-    void setEngine(const Engine *engine) { engine_ = engine; }
+    ~MainScreen() override;
+    // The game in play, read for what a debt is for, its rules and pace;
+    // the money animation runs on its clock.
+    void setEngine(const Engine *engine);
+    // The money animation's timer; none without a game.
+    const Timer *tmrMoneyDown() const;
 
     // Screen
     void showStatus(const std::string &text) override;
@@ -60,7 +67,8 @@ public:
     void ask(const std::string &question, std::function<void(bool)> answer) override;
     void tell(const std::string &message) override;
     void showFreeParking(int pot) override;
-    void showCountdown(const std::string &text, int amount) override;
+    void showPayment(int payer, int payee, int amount) override;
+    void stopAnimations() override;
 
     // What the Full rules add (main_screen_full_rules.cpp).
     void showBuildings(int square, int houses, bool hotel) override;
@@ -107,6 +115,11 @@ private:
     void showMini(int player, int square, bool mortgaged);
     // What the person raising money still lacks.
     void showShortfall();
+    // A step of the money animation: "X owes Y £n", down to £0.
+    void showDebt(int payer, int payee, int amount);
+    // The line of a countdown where the game goes on meanwhile (Full rules,
+    // quicker paces).
+    void showCountdown(const std::string &text, int amount);
     // Draws every piece the engine has put on the square.
     void showPiecesOn(int square);
 
@@ -125,6 +138,7 @@ private:
     int statusesSaid_ = 0;
     int countdownSaid_ = -1;   // statusesSaid_ at the countdown's last line; -1: none running
     int countdownLast_ = 0;    // the amount it last showed
+    std::unique_ptr<PaymentCountdown> payments_;
 
     RuleSet rules_ = RuleSet::Classic;
     // Made on first use; the window owns them.
@@ -133,7 +147,7 @@ private:
     TradeQuestion *tradeQuestion_ = nullptr;
     // The players whose pieces each square shows, in the order they came:
     // drawPiece adds one, clearSquare empties the square.
-    std::array<std::vector<int>, SquareCount> standing_{};
+    std::array<std::vector<int>, BoardSize> standing_{};
 };
 
 } // namespace tycora::ui

@@ -26,7 +26,7 @@ namespace tycora::ui {
 
 namespace {
 
-bool onBoard(int square) { return square >= 0 && square < SquareCount; }
+bool onBoard(int square) { return square >= 0 && square < BoardSize; }
 
 QString jailCardsText(int cards, bool shortly)
 {

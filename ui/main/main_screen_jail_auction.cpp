@@ -15,7 +15,7 @@ namespace {
 // An auction the window can draw: a square of the board, players of the game.
 bool drawable(const Auction &a)
 {
-    return a.square >= 0 && a.square < SquareCount && a.bidder >= 0 && a.bidder < MaxPlayers && a.highestBidder >= -1 &&
+    return a.square >= 0 && a.square < BoardSize && a.bidder >= 0 && a.bidder < MaxPlayers && a.highestBidder >= -1 &&
            a.highestBidder < MaxPlayers;
 }
 

@@ -158,7 +158,7 @@ void PinnedCards::show(const CardChoice &card)
 int PinnedCards::startSquare() const
 {
     const int square = state_.Players[state_.CurrentPlayer].Square;
-    return square >= 0 && square < SquareCount ? square : 0;
+    return square >= 0 && square < BoardSize ? square : 0;
 }
 
 bool PinnedCards::eventFilter(QObject *watched, QEvent *event)

@@ -132,7 +132,7 @@ void StatisticsWindow::refresh()
     map.money = rentEarned_->isChecked();
     map.title = map.money ? QStringLiteral("Rent Earned by Square") : QStringLiteral("Landings by Square");
     map.legend = map.money ? QStringLiteral("Rent earned") : QStringLiteral("Landings");
-    for (int sq = 0; sq < SquareCount; ++sq)
+    for (int sq = 0; sq < BoardSize; ++sq)
         map.counts[std::size_t(sq)] = map.money ? state_.SquareStats[sq].TotalRent : state_.SquareStats[sq].Landed;
     heatMap_->setMap(map);
     fillRentTable();
@@ -165,8 +165,8 @@ void StatisticsWindow::fillRentTable()
 
 void StatisticsWindow::fillSquareTable()
 {
-    squareTable_->setRowCount(SquareCount);
-    for (int sq = 0; sq < SquareCount; ++sq) {
+    squareTable_->setRowCount(BoardSize);
+    for (int sq = 0; sq < BoardSize; ++sq) {
         const SquareStat &stats = state_.SquareStats[sq];
         const Property &deed = state_.Properties[sq];
         const bool owned = deed.Owned && deed.Owner >= 0 && deed.Owner < MaxPlayers;

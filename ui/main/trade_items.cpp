@@ -82,7 +82,7 @@ void TradeItems::showPlayer(int player)
     const std::vector<int> tradeable = tradeableDeeds(state_, player);
     lblNoDeeds_->setVisible(tradeable.empty());
     for (const int sq : tradeable) {
-        auto *box = new QCheckBox(qtext(state_.Properties[sq].Name), deedList_->parentWidget());
+        auto *box = new QCheckBox(qtext(std::string(squareInfo(sq).name)), deedList_->parentWidget());
         box->setObjectName(QStringLiteral("chk%1Deed%2").arg(name_).arg(sq));
         box->setIcon(miniOf(state_, sq).icon());
         box->setIconSize(QSize(26, 15));

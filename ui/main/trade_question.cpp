@@ -84,11 +84,11 @@ void TradeQuestion::ask(const TradeOffer &offer, std::function<std::string(const
         delete box;
     lifts_.clear();
     for (const int sq : offer.gives.deeds) {
-        if (sq < 0 || sq >= SquareCount || !state_.Properties[sq].Mortgaged)
+        if (sq < 0 || sq >= BoardSize || !state_.Properties[sq].Mortgaged)
             continue;
-        details += "\n" + state_.Properties[sq].Name + " is mortgaged: you pay " + pounds(mortgageInterest(sq)) +
+        details += "\n" + std::string(squareInfo(sq).name) + " is mortgaged: you pay " + pounds(mortgageInterest(sq)) +
                    " interest on it.";
-        auto *box = new QCheckBox(qtext("Lift the mortgage on " + state_.Properties[sq].Name + " at once instead (" +
+        auto *box = new QCheckBox(qtext("Lift the mortgage on " + std::string(squareInfo(sq).name) + " at once instead (" +
                                         pounds(unmortgagePrice(sq)) + ")"),
                                   this);
         box->setObjectName(QStringLiteral("chkLift%1").arg(sq));

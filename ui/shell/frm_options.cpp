@@ -41,7 +41,7 @@ FrmOptions::FrmOptions(QWidget *parent) : Form(parent)
     Check1->setChecked(true);
 }
 
-bool FrmOptions::booDoubleSalary() const { return Check2->isChecked(); }
+bool FrmOptions::doubleSalary() const { return Check2->isChecked(); }
 
 void FrmOptions::showOptions(const GameOptions &options)
 {

@@ -18,7 +18,7 @@ public:
     explicit FrmOptions(QWidget *parent = nullptr);
 
     // Read from Check2 itself, so it can never disagree with the box.
-    bool booDoubleSalary() const;
+    bool doubleSalary() const;
     // Ticks the boxes as the players chose in the set-up window.
     void showOptions(const GameOptions &options);
 

@@ -95,7 +95,7 @@ void FrmPlayers::Form_Load()
     fillPieceCombo();
     fillColourCombo();
     fillTypeCombo();
-    booNameValid = true;
+    nameValid = true;
     showNameLength();
     showAddHint();
 }
@@ -143,30 +143,30 @@ void FrmPlayers::checkPlayer()
 {
     // Besides the four flags: a blank name is never a player's name, and
     // the table holds four players at most.
-    const bool ready = booNameValid && booPieceChosen && booColourChosen && booTypeChosen &&
+    const bool ready = nameValid && pieceChosen && colourChosen && typeChosen &&
                        isUsableName(utf8(txtName->text())) && keepsOutOfEventMarks(txtName->text()) &&
-                       intPlayersAdded < MaxPlayers;
+                       playersAdded < MaxPlayers;
     cmdAdd->setEnabled(ready);
     showAddHint();
 }
 
 QString FrmPlayers::addHint() const
 {
-    if (cmdAdd->isEnabled() || intPlayersAdded >= MaxPlayers)
+    if (cmdAdd->isEnabled() || playersAdded >= MaxPlayers)
         return {};
     if (!isUsableName(utf8(txtName->text())))
         return QStringLiteral("Type a name");
-    if (!booNameValid)
+    if (!nameValid)
         return QStringLiteral("Another player has this name");
     if (!keepsOutOfEventMarks(txtName->text()))
         return QStringLiteral("A name may not hold \": \" or \"-->\"");
     // What is still to pick, as it is picked.
     QStringList missing;
-    if (!booPieceChosen)
+    if (!pieceChosen)
         missing << QStringLiteral("a piece");
-    if (!booColourChosen)
+    if (!colourChosen)
         missing << QStringLiteral("a colour");
-    if (!booTypeChosen)
+    if (!typeChosen)
         missing << QStringLiteral("a type");
     if (missing.isEmpty())
         return {};
@@ -193,9 +193,9 @@ void FrmPlayers::showNameLength()
 
 void FrmPlayers::resetPlayerCheck()
 {
-    booPieceChosen = false;
-    booColourChosen = false;
-    booTypeChosen = false;
+    pieceChosen = false;
+    colourChosen = false;
+    typeChosen = false;
     cmdAdd->setEnabled(false);
     showAddHint();
 }
@@ -210,10 +210,10 @@ void FrmPlayers::checkName()
         const int rows = lstPlayers->rowCount();
         for (int row = 1; row <= rows; ++row) {
             if (isSameName(lstPlayers->rowText(row), text)) {
-                booNameValid = false;
+                nameValid = false;
                 break;
             }
-            booNameValid = true;
+            nameValid = true;
         }
     }
     checkPlayer();
@@ -221,7 +221,7 @@ void FrmPlayers::checkName()
 
 void FrmPlayers::addPlayer()
 {
-    const int p = intPlayersAdded;
+    const int p = playersAdded;
     if (p < 0 || p >= MaxPlayers)
         return;
 
@@ -238,7 +238,7 @@ void FrmPlayers::addPlayer()
     fillPieceCombo();
     fillColourCombo();
     fillTypeCombo();
-    intPlayersAdded = p + 1;
+    playersAdded = p + 1;
 
     // The next player's suggested name. Writing the same text again would
     // not count as a change, yet the name must be checked against the list
@@ -249,16 +249,16 @@ void FrmPlayers::addPlayer()
     else
         txtName->setText(nextName);
 
-    if (intPlayersAdded > 1)
+    if (playersAdded > 1)
         cmdNext->setEnabled(true);
-    if (intPlayersAdded == MaxPlayers) {
+    if (playersAdded == MaxPlayers) {
         txtName->setEnabled(false);
         imgcPieces->setEnabled(false);
         imgcColours->setEnabled(false);
         imgcType->setEnabled(false);
         showNameLength();
     }
-    state_.PlayerCount = static_cast<Integer>(intPlayersAdded);
+    state_.PlayerCount = static_cast<Integer>(playersAdded);
 }
 
 void FrmPlayers::txtName_Change() { checkName(); }
@@ -266,21 +266,21 @@ void FrmPlayers::txtName_Change() { checkName(); }
 void FrmPlayers::imgcPieces_Click()
 {
     if (imgcPieces->text() != PiecePlaceholder)
-        booPieceChosen = true;
+        pieceChosen = true;
     checkPlayer();
 }
 
 void FrmPlayers::imgcColours_Click()
 {
     if (imgcColours->text() != ColourPlaceholder)
-        booColourChosen = true;
+        colourChosen = true;
     checkPlayer();
 }
 
 void FrmPlayers::imgcType_Click()
 {
     if (imgcType->text() != TypePlaceholder)
-        booTypeChosen = true;
+        typeChosen = true;
     checkPlayer();
 }
 
@@ -320,14 +320,14 @@ void FrmPlayers::listPlayers(const std::vector<NewPlayer> &players)
     state_.ColourTaken = {};
     state_.PieceTaken = {};
     state_.PlayerCount = 0;
-    intPlayersAdded = 0;
+    playersAdded = 0;
     for (QWidget *entry : std::initializer_list<QWidget *>{txtName, imgcPieces, imgcColours, imgcType})
         entry->setEnabled(true);
     cmdNext->setEnabled(false);
     fillPieceCombo();
     fillColourCombo();
     for (const NewPlayer &player : players) {
-        if (intPlayersAdded >= MaxPlayers)
+        if (playersAdded >= MaxPlayers)
             break;
         txtName->setText(qtext(player.name));
         imgcPieces->setText(qtext(player.piece));
@@ -335,10 +335,10 @@ void FrmPlayers::listPlayers(const std::vector<NewPlayer> &players)
         imgcType->setText(qtext(player.type));
         addPlayer();
     }
-    if (intPlayersAdded == 0)
+    if (playersAdded == 0)
         txtName->setText(qtext(defaultPlayerName(0)));
     resetPlayerCheck();
-    cmd4Computers->setEnabled(intPlayersAdded == 0);
+    cmd4Computers->setEnabled(playersAdded == 0);
     lstPlayers_SelectionChanged();
 }
 
@@ -381,7 +381,7 @@ void FrmPlayers::cmdEdit_Click()
     imgcPieces->setText(qtext(edited.piece));
     imgcColours->setText(qtext(edited.colour));
     imgcType->setText(qtext(edited.type));
-    booPieceChosen = booColourChosen = booTypeChosen = true;
+    pieceChosen = colourChosen = typeChosen = true;
     checkName();
     cmd4Computers->setEnabled(false);
     lstPlayers_SelectionChanged();
@@ -392,7 +392,7 @@ void FrmPlayers::cmd4Computers_Click()
 {
     // Only offered before anyone is listed, so the fixed pieces and colours
     // are all still free.
-    if (intPlayersAdded != 0)
+    if (playersAdded != 0)
         return;
     // The first computer takes the typed name, or the suggested one when
     // what is typed could not be a name.

@@ -78,12 +78,12 @@ public:
 
     // The entry flags: the name clashes with no listed player, and an entry
     // has been picked in each combo.
-    bool booNameValid = false;
-    bool booPieceChosen = false;
-    bool booColourChosen = false;
-    bool booTypeChosen = false;
+    bool nameValid = false;
+    bool pieceChosen = false;
+    bool colourChosen = false;
+    bool typeChosen = false;
     // Players added so far, and the index of the next one.
-    int intPlayersAdded = 0;
+    int playersAdded = 0;
 
 protected:
     bool queryUnload(CloseReason reason) override;
