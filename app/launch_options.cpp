@@ -1,5 +1,7 @@
 #include "app/launch_options.h"
 
+#include "game/computer_level.h"
+
 #include <charconv>
 #include <limits>
 
@@ -59,6 +61,23 @@ bool splitInline(const std::string &arg, std::string &name, std::string &value)
     return true;
 }
 
+// "easy,normal,hard": a level for each player; false for an unknown word.
+bool parseLevels(const std::string &text, std::vector<ComputerLevel> &levels)
+{
+    levels.clear();
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', from);
+        const std::optional<ComputerLevel> level = levelFromName(text.substr(from, comma - from));
+        if (!level)
+            return false;
+        levels.push_back(*level);
+        if (comma == std::string::npos)
+            return true;
+        from = comma + 1;
+    }
+}
+
 LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t from)
 {
     LaunchOptions o;
@@ -91,7 +110,7 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
         if (!splitInline(args[i], name, value)) {
             if (name != "--players" && name != "--turns" && name != "--seed" && name != "--dice" && name != "--log" &&
                 name != "--rules" && name != "--save" && name != "--load" &&
-                name != "--games" && name != "--heatmap")
+                name != "--games" && name != "--heatmap" && name != "--computers")
                 return failure("unknown simulation option '" + args[i] + "'");
             if (i + 1 >= args.size())
                 return failure(name + " needs a value");
@@ -128,6 +147,10 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
             if (value.size() < 5 || value.compare(value.size() - 4, 4, ".png") != 0)
                 return failure("--heatmap needs a file name ending in .png, not '" + value + "'");
             o.heatMapFile = value;
+        } else if (name == "--computers") {
+            if (!parseLevels(value, o.simulation.levels))
+                return failure("--computers takes easy, normal or hard for each player, separated by commas "
+                               "(e.g. easy,normal,hard,hard), not '" + value + "'");
         } else if (name == "--rules") {
             if (value == "classic")
                 o.simulation.game.rules = RuleSet::Classic;
@@ -147,6 +170,13 @@ LaunchOptions parseSimulation(const std::vector<std::string> &args, std::size_t 
         for (const std::string &name : given)
             if (name != "--turns" && name != "--log" && name != "--save" && name != "--load")
                 return failure(name + " cannot be given with --load: the saved game has its own");
+    }
+    if (!o.simulation.levels.empty()) {
+        if (static_cast<int>(o.simulation.levels.size()) != o.simulation.players)
+            return failure("--computers gives " + std::to_string(o.simulation.levels.size()) + " levels for " +
+                           std::to_string(o.simulation.players) + " players");
+        if (o.simulation.game.rules != RuleSet::Full)
+            return failure("--computers needs --rules full: under classic rules every computer plays the classic rule");
     }
     if (o.games > 1 && !o.logFile.empty())
         return failure("--log writes the log of one game; leave it out with --games");
@@ -275,6 +305,7 @@ std::string usageText()
            "                         [--rules classic|full] [--no-first-round-buying]\n"
            "                         [--double-go] [--free-parking] [--no-trading] [--save FILE]\n"
            "                         [--games N] [--heatmap FILE.png]\n"
+           "                         [--computers L,L,...]\n"
            "       tycora --simulate --load FILE [--turns T] [--log FILE] [--save FILE]\n"
            "       tycora --replay FILE\n"
            "       tycora --help | --version\n"
@@ -297,6 +328,9 @@ std::string usageText()
            "                 into FILE.png, and as a vector drawing into FILE.svg\n"
            "    --rules R    classic (the default) or full: building, mortgages, debts\n"
            "                 and bankruptcy, a winner, jail, every card, auctions\n"
+           "    --computers L  under full rules, the level of each player's computer,\n"
+           "                 easy, normal or hard, one for each player (default: all\n"
+           "                 normal), e.g. easy,normal,hard,hard\n"
            "    --no-first-round-buying  nobody buys before their piece has been once\n"
            "                 round the board\n"
            "    --double-go  " "\xC2\xA3" "400 for ending a move on GO\n"

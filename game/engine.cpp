@@ -1,5 +1,6 @@
 #include "game/engine.h"
 
+#include "game/computer_levels.h"
 #include "game/computer_players.h"
 #include "game/human_controller.h"
 #include "game/rules.h"
@@ -38,7 +39,7 @@ PlayerController &Engine::controller(int index) const
         if (!isComputer(index))
             slot = std::make_unique<HumanController>(screen_);
         else if (fullRules())
-            slot = std::make_unique<FullRulesComputer>();
+            slot = makeFullRulesComputer(player(index).Level);
         else
             slot = std::make_unique<ClassicComputer>();
     }

@@ -8,6 +8,7 @@
 
 #include "game/card_table.h"
 #include "game/square_table.h"
+#include "game/computer_level.h"
 
 #include <array>
 #include <cstdint>
@@ -46,6 +47,9 @@ struct Player {
     Integer JailThrows = 0;    // throws that failed to leave jail this stay
     bool Bankrupt = false;
     Integer BankruptOrder = 0; // 1 for the first player to go bankrupt, and so on
+
+    // How strongly a computer plays under Full rules.
+    ComputerLevel Level = ComputerLevel::Normal;
 };
 
 // What can change of a title deed during a game. Its name, price, rents,

@@ -61,6 +61,7 @@ void fillPlayerRecord(GameState &state, int index, const NewPlayer &player)
     p.Colour = colourIndex(player.colour);
     p.Piece = player.piece;
     p.PlayerType = typeIndex(player.type);
+    p.Level = player.level;
     p.Money = StartingMoney;
 }
 

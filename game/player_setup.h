@@ -40,6 +40,7 @@ struct NewPlayer {
     std::string piece;
     std::string colour;
     std::string type;
+    ComputerLevel level = ComputerLevel::Normal;   // for a computer under Full rules
 };
 
 // Fills Players(index) and marks the piece and colour taken.

@@ -14,7 +14,7 @@ SavedGame captureGame(const Engine &engine, DicePosition dice, std::vector<Decis
     for (int i = 0; i < state.PlayerCount; ++i) {
         const Player &p = state.Players[i];
         game.players.push_back({p.Name, p.Piece, std::string(ColourNames[p.Colour % ColourNames.size()]),
-                                std::string(TypeNames[p.PlayerType == Computer ? 1 : 0])});
+                                std::string(TypeNames[p.PlayerType == Computer ? 1 : 0]), p.Level});
     }
     game.options = engine.options();
     game.pace = engine.pace();

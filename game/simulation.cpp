@@ -63,6 +63,8 @@ SimulationOptions optionsToResume(const SavedGame &game, long long moreTurns)
     options.dice = std::vector<int>(game.dice.givenDice.begin(), game.dice.givenDice.end());
     options.game = game.options;
     options.recordHistory = true;
+    for (const NewPlayer &player : game.players)
+        options.levels.push_back(player.level);
     return options;
 }
 
@@ -89,8 +91,10 @@ void Simulation::setUp()
     loadBoard(state_);
     for (int i = 0; i < options_.players && i < MaxPlayers; ++i) {
         const PieceAndColour &choice = ComputerPlayerChoices[i];
+        const ComputerLevel level =
+            i < static_cast<int>(options_.levels.size()) ? options_.levels[i] : ComputerLevel::Normal;
         const NewPlayer player{defaultPlayerName(i), std::string(choice.piece), std::string(choice.colour),
-                               std::string(TypeNames[1])};
+                               std::string(TypeNames[1]), level};
         fillPlayerRecord(state_, i, player);
         if (log_.isOn())
             log_.writeLog(playerAddedLogLine(i, player));

@@ -31,6 +31,9 @@ struct SimulationOptions {
     // Players who play by the classic computer's rule whatever the rule set
     // (to measure one strategy against the other).
     std::vector<int> classicComputers;
+    // The level of each seat's computer under Full rules, in seat order;
+    // seats beyond the list play Normal.
+    std::vector<ComputerLevel> levels;
     // Keep every decision, so that the game can be saved with its history.
     bool recordHistory = false;
 };

@@ -111,11 +111,17 @@ QJsonObject decisionJson(const Decision &d)
 QJsonObject setupJson(const SavedGame &game)
 {
     QJsonArray players;
-    for (const NewPlayer &p : game.players)
-        players.append(QJsonObject{{"name", QString::fromStdString(p.name)},
-                                   {"piece", pieceName(p.piece)},
-                                   {"colour", QString::fromStdString(p.colour)},
-                                   {"type", QString::fromStdString(p.type)}});
+    for (const NewPlayer &p : game.players) {
+        QJsonObject player{{"name", QString::fromStdString(p.name)},
+                           {"piece", pieceName(p.piece)},
+                           {"colour", QString::fromStdString(p.colour)},
+                           {"type", QString::fromStdString(p.type)}};
+        // A computer's level; a game saved before levels existed has none
+        // and its computers play Normal.
+        if (p.type == TypeNames[1])
+            player.insert("level", QString::fromUtf8(levelName(p.level).data(), qsizetype(levelName(p.level).size())));
+        players.append(player);
+    }
     QJsonObject options{{"firstRoundBuying", game.options.firstRoundBuying},
                         {"doubleGoSalary", game.options.doubleGoSalary},
                         {"freeParkingPot", game.options.freeParkingPot}};
@@ -334,6 +340,8 @@ void readSetup(Fields &f, const QJsonObject &root, SavedGame &game)
         np.piece = std::string(PieceNames[static_cast<std::size_t>(f.oneOf(o, p, "piece", PieceNames))]);
         np.colour = std::string(ColourNames[static_cast<std::size_t>(f.oneOf(o, p, "colour", ColourNames))]);
         np.type = std::string(TypeNames[static_cast<std::size_t>(f.oneOf(o, p, "type", TypeNames))]);
+        if (o.contains("level"))
+            np.level = static_cast<ComputerLevel>(f.oneOf(o, p, "level", ComputerLevelNames));
         game.players.push_back(np);
     }
     const QJsonObject options = f.object(setup, path, "options");

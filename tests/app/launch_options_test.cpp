@@ -149,3 +149,48 @@ TEST(SimulateCommand, AnUnopenableLogFileIsAnError)
 
 } // namespace
 } // namespace tycora::testing
+
+namespace tycora {
+namespace {
+
+TEST(LaunchOptions, TheComputersLevelsOneForEachPlayer)
+{
+    using app::LaunchOptions;
+    using Mode = LaunchOptions::Mode;
+    const LaunchOptions o = app::parseLaunchOptions(
+        {"--simulate", "--rules", "full", "--computers", "easy,Normal,HARD,hard"});
+    ASSERT_EQ(o.mode, Mode::Simulate) << o.error;
+    EXPECT_EQ(o.simulation.levels, (std::vector<ComputerLevel>{ComputerLevel::Easy, ComputerLevel::Normal,
+                                                                ComputerLevel::Hard, ComputerLevel::Hard}));
+    EXPECT_TRUE(app::parseLaunchOptions({"--simulate", "--rules", "full"}).simulation.levels.empty());
+    EXPECT_EQ(app::parseLaunchOptions({"--simulate", "--computers=hard,easy", "--players", "2", "--rules=full"})
+                  .simulation.levels,
+              (std::vector<ComputerLevel>{ComputerLevel::Hard, ComputerLevel::Easy}));
+    EXPECT_NE(app::usageText().find("--computers"), std::string::npos);
+
+    const struct {
+        std::vector<std::string> args;
+        std::string error;
+    } refused[] = {
+        {{"--simulate", "--rules", "full", "--players", "2", "--computers", "easy,expert"},
+         "--computers takes easy, normal or hard for each player, separated by commas (e.g. easy,normal,hard,hard), "
+         "not 'easy,expert'"},
+        {{"--simulate", "--rules", "full", "--players", "2", "--computers", "easy,,hard"},
+         "--computers takes easy, normal or hard for each player, separated by commas (e.g. easy,normal,hard,hard), "
+         "not 'easy,,hard'"},
+        {{"--simulate", "--rules", "full", "--computers", "easy,hard"}, "--computers gives 2 levels for 4 players"},
+        {{"--simulate", "--rules", "full", "--players", "3", "--computers", "easy,hard,hard,normal"},
+         "--computers gives 4 levels for 3 players"},
+        {{"--simulate", "--players", "2", "--computers", "easy,hard"},
+         "--computers needs --rules full: under classic rules every computer plays the classic rule"},
+        {{"--simulate", "--computers"}, "--computers needs a value"},
+    };
+    for (const auto &c : refused) {
+        const LaunchOptions bad = app::parseLaunchOptions(c.args);
+        EXPECT_EQ(bad.mode, Mode::Error) << c.args.back();
+        EXPECT_EQ(bad.error, c.error);
+    }
+}
+
+} // namespace
+} // namespace tycora

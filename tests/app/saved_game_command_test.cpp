@@ -70,6 +70,32 @@ TEST(SavedGameCommand, ALoadedGameGoesOnWithTheLinesOfTheGameNeverStopped)
     EXPECT_EQ(message, "The replay of \"" + saved + "\" reaches the saved game.\n");
 }
 
+TEST(SavedGameCommand, TheComputersLevelsGoOnWithTheSavedGame)
+{
+    // The hard computer decides the same after the game was saved and loaded
+    // as in the game never stopped: its levels came back with the file.
+    QTemporaryDir dir;
+    const std::string saved = dir.filePath("levels.tycora").toStdString();
+    const std::string wholeLog = dir.filePath("whole.txt").toStdString();
+    const std::string laterLog = dir.filePath("later.txt").toStdString();
+    const std::vector<std::string> game{"--simulate", "--players", "3", "--seed", "12", "--rules", "full",
+                                        "--computers", "easy,hard,normal"};
+    auto first = game, whole = game;
+    first.insert(first.end(), {"--turns", "20", "--save", saved});
+    whole.insert(whole.end(), {"--turns", "50", "--log", wholeLog});
+    ASSERT_EQ(run(launch(first)), 0);
+    ASSERT_EQ(run(launch(whole)), 0);
+    ASSERT_EQ(run(launch({"--simulate", "--load", saved, "--turns", "30", "--log", laterLog})), 0);
+
+    const std::vector<std::string> all = logLines(QString::fromStdString(wholeLog));
+    const std::vector<std::string> later = logLines(QString::fromStdString(laterLog));
+    ASSERT_GT(later.size(), 5u);
+    const std::vector<std::string> tail(later.begin() + 2, later.end() - 3);
+    ASSERT_LT(tail.size(), all.size());
+    const std::vector<std::string> wholeTail(all.end() - 3 - static_cast<long>(tail.size()), all.end() - 3);
+    EXPECT_EQ(tail, wholeTail);
+}
+
 TEST(SavedGameCommand, FlagsThatTheSavedGameSetsAreRefused)
 {
     for (const char *flag : {"--seed=3", "--players=2", "--rules=full", "--dice=1,2", "--double-go", "--free-parking",
