@@ -174,10 +174,8 @@ std::optional<SavedGame> gameToResume(const std::string &path, std::ostream &err
         return std::nullopt;
     }
     for (const NewPlayer &p : loaded.game.players)
-        if (typeIndex(p.type) != Computer) {
-            err << "tycora: \"" << path << "\" cannot go on without a window: " << p.name << " is a person\n";
-            return std::nullopt;
-        }
+        if (typeIndex(p.type) != Computer)
+            err << "tycora: " << p.name << " is a person; without a window the computer plays their seat\n";
     return std::move(loaded.game);
 }
 

@@ -1,6 +1,7 @@
 #include "game/simulation.h"
 
 #include "game/board.h"
+#include "game/computer_levels.h"
 #include "game/computer_players.h"
 #include "game/decks.h"
 #include "game/player_setup.h"
@@ -73,6 +74,16 @@ void Simulation::resumeFrom(const SavedGame &game)
     state_ = game.state;
     random_.skip(game.dice.draws);
     history_ = game.history;
+    // Without a window nobody can answer for a person: the computer of the
+    // rule set plays their seat. The set-up still names them as people.
+    for (int i = 0; i < state_.PlayerCount; ++i) {
+        if (state_.Players[i].PlayerType == Computer)
+            continue;
+        if (game.options.rules == RuleSet::Full)
+            engine_->setController(i, makeFullRulesComputer(ComputerLevel::Normal));
+        else
+            engine_->setController(i, std::make_unique<ClassicComputer>());
+    }
     engine_->setPace(game.pace);
     engine_->resume(game.progress);
 }

@@ -6,6 +6,9 @@
 #include "app/simulate_command.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -94,6 +97,46 @@ TEST(SavedGameCommand, TheComputersLevelsGoOnWithTheSavedGame)
     ASSERT_LT(tail.size(), all.size());
     const std::vector<std::string> wholeTail(all.end() - 3 - static_cast<long>(tail.size()), all.end() - 3);
     EXPECT_EQ(tail, wholeTail);
+}
+
+TEST(SavedGameCommand, APeoplesGameGoesOnWithTheComputerInTheirSeats)
+{
+    // A game among people (as the windows save it) played on headless.
+    QTemporaryDir dir;
+    const std::string saved = dir.filePath("people.tycora").toStdString();
+    const std::string later = dir.filePath("later.tycora").toStdString();
+    for (const char *rules : {"classic", "full"}) {
+        ASSERT_EQ(run(launch({"--simulate", "--players", "2", "--seed", "4", "--rules", rules, "--turns", "20", "--save",
+                              saved})),
+                  0);
+        QFile file(QString::fromStdString(saved));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+        file.close();
+        QJsonObject setup = root["setup"].toObject();
+        QJsonArray players = setup["players"].toArray();
+        QJsonObject ann = players[0].toObject();
+        ann["type"] = "Human";
+        ann.remove("level");
+        players[0] = ann;
+        setup["players"] = players;
+        root["setup"] = setup;
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QJsonDocument(root).toJson());
+        file.close();
+
+        std::string message;
+        ASSERT_EQ(run(launch({"--simulate", "--load", saved, "--turns", "30", "--save", later}), &message), 0)
+            << rules << ": " << message;
+        EXPECT_NE(message.find("tycora: Player 1 is a person; without a window the computer plays their seat\n"),
+                  std::string::npos)
+            << message;
+        QFile after(QString::fromStdString(later));
+        ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+        const QJsonObject done = QJsonDocument::fromJson(after.readAll()).object();
+        EXPECT_EQ(done["setup"]["players"][0]["type"].toString(), "Human") << "still a person's seat";
+        EXPECT_GT(done["history"].toArray().size(), root["history"].toArray().size()) << rules << ": play went on";
+    }
 }
 
 TEST(SavedGameCommand, FlagsThatTheSavedGameSetsAreRefused)
