@@ -6,6 +6,7 @@
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/form.h"
+#include "ui/toolkit/game_window_look.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/leaded_label.h"
 #include "ui/toolkit/twips.h"
@@ -47,11 +48,7 @@ JailQuestion::JailQuestion(QWidget *window) : QDialog(window)
     setWindowTitle(QStringLiteral("In Jail"));
     // Each question opens where the last one was.
     keepPlacedOver(*this);
-    setFont(tahoma(8.25));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, boardGreen());
-    setPalette(pal);
-    setAutoFillBackground(true);
+    giveGameWindowLook(*this);
 
     lblJailName_ = named(new Label(this), QStringLiteral("lblJailName"));
     lblJailName_->setFont(tahoma(9.75, true));

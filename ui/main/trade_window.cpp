@@ -11,6 +11,8 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include "ui/toolkit/game_window_look.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -23,12 +25,7 @@ TradeWindow::TradeWindow(const GameState &state, QWidget *owner) : QDialog(owner
     setWindowTitle(QStringLiteral("Trade"));
     setWindowModality(Qt::WindowModal);
     keepPlacedOver(*this);
-    setFont(tahoma(8.25));
-    // The board's green, like the game's other windows.
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, boardGreen());
-    setPalette(pal);
-    setAutoFillBackground(true);
+    giveGameWindowLook(*this);
 
     auto *layout = new QVBoxLayout(this);
     lblHeading_ = new QLabel(this);
