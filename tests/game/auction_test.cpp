@@ -130,8 +130,9 @@ TEST_F(Auctions, WhatAComputerWouldPayForASquareItBidsForItToo)
             int bid = -1;
             computer.bid(engine, auction, [&](int amount) { bid = amount; });
             EXPECT_LE(bid, cash);
-            if (buys)
+            if (buys) {
                 EXPECT_GE(bid, price);
+            }
         }
     }
 }

@@ -122,9 +122,11 @@ TEST_F(Trading, TheButtonIsEnabledExactlyWhileThePersonToThrowMayTrade)
     raising.declareBankruptcy = true;
     screen().showRaising(0, 2000);
     screen().showActions(raising);
-    for (QWidget *other : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (other != tradeButton() && !other->isWindow() && other->isVisible())
+    for (QWidget *other : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other != tradeButton() && !other->isWindow() && other->isVisible()) {
             EXPECT_FALSE(other->geometry().intersects(tradeButton()->geometry())) << other->objectName().toStdString();
+        }
+    }
     grabWindow(form.get(), QStringLiteral("board-trade-button"));
     screen().showRaising(0, 0);
     screen().showActions({});

@@ -56,10 +56,11 @@ TEST_P(StoredSample, LoadsReplaysAndGoesOnAsStored)
     const std::string gameFile = dataPath(std::string(s.file) + ".tycora");
     const std::string logFile = dataPath(std::string(s.file) + ".continued.log");
     const bool regenerate = std::getenv("TYCORA_REGENERATE_SAVED_GAMES") != nullptr;
-    if (regenerate && !QFile::exists(QString::fromStdString(gameFile)))
+    if (regenerate && !QFile::exists(QString::fromStdString(gameFile))) {
         ASSERT_EQ(save::saveGameFile(QString::fromStdString(gameFile),
                                      playedGame(s.rules, s.turnsBefore, s.seed, s.players, s.pot, s.trading), TestProvenance),
                   "");
+    }
 
     const save::LoadedGame loaded = save::loadGameFile(QString::fromStdString(gameFile));
     ASSERT_EQ(loaded.error, "");
