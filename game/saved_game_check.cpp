@@ -7,6 +7,7 @@
 
 #include "game/card_table.h"
 #include "game/figures.h"
+#include "game/player_name_rule.h"
 #include "game/rules.h"
 #include "game/square_table.h"
 #include "game/text.h"
@@ -20,13 +21,6 @@ namespace {
 constexpr int MaxGivenDice = 100'000;
 
 std::string count(long long n, const std::string &what) { return std::to_string(n) + " " + what; }
-
-// Characters, not bytes, of a UTF-8 text.
-std::size_t characters(const std::string &text)
-{
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(),
-                                                  [](unsigned char c) { return (c & 0xC0) != 0x80; }));
-}
 
 bool hasControlCharacter(const std::string &text)
 {
@@ -61,12 +55,18 @@ std::string setupProblem(const SavedGame &game)
     for (std::size_t i = 0; i < players.size(); ++i) {
         const NewPlayer &p = players[i];
         const std::string who = "player " + std::to_string(i + 1);
-        if (hasControlCharacter(p.name))
+        switch (nameFault(p.name)) {
+        case NameFault::None:
+            break;
+        case NameFault::HiddenCharacter:
             return who + "'s name contains a control character";
-        if (!isUsableName(p.name))
+        case NameFault::Blank:
             return who + "'s name is empty";
-        if (characters(p.name) > MaxNameLength)
+        case NameFault::TooLong:
             return who + "'s name is longer than " + std::to_string(MaxNameLength) + " characters";
+        case NameFault::EventMark:
+            return who + "'s name holds \": \" or \"-->\"";
+        }
         if (!listed(PieceNames, p.piece))
             return who + " has no piece of the game";
         if (!listed(ColourNames, p.colour))

@@ -5,7 +5,9 @@
 #include "game/decision.h"
 #include "game/decks.h"
 #include "game/human_controller.h"
+#include "game/player_name_rule.h"
 #include "game/player_setup.h"
+#include "names/player_names.h"
 
 #include <QJsonArray>
 #include <QRandomGenerator>
@@ -31,12 +33,22 @@ std::string listedName(const QString &chosen, bool pieces)
     return pieces ? find(PieceNames) : find(ColourNames);
 }
 
-bool hasControl(const QString &text)
+// Why a name cannot be a player's, in the words the joining player reads;
+// empty when it can.
+QString nameProblem(const QString &name)
 {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
-               c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-    });
+    switch (nameFault(name.toStdString())) {
+    case NameFault::None:
+        return {};
+    case NameFault::Blank:
+    case NameFault::TooLong:
+        return QStringLiteral("a name is 1 to %1 characters").arg(MaxNameLength);
+    case NameFault::HiddenCharacter:
+        return QStringLiteral("a name may not hold control or invisible characters");
+    case NameFault::EventMark:
+        return QStringLiteral("a name may not hold \": \" or \"-->\"");
+    }
+    return {};
 }
 
 QString newToken()
@@ -98,15 +110,14 @@ int GameRoom::addPerson(const QString &name, const QString &piece, const QString
         *problem = QStringLiteral("the game has started");
     else if (seats_.size() >= MaxPlayers)
         *problem = QStringLiteral("the game has %1 players already").arg(MaxPlayers);
-    else if (trimmed.isEmpty() || hasControl(name) || trimmed.size() > MaxNameLength)
-        *problem = QStringLiteral("a name is 1 to %1 characters, without control characters").arg(MaxNameLength);
+    else if (const QString fault = nameProblem(trimmed); !fault.isEmpty())
+        *problem = fault;
     else if (listedName(piece, true).empty())
         *problem = QStringLiteral("\"%1\" is not a piece of the game").arg(piece.left(40));
     else if (listedName(colour, false).empty())
         *problem = QStringLiteral("\"%1\" is not a colour of the game").arg(colour.left(40));
-    else if (const auto same = std::find_if(seats_.begin(), seats_.end(), [&](const Seat &s) {
-                 return s.name.compare(trimmed, Qt::CaseInsensitive) == 0;
-             });
+    else if (const auto same = std::find_if(seats_.begin(), seats_.end(),
+                                            [&](const Seat &s) { return isSameName(s.name, trimmed); });
              same != seats_.end())
         *problem = QStringLiteral("%1 is playing already").arg(same->name);
     else if (std::any_of(seats_.begin(), seats_.end(), [&](const Seat &s) {

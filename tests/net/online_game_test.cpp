@@ -142,9 +142,26 @@ TEST_F(OnlineGame, OnlyTheHostStartsAndAddsComputers)
     ASSERT_TRUE(ann->waitForType("joined"));
     code = ann->ofType("joined")[0].value("code").toString();
     ben = client();
-    ben->send({{"type", "join"}, {"code", code}, {"name", "ann"}, {"piece", "Car"}, {"colour", "Blue"}});
-    ASSERT_TRUE(ben->waitForType("error"));
-    EXPECT_EQ(ben->ofType("error")[0].value("message").toString().toStdString(), "Ann is playing already");
+    // Names are judged as the set-up judges them: alike names are one name,
+    // and a name never passes for part of an event line.
+    const struct {
+        QString name;
+        const char *error;
+    } refused[] = {
+        {"ann", "Ann is playing already"},
+        {QString::fromUtf8("\xEF\xBC\xA1nn"), "Ann is playing already"},   // a full-width A
+        {"Game Ended: Ben", "a name may not hold \": \" or \"-->\""},
+        {"Ben-->", "a name may not hold \": \" or \"-->\""},
+        {QString::fromUtf8("Ben\xE2\x80\xAE"), "a name may not hold control or invisible characters"},
+        {"   ", "a name is 1 to 20 characters"},
+    };
+    for (const auto &r : refused) {
+        const std::size_t mark = ben->received.size();
+        ben->send({{"type", "join"}, {"code", code}, {"name", r.name}, {"piece", "Car"}, {"colour", "Blue"}});
+        ASSERT_TRUE(ben->waitForType("error", mark)) << r.name.toStdString();
+        EXPECT_EQ(ben->ofType("error", mark)[0].value("message").toString().toStdString(), r.error)
+            << r.name.toStdString();
+    }
     ben->send({{"type", "join"}, {"code", code}, {"name", "Ben"}, {"piece", "Car"}, {"colour", "Blue"}});
     ASSERT_TRUE(ben->waitForType("joined"));
     for (const char *type : {"start", "addComputer", "end"}) {

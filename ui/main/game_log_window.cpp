@@ -2,7 +2,7 @@
 
 #include "game/game_state.h"
 #include "ui/main/player_colours.h"
-#include "ui/shell/player_names.h"
+#include "names/player_names.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/game_text.h"

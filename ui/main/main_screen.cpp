@@ -18,7 +18,7 @@
 #include "ui/main/player_panel.h"
 #include "ui/main/players_column.h"
 #include "ui/main/stats_card.h"
-#include "ui/shell/player_names.h"
+#include "names/player_names.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/game_text.h"
 

@@ -3,9 +3,10 @@
 #include "assets/game_pictures.h"
 #include "game/event_log.h"
 #include "game/game_state.h"
+#include "game/player_name_rule.h"
 #include "game/player_setup.h"
+#include "names/player_names.h"
 #include "ui/shell/backdrop.h"
-#include "ui/shell/player_names.h"
 #include "ui/shell/window_caption.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/image_combo.h"
@@ -144,7 +145,7 @@ void FrmPlayers::checkPlayer()
     // Besides the four flags: a blank name is never a player's name, and
     // the table holds four players at most.
     const bool ready = nameValid && pieceChosen && colourChosen && typeChosen &&
-                       isUsableName(utf8(txtName->text())) && keepsOutOfEventMarks(txtName->text()) &&
+                       isUsableName(utf8(txtName->text())) && keepsOutOfEventMarks(utf8(txtName->text())) &&
                        playersAdded < MaxPlayers;
     cmdAdd->setEnabled(ready);
     showAddHint();
@@ -158,7 +159,7 @@ QString FrmPlayers::addHint() const
         return QStringLiteral("Type a name");
     if (!nameValid)
         return QStringLiteral("Another player has this name");
-    if (!keepsOutOfEventMarks(txtName->text()))
+    if (!keepsOutOfEventMarks(utf8(txtName->text())))
         return QStringLiteral("A name may not hold \": \" or \"-->\"");
     // What is still to pick, as it is picked.
     QStringList missing;

@@ -1,17 +1,15 @@
 #pragma once
 
 // What makes a player's name one name: when two names count as the same,
-// what a name may not hold so that it never passes for a part of an event
-// line, and how a right-to-left name is shown among other words.
+// and how a right-to-left name is shown among other words. What a name may
+// hold is the game's own rule (game/player_name_rule.h).
 
 #include <QString>
 #include <QStringList>
 
 namespace tycora {
-struct GameState;
-}
 
-namespace tycora::ui {
+struct GameState;
 
 // The form in which names are compared: invisible characters left out,
 // compatibility forms folded (full-width letters, non-breaking spaces),
@@ -19,11 +17,6 @@ namespace tycora::ui {
 // look alike, so they count as the same name.
 QString nameComparisonForm(const QString &name);
 bool isSameName(const QString &a, const QString &b);
-
-// False for a name that holds the marks that set an event line apart: a
-// colon before a blank (a label such as "Game Ended:  ", also when it ends
-// the name, as a blank follows the name in every line) or an arrow "-->".
-bool keepsOutOfEventMarks(const QString &name);
 
 // The name between the first-strong isolate (U+2068) and the pop
 // (U+2069) when it holds right-to-left letters, so that it keeps its place
@@ -35,4 +28,4 @@ QString withNamesIsolated(const QString &text, const QStringList &names);
 // The names in the game's player records, for withNamesIsolated.
 QStringList playerNames(const GameState &state);
 
-} // namespace tycora::ui
+} // namespace tycora

@@ -1,11 +1,10 @@
-#include "ui/shell/player_names.h"
+#include "names/player_names.h"
 
 #include "game/game_state.h"
-#include "ui/toolkit/game_text.h"
 
 #include <algorithm>
 
-namespace tycora::ui {
+namespace tycora {
 
 namespace {
 
@@ -43,15 +42,6 @@ QString nameComparisonForm(const QString &name)
 }
 
 bool isSameName(const QString &a, const QString &b) { return nameComparisonForm(a) == nameComparisonForm(b); }
-
-bool keepsOutOfEventMarks(const QString &name)
-{
-    const QString followed = name + QLatin1Char(' ');
-    for (qsizetype i = followed.indexOf(QLatin1Char(':')); i >= 0; i = followed.indexOf(QLatin1Char(':'), i + 1))
-        if (followed.at(i + 1).isSpace())
-            return false;
-    return !name.contains(QLatin1String("-->"));
-}
 
 QString isolatedName(const QString &name)
 {
@@ -92,8 +82,8 @@ QStringList playerNames(const GameState &state)
     QStringList names;
     for (const Player &player : state.Players)
         if (!player.Name.empty())
-            names << qtext(player.Name);
+            names << QString::fromStdString(player.Name);
     return names;
 }
 
-} // namespace tycora::ui
+} // namespace tycora
