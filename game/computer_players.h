@@ -9,6 +9,7 @@
 #include "game/player_controller.h"
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 namespace tycora {
@@ -67,6 +68,11 @@ private:
     // Sends this turn's offers, one to each other player at most; false
     // while an offer waits for an answer from a window.
     bool proposeTrades(Engine &engine, int player);
+    // The offer to `other` that does the player most good over a few
+    // futures of the game, among those `other` would accept; none when
+    // trading nothing does as well.
+    TradeOffer offerByFutures(const Engine &engine, int player, int other,
+                              const std::function<bool(const TradeOffer &)> &madeBefore);
 
     struct SentOffer {
         TradeOffer terms;
@@ -76,6 +82,7 @@ private:
     std::vector<SentOffer> sent_;
     long long offersTurn_ = -1;
     std::vector<int> askedThisTurn_;
+    std::vector<std::size_t> judged_;   // situations already played out
 };
 
 } // namespace tycora
