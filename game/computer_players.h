@@ -51,7 +51,8 @@ public:
     static TradeReply replyTo(const GameState &state, const TradeOffer &offer);
     // The offer the player would make to another on their turn, chiefly to
     // complete a colour group, priced so that the other side gains too;
-    // none (from -1) when there is nothing worth asking for.
+    // none (from -1) when there is nothing worth asking for. Judged by the
+    // plain measure alone: the offer made inside a future.
     static TradeOffer offerTo(const GameState &state, int player, int other);
     void resumeTurn(Engine &engine, int player) override;
 

@@ -1,6 +1,8 @@
 // How the full-rules computer trades: it answers offers by its own measure
 // of what a trade gains it, and on its turn offers each other player at most
-// one trade, chiefly to complete a colour group.
+// one trade, chiefly to complete a colour group. Of the offers the other
+// side would take, it makes the one that does best over a few short futures
+// of the game; inside a future it offers by its plain measure.
 
 #include "game/computer_players.h"
 
