@@ -4,12 +4,29 @@
 #include "game/event_log.h"
 #include "game/simulation.h"
 
+#include <ctime>
 #include <cstdint>
 #include <memory>
 
 namespace tycora::bench {
 
 namespace {
+
+// The full-rules computer, timed at the start of each of its turns (the
+// processor time: the machine may be shared).
+class TimedComputer : public FullRulesComputer {
+public:
+    explicit TimedComputer(TurnTimes &times) : times_(times) {}
+    void turnToThrow(Engine &engine, int player) override
+    {
+        const std::clock_t start = std::clock();
+        FullRulesComputer::turnToThrow(engine, player);
+        times_.push_back(1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC);
+    }
+
+private:
+    TurnTimes &times_;
+};
 
 struct GameEnd {
     int winner;   // -1: nobody won within the turn limit
@@ -18,15 +35,16 @@ struct GameEnd {
 
 // A full-rules game of computers that trade; `nonTrader` (if any) never
 // proposes a trade.
-GameEnd playTradingGame(SimulationOptions options, long long turnLimit, int nonTrader)
+GameEnd playTradingGame(SimulationOptions options, long long turnLimit, int nonTrader, TurnTimes &times)
 {
     options.turns = turnLimit;
     options.game.rules = RuleSet::Full;
     options.game.trading = true;
     NoEventLog log;
     Simulation sim(options, log);
-    if (nonTrader >= 0)
-        sim.engine().setController(nonTrader, std::make_unique<FullRulesComputer>(false));
+    for (int p = 0; p < options.players; ++p)
+        sim.engine().setController(p, p == nonTrader ? std::make_unique<FullRulesComputer>(false)
+                                                     : std::make_unique<TimedComputer>(times));
     sim.setUp();
     sim.run();
     return {sim.engine().winner(), sim.engine().trades()};
@@ -41,7 +59,7 @@ TradingGames measureTradingGames(int games, long long turnLimit)
     for (int g = 0; g < games; ++g) {
         SimulationOptions options;
         options.seed = 0x7ade'0000ULL + static_cast<std::uint64_t>(g);
-        const GameEnd end = playTradingGame(options, turnLimit, -1);
+        const GameEnd end = playTradingGame(options, turnLimit, -1, result.turnTimes);
         result.won += end.winner >= 0;
         result.trades += end.trades;
     }
@@ -57,7 +75,7 @@ TradingDuel measureTradingDuel(int games, long long turnLimit)
         options.players = 2;
         options.seed = 0xd0e1'0000ULL + static_cast<std::uint64_t>(g);
         const int nonTrader = g % 2;
-        const GameEnd end = playTradingGame(options, turnLimit, nonTrader);
+        const GameEnd end = playTradingGame(options, turnLimit, nonTrader, result.turnTimes);
         result.trades += end.trades;
         if (end.winner < 0)
             ++result.undecided;

@@ -4,12 +4,19 @@
 // with a winner and how many trades they see, and how a computer that
 // proposes trades fares against one that never does.
 
+#include <vector>
+
 namespace tycora::bench {
+
+// How long each computer took over the start of its turns (where it
+// proposes its trades, and builds), in milliseconds of processor time.
+using TurnTimes = std::vector<double>;
 
 struct TradingGames {
     int games = 0;
     int won = 0;              // ended with a winner within the turn limit
     long long trades = 0;
+    TurnTimes turnTimes;
 };
 
 // Four full-rules computers trading, `games` games of at most `turnLimit`
@@ -22,6 +29,7 @@ struct TradingDuel {
     int nonTraderWins = 0;
     int undecided = 0;        // nobody won within the turn limit
     long long trades = 0;
+    TurnTimes turnTimes;      // the trading computer's
 };
 
 // Two full-rules computers, one proposing trades and one that never

@@ -9,6 +9,7 @@
 #include "game/player_controller.h"
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 namespace tycora {
@@ -50,7 +51,8 @@ public:
     static TradeReply replyTo(const GameState &state, const TradeOffer &offer);
     // The offer the player would make to another on their turn, chiefly to
     // complete a colour group, priced so that the other side gains too;
-    // none (from -1) when there is nothing worth asking for.
+    // none (from -1) when there is nothing worth asking for. Judged by the
+    // plain measure alone: the offer made inside a future.
     static TradeOffer offerTo(const GameState &state, int player, int other);
     void resumeTurn(Engine &engine, int player) override;
 
@@ -67,6 +69,11 @@ private:
     // Sends this turn's offers, one to each other player at most; false
     // while an offer waits for an answer from a window.
     bool proposeTrades(Engine &engine, int player);
+    // The offer to `other` that does the player most good over a few
+    // futures of the game, among those `other` would accept; none when
+    // trading nothing does as well.
+    TradeOffer offerByFutures(const Engine &engine, int player, int other,
+                              const std::function<bool(const TradeOffer &)> &madeBefore);
 
     struct SentOffer {
         TradeOffer terms;
@@ -76,6 +83,7 @@ private:
     std::vector<SentOffer> sent_;
     long long offersTurn_ = -1;
     std::vector<int> askedThisTurn_;
+    std::vector<std::size_t> judged_;   // situations already played out
 };
 
 } // namespace tycora

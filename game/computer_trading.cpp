@@ -1,17 +1,20 @@
 // How the full-rules computer trades: it answers offers by its own measure
 // of what a trade gains it, and on its turn offers each other player at most
-// one trade, chiefly to complete a colour group.
+// one trade, chiefly to complete a colour group. Of the offers the other
+// side would take, it makes the one that does best over a few short futures
+// of the game; inside a future it offers by its plain measure.
 
 #include "game/computer_players.h"
 
 #include "game/engine.h"
+#include "game/lookahead.h"
 #include "game/rules.h"
 #include "game/square_table.h"
+#include "game/trade_candidates.h"
 #include "game/trade_valuation.h"
 #include "game/trading.h"
 
 #include <algorithm>
-#include <array>
 #include <functional>
 #include <optional>
 
@@ -19,8 +22,8 @@ namespace tycora {
 
 namespace {
 
-// Cash is priced in steps of this much.
-constexpr Cash Step = 10;
+// A counter first asks this much more cash, doubling while it falls short.
+constexpr Cash FirstStep = 10;
 
 // What the board looks like: who holds what, mortgaged or built on. An offer
 // rejected is not made again until this changes.
@@ -36,60 +39,26 @@ std::size_t boardPicture(const GameState &state)
     return picture;
 }
 
-// The player's deeds that would complete a colour group for `for`: the
-// only streets of it that `for` lacks, all held by `player` and tradeable.
+// The player's deeds that would complete colour groups for `forWhom`.
 std::vector<int> deedsCompleting(const GameState &state, int player, int forWhom)
 {
     std::vector<int> deeds;
-    for (int g = 0; g < GroupCount; ++g) {
-        std::vector<int> missing;
-        bool possible = true;
-        for (const int sq : groupSquares(g)) {
-            if (state.holds(forWhom, sq))
-                continue;
-            if (!mayTradeDeed(state, player, sq))
-                possible = false;
-            missing.push_back(sq);
-        }
-        if (possible && !missing.empty() && missing.size() < groupSquares(g).size())
-            deeds.insert(deeds.end(), missing.begin(), missing.end());
-    }
+    for (const std::vector<int> &group : groupCompletions(state, player, forWhom))
+        deeds.insert(deeds.end(), group.begin(), group.end());
     return deeds;
 }
 
-// The player holds more streets of the group than anyone else, or as many.
-bool hopesFor(const GameState &state, int player, int group)
-{
-    std::array<int, MaxPlayers> held{};
-    for (const int sq : groupSquares(group))
-        if (state.Properties[sq].Owned)
-            ++held[static_cast<std::size_t>(state.Properties[sq].Owner)];
-    return held[static_cast<std::size_t>(player)] > 0 &&
-           held[static_cast<std::size_t>(player)] == *std::max_element(held.begin(), held.end());
-}
-
-// The smallest cash the proposer adds (or, below zero, asks) for which the
-// other side gains by its measure; none when even all the proposer may
-// spare would not do.
-std::optional<Cash> priceFor(const GameState &state, TradeOffer offer, Cash most, Cash least)
-{
-    const auto withCash = [&](Cash cash) {
-        offer.gives.cash = std::max<Cash>(cash, 0);
-        offer.gets.cash = std::max<Cash>(-cash, 0);
-        return offer;
-    };
-    if (tradeScore(state, withCash(most), offer.to) <= 0)
-        return std::nullopt;
-    Cash lo = least, hi = most;   // the score at hi is above zero
-    while (hi - lo > Step) {
-        const Cash mid = lo + (hi - lo) / 2;
-        if (tradeScore(state, withCash(mid), offer.to) > 0)
-            hi = mid;
-        else
-            lo = mid;
-    }
-    return hi;
-}
+// The futures an offer is judged on: enough to tell a group that pays from
+// one that ruins its holder, few enough to decide in milliseconds.
+constexpr LookaheadSize TradeFutures{12, 50};
+// At most this many offers are played out, the best by the plain measure.
+constexpr std::size_t OffersJudged = 4;
+// How much better than trading nothing the offer must do in the futures
+// (a share of the game's worth), so that noise alone makes no trade.
+constexpr double TradeMargin = 0.02;
+// The offers to a player are played out again once the board changes, or
+// either side's cash moves into another band of this width.
+constexpr Cash CashSeen = 200;
 
 } // namespace
 
@@ -104,7 +73,7 @@ TradeReply FullRulesComputer::replyTo(const GameState &state, const TradeOffer &
         return TradeReply::reject();
     TradeOffer counter = reversed(offer);
     const Cash theirMoney = state.Players[offer.from].Money;
-    Cash more = Step;
+    Cash more = FirstStep;
     for (int attempt = 0; attempt < 12; ++attempt, more *= 2) {
         TradeOffer tried = counter;
         const Cash less = std::min(tried.gives.cash, more);
@@ -143,7 +112,7 @@ TradeOffer FullRulesComputer::offerTo(const GameState &state, int player, int ot
     if (std::vector<int> completing = deedsCompleting(state, player, other); !completing.empty())
         payments.push_back(std::move(completing));
     for (const int sq : tradeableDeeds(state, player))
-        if (groupOf(sq) < 0 || !hopesFor(state, player, groupOf(sq)))
+        if (groupOf(sq) < 0 || !hopesForGroup(state, player, groupOf(sq)))
             payments.push_back({sq});
     for (const std::vector<int> &deeds : payments) {
         TradeOffer offer;
@@ -154,7 +123,7 @@ TradeOffer FullRulesComputer::offerTo(const GameState &state, int player, int ot
         const Cash least = deeds.empty() ? 0 : -state.Players[other].Money;
         if (spare <= least)
             continue;
-        const std::optional<Cash> price = priceFor(state, offer, spare, least);
+        const std::optional<Cash> price = leastAcceptedCash(state, offer, least, spare);
         if (!price)
             continue;
         offer.gives.cash = std::max<Cash>(*price, 0);
@@ -183,14 +152,14 @@ bool FullRulesComputer::proposeTrades(Engine &engine, int player)
             continue;
         if (!engine.mayTrade(player))
             break;
-        const TradeOffer offer = offerTo(state, player, other);
-        if (offer.from < 0)
-            continue;
         const std::size_t board = boardPicture(state);
-        const bool madeBefore = std::any_of(sent_.begin(), sent_.end(), [&](const SentOffer &s) {
-            return s.board == board && s.terms.sameTerms(offer);
-        });
-        if (madeBefore)
+        const auto madeBefore = [&](const TradeOffer &offer) {
+            return std::any_of(sent_.begin(), sent_.end(),
+                               [&](const SentOffer &s) { return s.board == board && s.terms.sameTerms(offer); });
+        };
+        const TradeOffer offer =
+            playingAFuture() ? offerTo(state, player, other) : offerByFutures(engine, player, other, madeBefore);
+        if (offer.from < 0 || madeBefore(offer))
             continue;
         askedThisTurn_.push_back(other);
         sent_.push_back({offer, board});
@@ -201,6 +170,49 @@ bool FullRulesComputer::proposeTrades(Engine &engine, int player)
             return false;
     }
     return true;
+}
+
+TradeOffer FullRulesComputer::offerByFutures(const Engine &engine, int player, int other,
+                                             const std::function<bool(const TradeOffer &)> &madeBefore)
+{
+    const GameState &state = engine.state();
+    // Nothing new to judge until the board or the cash at hand moves.
+    const std::size_t situation =
+        boardPicture(state) * 31 + static_cast<std::size_t>(other) * 7919 +
+        static_cast<std::size_t>(state.Players[player].Money / CashSeen) * 104729 +
+        static_cast<std::size_t>(state.Players[other].Money / CashSeen) * 1299709;
+    if (std::find(judged_.begin(), judged_.end(), situation) != judged_.end())
+        return {};
+    judged_.push_back(situation);
+    if (judged_.size() > 256)
+        judged_.erase(judged_.begin());
+
+    std::vector<TradeOffer> offers = acceptableOffers(state, player, other);
+    std::erase_if(offers, madeBefore);
+    if (offers.empty())
+        return {};
+    std::vector<long long> edges;
+    for (const TradeOffer &o : offers)
+        edges.push_back(tradeEdge(state, o, player));
+    std::vector<std::size_t> order(offers.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return edges[a] > edges[b]; });
+    order.resize(std::min(order.size(), OffersJudged));
+
+    const Lookahead ahead(engine, player, visibleSeed(engine, player, 0x7ade0000u + static_cast<unsigned>(other)),
+                          TradeFutures);
+    std::vector<FutureStart> starts{{ahead.now(), {}}};
+    for (const std::size_t i : order)
+        starts.push_back({stateAfterTrade(ahead.now(), offers[i]), {}});
+    const std::vector<double> scores = ahead.score(starts);
+    std::size_t best = 0;
+    for (std::size_t c = 1; c < scores.size(); ++c)
+        if (scores[c] > scores[best])
+            best = c;
+    if (best == 0 || scores[best] < scores[0] + TradeMargin)
+        return {};
+    return offers[order[best - 1]];
 }
 
 void FullRulesComputer::answerTrade(Engine &engine, const TradeOffer &offer, Answer<TradeReply> answer)

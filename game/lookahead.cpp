@@ -30,7 +30,19 @@ void shuffleUnseen(Cards &cards, int position, SeededRandom &random)
     }
 }
 
+thread_local int futuresPlaying = 0;
+
+// Marks the thread as playing a future for as long as it lives.
+struct PlayingAFuture {
+    PlayingAFuture() { ++futuresPlaying; }
+    ~PlayingAFuture() { --futuresPlaying; }
+    PlayingAFuture(const PlayingAFuture &) = delete;
+    PlayingAFuture &operator=(const PlayingAFuture &) = delete;
+};
+
 } // namespace
+
+bool playingAFuture() { return futuresPlaying > 0; }
 
 std::uint64_t visibleSeed(const Engine &engine, int player, std::uint64_t what)
 {
@@ -85,6 +97,7 @@ std::vector<double> Lookahead::score(const std::vector<FutureStart> &starts) con
 
 double Lookahead::playFuture(const FutureStart &start, std::uint64_t futureSeed) const
 {
+    const PlayingAFuture marked;
     GameState state = start.state;
     SeededRandom decks(mix(futureSeed ^ 0xdec5));
     shuffleUnseen(state.ChanceCards, state.ChancePos, decks);

@@ -59,6 +59,10 @@ private:
     GameState now_;
 };
 
+// True while the calling thread plays a future: a computer asked to decide
+// there decides by its plain measure rather than by futures of its own.
+bool playingAFuture();
+
 // A seed from what everyone at the table can see: where the game stands,
 // and what is being decided.
 std::uint64_t visibleSeed(const Engine &engine, int player, std::uint64_t what);

@@ -5,8 +5,12 @@
 #include "support/engine_fixture.h"
 
 #include "game/computer_players.h"
+#include "game/lookahead.h"
+#include "game/trade_candidates.h"
 #include "game/trade_valuation.h"
+#include "game/trading.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace tycora::testing {
@@ -127,6 +131,34 @@ TEST(ComputerTrading, OffersToCompleteAGroupAtAPriceTheOtherSideGainsBy)
     EXPECT_EQ(FullRulesComputer::offerTo(position([](GameState &g) { g.Players[0].Money = 100; }), 0, 1).from, -1);
 }
 
+TEST(ComputerTrading, TheOffersWeighedAreThoseTheOtherSideTakesAtTheLeastPrice)
+{
+    const GameState s = position();
+    const std::vector<TradeOffer> offers = acceptableOffers(s, 0, 1);
+    bool buysVine = false, sellsTheRest = false;
+    for (const TradeOffer &o : offers) {
+        const std::string what = tradeSummary(s, o);
+        EXPECT_EQ(FullRulesComputer::replyTo(s, o).choice, TradeChoice::Accept) << what;
+        // Someone holds the orange group whole after it.
+        const GameState after = stateAfterTrade(s, o);
+        EXPECT_EQ(after.Properties[BowStreet].Owner, after.Properties[VineStreet].Owner) << what;
+        EXPECT_EQ(after.Properties[MarlboroughStreet].Owner, after.Properties[VineStreet].Owner) << what;
+        // Ten pounds better for Ann and Ben would not take it.
+        TradeOffer cheaper = o;
+        if (cheaper.gives.cash >= 10)
+            cheaper.gives.cash -= 10;
+        else
+            cheaper.gets.cash += 10;
+        EXPECT_LE(tradeScore(s, cheaper, 1), 0) << what;
+        buysVine |= o.gets.deeds == std::vector<int>{VineStreet} && o.gives.deeds.empty();
+        sellsTheRest |= o.gives.deeds == std::vector<int>{BowStreet, MarlboroughStreet} && o.gets.deeds.empty();
+    }
+    EXPECT_TRUE(buysVine);
+    EXPECT_TRUE(sellsTheRest);
+    // Cal holds nothing that completes a group, nor lacks anything Ann has.
+    EXPECT_TRUE(acceptableOffers(s, 0, 2).empty());
+}
+
 // Ann a computer, Ben a person who turns her offer down.
 class ComputerOffers : public EngineFixture {};
 
@@ -147,13 +179,39 @@ TEST_F(ComputerOffers, AnOfferTurnedDownIsNotMadeAgainThisTurn)
     ann.turnToThrow(engine, 0);
     ASSERT_TRUE(screen.tradeAsked);
     EXPECT_EQ(screen.tradeAsked->from, 0);
-    EXPECT_EQ(screen.tradeAsked->gets.deeds, std::vector<int>{VineStreet});
+    EXPECT_EQ(screen.tradeAsked->to, 1);
+    // After it one of them holds the whole orange group, at a price Ben
+    // gains by.
+    const GameState after = stateAfterTrade(engine.state(), *screen.tradeAsked);
+    const Integer holder = after.Properties[VineStreet].Owner;
+    EXPECT_EQ(after.Properties[BowStreet].Owner, holder);
+    EXPECT_EQ(after.Properties[MarlboroughStreet].Owner, holder);
+    EXPECT_GT(tradeScore(engine.state(), *screen.tradeAsked, 1), 0);
     EXPECT_FALSE(engine.tmrPause().enabled());   // waiting for Ben
     screen.answerTrade(TradeReply::reject());
     ann.turnToThrow(engine, 0);
     EXPECT_FALSE(screen.tradeAsked);
     EXPECT_TRUE(engine.tmrPause().enabled());    // on to the throw
     EXPECT_EQ(engine.trades(), 0);
+}
+
+// A computer inside a future offers by its plain measure: futures of its
+// own there would multiply the work past any use.
+TEST_F(ComputerOffers, AFutureIsKnownWhilePlayedAndOnlyThen)
+{
+    addPlayer("Ann");
+    addPlayer("Ben");
+    GameOptions options;
+    options.rules = RuleSet::Full;
+    options.trading = true;
+    engine.setOptions(options);
+    engine.startGame();
+    EXPECT_FALSE(playingAFuture());
+    const Lookahead ahead(engine, 0, 1, {2, 4});
+    int seen = 0;
+    ahead.score({{ahead.now(), [&seen](Engine &) { seen += playingAFuture(); }}});
+    EXPECT_EQ(seen, 2);
+    EXPECT_FALSE(playingAFuture());
 }
 
 } // namespace

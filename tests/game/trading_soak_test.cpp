@@ -93,7 +93,9 @@ private:
 
 TEST(TradingSoak, EveryTradeHandsOverWhatWasAgreedAndGamesStillEnd)
 {
-    constexpr int Games = 120;
+    // The computers judge their offers by playing futures: each game costs
+    // more and holds more trades, so fewer games are played.
+    constexpr int Games = 24;
     int won = 0;
     long long trades = 0;
     for (int g = 0; g < Games; ++g) {
