@@ -264,9 +264,27 @@ void GameServer::gone(QWebSocket *socket)
     if (!game || client.seat < 0)
         return;
     game->seatLeft(client.seat);
-    if (!game->started())
+    if (!game->started() || game->over()) {
+        forgetIfDeserted(client.room);
         return;
+    }
     awaitPerson(client.room, client.seat);
+}
+
+void GameServer::forgetIfDeserted(const QString &code)
+{
+    // Later, never from inside the room's own call; by then someone may
+    // have come back.
+    QMetaObject::invokeMethod(
+        this,
+        [this, code] {
+            const GameRoom *game = room(code);
+            if (!game || members_.count(code) || (game->started() && !game->over()))
+                return;
+            std::erase_if(graceTimers_, [&](const auto &timer) { return timer.first.first == code; });
+            rooms_.erase(code);
+        },
+        Qt::QueuedConnection);
 }
 
 void GameServer::awaitPerson(const QString &code, int seat)
@@ -321,6 +339,8 @@ GameRoom &GameServer::addRoom(const QString &code)
     });
     GameRoom &added = *room;
     added.setSettledAction([this, &added] {
+        if (added.over())
+            forgetIfDeserted(added.code());
         if (!store_)
             return;
         // A game that is over is not resumed.

@@ -49,6 +49,7 @@ public:
 
     void setSeedSource(std::function<std::uint64_t()> seeds) { seeds_ = std::move(seeds); }
     GameRoom *room(const QString &code) const;
+    int roomCount() const { return int(rooms_.size()); }
     int clientCount() const { return int(clients_.size()); }
 
 private:
@@ -73,6 +74,9 @@ private:
     void enter(QWebSocket *socket, Client &client, const QString &code, int seat);
     void leave(QWebSocket *socket, Client &client);
     void awaitPerson(const QString &code, int seat);
+    // A game nobody is connected to goes once it has not begun or is over;
+    // a game under way waits for its people (and is kept on disk).
+    void forgetIfDeserted(const QString &code);
 
     Clock &clock_;
     ServerTimings timings_;

@@ -4,27 +4,15 @@
 // ui/main/control_names.h names them: control<Picture>(window, "imgStats", 1)
 // is the statistics sign of square 1.
 
+#include "support/find_control.h"
 #include "ui/main/control_names.h"
 
 #include <QWidget>
 
 #include <algorithm>
-#include <stdexcept>
 #include <vector>
 
 namespace tycora::testing {
-
-// The control of that name anywhere in the window. A window without it
-// fails the test at once (by an exception the test reports), rather than
-// leaving a null pointer to crash on.
-template<typename Control>
-Control *control(const QWidget &window, const QString &name)
-{
-    Control *found = window.findChild<Control *>(name);
-    if (!found)
-        throw std::runtime_error("the window has no control " + name.toStdString());
-    return found;
-}
 
 template<typename Control>
 Control *control(const QWidget &window, const QString &array, int index)

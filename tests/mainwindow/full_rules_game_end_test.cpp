@@ -56,7 +56,7 @@ TEST_F(GameEnd, APersonRaisingMoneySeesWhatIsMissingAndPaysByMortgaging)
     QTest::mouseClick(button("cmdMorgage"), Qt::LeftButton);
     auto *w = topLevel<ui::FrmMortgage>("Mortgage Property");
     ASSERT_TRUE(w->isVisible());
-    QTest::mouseClick(w->deedCards(39), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(control<ui::MortgageCard>(*w, "deedCard39"), Qt::LeftButton, {}, QPoint(5, 5));
     // The mortgage covers the tax: it is paid and the game goes on.
     EXPECT_TRUE(logged("Ann (" + Pound + "300) Pays " + Pound + "200 Income Tax  -->  " + Pound + "100"));
     EXPECT_EQ(money(0), 100);

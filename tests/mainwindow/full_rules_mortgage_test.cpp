@@ -7,8 +7,11 @@
 
 #include "assets/full_rules_art.h"
 #include "assets/game_pictures.h"
+#include "game/square_table.h"
 #include "ui/shell/frm_mortgage.h"
 #include "ui/shell/mortgage_card.h"
+#include "ui/toolkit/command_button.h"
+#include "ui/toolkit/label.h"
 #include "ui/toolkit/shape.h"
 
 #include <QDir>
@@ -26,7 +29,10 @@ using ui::MortgageCard;
 class Mortgages : public FullRulesWindow {
 protected:
     FrmMortgage *window() const { return topLevel<FrmMortgage>("Mortgage Property"); }
-    MortgageCard *card(int square) const { return window()->deedCards(square); }
+    MortgageCard *card(int square) const
+    {
+        return control<MortgageCard>(*window(), QStringLiteral("deedCard%1").arg(square));
+    }
     // A click near the card's far corner: the whole card is the button.
     void clickCard(int square)
     {
@@ -45,10 +51,9 @@ protected:
     std::vector<int> shownCards() const
     {
         std::vector<int> shown;
-        window()->deedCards.forEach([&](int square, MortgageCard *c) {
-            if (c->isVisible())
+        for (const int square : ownableSquares())
+            if (card(square)->isVisible())
                 shown.push_back(square);
-        });
         return shown;
     }
 };
@@ -87,7 +92,7 @@ TEST_F(Mortgages, EachDeedIsALargeCardGroupedByColourAndAClickAnywhereOnItMortga
     ASSERT_TRUE(w->isVisible());
     EXPECT_TRUE(w->isModal());
     EXPECT_EQ(w->windowTitle(), "Mortgage Property");
-    EXPECT_EQ(w->lblHeading->text(),
+    EXPECT_EQ(control<ui::Label>(*w, "lblHeading")->text(),
               QString::fromStdString("Ann (" + Pound + "1500), choose a deed to mortgage for its mortgage value."));
 
     // Ann's deeds only, by set: the brown group, the dark blue, the
@@ -96,7 +101,7 @@ TEST_F(Mortgages, EachDeedIsALargeCardGroupedByColourAndAClickAnywhereOnItMortga
     EXPECT_LT(card(3)->y(), card(39)->y());
     EXPECT_LT(card(39)->y(), card(5)->y());
     EXPECT_LT(card(5)->y(), card(28)->y());
-    EXPECT_EQ(w->deedCards.count(), 28);
+    EXPECT_EQ(w->findChildren<MortgageCard *>().size(), 28);
     expectFace(card(1), {1, "Old Kent Road", "Not mortgaged", "Mortgage for " + Pound + "30", false, true});
     expectFace(card(39), {39, "Mayfair", "Not mortgaged", "Mortgage for " + Pound + "200", false, true});
     expectFace(card(5), {5, "King's Cross Station", "Not mortgaged", "Mortgage for " + Pound + "100", false, true});
@@ -113,8 +118,8 @@ TEST_F(Mortgages, EachDeedIsALargeCardGroupedByColourAndAClickAnywhereOnItMortga
         EXPECT_EQ(card(square)->cursor().shape(), Qt::PointingHandCursor) << square;
         EXPECT_GE(r.height(), 40) << square;
         EXPECT_TRUE(w->rect().contains(r)) << square;
-        EXPECT_GT(r.top(), w->lblHeading->geometry().bottom()) << square;
-        EXPECT_LT(r.bottom(), w->lblDeed->geometry().top()) << square;
+        EXPECT_GT(r.top(), control<ui::Label>(*w, "lblHeading")->geometry().bottom()) << square;
+        EXPECT_LT(r.bottom(), control<ui::Label>(*w, "lblDeed")->geometry().top()) << square;
         EXPECT_EQ(r.left(), card(1)->x()) << square;
     }
     const auto gap = [this](int upper, int lower) { return card(lower)->y() - card(upper)->geometry().bottom() - 1; };
@@ -125,10 +130,10 @@ TEST_F(Mortgages, EachDeedIsALargeCardGroupedByColourAndAClickAnywhereOnItMortga
     // No empty outline and no empty half window: the cards fill the width
     // between the margins, and the window ends under the Close button.
     for (const int square : {1, 3, 6, 8, 9})
-        EXPECT_FALSE(w->shpProperty(square)->isVisible());
-    EXPECT_FALSE(w->Shape3->isVisible());
+        EXPECT_FALSE(control<ui::Shape>(*w, QStringLiteral("shpProperty%1").arg(square))->isVisible());
+    EXPECT_FALSE(control<ui::Shape>(*w, "Shape3")->isVisible());
     EXPECT_LE(w->width() - card(1)->width(), 40);
-    EXPECT_LE(w->height() - w->cmdClose->geometry().bottom(), 16);
+    EXPECT_LE(w->height() - control<ui::CommandButton>(*w, "cmdClose")->geometry().bottom(), 16);
     // Over the board, in the middle of what the screen shows of it, as the
     // board's own window.
     const QRect area = form->QWidget::screen()->availableGeometry();
@@ -173,7 +178,7 @@ TEST_F(Mortgages, TheKeysWalkTheCardsAndSpaceOrEnterChooses)
     // The focus starts on the first card that may be chosen, whose note
     // shows under the cards.
     EXPECT_EQ(w->focusWidget(), card(1));
-    EXPECT_EQ(w->lblDeed->text(), card(1)->toolTip());
+    EXPECT_EQ(control<ui::Label>(*w, "lblDeed")->text(), card(1)->toolTip());
 
     QTest::keyClick(card(1), Qt::Key_Down);
     EXPECT_EQ(w->focusWidget(), card(3));
@@ -248,7 +253,7 @@ TEST_F(Mortgages, LiftingAMortgageShowsItsPriceAndClearsTheMarks)
     QTest::mouseClick(button("cmdUnmorgage"), Qt::LeftButton);
     FrmMortgage *w = window();
     ASSERT_TRUE(w->isVisible());
-    EXPECT_EQ(w->lblHeading->text(), QString::fromStdString("Ann (" + Pound +
+    EXPECT_EQ(control<ui::Label>(*w, "lblHeading")->text(), QString::fromStdString("Ann (" + Pound +
                                                             "1500), choose a mortgage to lift: its value and a tenth more."));
     expectFace(card(1), {1, "Old Kent Road", "Mortgaged", "Lift the mortgage for " + Pound + "33", true, true});
     expectFace(card(3), {3, "Whitechapel Road", "Not mortgaged", "No mortgage to lift", false, false});
@@ -258,22 +263,22 @@ TEST_F(Mortgages, LiftingAMortgageShowsItsPriceAndClearsTheMarks)
     // Under the cards: the note of the card the mouse is over.
     // (Moved on the window itself: it lies over the board.)
     QTest::mouseMove(w->windowHandle(), card(3)->mapTo(w, QPoint(5, 5)));
-    EXPECT_EQ(w->lblDeed->text(), card(3)->toolTip());
+    EXPECT_EQ(control<ui::Label>(*w, "lblDeed")->text(), card(3)->toolTip());
     keepPicture(*w, QStringLiteral("mortgage-window-lifting"));
     EXPECT_TRUE(card(3)->pointedAt());
     QTest::mouseMove(w->windowHandle(), QPoint(2, 2));
-    EXPECT_EQ(w->lblDeed->text(), card(1)->toolTip()) << "off the cards: the focused card's note";
+    EXPECT_EQ(control<ui::Label>(*w, "lblDeed")->text(), card(1)->toolTip()) << "off the cards: the focused card's note";
 
     clickCard(1);
     EXPECT_FALSE(state.Properties[1].Mortgaged);
     EXPECT_EQ(money(0), 1467);
     EXPECT_TRUE(banner(1)->picture().isNull());
     EXPECT_EQ(mini(0, 1)->picture(), art::GamePictures::instance().imgsMinis.picture(2));
-    EXPECT_EQ(w->lblHeading->text(), QString::fromStdString("Ann (" + Pound + "1467) has no mortgage to lift now."));
+    EXPECT_EQ(control<ui::Label>(*w, "lblHeading")->text(), QString::fromStdString("Ann (" + Pound + "1467) has no mortgage to lift now."));
     expectFace(card(1), {1, "Old Kent Road", "Not mortgaged", "No mortgage to lift", false, false});
     EXPECT_FALSE(button("cmdUnmorgage")->isEnabled());
     EXPECT_TRUE(button("cmdBuild")->isEnabled());
-    QTest::mouseClick(w->cmdClose, Qt::LeftButton);
+    QTest::mouseClick(control<ui::CommandButton>(*w, "cmdClose"), Qt::LeftButton);
     EXPECT_FALSE(w->isVisible());
 }
 

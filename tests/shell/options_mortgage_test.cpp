@@ -1,4 +1,5 @@
 #include "shell_test_support.h"
+#include "support/find_control.h"
 
 #include "ui/shell/frm_mortgage.h"
 #include "ui/shell/frm_options.h"
@@ -6,6 +7,7 @@
 #include "ui/toolkit/twips.h"
 
 #include <QCheckBox>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -19,25 +21,25 @@ TEST(Options, DoubleSalaryFollowsItsBoxAndNothingElse)
     EXPECT_FALSE(options.doubleSalary());
     options.show();
     EXPECT_FALSE(options.doubleSalary()) << "showing the window changes nothing";
-    QTest::mouseClick(options.Check2, Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(options, "Check2"), Qt::LeftButton);
     EXPECT_TRUE(options.doubleSalary());
     options.hide();
     options.show();
     EXPECT_TRUE(options.doubleSalary());
-    QTest::mouseClick(options.Check2, Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(options, "Check2"), Qt::LeftButton);
     EXPECT_FALSE(options.doubleSalary());
-    QTest::mouseClick(options.Check1, Qt::LeftButton);
-    QTest::mouseClick(options.Check3, Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(options, "Check1"), Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(options, "Check3"), Qt::LeftButton);
     EXPECT_FALSE(options.doubleSalary()) << "the other boxes are not it";
 
     // The boxes show what the players chose in the set-up window.
     options.showOptions({false, true, true, RuleSet::Full});
-    EXPECT_FALSE(options.Check1->isChecked());
-    EXPECT_TRUE(options.Check2->isChecked());
-    EXPECT_TRUE(options.Check3->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(options, "Check1")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(options, "Check2")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(options, "Check3")->isChecked());
     EXPECT_TRUE(options.doubleSalary());
     options.showOptions({});
-    EXPECT_TRUE(options.Check1->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(options, "Check1")->isChecked());
     EXPECT_FALSE(options.doubleSalary());
 }
 
@@ -57,25 +59,25 @@ TEST(Options, WindowAndCheckBoxes)
         QRect place;
     };
     const Expected expected[] = {
-        {options.Check1, QStringLiteral("Allow purchasing on the first round"), rectFromTwips(1200, 1800, 3255, 255)},
-        {options.Check2, QStringLiteral("£400 for landing on GO"), rectFromTwips(1200, 2280, 2775, 255)},
-        {options.Check3, QStringLiteral("All payments goto Free Parking"), rectFromTwips(1320, 2880, 3135, 195)},
+        {control<QCheckBox>(options, "Check1"), QStringLiteral("Allow purchasing on the first round"), rectFromTwips(1200, 1800, 3255, 255)},
+        {control<QCheckBox>(options, "Check2"), QStringLiteral("£400 for landing on GO"), rectFromTwips(1200, 2280, 2775, 255)},
+        {control<QCheckBox>(options, "Check3"), QStringLiteral("All payments goto Free Parking"), rectFromTwips(1320, 2880, 3135, 195)},
     };
     for (const Expected &e : expected) {
         EXPECT_EQ(e.box->text(), e.text);
         EXPECT_EQ(e.box->geometry(), e.place);
     }
     // Purchasing on the first round is allowed unless the players say not.
-    EXPECT_TRUE(options.Check1->isChecked());
-    EXPECT_FALSE(options.Check2->isChecked());
-    EXPECT_FALSE(options.Check3->isChecked());
-    EXPECT_EQ(options.Check1->nextInFocusChain(), options.Check2);
-    EXPECT_EQ(options.Check2->nextInFocusChain(), options.Check3);
+    EXPECT_TRUE(control<QCheckBox>(options, "Check1")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(options, "Check2")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(options, "Check3")->isChecked());
+    EXPECT_EQ(control<QCheckBox>(options, "Check1")->nextInFocusChain(), control<QCheckBox>(options, "Check2"));
+    EXPECT_EQ(control<QCheckBox>(options, "Check2")->nextInFocusChain(), control<QCheckBox>(options, "Check3"));
 
     // The boxes lie on the window's pale green.
     options.show();
     const QImage shot = testing::grabImage(options);
-    const QRect r = options.Check1->geometry();
+    const QRect r = control<QCheckBox>(options, "Check1")->geometry();
     EXPECT_EQ(testing::pixelAt(shot, r.right() - 1, r.top() + 1), boardGreen());
 }
 
@@ -91,11 +93,11 @@ TEST(Mortgage, WindowKeepsItsOutlinesInTheirPlacesHidden)
         bool paleInside;
     };
     const Expected expected[] = {
-        {mortgage.shpProperty(1), 2460, 4035, false}, {mortgage.shpProperty(3), 2460, 4245, true},
-        {mortgage.shpProperty(6), 3045, 4035, true},  {mortgage.shpProperty(8), 3045, 4245, true},
-        {mortgage.shpProperty(9), 3045, 4455, true},  {mortgage.Shape3, 4380, 2670, false},
+        {control<Shape>(mortgage, "shpProperty1"), 2460, 4035, false}, {control<Shape>(mortgage, "shpProperty3"), 2460, 4245, true},
+        {control<Shape>(mortgage, "shpProperty6"), 3045, 4035, true},  {control<Shape>(mortgage, "shpProperty8"), 3045, 4245, true},
+        {control<Shape>(mortgage, "shpProperty9"), 3045, 4455, true},  {control<Shape>(mortgage, "Shape3"), 4380, 2670, false},
     };
-    EXPECT_EQ(mortgage.shpProperty.indexes(), (std::vector<int>{1, 3, 6, 8, 9}));
+    EXPECT_EQ(mortgage.findChildren<Shape *>(QRegularExpression("^shpProperty")).size(), 5);
     mortgage.show();
     for (const Expected &e : expected) {
         ASSERT_NE(e.shape, nullptr);

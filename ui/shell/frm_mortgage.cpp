@@ -33,9 +33,10 @@ constexpr int HeadingTop = 10;
 constexpr int NoteHeight = 32;
 constexpr int MaxColumns = 3;
 
-Shape *cardOutline(QWidget *parent, int left, int top, bool paleInside)
+Shape *cardOutline(QWidget *parent, const QString &name, int left, int top, bool paleInside)
 {
     auto *shape = new Shape(parent, Shape::Kind::RoundedRectangle);
+    shape->setObjectName(name);
     shape->setBorderColour(Qt::black);
     shape->setFillStyle(Shape::FillStyle::Transparent);
     shape->setBackColour(boardGreen());
@@ -126,12 +127,12 @@ FrmMortgage::FrmMortgage(QWidget *parent) : Form(parent)
     setBackColour(boardGreen());
     setFont(tahoma(8.25));
 
-    shpProperty.add(1, cardOutline(this, 2460, 4035, false));
-    shpProperty.add(3, cardOutline(this, 2460, 4245, true));
-    shpProperty.add(6, cardOutline(this, 3045, 4035, true));
-    shpProperty.add(8, cardOutline(this, 3045, 4245, true));
-    shpProperty.add(9, cardOutline(this, 3045, 4455, true));
-    Shape3 = cardOutline(this, 4380, 2670, false);
+    shpProperty.add(1, cardOutline(this, QStringLiteral("shpProperty1"), 2460, 4035, false));
+    shpProperty.add(3, cardOutline(this, QStringLiteral("shpProperty3"), 2460, 4245, true));
+    shpProperty.add(6, cardOutline(this, QStringLiteral("shpProperty6"), 3045, 4035, true));
+    shpProperty.add(8, cardOutline(this, QStringLiteral("shpProperty8"), 3045, 4245, true));
+    shpProperty.add(9, cardOutline(this, QStringLiteral("shpProperty9"), 3045, 4455, true));
+    Shape3 = cardOutline(this, QStringLiteral("Shape3"), 4380, 2670, false);
 
     lblHeading = new Label(this);
     lblHeading->setObjectName(QStringLiteral("lblHeading"));

@@ -49,12 +49,6 @@ public:
     // The cards, indexed by square; only the shown deeds' are visible.
     ControlArray<MortgageCard> deedCards;
 
-    ControlArray<Shape> shpProperty;
-    Shape *Shape3 = nullptr;
-    Label *lblHeading = nullptr;
-    Label *lblDeed = nullptr;
-    CommandButton *cmdClose = nullptr;
-
 signals:
     void deedChosen(int square);
 
@@ -66,6 +60,11 @@ private:
     void moveFocus(int fromSquare, int key);
     MortgageCard *firstChoosable() const;
 
+    ControlArray<Shape> shpProperty;
+    Shape *Shape3 = nullptr;
+    Label *lblHeading = nullptr;
+    Label *lblDeed = nullptr;
+    CommandButton *cmdClose = nullptr;
     std::vector<Deed> deeds_;
 };
 

@@ -12,9 +12,11 @@ namespace tycora::ui {
 
 namespace {
 
-QCheckBox *optionBox(const QString &text, QWidget *parent, int left, int top, int width, int height)
+QCheckBox *optionBox(const char *name, const QString &text, QWidget *parent, int left, int top, int width,
+                     int height)
 {
     auto *box = new QCheckBox(text, parent);
+    box->setObjectName(QLatin1String(name));
     // Left unfilled, the box shows the window's own background.
     box->setAutoFillBackground(false);
     place(box, left, top, width, height);
@@ -33,9 +35,9 @@ FrmOptions::FrmOptions(QWidget *parent) : Form(parent)
     setBackColour(boardGreen());
     setFont(tahoma(8.25));
 
-    Check1 = optionBox(QString::fromUtf8(FirstRoundBuyingCaption), this, 1200, 1800, 3255, 255);
-    Check2 = optionBox(QString::fromUtf8(DoubleGoSalaryCaption), this, 1200, 2280, 2775, 255);
-    Check3 = optionBox(QString::fromUtf8(FreeParkingCaption), this, 1320, 2880, 3135, 195);
+    Check1 = optionBox("Check1", QString::fromUtf8(FirstRoundBuyingCaption), this, 1200, 1800, 3255, 255);
+    Check2 = optionBox("Check2", QString::fromUtf8(DoubleGoSalaryCaption), this, 1200, 2280, 2775, 255);
+    Check3 = optionBox("Check3", QString::fromUtf8(FreeParkingCaption), this, 1320, 2880, 3135, 195);
     setTabOrder(Check1, Check2);
     setTabOrder(Check2, Check3);
     Check1->setChecked(true);

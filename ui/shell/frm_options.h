@@ -22,6 +22,7 @@ public:
     // Ticks the boxes as the players chose in the set-up window.
     void showOptions(const GameOptions &options);
 
+private:
     QCheckBox *Check1 = nullptr;
     QCheckBox *Check2 = nullptr;
     QCheckBox *Check3 = nullptr;
