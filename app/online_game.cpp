@@ -5,6 +5,7 @@
 #include "ui/main/frm_main.h"
 #include "ui/main/game_log_window.h"
 #include "ui/main/main_screen.h"
+#include "ui/main/statistics_window.h"
 #include "ui/shell/frm_online.h"
 #include "ui/toolkit/message_box.h"
 
@@ -25,6 +26,10 @@ OnlineGame::OnlineGame(ui::MessageBoxes &boxes, Clock &clock, EventLog &debugFil
     });
     table_ = std::make_unique<client::OnlineTable>(client_, state_, board_->screen(), log_);
     table_->setStartedAction([this] { begin(); });
+    table_->setHandOverAction([this] {
+        if (board_)
+            board_->statistics().sample();
+    });
     board_->setCommands(table_.get());
 
     banner_ = new ui::ConnectionBanner(board_);

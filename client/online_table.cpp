@@ -163,6 +163,9 @@ void OnlineTable::show(const QJsonObject &e)
     } else if (call == "askBid") {
         if (mine(e))
             screen_.askBid(auction_, [this](int amount) { client_.send({{"type", "bid"}, {"amount", amount}}); });
+    } else if (call == "handOver") {
+        if (handOver_)
+            handOver_();
     } else if (call == "showWinner" && player_ok) {
         winner_ = player;
         screen_.showWinner(player);

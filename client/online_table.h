@@ -29,6 +29,9 @@ public:
     // out the players' panels and show the board. The board is then drawn.
     void setStartedAction(std::function<void()> action) { started_ = std::move(action); }
     bool started() const { return begun_; }
+    // Told at the start of the game, after every hand-over of the turn and
+    // when a player has won: when a history of the game takes its samples.
+    void setHandOverAction(std::function<void()> action) { handOver_ = std::move(action); }
     const GameOptions &options() const { return options_; }
     Pace pace() const { return pace_; }
     // The winner, once the game is over; -1 until then.
@@ -47,6 +50,7 @@ private:
     Screen &screen_;
     EventLog &log_;
     std::function<void()> started_;
+    std::function<void()> handOver_;
     bool begun_ = false;
     GameOptions options_;
     Pace pace_ = Pace::Classic;

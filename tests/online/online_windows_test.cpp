@@ -9,6 +9,7 @@
 #include "ui/main/connection_banner.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/game_log_window.h"
+#include "ui/main/statistics_window.h"
 #include "ui/shell/frm_online.h"
 #include "ui/shell/options_panel.h"
 #include "ui/toolkit/command_button.h"
@@ -149,6 +150,10 @@ TEST_F(OnlineWindows, HostAndJoinerPlayAFewTurnsAndSeeTheSameGameLog)
     EXPECT_EQ(int(ann->logLines().size()), lines.size());
     if (qEnvironmentVariableIsSet("TYCORA_GRAB_DIR"))
         ben->board()->grab().save(qEnvironmentVariable("TYCORA_GRAB_DIR") + QStringLiteral("/online-board.png"));
+    // The statistics sampled the game at its start and at each hand-over.
+    for (app::OnlineGame *seat : {ann.get(), ben.get()})
+        EXPECT_EQ(seat->board()->statistics().history().samples(),
+                  std::size_t(server->room(code)->engine()->handOvers()) + 1);
     // The board shows the money the server's game holds.
     const GameState &held = server->room(code)->state();
     for (app::OnlineGame *seat : {ann.get(), ben.get()})
