@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "app/online_game.h"
+
 #include "game/board.h"
 #include "game/decks.h"
 #include "save/saved_game_list.h"
@@ -11,6 +13,7 @@
 #include "ui/shell/frm_mortgage.h"
 #include "ui/shell/frm_options.h"
 #include "ui/shell/frm_players.h"
+#include "ui/shell/online_menu_entry.h"
 #include "ui/shell/options_panel.h"
 #include "ui/shell/quit_confirmation.h"
 #include "ui/toolkit/first_paint.h"
@@ -31,6 +34,7 @@ Application::Application(ui::RuntimeServices &services, ui::MessageBoxes &boxes,
 Application::~Application()
 {
     // Windows go before the engine whose timers they drive.
+    online_.reset();
     delete frmMenu_;
     delete frmPlayers_;
     delete frmMain_;
@@ -109,6 +113,20 @@ void Application::createMenu()
         if (frmPlayers_)
             frmPlayers_->show();
     });
+    ui::addOnlineGameButton(*frmMenu_, [this] { openOnlineGame(); });
+}
+
+void Application::openOnlineGame()
+{
+    if (!online_) {
+        online_ = std::make_unique<OnlineGame>(boxes_, clock_, debugFile_, quitContext());
+        // The board replaces the menu, as a game set up here does.
+        online_->setStartedAction([this] {
+            if (frmMenu_)
+                frmMenu_->unload();
+        });
+    }
+    online_->open(frmMenu_);
 }
 
 void Application::createGameWindows()
@@ -258,6 +276,11 @@ void Application::endGame()
     for (ui::Form *window : std::initializer_list<ui::Form *>{frmMain_, frmPlayers_, frmMenu_, frmOptions_, frmMortgage_}) {
         if (window)
             window->unload();
+    }
+    if (online_) {
+        online_->client().leave();
+        if (online_->board())
+            online_->board()->unload();
     }
     services_.endProcess(0);
 }

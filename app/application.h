@@ -38,6 +38,8 @@ struct QuitContext;
 
 namespace tycora::app {
 
+class OnlineGame;
+
 class Application {
 public:
     Application(ui::RuntimeServices &services, ui::MessageBoxes &boxes, Clock &clock);
@@ -91,6 +93,9 @@ public:
     ui::FrmPlayers *frmPlayers() const;
     ui::FrmMenu *frmMenu() const;
     ui::FrmOptions *frmOptions() const;
+    // The game played on a server, once Online Game has been chosen.
+    OnlineGame *onlineGame() const { return online_.get(); }
+    void openOnlineGame();
 
 private:
     void createMenu();
@@ -140,6 +145,7 @@ private:
     QPointer<ui::FrmOptions> frmOptions_;
     QPointer<ui::FrmMortgage> frmMortgage_;
     QPointer<ui::SaveControl> saveControl_;
+    std::unique_ptr<OnlineGame> online_;
     bool ending_ = false;
 };
 

@@ -247,6 +247,8 @@ void GameRoom::createEngine()
     engine_ = std::make_unique<Engine>(state_, screen_, clock_, *log_, dice_, options_);
     engine_->setPace(pace_);
     engine_->setDecisionObserver([this](const Decision &d) { history_.push_back(d); });
+    // The moments the players' windows sample the game's figures.
+    engine_->setHandOverObserver([this] { queueEvent({{"call", "handOver"}}); });
     engine_->setSettledObserver([this] {
         if (settled_)
             settled_();

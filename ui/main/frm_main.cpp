@@ -3,6 +3,7 @@
 #include "game/board.h"
 #include "game/engine.h"
 #include "game/game_state.h"
+#include "game/player_commands.h"
 #include "game/square_table.h"
 #include "game/text.h"
 #include "ui/main/chart_views.h"
@@ -31,7 +32,17 @@ namespace tycora::ui {
 
 namespace {
 const QString MainCaption = QStringLiteral("Tycora by Varnoth");
-}
+
+// The moves of a game played on this machine go to its engine.
+class EngineCommands final : public PlayerCommands {
+public:
+    explicit EngineCommands(Engine &engine) : engine_(engine) {}
+    void rollDice(int player) override { engine_.rollDice(player); }
+
+private:
+    Engine &engine_;
+};
+} // namespace
 
 FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) : Form(parent), state_(state)
 {
@@ -172,6 +183,8 @@ void FrmMain::connectKeyboard()
 void FrmMain::setEngine(Engine *engine)
 {
     engine_ = engine;
+    engineCommands_ = engine ? std::make_unique<EngineCommands>(*engine) : nullptr;
+    commands_ = engineCommands_.get();
     deedActions_->setEngine(engine);
     screen_->setEngine(engine);
     trade_->setEngine(engine);
@@ -195,8 +208,8 @@ void FrmMain::pressRoll() { views_->buttons.pressRoll(); }
 
 void FrmMain::cmdRoll_Click()
 {
-    if (engine_)
-        engine_->rollDice(state_.CurrentPlayer);
+    if (commands_)
+        commands_->rollDice(state_.CurrentPlayer);
 }
 
 void FrmMain::cmdMorgage_Click()

@@ -15,6 +15,7 @@
 
 namespace tycora {
 class Engine;
+class PlayerCommands;
 struct GameState;
 } // namespace tycora
 
@@ -43,6 +44,9 @@ public:
 
     MainScreen &screen() { return *screen_; }
     void setEngine(Engine *engine);
+    // Where the person's moves go: the engine once set, or a game played
+    // elsewhere (then no engine is set).
+    void setCommands(PlayerCommands *commands) { commands_ = commands; }
     void setQuitContext(const QuitContext &context) { quitContext_ = context; }
     // Full rules: the program's mortgage window, and what the winner
     // window's New Game and Quit do.
@@ -99,6 +103,8 @@ protected:
 
     const GameState &state_;
     Engine *engine_ = nullptr;
+    std::unique_ptr<PlayerCommands> engineCommands_;
+    PlayerCommands *commands_ = nullptr;
     QuitContext quitContext_;
     std::function<void(Pace)> paceChanged_;
     bool propertyShown_ = false;

@@ -182,12 +182,20 @@ void MainScreen::setEngine(const Engine *engine)
             engine->clock(), [this](int payer, int payee, int amount) { showDebt(payer, payee, amount); });
 }
 
+void MainScreen::setRemoteGame(Clock &clock, Pace pace)
+{
+    engine_ = nullptr;
+    remotePace_ = pace;
+    payments_ = std::make_unique<PaymentCountdown>(
+        clock, [this](int payer, int payee, int amount) { showDebt(payer, payee, amount); });
+}
+
 const Timer *MainScreen::tmrMoneyDown() const { return payments_ ? &payments_->tmrMoneyDown() : nullptr; }
 
 void MainScreen::showPayment(int payer, int payee, int amount)
 {
-    if (payments_ && engine_)
-        payments_->start(payer, payee, amount, timingsOf(engine_->pace()));
+    if (payments_)
+        payments_->start(payer, payee, amount, timingsOf(engine_ ? engine_->pace() : remotePace_));
 }
 
 void MainScreen::stopAnimations()
@@ -202,7 +210,9 @@ void MainScreen::showDebt(int payer, int payee, int amount)
         state_.Players[payer].Name + " owes " + state_.Players[payee].Name + " " + pounds(amount);
     // Under the Full rules and at the quicker paces the game goes on while
     // the money counts down; the screen keeps the line only while it is news.
-    if (engine_->fullRules() || engine_->pace() != Pace::Classic)
+    const bool fullRules = engine_ ? engine_->fullRules() : rules_ == RuleSet::Full;
+    const Pace pace = engine_ ? engine_->pace() : remotePace_;
+    if (fullRules || pace != Pace::Classic)
         showCountdown(owes, amount);
     else
         showStatus(owes);

@@ -41,6 +41,9 @@ public:
     // The game in play, read for what a debt is for, its rules and pace;
     // the money animation runs on its clock.
     void setEngine(const Engine *engine);
+    // A game played elsewhere, with no engine here: the money counts down
+    // on this clock at the game's pace.
+    void setRemoteGame(Clock &clock, Pace pace);
     // The money animation's timer; none without a game.
     const Timer *tmrMoneyDown() const;
 
@@ -141,6 +144,7 @@ private:
     std::unique_ptr<PaymentCountdown> payments_;
 
     RuleSet rules_ = RuleSet::Classic;
+    Pace remotePace_ = Pace::Classic;   // a game played elsewhere
     // Made on first use; the window owns them.
     JailQuestion *jailQuestion_ = nullptr;
     AuctionWindow *auctionWindow_ = nullptr;

@@ -1,0 +1,79 @@
+#include "app/online_game.h"
+
+#include "game/square_table.h"
+#include "ui/main/connection_banner.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/game_log_window.h"
+#include "ui/main/main_screen.h"
+#include "ui/main/statistics_window.h"
+#include "ui/shell/frm_online.h"
+#include "ui/toolkit/message_box.h"
+
+namespace tycora::app {
+
+OnlineGame::OnlineGame(ui::MessageBoxes &boxes, Clock &clock, EventLog &debugFile, const ui::QuitContext &quit)
+    : boxes_(boxes), clock_(clock), log_(debugFile)
+{
+    board_ = new ui::FrmMain(state_, boxes_);
+    board_->setQuitContext(quit);
+    for (int n = 0; n < BoardSize; ++n) {
+        const std::string_view name = squareInfo(n).name;
+        board_->setSquareTooltip(n, QString::fromUtf8(name.data(), qsizetype(name.size())));
+    }
+    log_.setListener([this](const std::string &line) {
+        if (board_)
+            board_->gameLog().addLine(line);
+    });
+    table_ = std::make_unique<client::OnlineTable>(client_, state_, board_->screen(), log_);
+    table_->setStartedAction([this] { begin(); });
+    table_->setHandOverAction([this] {
+        if (board_)
+            board_->statistics().sample();
+    });
+    board_->setCommands(table_.get());
+
+    banner_ = new ui::ConnectionBanner(board_);
+    QObject::connect(&client_, &client::OnlineClient::connectionLost, banner_, &ui::ConnectionBanner::showLost);
+    QObject::connect(&client_, &client::OnlineClient::connectionBack, banner_, &ui::ConnectionBanner::showBack);
+    QObject::connect(&client_, &client::OnlineClient::gameEnded, board_, [this](const QString &by) {
+        client_.leave();
+        if (board_ && board_->isVisible())
+            boxes_.show(board_, QStringLiteral("%1 has ended the game.").arg(by), ui::MsgButtons::Ok,
+                        ui::MsgIcon::None);
+    });
+}
+
+OnlineGame::~OnlineGame()
+{
+    client_.leave();
+    delete setup_;
+    // The board goes before the table that draws on it.
+    delete board_;
+}
+
+ui::FrmOnline *OnlineGame::setupWindow() const { return setup_; }
+
+ui::FrmMain *OnlineGame::board() const { return board_; }
+
+void OnlineGame::open(QWidget *over)
+{
+    if (!setup_)
+        setup_ = new ui::FrmOnline(client_, over);
+    setup_->open();
+}
+
+void OnlineGame::begin()
+{
+    ui::MainScreen &screen = board_->screen();
+    screen.setupPlayerPanels();
+    screen.setRules(table_->options().rules);
+    screen.setRemoteGame(clock_, table_->pace());
+    screen.layoutPlayerPanels();
+    board_->show();
+    if (setup_)
+        setup_->hide();
+    if (started_)
+        started_();
+}
+
+} // namespace tycora::app

@@ -1,0 +1,175 @@
+#include "client/online_table.h"
+
+#include "client/table_state.h"
+#include "game/decision.h"
+#include "game/show_whole_game.h"
+
+namespace tycora::client {
+
+namespace {
+
+int number(const QJsonObject &event, const char *key) { return event.value(QLatin1String(key)).toInt(-1); }
+std::string text(const QJsonObject &event) { return event.value("text").toString().toStdString(); }
+
+bool onBoardSquare(int square) { return square >= 0 && square < BoardSize; }
+
+} // namespace
+
+OnlineTable::OnlineTable(OnlineClient &client, GameState &state, Screen &screen, EventLog &log)
+    : client_(client), state_(state), screen_(screen), log_(log)
+{
+    connect(&client_, &OnlineClient::gameChanged, this, &OnlineTable::gameSent);
+    connect(&client_, &OnlineClient::eventsArrived, this, &OnlineTable::eventsSent);
+}
+
+void OnlineTable::rollDice(int)
+{
+    // Pressed once: the button goes at once, as it does in a game on this
+    // machine, rather than when the server's answer comes.
+    screen_.setRollEnabled(false);
+    client_.send({{"type", "throw"}});
+}
+
+bool OnlineTable::mine(const QJsonObject &event) const { return number(event, "player") == client_.seat(); }
+
+void OnlineTable::gameSent()
+{
+    const QJsonObject &game = client_.game();
+    if (!game.value("started").toBool())
+        return;
+    const QJsonObject state = game.value("state").toObject();
+    if (!begun_) {
+        begun_ = true;
+        options_ = optionsOf(game);
+        pace_ = paceOf(game);
+        seatPlayers(state_, game);
+        applyPublicState(state_, state);
+        if (started_)
+            started_();
+        showWholeGame(state_, options_, screen_);
+        // Roll Dice waits until the server offers this seat a throw.
+        screen_.setRollEnabled(false);
+        return;
+    }
+    // Back after a lost connection: the board drawn again from the state.
+    for (int sq = 0; sq < BoardSize; ++sq)
+        screen_.clearSquare(sq);
+    applyPublicState(state_, state);
+    showWholeGame(state_, options_, screen_);
+}
+
+void OnlineTable::eventsSent(const QJsonArray &events, const QJsonObject &state)
+{
+    if (!begun_)
+        return;
+    // The state is as the events left it; the figures they show are read
+    // from it.
+    if (!state.isEmpty())
+        applyPublicState(state_, state);
+    for (const QJsonValue &event : events)
+        show(event.toObject());
+}
+
+void OnlineTable::show(const QJsonObject &e)
+{
+    const QString call = e.value("call").toString();
+    const int square = number(e, "square");
+    const int player = number(e, "player");
+    const bool player_ok = player >= 0 && player < state_.PlayerCount;
+    if (call == "log") {
+        log_.writeLog(e.value("line").toString().toStdString());
+    } else if (call == "showStatus") {
+        screen_.showStatus(text(e));
+    } else if (call == "hideStatus") {
+        screen_.hideStatus();
+    } else if (call == "showDie") {
+        screen_.showDie(number(e, "die"), number(e, "value"));
+    } else if (call == "showDiceRoll") {
+        screen_.showDiceRoll(text(e));
+    } else if (call == "refreshMoney") {
+        screen_.refreshMoney();
+    } else if (call == "showCurrentPlayer") {
+        screen_.showCurrentPlayer();
+    } else if (call == "drawPiece" && onBoardSquare(square) && player_ok) {
+        screen_.drawPiece(square, player);
+    } else if (call == "clearSquare" && onBoardSquare(square)) {
+        screen_.clearSquare(square);
+    } else if (call == "markOwner" && onBoardSquare(square) && player_ok) {
+        screen_.markOwner(player, square);
+    } else if (call == "showOwnedMini" && onBoardSquare(square) && player_ok) {
+        screen_.showOwnedMini(player, square);
+    } else if (call == "showHouse" && onBoardSquare(square)) {
+        screen_.showHouse(square, number(e, "house"));
+    } else if (call == "clearHouse" && onBoardSquare(square)) {
+        screen_.clearHouse(square, number(e, "house"));
+    } else if (call == "showHotel" && onBoardSquare(square)) {
+        screen_.showHotel(square);
+    } else if (call == "showCard") {
+        screen_.showCard(e.value("deck").toString() == "Chance" ? Deck::Chance : Deck::CommunityChest,
+                         number(e, "picture"));
+    } else if (call == "hideCard") {
+        screen_.hideCard();
+    } else if (call == "showPropertyCard" && onBoardSquare(square)) {
+        screen_.showPropertyCard(square);
+    } else if (call == "setPropertyCardVisible") {
+        screen_.setPropertyCardVisible(e.value("visible").toBool());
+    } else if (call == "setRollEnabled") {
+        // Roll Dice is offered only to the person whose throw it is.
+        screen_.setRollEnabled(e.value("enabled").toBool() && mine(e));
+    } else if (call == "enableBuild") {
+        screen_.enableBuild();
+    } else if (call == "ask") {
+        if (mine(e))
+            screen_.ask(text(e), [this](bool yes) { client_.send({{"type", "answer"}, {"yes", yes}}); });
+    } else if (call == "tell") {
+        screen_.tell(text(e));
+    } else if (call == "showFreeParking") {
+        screen_.showFreeParking(number(e, "pot"));
+    } else if (call == "showPayment") {
+        screen_.showPayment(number(e, "payer"), number(e, "payee"), number(e, "amount"));
+    } else if (call == "showBuildings" && onBoardSquare(square)) {
+        screen_.showBuildings(square, number(e, "houses"), e.value("hotel").toBool());
+    } else if (call == "showMortgaged" && onBoardSquare(square)) {
+        screen_.showMortgaged(square, e.value("mortgaged").toBool());
+    } else if (call == "clearOwner" && onBoardSquare(square)) {
+        screen_.clearOwner(square);
+    } else if (call == "clearOwnedMini" && onBoardSquare(square) && player_ok) {
+        screen_.clearOwnedMini(player, square);
+    } else if (call == "showPlayerState" && player_ok) {
+        screen_.showPlayerState(player);
+    } else if (call == "showRaising" && player_ok) {
+        screen_.showRaising(player, number(e, "owed"));
+    } else if (call == "askJail") {
+        if (mine(e))
+            screen_.askJail(player, e.value("hasCard").toBool(), [this](JailChoice choice) {
+                const auto name = JailChoiceNames[std::size_t(choice)];
+                client_.send({{"type", "jail"}, {"choice", QString::fromLatin1(name.data(), qsizetype(name.size()))}});
+            });
+    } else if (call == "showAuction") {
+        if (e.value("over").toBool()) {
+            screen_.showAuction(nullptr);
+            return;
+        }
+        auction_.square = square;
+        auction_.highestBid = number(e, "highestBid");
+        auction_.highestBidder = number(e, "highestBidder");
+        auction_.bidder = number(e, "bidder");
+        auction_.bidding.clear();
+        for (const QJsonValue b : e.value("bidding").toArray())
+            auction_.bidding.push_back(b.toBool());
+        auction_.bidding.resize(std::size_t(state_.PlayerCount), false);
+        if (onBoardSquare(square))
+            screen_.showAuction(&auction_);
+    } else if (call == "askBid") {
+        if (mine(e))
+            screen_.askBid(auction_, [this](int amount) { client_.send({{"type", "bid"}, {"amount", amount}}); });
+    } else if (call == "handOver") {
+        if (handOver_)
+            handOver_();
+    } else if (call == "showWinner" && player_ok) {
+        winner_ = player;
+        screen_.showWinner(player);
+    }
+}
+
+} // namespace tycora::client

@@ -1,0 +1,61 @@
+#pragma once
+
+// A game played on a server, drawn on this machine's screen: the events
+// every player's window is sent become the same calls on the Screen that a
+// game on this machine makes, the state follows the server's, and the
+// questions put to this seat are asked here and answered to the server.
+// The person's own moves go back as commands.
+
+#include "client/online_client.h"
+#include "game/event_log.h"
+#include "game/game_options.h"
+#include "game/game_state.h"
+#include "game/pace.h"
+#include "game/player_commands.h"
+#include "game/player_controller.h"
+#include "game/screen.h"
+
+#include <QObject>
+
+#include <functional>
+
+namespace tycora::client {
+
+class OnlineTable final : public QObject, public PlayerCommands {
+public:
+    OnlineTable(OnlineClient &client, GameState &state, Screen &screen, EventLog &log);
+
+    // Told once the game begins, its players in the state: the windows lay
+    // out the players' panels and show the board. The board is then drawn.
+    void setStartedAction(std::function<void()> action) { started_ = std::move(action); }
+    bool started() const { return begun_; }
+    // Told at the start of the game, after every hand-over of the turn and
+    // when a player has won: when a history of the game takes its samples.
+    void setHandOverAction(std::function<void()> action) { handOver_ = std::move(action); }
+    const GameOptions &options() const { return options_; }
+    Pace pace() const { return pace_; }
+    // The winner, once the game is over; -1 until then.
+    int winner() const { return winner_; }
+
+    void rollDice(int player) override;
+
+private:
+    void gameSent();
+    void eventsSent(const QJsonArray &events, const QJsonObject &state);
+    void show(const QJsonObject &event);
+    bool mine(const QJsonObject &event) const;
+
+    OnlineClient &client_;
+    GameState &state_;
+    Screen &screen_;
+    EventLog &log_;
+    std::function<void()> started_;
+    std::function<void()> handOver_;
+    bool begun_ = false;
+    GameOptions options_;
+    Pace pace_ = Pace::Classic;
+    Auction auction_;   // as last shown
+    int winner_ = -1;
+};
+
+} // namespace tycora::client

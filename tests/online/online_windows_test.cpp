@@ -1,0 +1,200 @@
+// Two players' windows in one game on a server in this process: one hosts,
+// one joins with the code, and they play a few turns through the board's
+// own buttons. The server's games run on a manual clock; the sockets on
+// 127.0.0.1 are waited for by spinning the event loop, never by sleeping.
+
+#include "app/online_game.h"
+#include "game/manual_clock.h"
+#include "net/game_server.h"
+#include "ui/main/connection_banner.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/game_log_window.h"
+#include "ui/main/statistics_window.h"
+#include "ui/shell/frm_online.h"
+#include "ui/shell/options_panel.h"
+#include "ui/toolkit/command_button.h"
+#include "ui/toolkit/message_box.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tycora::testing {
+namespace {
+
+constexpr std::uint64_t Seed = 0x5EED5EED12345678ull;
+
+bool waitFor(const std::function<bool()> &condition, int deadlineMs = 5000)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!condition()) {
+        if (elapsed.elapsed() > deadlineMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    }
+    return true;
+}
+
+QStringList gameLogOf(ui::FrmMain &board)
+{
+    QStringList lines;
+    for (int row = 0; row < board.gameLog().lineCount(); ++row)
+        lines << board.gameLog().line(row);
+    return lines;
+}
+
+class OnlineWindows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        server = std::make_unique<net::GameServer>(clock);
+        server->setSeedSource([] { return Seed; });
+        QString problem;
+        ASSERT_TRUE(server->listen(QStringLiteral("127.0.0.1"), 0, &problem)) << problem.toStdString();
+        address = QStringLiteral("ws://127.0.0.1:%1").arg(server->port());
+    }
+
+    std::unique_ptr<app::OnlineGame> player(ui::ScriptedMessageBoxes &boxes)
+    {
+        auto game = std::make_unique<app::OnlineGame>(boxes, clock, noLog, ui::QuitContext{});
+        game->open(nullptr);
+        return game;
+    }
+
+    // Types the seat into the window and presses Create Game or Join Game.
+    static void sitDown(ui::FrmOnline &window, const QString &server, const QString &name, int piece, int colour)
+    {
+        window.txtServer->setText(server);
+        window.txtName->setText(name);
+        window.cboPiece->setCurrentIndex(piece);
+        window.cboColour->setCurrentIndex(colour);
+        window.cmdGo->click();
+    }
+
+    ManualClock clock;
+    std::unique_ptr<net::GameServer> server;
+    QString address;
+    NoEventLog noLog;
+    ui::ScriptedMessageBoxes annBoxes, benBoxes;
+};
+
+TEST_F(OnlineWindows, HostAndJoinerPlayAFewTurnsAndSeeTheSameGameLog)
+{
+    auto ann = player(annBoxes);
+    ui::FrmOnline &annWindow = *ann->setupWindow();
+    annWindow.cmdHost->click();
+    EXPECT_TRUE(annWindow.optionsPanel->cboPace->isVisibleTo(&annWindow));
+    annWindow.optionsPanel->cboPace->setCurrentText(QStringLiteral("Instant"));
+    sitDown(annWindow, address, QStringLiteral("Ann"), 0, 0);
+    ASSERT_TRUE(waitFor([&] { return ann->client().seated(); }));
+    const QString code = ann->client().code();
+    ASSERT_EQ(code.size(), 6);
+    EXPECT_EQ(annWindow.lblCode->text(), QStringLiteral("Join code: %1").arg(code));
+    EXPECT_TRUE(annWindow.cmdStart->isVisibleTo(&annWindow));
+    EXPECT_FALSE(annWindow.cmdStart->isEnabled());
+
+    auto ben = player(benBoxes);
+    ui::FrmOnline &benWindow = *ben->setupWindow();
+    benWindow.cmdJoin->click();
+    EXPECT_FALSE(benWindow.optionsPanel->cboPace->isVisibleTo(&benWindow));
+    benWindow.txtCode->setText(code.toLower());
+    sitDown(benWindow, address, QStringLiteral("Ben"), 1, 1);
+    ASSERT_TRUE(waitFor([&] { return annWindow.lstSeats->count() == 2; }));
+    EXPECT_EQ(annWindow.lstSeats->item(1)->text(), QStringLiteral("Ben  (Car, Blue)"));
+    EXPECT_EQ(benWindow.lstSeats->count(), 2);
+    EXPECT_FALSE(benWindow.cmdStart->isVisibleTo(&benWindow));
+    EXPECT_EQ(benWindow.lblLobbyNote->text(), QStringLiteral("Waiting for the host to start the game."));
+
+    ASSERT_TRUE(annWindow.cmdStart->isEnabled());
+    annWindow.cmdStart->click();
+    ASSERT_TRUE(waitFor([&] { return ann->board()->isVisible() && ben->board()->isVisible(); }));
+    EXPECT_FALSE(annWindow.isVisible());
+
+    // Each person throws on their own turn with the board's Roll Dice; the
+    // other's button stays off meanwhile.
+    const auto throwsLogged = [&] { return int(gameLogOf(*ann->board()).filter(QStringLiteral(" rolls:  ")).size()); };
+    int throws = 0;
+    for (int step = 0; step < 4000 && throwsLogged() < 6; ++step) {
+        for (app::OnlineGame *seat : {ann.get(), ben.get()}) {
+            ui::FrmMain &board = *seat->board();
+            if (!board.rollEnabled())
+                continue;
+            EXPECT_EQ(seat->state().CurrentPlayer, seat->client().seat());
+            const app::OnlineGame *other = seat == ann.get() ? ben.get() : ann.get();
+            EXPECT_FALSE(other->board()->rollEnabled());
+            board.pressRoll();
+            ++throws;
+        }
+        if (!clock.advanceToNextTick())
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+        else
+            QCoreApplication::processEvents();
+    }
+    EXPECT_GE(throwsLogged(), 6);
+    // Every press was a throw the server took.
+    EXPECT_EQ(throws, throwsLogged());
+    // Both saw every line, the same lines, in the same order.
+    ASSERT_TRUE(waitFor([&] { return gameLogOf(*ann->board()) == gameLogOf(*ben->board()); }));
+    const QStringList lines = gameLogOf(*ann->board());
+    ASSERT_GE(lines.size(), 6);
+    EXPECT_EQ(lines[0], QStringLiteral("Player 0:  Ann, Dog , Red, Human"));
+    EXPECT_EQ(lines[1], QStringLiteral("Player 1:  Ben, Car , Blue, Human"));
+    EXPECT_EQ(int(ann->logLines().size()), lines.size());
+    if (qEnvironmentVariableIsSet("TYCORA_GRAB_DIR"))
+        ben->board()->grab().save(qEnvironmentVariable("TYCORA_GRAB_DIR") + QStringLiteral("/online-board.png"));
+    // The statistics sampled the game at its start and at each hand-over.
+    for (app::OnlineGame *seat : {ann.get(), ben.get()})
+        EXPECT_EQ(seat->board()->statistics().history().samples(),
+                  std::size_t(server->room(code)->engine()->handOvers()) + 1);
+    // The board shows the money the server's game holds.
+    const GameState &held = server->room(code)->state();
+    for (app::OnlineGame *seat : {ann.get(), ben.get()})
+        for (int p = 0; p < 2; ++p)
+            EXPECT_EQ(seat->state().Players[p].Money, held.Players[p].Money);
+}
+
+} // namespace
+} // namespace tycora::testing
+
+namespace tycora::testing {
+namespace {
+
+TEST_F(OnlineWindows, ALostConnectionShowsABannerAndTheSeatComesBackWithItsToken)
+{
+    auto ann = player(annBoxes);
+    ann->setupWindow()->cmdHost->click();
+    ann->setupWindow()->optionsPanel->cboPace->setCurrentText(QStringLiteral("Instant"));
+    sitDown(*ann->setupWindow(), address, QStringLiteral("Ann"), 0, 0);
+    ASSERT_TRUE(waitFor([&] { return ann->client().seated(); }));
+    ann->client().addComputer();
+    ASSERT_TRUE(waitFor([&] { return ann->setupWindow()->lstSeats->count() == 2; }));
+    ann->setupWindow()->cmdStart->click();
+    ASSERT_TRUE(waitFor([&] { return ann->board()->isVisible() && ann->board()->rollEnabled(); }));
+    ui::ConnectionBanner &banner = *ann->banner();
+    EXPECT_FALSE(banner.isVisible());
+
+    ann->client().abortConnection();
+    ASSERT_TRUE(waitFor([&] { return banner.isVisible(); }));
+    EXPECT_EQ(banner.text(), ui::ConnectionBanner::LostText);
+    EXPECT_TRUE(ann->client().lost());
+    // The press made while away is sent once the seat is back.
+    ann->board()->pressRoll();
+    const QStringList before = gameLogOf(*ann->board());
+    ann->client().retryNow();
+    ASSERT_TRUE(waitFor([&] { return !banner.isVisible(); }));
+    EXPECT_EQ(ann->client().seat(), 0);
+    ASSERT_TRUE(waitFor([&] { return gameLogOf(*ann->board()).size() > before.size(); }));
+    EXPECT_TRUE(gameLogOf(*ann->board()).last().startsWith(QStringLiteral("Ann (£1500) rolls:  ")))
+        << gameLogOf(*ann->board()).last().toStdString();
+}
+
+} // namespace
+} // namespace tycora::testing
