@@ -296,34 +296,6 @@ TEST_F(OnlineGame, APlayerWhoDropsComesBackWithTheTokenAndAfterTheGraceAComputer
     EXPECT_TRUE(benThrew);
 }
 
-TEST_F(OnlineGame, AGameGoesWhenItsPeopleHaveLeftUnlessItIsUnderWay)
-{
-    // A lobby nobody is left in.
-    ann = client();
-    ann->send({{"type", "host"}, {"name", "Ann"}, {"piece", "Hat"}, {"colour", "Red"}});
-    ASSERT_TRUE(ann->waitForType("joined"));
-    ann.reset();
-    EXPECT_TRUE(waitFor([&] { return server->roomCount() == 0; }));
-
-    // A game under way waits for its people to come back.
-    twoPeople();
-    ann.reset();
-    ben.reset();
-    ASSERT_TRUE(waitFor([&] { return server->clientCount() == 0; }));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(server->roomCount(), 1);
-
-    // Once its host has ended it, it goes with the last of them.
-    ann = client();
-    ann->send({{"type", "rejoin"}, {"code", code}, {"token", server->room(code)->seats()[0].token}});
-    ASSERT_TRUE(ann->waitForType("joined"));
-    ann->send({{"type", "end"}});
-    ASSERT_TRUE(ann->waitForType("ended"));
-    EXPECT_EQ(server->roomCount(), 1);
-    ann.reset();
-    EXPECT_TRUE(waitFor([&] { return server->roomCount() == 0; }));
-}
-
 } // namespace
 } // namespace tycora::testing
 
@@ -356,34 +328,6 @@ TEST_F(OnlineGame, AGameCapturedAtAHandOverGoesOnExactlyInAnotherRoom)
             if (e.toObject().value("call") == "log" && secondLine.isEmpty())
                 secondLine = e.toObject().value("line").toString();
     EXPECT_EQ(secondLine.toStdString(), ben->logLines()[mark].toStdString());
-}
-
-TEST_F(OnlineGame, AGameGoesWhenItsPeopleHaveLeftUnlessItIsUnderWay)
-{
-    // A lobby nobody is left in.
-    ann = client();
-    ann->send({{"type", "host"}, {"name", "Ann"}, {"piece", "Hat"}, {"colour", "Red"}});
-    ASSERT_TRUE(ann->waitForType("joined"));
-    ann.reset();
-    EXPECT_TRUE(waitFor([&] { return server->roomCount() == 0; }));
-
-    // A game under way waits for its people to come back.
-    twoPeople();
-    ann.reset();
-    ben.reset();
-    ASSERT_TRUE(waitFor([&] { return server->clientCount() == 0; }));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(server->roomCount(), 1);
-
-    // Once its host has ended it, it goes with the last of them.
-    ann = client();
-    ann->send({{"type", "rejoin"}, {"code", code}, {"token", server->room(code)->seats()[0].token}});
-    ASSERT_TRUE(ann->waitForType("joined"));
-    ann->send({{"type", "end"}});
-    ASSERT_TRUE(ann->waitForType("ended"));
-    EXPECT_EQ(server->roomCount(), 1);
-    ann.reset();
-    EXPECT_TRUE(waitFor([&] { return server->roomCount() == 0; }));
 }
 
 } // namespace
@@ -446,34 +390,6 @@ TEST_F(OnlineGame, AKeptGameWithBrokenSeatsIsLeftOutWithAReason)
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].endsWith("holds a token that no seat could have.")) << problems[0].toStdString();
     EXPECT_EQ(server->room(code), nullptr);
-}
-
-TEST_F(OnlineGame, AGameGoesWhenItsPeopleHaveLeftUnlessItIsUnderWay)
-{
-    // A lobby nobody is left in.
-    ann = client();
-    ann->send({{"type", "host"}, {"name", "Ann"}, {"piece", "Hat"}, {"colour", "Red"}});
-    ASSERT_TRUE(ann->waitForType("joined"));
-    ann.reset();
-    EXPECT_TRUE(waitFor([&] { return server->roomCount() == 0; }));
-
-    // A game under way waits for its people to come back.
-    twoPeople();
-    ann.reset();
-    ben.reset();
-    ASSERT_TRUE(waitFor([&] { return server->clientCount() == 0; }));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(server->roomCount(), 1);
-
-    // Once its host has ended it, it goes with the last of them.
-    ann = client();
-    ann->send({{"type", "rejoin"}, {"code", code}, {"token", server->room(code)->seats()[0].token}});
-    ASSERT_TRUE(ann->waitForType("joined"));
-    ann->send({{"type", "end"}});
-    ASSERT_TRUE(ann->waitForType("ended"));
-    EXPECT_EQ(server->roomCount(), 1);
-    ann.reset();
-    EXPECT_TRUE(waitFor([&] { return server->roomCount() == 0; }));
 }
 
 } // namespace
