@@ -121,6 +121,7 @@ void Application::createGameWindows()
             frmMain_->gameLog().addLine(line);
     });
     engine_ = std::make_unique<Engine>(state_, frmMain_->screen(), clock_, log_, dice_);
+    engine_->setThinker(thinker_);
     frmMain_->setEngine(engine_.get());
     recorder_.follow(*engine_);
     attachSaveControl();
