@@ -139,6 +139,7 @@ void Application::createGameWindows()
             frmMain_->gameLog().addLine(line);
     });
     engine_ = std::make_unique<Engine>(state_, frmMain_->screen(), clock_, log_, dice_);
+    engine_->setThinker(thinker_);
     frmMain_->setEngine(engine_.get());
     recorder_.follow(*engine_);
     attachSaveControl();
@@ -161,6 +162,7 @@ void Application::createGameWindows()
             QStringLiteral("cannot read the settings %1 (%2); the game offers the usual choices."), problem);
     frmPlayers_->optionsPanel->setChoices(choices_.options, choices_.pace);
     frmPlayers_->optionsPanel->setWindowScale(choices_.windowScale);
+    frmPlayers_->setSeatLevels(choices_.levels);
 }
 
 void Application::newGame()
@@ -214,8 +216,13 @@ void Application::startGame()
     // copied from its panel, which would otherwise still be empty.
     screen.setupPlayerPanels();
     choices_ = {frmPlayers_->optionsPanel->options(), frmPlayers_->optionsPanel->pace(),
-                frmPlayers_->optionsPanel->windowScale()};
+                frmPlayers_->optionsPanel->windowScale(), frmPlayers_->seatLevels()};
     players_ = frmPlayers_->listedPlayers();
+    // Under the Classic rules every computer plays the classic rule: the
+    // levels chosen stay for a later game under the Full rules.
+    if (choices_.options.rules != RuleSet::Full)
+        for (Player &p : state_.Players)
+            p.Level = ComputerLevel::Normal;
     saveSettings();
     frmOptions_->showOptions(choices_.options);
     // A game under the Full rules is played with trading.

@@ -59,6 +59,11 @@ public:
     void newGame();
     void setSquareTooltips();
 
+    // Where the computers' long thinking runs (see game/thinking.h): set
+    // by the program before Main() to keep the window free; without one
+    // they think at once, on the clock's thread.
+    void setThinker(Thinker *thinker) { thinker_ = thinker; }
+
     // Where the players' choices are remembered between runs: the user's
     // settings unless set otherwise before Main(); empty, nowhere (every
     // game offers the defaults).
@@ -132,6 +137,7 @@ private:
     GameRandom random_;
     RandomDice dice_;
     std::unique_ptr<Engine> engine_;
+    Thinker *thinker_ = nullptr;
     GameRecorder recorder_{random_};
     QString settingsFile_;   // empty: choices neither read nor kept
     std::optional<ChoicesRead> firstRead_;   // the file as the start read it, used once

@@ -23,6 +23,7 @@ const QByteArray DoubleGoSalaryKey = "DoubleGoSalary";
 const QByteArray FreeParkingPotKey = "FreeParkingPot";
 const QByteArray RulesKey = "Rules";
 const QByteArray PaceKey = "Pace";
+const QByteArray LevelsKey = "Levels";
 
 using Entries = QList<QPair<QByteArray, QByteArray>>;
 
@@ -76,6 +77,29 @@ std::optional<Pace> paceNamed(const QByteArray &name)
     return std::nullopt;
 }
 
+// "Normal,Hard,Easy,Normal": the seats' levels in order. A seat whose
+// word is not one of the levels' names, or that is missing, plays Normal.
+void readLevels(const QByteArray &text, std::array<ComputerLevel, MaxPlayers> &levels)
+{
+    const QList<QByteArray> words = text.split(',');
+    for (std::size_t seat = 0; seat < levels.size(); ++seat) {
+        levels[seat] = ComputerLevel::Normal;
+        if (seat >= static_cast<std::size_t>(words.size()))
+            continue;
+        for (std::size_t i = 0; i < ComputerLevelNames.size(); ++i)
+            if (words[static_cast<qsizetype>(seat)] == QByteArray(ComputerLevelNames[i].data(), qsizetype(ComputerLevelNames[i].size())))
+                levels[seat] = static_cast<ComputerLevel>(i);
+    }
+}
+
+QByteArray levelsText(const std::array<ComputerLevel, MaxPlayers> &levels)
+{
+    QList<QByteArray> words;
+    for (const ComputerLevel level : levels)
+        words.append(QByteArray(levelName(level).data(), qsizetype(levelName(level).size())));
+    return words.join(',');
+}
+
 } // namespace
 
 QString defaultSettingsFile()
@@ -111,6 +135,7 @@ GameChoices loadChoices(const QString &file, QString *problem)
             choices.options.rules = rules;
     if (const std::optional<Pace> pace = paceNamed(valueOf(entries, PaceKey)))
         choices.pace = *pace;
+    readLevels(valueOf(entries, LevelsKey), choices.levels);
     // Only one of the offered sizes, written as this program writes it.
     const QByteArray scaleText = valueOf(sectionEntries(*text, WindowsSection), WindowScaleKey);
     for (const int scale : ui::WindowScales)
@@ -134,11 +159,15 @@ bool saveChoices(const QString &file, const GameChoices &choices, QString *probl
     // or not, is replaced. The keys in QSettings' order.
     const auto flag = [](bool on) { return on ? QByteArray("true") : QByteArray("false"); };
     QByteArray text = '[' + Section + "]\n";
-    for (const auto &[key, value] : Entries{{DoubleGoSalaryKey, flag(choices.options.doubleGoSalary)},
-                                            {FirstRoundBuyingKey, flag(choices.options.firstRoundBuying)},
-                                            {FreeParkingPotKey, flag(choices.options.freeParkingPot)},
-                                            {PaceKey, paceName(choices.pace)},
-                                            {RulesKey, ruleSetName(choices.options.rules)}})
+    Entries entries{{DoubleGoSalaryKey, flag(choices.options.doubleGoSalary)},
+                    {FirstRoundBuyingKey, flag(choices.options.firstRoundBuying)},
+                    {FreeParkingPotKey, flag(choices.options.freeParkingPot)}};
+    // Levels other than all Normal only: a file of default choices stays as it was.
+    if (choices.levels != GameChoices{}.levels)
+        entries.append({LevelsKey, levelsText(choices.levels)});
+    entries.append({PaceKey, paceName(choices.pace)});
+    entries.append({RulesKey, ruleSetName(choices.options.rules)});
+    for (const auto &[key, value] : entries)
         text += key + '=' + value + '\n';
     // The usual size goes unwritten, so a file of default choices stays as it was.
     if (choices.windowScale != ui::DefaultWindowScale)

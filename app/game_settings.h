@@ -1,15 +1,19 @@
 #pragma once
 
-// The choices made before a game (the three house options, the rule set and
-// the pace) and the size of the windows, kept between runs in the user's settings. A file that is
+// The choices made before a game (the three house options, the rule set,
+// the pace and each seat's computer level) and the size of the windows, kept between runs in the user's settings. A file that is
 // missing, unreadable or not understood gives the defaults: the classic game
 // at the classic pace.
 
+#include "game/computer_level.h"
 #include "game/game_options.h"
+#include "game/game_state.h"
 #include "game/pace.h"
 #include "ui/toolkit/window_scale.h"
 
 #include <QString>
+
+#include <array>
 
 namespace tycora::app {
 
@@ -19,6 +23,9 @@ struct GameChoices {
     // The windows' size in percent, one of ui::WindowScales; applied when
     // the program next starts.
     int windowScale = ui::DefaultWindowScale;
+    // The level offered for each seat's computer under the Full rules.
+    std::array<ComputerLevel, MaxPlayers> levels{ComputerLevel::Normal, ComputerLevel::Normal, ComputerLevel::Normal,
+                                                 ComputerLevel::Normal};
 
     bool operator==(const GameChoices &) const = default;
 };

@@ -6,6 +6,7 @@
 #include "app/display_guard.h"
 #include "app/termination_signals.h"
 #include "app/window_scale_start.h"
+#include "app/worker_thinker.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/qt_clock.h"
@@ -36,6 +37,8 @@ WindowedGame::WindowedGame(int &argc, char **argv, const QString &settingsFile)
     boxes_ = std::make_unique<ui::QtMessageBoxes>();
     clock_ = std::make_unique<ui::QtClock>();
     game_ = std::make_unique<Application>(*services_, *boxes_, *clock_);
+    thinker_ = std::make_unique<WorkerThinker>();
+    game_->setThinker(thinker_.get());
     game_->setSettingsFile(settingsFile, settings);
     // A stop signal ends the game as its window's close does, without the
     // question: the timers stop and the log gets its end line.

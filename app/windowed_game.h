@@ -23,6 +23,7 @@ namespace tycora::app {
 
 class Application;
 class StopSignalRelay;
+class WorkerThinker;
 
 class WindowedGame {
 public:
@@ -43,6 +44,8 @@ private:
     std::unique_ptr<ui::SystemServices> services_;
     std::unique_ptr<ui::QtMessageBoxes> boxes_;
     std::unique_ptr<ui::QtClock> clock_;
+    // Outlives the game, whose engine hands it the computers' thinking.
+    std::unique_ptr<WorkerThinker> thinker_;
     std::unique_ptr<Application> game_;
     std::unique_ptr<StopSignalRelay> stopSignals_;
 };

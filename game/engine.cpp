@@ -12,10 +12,11 @@ namespace tycora {
 Engine::Engine(GameState &state, Screen &screen, Clock &clock, EventLog &log, DiceSource &dice,
                const GameOptions &options)
     : state_(state), screen_(screen), clock_(clock), log_(log), dice_(dice), options_(options), timings_(timingsOf(pace_)),
-      tmrMovePiece_(clock, timings_.stepMs), tmrPause_(clock, timings_.pauseMs)
+      tmrMovePiece_(clock, timings_.stepMs), tmrPause_(clock, timings_.pauseMs), tmrThought_(clock, ThoughtLookMs)
 {
     tmrMovePiece_.setHandler([this] { tmrMovePiece_Timer(); });
     tmrPause_.setHandler([this] { tmrPause_Timer(); });
+    tmrThought_.setHandler([this] { tmrThought_Timer(); });
 }
 
 Engine::~Engine() = default;
@@ -86,6 +87,9 @@ void Engine::stopTimers()
 {
     tmrMovePiece_.setEnabled(false);
     tmrPause_.setEnabled(false);
+    tmrThought_.setEnabled(false);
+    useThought_ = nullptr;
+    thought_ = {};
     screen_.stopAnimations();
     pausedPlayer_ = -1;
     // Nothing asked before the end may move the game on afterwards.

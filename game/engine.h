@@ -18,6 +18,7 @@
 #include "game/pace.h"
 #include "game/player_controller.h"
 #include "game/screen.h"
+#include "game/thinking.h"
 #include "game/timer.h"
 #include "game/trade_offer.h"
 
@@ -96,6 +97,13 @@ public:
     void rollDice(int player);
     // A computer's pause, after which it throws.
     void computerTurn(int player);
+
+    // A computer's long thinking: the work's scores go to `use`, at once
+    // without a thinker, else from the clock once the thinker has them. The
+    // game waits meanwhile and is not settled.
+    void setThinker(Thinker *thinker) { thinker_ = thinker; }
+    void think(ThinkWork work, std::function<void(Scores)> use);
+    bool thinking() const { return static_cast<bool>(useThought_); }
 
     // What a player does with their deeds (Full rules): while they are to
     // throw, and (selling and mortgaging) while they raise money. Each
@@ -176,6 +184,7 @@ public:
 
     const Timer &tmrMovePiece() const { return tmrMovePiece_; }
     const Timer &tmrPause() const { return tmrPause_; }
+    const Timer &tmrThought() const { return tmrThought_; }
 
     // What happened so far, for the simulation and for tests.
     long long throws() const { return throws_; }
@@ -342,6 +351,8 @@ private:
 
     // The pause timer's tick: the computer whose pause it is throws.
     void tmrPause_Timer();
+    // Looks whether the thinker's scores are ready, and uses them.
+    void tmrThought_Timer();
 
     // Answers to a question asked of a controller are accepted only while
     // that question is still open.
@@ -361,6 +372,12 @@ private:
 
     Timer tmrMovePiece_;
     Timer tmrPause_;
+    // How often the clock looks whether a thinker's scores are ready.
+    static constexpr int ThoughtLookMs = 10;
+    Timer tmrThought_;
+    Thinker *thinker_ = nullptr;
+    std::future<Scores> thought_;
+    std::function<void(Scores)> useThought_;
 
     Phase phase_ = Phase::Setup;
     Walk walk_ = Walk::Throw;

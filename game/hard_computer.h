@@ -12,6 +12,8 @@
 #include "game/computer_players.h"
 #include "game/lookahead.h"
 
+#include <memory>
+
 namespace tycora {
 
 class HardComputer : public FullRulesComputer {
@@ -32,11 +34,15 @@ public:
     };
     static void deal(Engine &engine, int player, Dealing how);
 
-    // Called with the time each looked-ahead decision took (for measuring).
+    // Called with the time each looked-ahead decision took (for measuring),
+    // where the looking ahead ran.
     void setDecisionTimer(std::function<void(double ms)> timer) { timer_ = std::move(timer); }
 
 private:
-    void timed(const std::function<void()> &decide);
+    // Scores the starts by the lookahead, through the engine's thinker,
+    // and hands the scores to `use`.
+    void lookAhead(Engine &engine, std::shared_ptr<const Lookahead> ahead, std::vector<FutureStart> starts,
+                   std::function<void(Scores)> use);
 
     LookaheadSize size_;
     std::function<void(double)> timer_;

@@ -11,7 +11,7 @@ bool Engine::settled() const
 {
     if (phase_ == Phase::Over)
         return winner() >= 0;
-    return phase_ == Phase::ToThrow && !tmrMovePiece_.enabled() && !debt_ && !auction_ && !state_.MoveFlag;
+    return phase_ == Phase::ToThrow && !tmrMovePiece_.enabled() && !debt_ && !auction_ && !state_.MoveFlag && !thinking();
 }
 
 void Engine::resume(const EngineProgress &progress)

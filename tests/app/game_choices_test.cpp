@@ -51,6 +51,9 @@ TEST(GameSettings, ChoicesReadBackAndAnythingNotUnderstoodGivesTheDefault)
     EXPECT_EQ(loadChoices(file), GameChoices{}) << "missing";
     for (const GameChoices &chosen : {GameChoices{AllDifferent, Pace::Instant, 200},
                                       GameChoices{{true, false, true, RuleSet::Classic}, Pace::Fast, 125},
+                                      GameChoices{AllDifferent, Pace::Classic, 100,
+                                                  {ComputerLevel::Hard, ComputerLevel::Easy, ComputerLevel::Normal,
+                                                   ComputerLevel::Hard}},
                                       GameChoices{}}) {
         ASSERT_TRUE(saveChoices(file, chosen));
         EXPECT_EQ(loadChoices(file), chosen);
@@ -77,6 +80,19 @@ TEST(GameSettings, ChoicesReadBackAndAnythingNotUnderstoodGivesTheDefault)
     }
     writeFile(file, "[Windows]\nScale=150\n");
     EXPECT_EQ(loadChoices(file).windowScale, 150);
+
+    // Each seat's level on its own: a word that is not a level's name as
+    // this program writes it, or a missing one, is Normal; more are ignored.
+    const std::pair<QByteArray, std::array<ComputerLevel, MaxPlayers>> levels[] = {
+        {"Hard,Expert,hard,Easy,Hard", {ComputerLevel::Hard, ComputerLevel::Normal, ComputerLevel::Normal, ComputerLevel::Easy}},
+        {"Easy", {ComputerLevel::Easy, ComputerLevel::Normal, ComputerLevel::Normal, ComputerLevel::Normal}},
+        {",,,Hard", {ComputerLevel::Normal, ComputerLevel::Normal, ComputerLevel::Normal, ComputerLevel::Hard}},
+        {"Hard Hard", GameChoices{}.levels},
+    };
+    for (const auto &[text, expected] : levels) {
+        writeFile(file, "[Game]\nLevels=" + text + "\n");
+        EXPECT_EQ(loadChoices(file).levels, expected) << text.toStdString();
+    }
 
     // A folder where the file should be: nothing to read, nothing written.
     const QString folder = dir.filePath(QStringLiteral("folder.ini"));

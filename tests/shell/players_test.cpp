@@ -151,8 +151,10 @@ TEST_F(SetUpWindow, WindowAndControlsAsDesigned)
     EXPECT_EQ(w.imgcPieces->nextInFocusChain(), w.imgcColours);
     EXPECT_EQ(w.imgcColours->nextInFocusChain(), w.imgcType);
 
-    // The list's columns: Name takes what the other three leave.
-    ASSERT_EQ(w.lstPlayers->columnCount(), 4);
+    // The list's columns: Name takes what the other three leave. A fifth,
+    // the computers' Level, is hidden under the Classic rules.
+    ASSERT_EQ(w.lstPlayers->columnCount(), 5);
+    EXPECT_TRUE(w.lstPlayers->isColumnHidden(4));
     const QStringList headers{"Name", "Piece", "Colour", "Type"};
     const int widths[] = {5220 - 3410, 1400, 1000, 1000};
     for (int c = 0; c < 4; ++c) {
@@ -165,7 +167,7 @@ TEST_F(SetUpWindow, WindowAndControlsAsDesigned)
               w.lstPlayers->viewport()->width());
     EXPECT_FALSE(w.lstPlayers->horizontalScrollBar()->isVisible());
     w.setupPlayerColumns();   // a second call adds nothing
-    EXPECT_EQ(w.lstPlayers->columnCount(), 4);
+    EXPECT_EQ(w.lstPlayers->columnCount(), 5);
 }
 
 TEST_F(SetUpWindow, FreshWindowOffersEverythingBehindPlaceholders)

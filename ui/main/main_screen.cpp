@@ -263,6 +263,12 @@ void MainScreen::layoutPlayerPanels()
     // The panels follow the number of players, so a player with an unusual
     // name can never hide a panel.
     views_.players.showPanels(std::clamp<int>(state_.PlayerCount, 2, MaxPlayers));
+    // Under the Full rules a computer's panel says how strongly it plays.
+    for (int i = 0; i < MaxPlayers; ++i) {
+        const Player &p = state_.Players[i];
+        const bool levelled = rules_ == RuleSet::Full && p.PlayerType == Computer && i < state_.PlayerCount;
+        panel(i)->showLevel(levelled ? qtext(levelName(p.Level)) : QString());
+    }
 }
 
 void MainScreen::showStatsCard(int square)

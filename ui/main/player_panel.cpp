@@ -15,6 +15,10 @@
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/game_text.h"
 
+#include <QFontMetrics>
+
+#include <algorithm>
+
 namespace tycora::ui {
 
 namespace {
@@ -38,6 +42,14 @@ PlayerPanel::PlayerPanel(QWidget *column, int slot, const PanelPictures &picture
     lblPlayerInfoState_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(lblPlayerInfoState_, 960, 345, 1545, 240);
     lblPlayerInfoState_->hide();
+
+    // Under the player type picture, right-aligned with it: "Hard".
+    lblPlayerInfoLevel_ = named(new Label(this), QStringLiteral("lblPlayerInfoLevel"), slot);
+    lblPlayerInfoLevel_->setFont(tahoma(8.25));
+    lblPlayerInfoLevel_->setForeColour(QColor(64, 64, 64));
+    lblPlayerInfoLevel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(lblPlayerInfoLevel_, 2040, 405, 795, 195);
+    lblPlayerInfoLevel_->hide();
 
     shpPlayerInfo_ = named(new Shape(this, Shape::Kind::RoundedRectangle), QStringLiteral("shpPlayerInfo"), slot);
     shpPlayerInfo_->setFillStyle(Shape::FillStyle::Solid);
@@ -74,6 +86,16 @@ void PlayerPanel::showPiece(const Art &piece) { imgPlayerInfoPiece_->setPicture(
 const Art &PlayerPanel::piece() const { return imgPlayerInfoPiece_->picture(); }
 
 void PlayerPanel::showType(const Art &type) { imgPlayerInfoType_->setPicture(type); }
+
+void PlayerPanel::showLevel(const QString &level)
+{
+    lblPlayerInfoLevel_->setCaption(level);
+    lblPlayerInfoLevel_->setVisible(!level.isEmpty());
+    // The state ends short of the level, so that the two never overlap.
+    const int levelWidth = level.isEmpty() ? 0 : lblPlayerInfoLevel_->fontMetrics().horizontalAdvance(level) + px(90);
+    lblPlayerInfoState_->resize(std::min(px(1545), lblPlayerInfoLevel_->geometry().right() - levelWidth - lblPlayerInfoState_->x()),
+                                lblPlayerInfoState_->height());
+}
 
 void PlayerPanel::showOwnedMini(int square, const Art &owned)
 {

@@ -33,6 +33,9 @@ public:
     void showPiece(const Art &piece);
     const Art &piece() const;
     void showType(const Art &type);
+    // A computer's level under the Full rules ("Hard"), under the name; an
+    // empty text hides it.
+    void showLevel(const QString &level);
     // Squares without a mini deed are ignored.
     void showOwnedMini(int square, const Art &owned);
     // What the player's state is under the Full rules ("In Jail",
@@ -52,6 +55,7 @@ signals:
 private:
     Label *lblPlayerInfoMoney_ = nullptr;
     Label *lblPlayerInfoState_ = nullptr;
+    Label *lblPlayerInfoLevel_ = nullptr;
     Shape *shpPlayerInfo_ = nullptr;
     ShapeOutline *shpPlayerInfoOutline_ = nullptr;
     Picture *imgPlayerInfoPiece_ = nullptr;

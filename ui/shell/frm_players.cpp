@@ -109,6 +109,7 @@ void FrmPlayers::setupPlayerColumns()
     lstPlayers->addColumn(QStringLiteral("Piece"), 1400);
     lstPlayers->addColumn(QStringLiteral("Colour"), 1000);
     lstPlayers->addColumn(QStringLiteral("Type"), 1000);
+    addLevelColumn();
 }
 
 void FrmPlayers::attachImageLists()
@@ -226,12 +227,12 @@ void FrmPlayers::addPlayer()
     if (p < 0 || p >= MaxPlayers)
         return;
 
-    const NewPlayer player{utf8(txtName->text()), utf8(imgcPieces->text()), utf8(imgcColours->text()),
-                           utf8(imgcType->text())};
+    const NewPlayer player = enteredPlayer();
     const int row = lstPlayers->addRow(txtName->text());
     lstPlayers->setSubItem(row, 1, imgcPieces->text());
     lstPlayers->setSubItem(row, 2, imgcColours->text());
     lstPlayers->setSubItem(row, 3, imgcType->text());
+    listLevel(row, p, player);
     // Fills Players(p) and marks the piece and colour taken.
     fillPlayerRecord(state_, p, player);
     log_.writeLog(playerAddedLogLine(p, player));
@@ -291,8 +292,7 @@ void FrmPlayers::cmdAdd_Click()
         // The edited player goes back to their place in the turn order.
         std::vector<NewPlayer> players = listedPlayers();
         const auto at = players.begin() + std::min<std::ptrdiff_t>(editedRow_, std::ssize(players));
-        players.insert(at, NewPlayer{utf8(txtName->text()), utf8(imgcPieces->text()), utf8(imgcColours->text()),
-                                     utf8(imgcType->text())});
+        players.insert(at, enteredPlayer());
         editedRow_ = -1;
         listPlayers(players);
         return;
@@ -300,6 +300,7 @@ void FrmPlayers::cmdAdd_Click()
     addPlayer();
     resetPlayerCheck();
     cmd4Computers->setEnabled(false);
+    showEntryLevel();
 }
 
 std::vector<NewPlayer> FrmPlayers::listedPlayers() const
@@ -307,7 +308,7 @@ std::vector<NewPlayer> FrmPlayers::listedPlayers() const
     std::vector<NewPlayer> players;
     for (int row = 1; row <= lstPlayers->rowCount(); ++row)
         players.push_back({utf8(lstPlayers->rowText(row)), utf8(lstPlayers->subItem(row, 1)),
-                           utf8(lstPlayers->subItem(row, 2)), utf8(lstPlayers->subItem(row, 3))});
+                           utf8(lstPlayers->subItem(row, 2)), utf8(lstPlayers->subItem(row, 3)), listedLevel(row)});
     return players;
 }
 
@@ -334,6 +335,7 @@ void FrmPlayers::listPlayers(const std::vector<NewPlayer> &players)
         imgcPieces->setText(qtext(player.piece));
         imgcColours->setText(qtext(player.colour));
         imgcType->setText(qtext(player.type));
+        setEntryLevel(player.level);
         addPlayer();
     }
     if (playersAdded == 0)
@@ -341,6 +343,7 @@ void FrmPlayers::listPlayers(const std::vector<NewPlayer> &players)
     resetPlayerCheck();
     cmd4Computers->setEnabled(playersAdded == 0);
     lstPlayers_SelectionChanged();
+    showEntryLevel();
 }
 
 int FrmPlayers::selectedRow() const
@@ -382,6 +385,7 @@ void FrmPlayers::cmdEdit_Click()
     imgcPieces->setText(qtext(edited.piece));
     imgcColours->setText(qtext(edited.colour));
     imgcType->setText(qtext(edited.type));
+    setEntryLevel(edited.level);
     pieceChosen = colourChosen = typeChosen = true;
     checkName();
     cmd4Computers->setEnabled(false);
@@ -403,9 +407,11 @@ void FrmPlayers::cmd4Computers_Click()
         imgcPieces->setText(qtext(choice.piece));
         imgcColours->setText(qtext(choice.colour));
         imgcType->setText(qtext(TypeNames[Computer]));
+        setEntryLevel(seatLevels_[static_cast<std::size_t>(playersAdded)]);
         addPlayer();
     }
     cmd4Computers->setEnabled(false);
+    showLevelChoice();
 }
 
 void FrmPlayers::cmdNext_Click()

@@ -1,15 +1,20 @@
 #pragma once
 
 // The player set-up window: two to four players are entered one at a time,
-// each with a name, a piece, a colour and a type, and each becomes a row of
-// the list and a filled player record at once. "Next  >>" starts the game.
+// each with a name, a piece, a colour and a type (and under the Full rules a
+// computer's level), and each becomes a row of the list and a filled player
+// record at once. "Next  >>" starts the game.
 
+#include "game/computer_level.h"
+#include "game/game_state.h"
 #include "ui/shell/quit_confirmation.h"
 #include "ui/toolkit/form.h"
 
+#include <array>
 #include <functional>
 #include <vector>
 
+class QComboBox;
 class QLineEdit;
 
 namespace tycora {
@@ -54,6 +59,12 @@ public:
     // instead (a new game's set-up starts from the last game's players).
     std::vector<NewPlayer> listedPlayers() const;
     void listPlayers(const std::vector<NewPlayer> &players);
+
+    // The level offered for each seat's computer under the Full rules: as
+    // remembered from the last game at first, then as chosen here.
+    using SeatLevels = std::array<ComputerLevel, MaxPlayers>;
+    void setSeatLevels(const SeatLevels &levels);
+    SeatLevels seatLevels() const { return seatLevels_; }
 
     Picture *Image1 = nullptr;
     Frame *frmPlayerInfo = nullptr;
@@ -115,12 +126,32 @@ private:
     void lstPlayers_SelectionChanged();
     int selectedRow() const;   // 0-based; -1 without a selection
 
+    // The level choice beside the type, and the list's Level column, are
+    // there under the Full rules only.
+    void createLevelChoice();
+    void addLevelColumn();
+    bool fullRules() const;
+    void showLevelChoice();
+    void showEntryLevel();
+    int entrySeat() const;   // the seat the entry boxes fill
+    ComputerLevel entryLevel() const;
+    void setEntryLevel(ComputerLevel level);
+    // The player the entry boxes hold, a computer with the chosen level.
+    NewPlayer enteredPlayer() const;
+    // A listed computer's level in its row, remembered for its seat.
+    void listLevel(int row, int seat, const NewPlayer &player);
+    ComputerLevel listedLevel(int row) const;
+    void cboLevel_Click();
+
     GameState &state_;
     EventLog &log_;
     MessageBoxes &boxes_;
     std::function<void()> startGameAction_;
     int editedRow_ = -1;   // where the player taken back with Edit goes back to
     QuitContext quitContext_;
+    QComboBox *cboLevel_ = nullptr;
+    int typeComboWidth_ = 0;   // in pixels, under the Classic rules
+    SeatLevels seatLevels_{ComputerLevel::Normal, ComputerLevel::Normal, ComputerLevel::Normal, ComputerLevel::Normal};
 };
 
 } // namespace tycora::ui

@@ -118,11 +118,13 @@ void FrmPlayers::createControls()
 
     cmd4Computers = button(QStringLiteral("Add 4 Computer Players"), this, windowFont);
     place(cmd4Computers, 5955, 6465, 2115, 375);
+    createLevelChoice();
 
     setTabOrder(txtName, imgcPieces);
     setTabOrder(imgcPieces, imgcColours);
     setTabOrder(imgcColours, imgcType);
-    setTabOrder(imgcType, cmdAdd);
+    setTabOrder(imgcType, cboLevel_);
+    setTabOrder(cboLevel_, cmdAdd);
     setTabOrder(cmdAdd, lstPlayers);
     QWidget *previous = lstPlayers;
     for (QWidget *choice : optionsPanel->tabOrder()) {
