@@ -1,12 +1,16 @@
 #include "app/app_icon.h"
 
+#include "ui/toolkit/built_picture.h"
+
+#include <QPixmap>
+
 namespace tycora::app {
 
 QIcon builtAppIcon()
 {
     QIcon icon;
     for (const int size : AppIconSizes)
-        icon.addFile(QStringLiteral(":/app-icon/%1x%1/apps/io.tycora.Tycora.png").arg(size), QSize(size, size));
+        icon.addPixmap(QPixmap::fromImage(ui::builtPicture(QStringLiteral(":/start-pictures/app-icon-%1.argb").arg(size))));
     return icon;
 }
 

@@ -2,7 +2,7 @@
 
 // The application's icon as the window system asks for it: the sizes it
 // sets on every window, rendered from the drawn icon at build time, so the
-// start decodes four small pictures rather than drawing them.
+// start copies four small pictures rather than drawing them.
 
 #include <QIcon>
 

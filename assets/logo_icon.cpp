@@ -122,7 +122,9 @@ void paintIcon(QPainter &p, const QRectF &target)
 
 const Art &logo()
 {
-    static const Art art(QStringLiteral("logo:Tycora"), {300, 92}, paintLogo);
+    // The menu shows it at its own size as the program starts, so the
+    // program carries that rendering, made at build time (app/start_pictures).
+    static const Art art(QStringLiteral("logo:Tycora"), {300, 92}, paintLogo, QStringLiteral(":/start-pictures/logo.argb"));
     return art;
 }
 

@@ -8,6 +8,8 @@
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/twips.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 namespace tycora::ui {
@@ -84,6 +86,38 @@ TEST(Backdrop, IsDrawnBeforeTheWindowIsFirstShownAndStays)
     menu.hide();
     menu.show();
     expectBackdrop(menu, 419, 239);
+}
+
+// The window shows its lines exactly as its background with the picture of
+// its lines laid over it, at the menu's size and the set-up window's.
+TEST(Backdrop, IsPaintedAsItsPictureLaidOverTheBackground)
+{
+    for (const QSize size : {QSize(6285, 3585), QSize(9690, 7095)}) {
+        Form window;
+        window.setClientSizeTwips(size.width(), size.height());
+        paintBackdrop(window);
+        QImage composed(window.size(), QImage::Format_ARGB32_Premultiplied);
+        composed.fill(boardGreen());
+        QPainter(&composed).drawImage(QPoint(0, 0), window.drawing());
+        const QImage shot = testing::grabImage(window).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        EXPECT_TRUE(shot == composed) << size.width() << " x " << size.height() << " twips";
+    }
+}
+
+// A window that shrinks keeps of a line only what fitted, as a picture of
+// the lines cut to the smaller size would.
+TEST(Backdrop, ShrinkingCutsTheLinesForGood)
+{
+    Form window;
+    window.setClientSizeTwips(twips(20), twips(10));
+    paintBackdrop(window);
+    window.setClientSizeTwips(twips(10), twips(10));
+    window.setClientSizeTwips(twips(20), twips(10));
+    const QImage shot = testing::grabImage(window);
+    EXPECT_EQ(pixelAt(shot, 0, 0), Outer);
+    EXPECT_EQ(pixelAt(shot, 19, 0), boardGreen());
+    EXPECT_EQ(pixelAt(shot, 19, 5), boardGreen());
+    EXPECT_EQ(pixelAt(shot, 12, 9), boardGreen());
 }
 
 TEST(Backdrop, FollowsTheSizeOfAnyWindow)

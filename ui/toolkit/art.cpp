@@ -1,5 +1,7 @@
 #include "ui/toolkit/art.h"
 
+#include "ui/toolkit/built_picture.h"
+
 #include <QIconEngine>
 #include <QPainter>
 
@@ -11,6 +13,7 @@ struct Art::Data {
     QString name;
     QSize nominal;
     PaintFunction paint;
+    QString builtPicture;
     mutable std::vector<QPixmap> cache;   // a few rendered sizes, newest last
 };
 
@@ -59,8 +62,12 @@ private:
 
 } // namespace
 
-Art::Art(QString name, QSize nominal, PaintFunction paint)
-    : d_(std::make_shared<Data>(Data{std::move(name), nominal, std::move(paint), {}}))
+Art::Art(QString name, QSize nominal, PaintFunction paint) : Art(std::move(name), nominal, std::move(paint), QString())
+{
+}
+
+Art::Art(QString name, QSize nominal, PaintFunction paint, QString builtPicture)
+    : d_(std::make_shared<Data>(Data{std::move(name), nominal, std::move(paint), std::move(builtPicture), {}}))
 {
 }
 
@@ -89,12 +96,19 @@ QPixmap Art::pixmap(QSize logicalSize, qreal dpr) const
         if (pm.size() == device && pm.devicePixelRatio() == dpr)
             return pm;
     }
-    QPixmap pm(device);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    paint(p, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
-    p.end();
+    QPixmap pm;
+    if (device == d_->nominal && dpr == 1.0 && !d_->builtPicture.isEmpty()) {
+        const QImage built = builtPicture(d_->builtPicture);
+        if (built.size() == device)
+            pm = QPixmap::fromImage(built);
+    }
+    if (pm.isNull()) {
+        pm = QPixmap(device);
+        pm.setDevicePixelRatio(dpr);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        paint(p, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
+    }
     constexpr std::size_t kept = 4;
     if (d_->cache.size() >= kept)
         d_->cache.erase(d_->cache.begin());

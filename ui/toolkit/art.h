@@ -26,6 +26,11 @@ public:
     // nominal: the picture's own size in pixels; name: what it shows, for
     // tests and diagnostics ("piece:Hat").
     Art(QString name, QSize nominal, PaintFunction paint);
+    // builtPicture: a resource holding the picture as pixmap() makes it at
+    // its own size for a device pixel ratio of 1, rendered at build time
+    // (see built_picture.h); at that size it is copied instead of drawn.
+    // Where the program carries no such resource, the picture is drawn.
+    Art(QString name, QSize nominal, PaintFunction paint, QString builtPicture);
 
     bool isNull() const { return !d_; }
     QString name() const;

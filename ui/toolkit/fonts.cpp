@@ -1,6 +1,7 @@
 #include "ui/toolkit/fonts.h"
 
 #include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
 
 #include <cmath>
@@ -16,6 +17,13 @@ QString familyOf(int id, const QString &fallback)
 {
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     return families.isEmpty() ? fallback : families.first();
+}
+
+// The faces are stored uncompressed (see CMakeLists.txt), so they are
+// registered from the program's own memory rather than from a copy.
+int addEmbeddedFace(const QString &resource)
+{
+    return QFontDatabase::addApplicationFontFromData(QResource(resource).uncompressedData());
 }
 
 QFont sized(const QString &family, double points, bool bold)
@@ -35,12 +43,12 @@ void registerEmbeddedFonts()
     if (done)
         return;
     done = true;
-    tahomaFamily = familyOf(QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/tahoma.ttf")), tahomaFamily);
+    tahomaFamily = familyOf(addEmbeddedFace(QStringLiteral(":/fonts/tahoma.ttf")), tahomaFamily);
     // The bold face's own outlines and bitmap strikes are regular in weight;
     // the build made it over with thickened outlines and no strikes.
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/tahomabd-thickened.ttf"));
-    comicFamily = familyOf(QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ComicNeue-Bold.otf")), comicFamily);
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ComicNeue-Regular.otf"));
+    addEmbeddedFace(QStringLiteral(":/fonts/tahomabd-thickened.ttf"));
+    comicFamily = familyOf(addEmbeddedFace(QStringLiteral(":/fonts/ComicNeue-Bold.otf")), comicFamily);
+    addEmbeddedFace(QStringLiteral(":/fonts/ComicNeue-Regular.otf"));
 }
 
 QFont tahoma(double points, bool bold) { return sized(tahomaFamily, points, bold); }

@@ -173,7 +173,13 @@ Form::Form(QWidget *parent) : QWidget(parent, Qt::Window), back_(boardGreen())
 void Form::setClientSizeTwips(int width, int height)
 {
     setFixedSize(px(width), px(height));
-    ensureDrawing();
+    cutLines();
+}
+
+void Form::cutLines()
+{
+    for (Line &line : lines_)
+        line.kept &= rect();
 }
 
 int Form::widthTwips() const { return twips(width()); }
@@ -208,41 +214,50 @@ void Form::centreOnScreen()
     centreIn(*this, screen->availableGeometry());
 }
 
-void Form::ensureDrawing()
-{
-    const qreal dpr = devicePixelRatioF();
-    const QSize device = (QSizeF(size()) * dpr).toSize();
-    if (drawing_.size() == device)
-        return;
-    QImage grown(device, QImage::Format_ARGB32_Premultiplied);
-    grown.setDevicePixelRatio(dpr);
-    grown.fill(Qt::transparent);
-    if (!drawing_.isNull()) {
-        QPainter p(&grown);
-        p.drawImage(QPoint(0, 0), drawing_);
-    }
-    drawing_ = grown;
-}
-
 void Form::drawLine(int x1, int y1, int x2, int y2, const QColor &colour)
 {
-    ensureDrawing();
-    QPainter p(&drawing_);
     const int ax = px(x1), ay = px(y1), bx = px(x2), by = px(y2);
     // The end point is left out: a line runs from its start pixel up to the
     // pixel before its end, in whichever direction it goes.
     const auto span = [](int from, int to) { return from <= to ? std::pair(from, to - from) : std::pair(to + 1, from - to); };
+    Line line{{}, {}, colour, rect()};
     if (ay == by) {
         const auto [start, length] = span(ax, bx);
-        p.fillRect(QRect(start, ay, length, 1), colour);
+        line.pixels = QRect(start, ay, length, 1);
     } else if (ax == bx) {
         const auto [start, length] = span(ay, by);
-        p.fillRect(QRect(ax, start, 1, length), colour);
+        line.pixels = QRect(ax, start, 1, length);
     } else {
-        p.setPen(colour);
-        p.drawLine(ax, ay, bx, by);
+        line.diagonal = QLine(ax, ay, bx, by);
     }
+    lines_.push_back(line);
     update();
+}
+
+void Form::paintLines(QPainter &p) const
+{
+    for (const Line &line : lines_) {
+        if (!line.diagonal.isNull()) {
+            p.save();
+            p.setClipRect(line.kept, Qt::IntersectClip);
+            p.setPen(line.colour);
+            p.drawLine(line.diagonal);
+            p.restore();
+        } else if (!line.pixels.isEmpty()) {
+            p.fillRect(line.pixels & line.kept, line.colour);
+        }
+    }
+}
+
+QImage Form::drawing() const
+{
+    const qreal dpr = devicePixelRatioF();
+    QImage picture((QSizeF(size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(dpr);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    paintLines(p);
+    return picture;
 }
 
 void Form::unload()
@@ -267,14 +282,13 @@ void Form::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), back_);
-    if (!drawing_.isNull())
-        p.drawImage(QPoint(0, 0), drawing_);
+    paintLines(p);
 }
 
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    ensureDrawing();
+    cutLines();
 }
 
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
 // A top-level window of the game. It knows whether a close comes from the
-// user (close box, window menu, keyboard) or from the program, keeps what is
-// drawn on it with drawLine(), and, when borderless, can be dragged by its
+// user (close box, window menu, keyboard) or from the program, keeps the
+// lines drawn on it with drawLine(), and, when borderless, can be dragged by its
 // background like any window: it follows the pointer only while the left
 // button is held, so a tap on the background never leaves it stuck to the
 // pointer.
@@ -11,6 +11,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
+
+class QPainter;
 
 namespace tycora::ui {
 
@@ -52,8 +55,9 @@ public:
     // A one-pixel line in twip coordinates that stays drawn; like every line
     // of the window, it covers its start point but not its end point.
     void drawLine(int x1, int y1, int x2, int y2, const QColor &colour);
-    // What has been drawn with drawLine, at the window's size.
-    const QImage &drawing() const { return drawing_; }
+    // What has been drawn with drawLine, at the window's size, on a
+    // transparent picture.
+    QImage drawing() const;
 
     // Closes and discards the window without asking anything.
     void unload();
@@ -76,15 +80,27 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void ensureDrawing();
     void endDrag();
+    void paintLines(QPainter &painter) const;
+    // Leaves of each line only what lies inside the window's present size.
+    void cutLines();
 
     // A press on the background of a borderless window starts a drag; the
     // window moves once the pointer has gone the desktop's drag distance
     // with the left button held.
     enum class Drag { None, Pressed, Moving };
 
-    QImage drawing_;
+    // The lines are kept rather than a window-sized picture of them and
+    // painted over the background at every paint: a line a pixel wide costs
+    // far less to fill than the window's area does to compose. A line that a
+    // smaller size of the window cut off stays cut off if it grows again.
+    struct Line {
+        QRect pixels;   // a horizontal or vertical line's pixels
+        QLine diagonal; // otherwise, the line drawn with a pen
+        QColor colour;
+        QRect kept;     // the part of the window it has always been inside
+    };
+    std::vector<Line> lines_;
     QColor back_;
     bool unloading_ = false;
     bool borderless_ = false;
