@@ -15,6 +15,8 @@
 namespace tycora::ui {
 namespace {
 
+using testing::control;
+
 TEST(Options, DoubleSalaryFollowsItsBoxAndNothingElse)
 {
     FrmOptions options;
