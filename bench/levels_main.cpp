@@ -57,7 +57,7 @@ int main(int argc, char **argv)
         {Contender::Normal, Contender::Easy, 2},      {Contender::Hard, Contender::Normal, 2},
         {Contender::Hard, Contender::Reference, 2},   {Contender::Hard, Contender::Easy, 2},
         {Contender::Normal, Contender::Easy, 4},      {Contender::Hard, Contender::Normal, 4},
-        {Contender::Hard, Contender::Reference, 4},
+        {Contender::Hard, Contender::Reference, 4},   {Contender::Hard, Contender::Easy, 4},
     };
     std::printf("| pairing | players | games | wins | undecided | first's share | 95%% interval | hard decisions | time |\n");
     std::printf("|---|---|---|---|---|---|---|---|---|\n");
