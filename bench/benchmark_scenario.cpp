@@ -62,7 +62,7 @@ void openBoard(app::Application &game)
 {
     QTimer::singleShot(ClickPauseMs, game.frmMenu(), [&game] {
         const Stopwatch setUp;
-        game.frmMenu()->cmdNewGame->click();
+        game.frmMenu()->findChild<ui::CommandButton *>(QStringLiteral("cmdNewGame"))->click();
         ui::afterFirstPaint(*game.frmPlayers(), [&game, setUp] {
             setUp.tell("set-up");
             game.frmPlayers()->cmd4Computers->click();
@@ -142,7 +142,7 @@ bool startBenchmarkScenario(app::Application &game, const QString &scenario)
     }
     if (scenario == QLatin1String("new-games")) {
         sayReady();
-        game.frmMenu()->cmdNewGame->click();
+        game.frmMenu()->findChild<ui::CommandButton *>(QStringLiteral("cmdNewGame"))->click();
         playNewGame(game, 1);
         return true;
     }
@@ -150,7 +150,7 @@ bool startBenchmarkScenario(app::Application &game, const QString &scenario)
     if (!human && scenario != QLatin1String("computer-pause") && scenario != QLatin1String("computers-play"))
         return false;
 
-    game.frmMenu()->cmdNewGame->click();
+    game.frmMenu()->findChild<ui::CommandButton *>(QStringLiteral("cmdNewGame"))->click();
     ui::FrmPlayers &players = *game.frmPlayers();
     if (human) {
         tools::enterPlayer(players, QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"),

@@ -87,7 +87,7 @@ int main(int argc, char **argv)
     game.Main();
 
     bool ok = save(*game.frmMenu(), folder, QStringLiteral("menu"));
-    game.frmMenu()->cmdNewGame->click();
+    game.frmMenu()->findChild<ui::CommandButton *>(QStringLiteral("cmdNewGame"))->click();
     ui::FrmPlayers &players = *game.frmPlayers();
     tools::enterPlayer(players, QStringLiteral("Ann"), QStringLiteral("Hat"), QStringLiteral("Red"), QStringLiteral("Human"));
     tools::enterPlayer(players, QStringLiteral("Ben"), QStringLiteral("Car "), QStringLiteral("Blue"),

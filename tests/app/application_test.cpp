@@ -18,6 +18,7 @@
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/picture.h"
+#include "support/find_control.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -88,7 +89,7 @@ protected:
     void startComputerGame()
     {
         game->Main();
-        game->frmMenu()->cmdNewGame->click();
+        testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
         game->frmPlayers()->cmd4Computers->click();
         game->frmPlayers()->cmdNext->click();
         ASSERT_TRUE(game->frmMain()->isVisible());
@@ -98,7 +99,7 @@ protected:
     void startHumanGame()
     {
         game->Main();
-        game->frmMenu()->cmdNewGame->click();
+        testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
         enterPlayer("Ann", "Hat", "Red", "Human");
         enterPlayer("Ben", "Car ", "Blue", "Computer");
         game->frmPlayers()->cmdNext->click();
@@ -198,7 +199,7 @@ TEST_F(ProgramTest, StartUpShowsTheMenuAloneAndPreparesTheRestOnceItIsOnTheScree
 
     // New Game then shows the set-up made meanwhile.
     ui::FrmPlayers *made = game->frmPlayers();
-    game->frmMenu()->cmdNewGame->click();
+    testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
     EXPECT_EQ(game->frmPlayers(), made);
     EXPECT_TRUE(made->isVisible());
 }
@@ -213,7 +214,7 @@ TEST_F(ProgramTest, ABoardMadeWhileTheMenuShowsDrawsAsOneMadeAtNewGame)
             EXPECT_TRUE(QTest::qWaitFor([&] { return game->frmMain() != nullptr; }));
         else
             EXPECT_EQ(game->frmMain(), nullptr);
-        game->frmMenu()->cmdNewGame->click();
+        testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
         game->frmPlayers()->cmd4Computers->click();
         game->frmPlayers()->cmdNext->click();
         const QImage board = game->frmMain()->grab().toImage();
@@ -271,7 +272,7 @@ TEST_F(ProgramTest, QuitFromTheMenuNoKeepsItYesEndsWithTheEndLine)
 TEST_F(ProgramTest, NewGameLeadsThroughTheSetUpToTheBoard)
 {
     game->Main();
-    game->frmMenu()->cmdNewGame->click();
+    testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
     testing::processDeferredDeletes();
     EXPECT_EQ(game->frmMenu(), nullptr) << "the menu is unloaded, asking nothing";
     EXPECT_TRUE(boxes.shown.empty());

@@ -18,6 +18,7 @@
 #include "ui/toolkit/list_view.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/twips.h"
+#include "support/find_control.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -63,7 +64,7 @@ protected:
         game = std::make_unique<Application>(services, boxes, clock);
         game->setSettingsFile(settingsFile);
         game->Main();
-        game->frmMenu()->cmdNewGame->click();
+        testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
     }
     ui::FrmPlayers &setUp() { return *game->frmPlayers(); }
     QComboBox &levelChoice() { return *testing::control<QComboBox>(setUp(), QStringLiteral("cboLevel")); }

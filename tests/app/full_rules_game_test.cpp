@@ -17,6 +17,7 @@
 #include "ui/shell/options_panel.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/message_box.h"
+#include "support/find_control.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -109,7 +110,7 @@ protected:
 TEST_F(FullRulesProgram, NewGameOpensASetUpWithTheSamePlayersAndQuitEndsTheProgram)
 {
     game->Main();
-    game->frmMenu()->cmdNewGame->click();
+    testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
     playToAWinner();
     QPointer<ui::FrmMain> oldBoard = game->frmMain();
 

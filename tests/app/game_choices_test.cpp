@@ -18,6 +18,7 @@
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/message_box.h"
+#include "support/find_control.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -125,7 +126,7 @@ protected:
         game = std::make_unique<Application>(services, boxes, clock);
         game->setSettingsFile(settingsFile);
         game->Main();
-        game->frmMenu()->cmdNewGame->click();
+        testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
     }
     ui::OptionsPanel &panel() { return *game->frmPlayers()->optionsPanel; }
 
@@ -274,7 +275,7 @@ TEST_F(Choices, TheFirstSetUpOffersWhatTheStartReadAndTheNextReadsTheFileAgain)
     const GameChoices read{{true, false, false, RuleSet::Classic}, Pace::Instant, 150};
     game->setSettingsFile(settingsFile, ChoicesRead{read, QStringLiteral("a test's reason")});
     game->Main();
-    game->frmMenu()->cmdNewGame->click();
+    testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
     EXPECT_EQ(panel().options(), read.options);
     EXPECT_EQ(panel().pace(), Pace::Instant);
     EXPECT_EQ(panel().windowScale(), 150);

@@ -20,6 +20,7 @@
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/list_view.h"
 #include "ui/toolkit/message_box.h"
+#include "support/find_control.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -40,7 +41,7 @@ protected:
         game = std::make_unique<Application>(services, boxes, clock);
         game->setSettingsFile({});
         game->Main();
-        game->frmMenu()->cmdNewGame->click();
+        testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
     }
     void TearDown() override
     {

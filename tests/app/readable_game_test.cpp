@@ -15,6 +15,7 @@
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/frame.h"
 #include "ui/toolkit/label.h"
+#include "support/find_control.h"
 
 #include <QTest>
 
@@ -36,7 +37,7 @@ protected:
         for (int i = 0; i < 2000; ++i)
             services.randoms.push_back(i % 3 ? 0.9 : 0.7);
         game.Main();
-        game.frmMenu()->cmdNewGame->click();
+        testing::control<ui::CommandButton>(*game.frmMenu(), "cmdNewGame")->click();
         tools::enterPlayer(*game.frmPlayers(), "Ann", "Hat", "Red", "Human");
         tools::enterPlayer(*game.frmPlayers(), "Ben", "Car ", "Blue", "Computer");
         game.frmPlayers()->cmdNext->click();

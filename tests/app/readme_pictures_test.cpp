@@ -14,6 +14,7 @@
 #include "ui/shell/frm_players.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/picture.h"
+#include "support/find_control.h"
 
 #include <QDir>
 #include <QPainter>
@@ -41,7 +42,7 @@ TEST(ReadmePictures, TwoPiecesOnASquareAPinnedDeedAndTheGameLog)
     ManualClock clock;
     Application game(services, boxes, clock);
     game.Main();
-    game.frmMenu()->cmdNewGame->click();
+    testing::control<ui::CommandButton>(*game.frmMenu(), "cmdNewGame")->click();
     tools::enterPlayer(*game.frmPlayers(), "Ann", "Hat", "Red", "Human");
     tools::enterPlayer(*game.frmPlayers(), "Ben", "Car ", "Blue", "Computer");
     tools::enterPlayer(*game.frmPlayers(), "Cleo", "Shoe", "Yellow", "Computer");

@@ -20,6 +20,7 @@
 #include "save/saved_game_list.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/message_box.h"
+#include "support/find_control.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,7 +54,7 @@ protected:
     // Two computers play until the turn has been handed over `handOvers` times.
     void playComputers(Application &game, long long handOvers)
     {
-        game.frmMenu()->cmdNewGame->click();
+        testing::control<ui::CommandButton>(*game.frmMenu(), "cmdNewGame")->click();
         ui::FrmPlayers &players = *game.frmPlayers();
         const QString seats[2][3] = {{"Ann", "Hat", "Red"}, {"Ben", "Car ", "Blue"}};
         for (const auto &seat : seats) {
@@ -178,7 +179,7 @@ TEST_F(SavedGameProgram, LoadGameInTheMenuResumesTheLastGame)
     }
     testing::FakeServices services;
     auto game = start(services);
-    game->frmMenu()->cmdLoadGame->click();
+    testing::control<ui::CommandButton>(*game->frmMenu(), "cmdLoadGame")->click();
     ui::FrmLoadGame *window = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (auto *found = qobject_cast<ui::FrmLoadGame *>(w); found && found->isVisible())
@@ -231,7 +232,7 @@ TEST_F(SavedGameProgram, AWonGameIsNotOfferedForResuming)
     testing::FakeServices services;
     services.queueRandoms(99, 20000);
     auto game = start(services);
-    game->frmMenu()->cmdNewGame->click();
+    testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
     ui::FrmPlayers &players = *game->frmPlayers();
     const QString seats[2][3] = {{"Ann", "Hat", "Red"}, {"Ben", "Car ", "Blue"}};
     for (const auto &seat : seats) {

@@ -15,6 +15,7 @@
 #include "ui/shell/frm_players.h"
 #include "ui/toolkit/command_button.h"
 #include "ui/toolkit/message_box.h"
+#include "support/find_control.h"
 
 #include <QDir>
 #include <QFile>
@@ -187,7 +188,7 @@ protected:
         game = std::make_unique<Application>(services, boxes, clock);
         game->setSettingsFile(file);
         game->Main();
-        game->frmMenu()->cmdNewGame->click();
+        testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
         tools::enterPlayer(*game->frmPlayers(), "Ann", "Hat", "Red", "Human");
         tools::enterPlayer(*game->frmPlayers(), "Ben", "Car ", "Blue", "Computer");
         QTest::mouseClick(game->frmPlayers()->cmdNext, Qt::LeftButton);

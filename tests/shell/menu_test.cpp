@@ -1,4 +1,5 @@
 #include "shell_test_support.h"
+#include "support/find_control.h"
 
 #include "assets/art_catalog.h"
 #include "ui/shell/frm_menu.h"
@@ -17,6 +18,7 @@
 namespace tycora::ui {
 namespace {
 
+using testing::control;
 using testing::pixelAt;
 
 const QColor ButtonColour(188, 243, 242);
@@ -31,29 +33,29 @@ TEST(Menu, WindowControlsAndColours)
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_LE((menu.geometry().center() - screen.center()).manhattanLength(), 2);
 
-    EXPECT_EQ(menu.imgLogo->geometry(), rectFromTwips(825, 315, 4500, 1380));
-    EXPECT_EQ(menu.imgLogo->size(), QSize(300, 92));
-    EXPECT_TRUE(menu.imgLogo->picture() == art::logo());
+    EXPECT_EQ(control<Picture>(menu, "imgLogo")->geometry(), rectFromTwips(825, 315, 4500, 1380));
+    EXPECT_EQ(control<Picture>(menu, "imgLogo")->size(), QSize(300, 92));
+    EXPECT_TRUE(control<Picture>(menu, "imgLogo")->picture() == art::logo());
 
-    EXPECT_EQ(menu.cmdNewGame->text(), QStringLiteral("New Game"));
-    EXPECT_EQ(menu.cmdLoadGame->text(), QStringLiteral("Load Game"));
-    EXPECT_EQ(menu.cmdNewGame->geometry(), rectFromTwips(375, 2400, 2370, 765));
-    EXPECT_EQ(menu.cmdLoadGame->geometry(), rectFromTwips(3540, 2400, 2370, 765));
+    EXPECT_EQ(control<CommandButton>(menu, "cmdNewGame")->text(), QStringLiteral("New Game"));
+    EXPECT_EQ(control<CommandButton>(menu, "cmdLoadGame")->text(), QStringLiteral("Load Game"));
+    EXPECT_EQ(control<CommandButton>(menu, "cmdNewGame")->geometry(), rectFromTwips(375, 2400, 2370, 765));
+    EXPECT_EQ(control<CommandButton>(menu, "cmdLoadGame")->geometry(), rectFromTwips(3540, 2400, 2370, 765));
     const QFont comic = comicSans(18, true);
-    for (CommandButton *b : {menu.cmdNewGame, menu.cmdLoadGame}) {
+    for (CommandButton *b : {control<CommandButton>(menu, "cmdNewGame"), control<CommandButton>(menu, "cmdLoadGame")}) {
         EXPECT_EQ(b->backColour(), ButtonColour);
         EXPECT_EQ(b->font().family(), comic.family());
         EXPECT_EQ(b->font().pixelSize(), comic.pixelSize());
         EXPECT_TRUE(b->font().bold());
         EXPECT_TRUE(b->isEnabled());
     }
-    EXPECT_EQ(menu.cmdNewGame->nextInFocusChain(), menu.cmdLoadGame);
+    EXPECT_EQ(control<CommandButton>(menu, "cmdNewGame")->nextInFocusChain(), control<CommandButton>(menu, "cmdLoadGame"));
 
     // What a person sees: the pale green window and the two pale blue buttons.
     menu.show();
     const QImage shot = testing::grabImage(menu);
     EXPECT_EQ(pixelAt(shot, 10, 100), QColor(207, 236, 211));
-    for (CommandButton *b : {menu.cmdNewGame, menu.cmdLoadGame}) {
+    for (CommandButton *b : {control<CommandButton>(menu, "cmdNewGame"), control<CommandButton>(menu, "cmdLoadGame")}) {
         const QPoint inside = b->geometry().topLeft() + QPoint(6, b->height() / 2);
         EXPECT_EQ(pixelAt(shot, inside.x(), inside.y()), ButtonColour);
     }
@@ -66,7 +68,7 @@ TEST(Menu, LoadGameAnswersNotDoneAndTheMenuStays)
     bool newGame = false;
     menu.setNewGameAction([&] { newGame = true; });
     menu.show();
-    QTest::mouseClick(menu.cmdLoadGame, Qt::LeftButton);
+    QTest::mouseClick(control<CommandButton>(menu, "cmdLoadGame"), Qt::LeftButton);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Not Done"));
     EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Tycora"));
@@ -85,7 +87,7 @@ TEST(Menu, NewGameRunsTheActionThenClosesWithoutAQuestion)
     bool menuShownDuringAction = false;
     menu->setNewGameAction([&] { menuShownDuringAction = menu && menu->isVisible(); });
     menu->show();
-    QTest::mouseClick(menu->cmdNewGame, Qt::LeftButton);
+    QTest::mouseClick(control<CommandButton>(*menu, "cmdNewGame"), Qt::LeftButton);
     EXPECT_TRUE(menuShownDuringAction);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_FALSE(ended);

@@ -2,6 +2,7 @@
 // the seat and, for the host, the set-up's options.
 
 #include "shell_test_support.h"
+#include "support/find_control.h"
 
 #include "client/online_client.h"
 #include "ui/shell/frm_menu.h"
@@ -22,6 +23,7 @@
 namespace tycora::ui {
 namespace {
 
+using testing::control;
 using testing::grabImage;
 
 TEST(OnlineMenuEntry, StandsInTheFreeBandAndLeavesTheRestOfTheMenuAsItWas)
@@ -38,11 +40,11 @@ TEST(OnlineMenuEntry, StandsInTheFreeBandAndLeavesTheRestOfTheMenuAsItWas)
     EXPECT_EQ(online->text(), QStringLiteral("Online Game"));
     EXPECT_EQ(online->objectName(), QStringLiteral("cmdOnlineGame"));
     // The other controls keep their places; the new one touches none.
-    EXPECT_EQ(menu.imgLogo->geometry(), plain.imgLogo->geometry());
-    EXPECT_EQ(menu.cmdNewGame->geometry(), plain.cmdNewGame->geometry());
-    EXPECT_EQ(menu.cmdLoadGame->geometry(), plain.cmdLoadGame->geometry());
-    for (const QWidget *other : {static_cast<QWidget *>(menu.imgLogo), static_cast<QWidget *>(menu.cmdNewGame),
-                                 static_cast<QWidget *>(menu.cmdLoadGame)})
+    EXPECT_EQ(control<Picture>(menu, "imgLogo")->geometry(), control<Picture>(plain, "imgLogo")->geometry());
+    EXPECT_EQ(control<CommandButton>(menu, "cmdNewGame")->geometry(), control<CommandButton>(plain, "cmdNewGame")->geometry());
+    EXPECT_EQ(control<CommandButton>(menu, "cmdLoadGame")->geometry(), control<CommandButton>(plain, "cmdLoadGame")->geometry());
+    for (const QWidget *other : {static_cast<QWidget *>(control<Picture>(menu, "imgLogo")), static_cast<QWidget *>(control<CommandButton>(menu, "cmdNewGame")),
+                                 static_cast<QWidget *>(control<CommandButton>(menu, "cmdLoadGame"))})
         EXPECT_FALSE(online->geometry().intersects(other->geometry()));
     EXPECT_TRUE(menu.rect().contains(online->geometry()));
 
@@ -58,13 +60,13 @@ TEST(OnlineMenuEntry, StandsInTheFreeBandAndLeavesTheRestOfTheMenuAsItWas)
                 ++changed;
     EXPECT_EQ(changed, 0);
     EXPECT_EQ(testing::pixelAt(after, online->x() + 6, online->y() + online->height() / 2),
-              menu.cmdNewGame->backColour());
+              control<CommandButton>(menu, "cmdNewGame")->backColour());
     if (qEnvironmentVariableIsSet("TYCORA_GRAB_DIR"))
         after.save(qEnvironmentVariable("TYCORA_GRAB_DIR") + QStringLiteral("/menu-online.png"));
 
     online->click();
     EXPECT_EQ(opened, 1);
-    EXPECT_EQ(menu.cmdLoadGame->nextInFocusChain(), online);
+    EXPECT_EQ(control<CommandButton>(menu, "cmdLoadGame")->nextInFocusChain(), online);
 }
 
 TEST(OnlineWindow, HostOffersTheOptionsAndJoinAsksForTheCode)

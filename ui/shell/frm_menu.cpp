@@ -34,12 +34,15 @@ FrmMenu::FrmMenu(MessageBoxes &boxes, QWidget *parent) : Form(parent), boxes_(bo
     setFont(tahoma(8.25));
 
     imgLogo = new Picture(this);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPicture(art::logo());
     place(imgLogo, 825, 315, 4500, 1380);
 
     cmdNewGame = menuButton(QStringLiteral("New Game"), this);
+    cmdNewGame->setObjectName(QStringLiteral("cmdNewGame"));
     place(cmdNewGame, 375, 2400, 2370, 765);
     cmdLoadGame = menuButton(QStringLiteral("Load Game"), this);
+    cmdLoadGame->setObjectName(QStringLiteral("cmdLoadGame"));
     place(cmdLoadGame, 3540, 2400, 2370, 765);
     setTabOrder(cmdNewGame, cmdLoadGame);
 
@@ -74,6 +77,15 @@ bool FrmMenu::queryUnload(CloseReason reason)
     if (!context.boxes)
         context.boxes = &boxes_;
     return quitCancelled(reason, this, context);
+}
+
+CommandButton *FrmMenu::addButton(const QString &caption, const QString &name)
+{
+    auto *button = new CommandButton(caption, this);
+    button->setObjectName(name);
+    button->setBackColour(cmdNewGame->backColour());
+    QWidget::setTabOrder(cmdLoadGame, button);
+    return button;
 }
 
 } // namespace tycora::ui

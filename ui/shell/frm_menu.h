@@ -25,9 +25,9 @@ public:
     void setLoadGameAction(std::function<void()> action) { loadGameAction_ = std::move(action); }
     void setQuitContext(const QuitContext &context) { quitContext_ = context; }
 
-    Picture *imgLogo = nullptr;
-    CommandButton *cmdNewGame = nullptr;
-    CommandButton *cmdLoadGame = nullptr;
+    // A further button on the menu, right after Load Game in the Tab order,
+    // in the menu buttons' colour; the caller places it.
+    CommandButton *addButton(const QString &caption, const QString &name);
 
 protected:
     bool queryUnload(CloseReason reason) override;
@@ -36,6 +36,9 @@ private:
     void cmdNewGame_Click();
     void cmdLoadGame_Click();
 
+    Picture *imgLogo = nullptr;
+    CommandButton *cmdNewGame = nullptr;
+    CommandButton *cmdLoadGame = nullptr;
     MessageBoxes &boxes_;
     std::function<void()> newGameAction_;
     std::function<void()> loadGameAction_;
