@@ -1,5 +1,7 @@
 #include "ui/toolkit/text_box.h"
 
+#include "game/player_name_rule.h"
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -11,12 +13,9 @@
 
 namespace tycora::ui {
 
-bool isControlCharacter(char32_t c)
-{
-    // The bidirectional controls are format characters too.
-    return c <= 0x1F || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 ||
-           QChar::category(c) == QChar::Other_Format;
-}
+// The characters a player's name may not hold are the ones a text box
+// keeps out: one rule for both.
+bool isControlCharacter(char32_t c) { return isHiddenCharacter(c); }
 
 namespace {
 
