@@ -1,6 +1,6 @@
 #include "app/app_icon.h"
 
-#include "ui/toolkit/built_picture.h"
+#include "toolkit/built_picture.h"
 
 #include <QPixmap>
 

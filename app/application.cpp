@@ -16,7 +16,7 @@
 #include "ui/shell/online_menu_entry.h"
 #include "ui/shell/options_panel.h"
 #include "ui/shell/quit_confirmation.h"
-#include "ui/toolkit/first_paint.h"
+#include "toolkit/first_paint.h"
 
 namespace tycora::app {
 

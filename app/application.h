@@ -12,8 +12,8 @@
 #include "game/engine.h"
 #include "game/game_state.h"
 #include "game/player_setup.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/runtime_services.h"
+#include "toolkit/message_box.h"
+#include "toolkit/runtime_services.h"
 
 #include <QPointer>
 

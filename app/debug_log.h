@@ -6,7 +6,7 @@
 // waits for the player.
 
 #include "game/event_log.h"
-#include "ui/toolkit/runtime_services.h"
+#include "toolkit/runtime_services.h"
 
 #include <QByteArray>
 #include <QString>

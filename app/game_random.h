@@ -6,7 +6,7 @@
 
 #include "game/dice.h"
 #include "game/saved_game.h"
-#include "ui/toolkit/runtime_services.h"
+#include "toolkit/runtime_services.h"
 
 #include <optional>
 

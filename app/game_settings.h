@@ -9,7 +9,7 @@
 #include "game/game_options.h"
 #include "game/game_state.h"
 #include "game/pace.h"
-#include "ui/toolkit/window_scale.h"
+#include "toolkit/window_scale.h"
 
 #include <QString>
 

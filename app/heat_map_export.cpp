@@ -1,7 +1,7 @@
 #include "app/heat_map_export.h"
 
 #include "assets/game_charts.h"
-#include "ui/toolkit/fonts.h"
+#include "toolkit/fonts.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -7,7 +7,7 @@
 #include "ui/main/main_screen.h"
 #include "ui/main/statistics_window.h"
 #include "ui/shell/frm_online.h"
-#include "ui/toolkit/message_box.h"
+#include "toolkit/message_box.h"
 
 namespace tycora::app {
 

@@ -1,6 +1,6 @@
 #include "app/settings_file.h"
 
-#include "ui/toolkit/runtime_services.h"
+#include "toolkit/runtime_services.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "app/simulate_games.h"
 #include "app/termination_signals.h"
 #include "save/game_file.h"
-#include "ui/toolkit/runtime_services.h"
+#include "toolkit/runtime_services.h"
 
 #include <algorithm>
 #include <cerrno>

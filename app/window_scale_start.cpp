@@ -1,8 +1,8 @@
 #include "app/window_scale_start.h"
 
 #include "ui/main/frm_main.h"
-#include "ui/toolkit/twips.h"
-#include "ui/toolkit/window_scale.h"
+#include "toolkit/twips.h"
+#include "toolkit/window_scale.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -7,10 +7,10 @@
 #include "app/termination_signals.h"
 #include "app/window_scale_start.h"
 #include "app/worker_thinker.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/qt_clock.h"
-#include "ui/toolkit/runtime_services.h"
+#include "toolkit/fonts.h"
+#include "toolkit/message_box.h"
+#include "toolkit/qt_clock.h"
+#include "toolkit/runtime_services.h"
 
 #include <QApplication>
 

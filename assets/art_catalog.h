@@ -7,7 +7,7 @@
 // range give a null Art. Sizes are the pictures' own sizes in pixels.
 
 #include "game/card_table.h"
-#include "ui/toolkit/art.h"
+#include "toolkit/art.h"
 
 namespace tycora::art {
 

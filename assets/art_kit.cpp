@@ -1,8 +1,8 @@
 #include "assets/art_kit.h"
 
 #include "game/palette.h"
-#include "ui/toolkit/font_data.h"
-#include "ui/toolkit/fonts.h"
+#include "toolkit/font_data.h"
+#include "toolkit/fonts.h"
 
 #include <QHash>
 #include <QPainter>
@@ -13,11 +13,7 @@
 
 namespace tycora::art::kit {
 
-QColor boardGreen() { return QColor(207, 236, 211); }
-
 QColor ink() { return QColor(24, 28, 26); }
-
-QColor toQColor(const Rgb &c) { return QColor(c.red, c.green, c.blue); }
 
 QColor groupColour(int group) { return toQColor(groupShade(group)); }
 

@@ -7,7 +7,8 @@
 // stays sharp at any size and device pixel ratio.
 
 #include "game/palette.h"
-#include "ui/toolkit/art.h"
+#include "toolkit/art.h"
+#include "toolkit/colours.h"
 
 #include <QColor>
 #include <QLinearGradient>
@@ -23,9 +24,9 @@ namespace tycora::art::kit {
 
 // ---- palette -------------------------------------------------------------
 
-QColor boardGreen();           // the board's ground, 207, 236, 211
+using ui::boardGreen;          // the board's ground
 QColor ink();                  // near-black of outlines and print
-QColor toQColor(const Rgb &c);  // a colour of the game's palette on screen
+using ui::toQColor;            // a colour of the game's palette on screen
 QColor groupColour(int group); // the colour groups 0..7; black otherwise
 QColor playerColour(int index);// strong colours of the six player colours
 QColor lighter(const QColor &c, int percent);

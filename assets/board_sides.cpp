@@ -8,7 +8,7 @@
 #include "assets/board_icons.h"
 #include "assets/board_parts.h"
 #include "game/square_table.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/game_text.h"
 
 #include <QPainter>
 

@@ -10,7 +10,7 @@
 #include "assets/card_icons.h"
 #include "game/card_table.h"
 #include "game/game_options.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/game_text.h"
 
 #include <QPainter>
 

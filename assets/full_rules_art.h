@@ -6,7 +6,7 @@
 // the stations and utilities. Like the rest of the art, each is the same
 // Art object on every call.
 
-#include "ui/toolkit/art.h"
+#include "toolkit/art.h"
 
 namespace tycora::art {
 

@@ -5,8 +5,8 @@
 #include "game/palette.h"
 #include "game/square_table.h"
 #include "game/text.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/fonts.h"
+#include "toolkit/game_text.h"
 
 #include <QPainter>
 #include <QPainterPath>

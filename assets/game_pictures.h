@@ -4,7 +4,7 @@
 // look them up: card faces, pieces, colours, player types, mini deeds and
 // mortgage cards. Built once from the art catalogue.
 
-#include "ui/toolkit/picture_list.h"
+#include "toolkit/picture_list.h"
 
 namespace tycora::art {
 

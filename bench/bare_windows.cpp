@@ -7,7 +7,7 @@
 //   tycora-bench-bare [menu-only]    menu-only: the small window alone
 
 #include "bench/ready_line.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/twips.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -8,8 +8,8 @@
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
 #include "ui/shell/options_panel.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/first_paint.h"
+#include "toolkit/command_button.h"
+#include "toolkit/first_paint.h"
 
 #include <QTimer>
 

@@ -12,8 +12,8 @@
 #include "ui/main/frm_main.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/fonts.h"
+#include "toolkit/command_button.h"
+#include "toolkit/fonts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "tools/scripted_setup.h"
 
 #include "ui/shell/frm_players.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/image_combo.h"
+#include "toolkit/command_button.h"
+#include "toolkit/image_combo.h"
 
 #include <QLineEdit>
 

@@ -1,5 +1,5 @@
 // Renders the pictures the start menu needs, drawn by code, in the form the
-// program embeds (see ui/toolkit/built_picture.h), so that it copies them
+// program embeds (see toolkit/built_picture.h), so that it copies them
 // while it starts instead of drawing them:
 //   tycora_render_start_pictures <output folder>
 // writes logo.argb (the title logo at its own size, as Art::pixmap draws it)
@@ -8,8 +8,8 @@
 
 #include "app/app_icon.h"
 #include "assets/art_catalog.h"
-#include "ui/toolkit/built_picture.h"
-#include "ui/toolkit/fonts.h"
+#include "toolkit/built_picture.h"
+#include "toolkit/fonts.h"
 
 #include <QDir>
 #include <QFile>

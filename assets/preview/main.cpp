@@ -5,8 +5,8 @@
 // drawings by eye.
 
 #include "assets/art_catalog.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/fonts.h"
+#include "toolkit/twips.h"
 
 #include <QApplication>
 #include <QDir>

@@ -14,10 +14,10 @@
 #include "ui/main/main_screen.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/picture.h"
+#include "toolkit/command_button.h"
+#include "toolkit/label.h"
+#include "toolkit/message_box.h"
+#include "toolkit/picture.h"
 #include "support/find_control.h"
 
 #include <QLineEdit>

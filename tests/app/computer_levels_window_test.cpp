@@ -13,11 +13,11 @@
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
 #include "ui/shell/options_panel.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/list_view.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/command_button.h"
+#include "toolkit/label.h"
+#include "toolkit/list_view.h"
+#include "toolkit/message_box.h"
+#include "toolkit/twips.h"
 #include "support/find_control.h"
 
 #include <QComboBox>

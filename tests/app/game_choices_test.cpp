@@ -15,9 +15,9 @@
 #include "ui/shell/frm_options.h"
 #include "ui/shell/frm_players.h"
 #include "ui/shell/options_panel.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/message_box.h"
+#include "toolkit/command_button.h"
+#include "toolkit/label.h"
+#include "toolkit/message_box.h"
 #include "support/find_control.h"
 
 #include <QCheckBox>

@@ -12,9 +12,9 @@
 #include "ui/main/game_log_window.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/frame.h"
-#include "ui/toolkit/label.h"
+#include "toolkit/command_button.h"
+#include "toolkit/frame.h"
+#include "toolkit/label.h"
 #include "support/find_control.h"
 
 #include <QTest>

@@ -12,8 +12,8 @@
 #include "ui/main/game_log_window.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/picture.h"
+#include "toolkit/command_button.h"
+#include "toolkit/picture.h"
 #include "support/find_control.h"
 
 #include <QDir>

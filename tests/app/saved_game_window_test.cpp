@@ -18,8 +18,8 @@
 #include "ui/shell/frm_players.h"
 #include "ui/shell/options_panel.h"
 #include "save/saved_game_list.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/message_box.h"
+#include "toolkit/command_button.h"
+#include "toolkit/message_box.h"
 #include "support/find_control.h"
 
 #include <QApplication>

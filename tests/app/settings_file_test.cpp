@@ -13,8 +13,8 @@
 #include "ui/main/frm_main.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/message_box.h"
+#include "toolkit/command_button.h"
+#include "toolkit/message_box.h"
 #include "support/find_control.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // are pixel for pixel the pictures drawn by code.
 
 #include "assets/art_catalog.h"
-#include "ui/toolkit/built_picture.h"
+#include "toolkit/built_picture.h"
 
 #include <QImage>
 #include <QPainter>

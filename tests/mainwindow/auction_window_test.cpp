@@ -6,7 +6,7 @@
 #include "full_rules_game.h"
 
 #include "game/text.h"
-#include "ui/toolkit/text_box.h"
+#include "toolkit/text_box.h"
 
 #include <QLabel>
 #include <QTest>

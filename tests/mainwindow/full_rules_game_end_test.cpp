@@ -10,7 +10,7 @@
 #include "ui/main/winner_window.h"
 #include "ui/shell/frm_mortgage.h"
 #include "ui/shell/mortgage_card.h"
-#include "ui/toolkit/shape.h"
+#include "toolkit/shape.h"
 
 namespace tycora::testing {
 namespace {

@@ -10,9 +10,9 @@
 #include "game/square_table.h"
 #include "ui/shell/frm_mortgage.h"
 #include "ui/shell/mortgage_card.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/shape.h"
+#include "toolkit/command_button.h"
+#include "toolkit/label.h"
+#include "toolkit/shape.h"
 
 #include <QDir>
 #include <QScreen>

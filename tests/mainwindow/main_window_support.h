@@ -10,13 +10,13 @@
 #include "game/game_state.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/main_screen.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/frame.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/picture.h"
-#include "ui/toolkit/shape.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/command_button.h"
+#include "toolkit/frame.h"
+#include "toolkit/label.h"
+#include "toolkit/picture.h"
+#include "toolkit/shape.h"
+#include "toolkit/message_box.h"
+#include "toolkit/twips.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -6,10 +6,10 @@
 
 #include "assets/game_pictures.h"
 #include "ui/main/player_colours.h"
-#include "ui/toolkit/frame.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/picture.h"
-#include "ui/toolkit/shape.h"
+#include "toolkit/frame.h"
+#include "toolkit/label.h"
+#include "toolkit/picture.h"
+#include "toolkit/shape.h"
 
 #include <set>
 

@@ -10,7 +10,7 @@
 #include "ui/main/chart_views.h"
 #include "ui/main/statistics_window.h"
 #include "ui/main/winner_window.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/game_text.h"
 
 #include <QCheckBox>
 #include <QTabWidget>

@@ -9,8 +9,8 @@
 #include "ui/main/trade_items.h"
 #include "ui/main/trade_question.h"
 #include "ui/main/trade_window.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/text_box.h"
+#include "toolkit/command_button.h"
+#include "toolkit/text_box.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -12,8 +12,8 @@
 #include "ui/main/statistics_window.h"
 #include "ui/shell/frm_online.h"
 #include "ui/shell/options_panel.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/message_box.h"
+#include "toolkit/command_button.h"
+#include "toolkit/message_box.h"
 
 #include <QApplication>
 #include <QComboBox>

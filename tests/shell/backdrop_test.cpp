@@ -5,8 +5,8 @@
 #include "ui/shell/backdrop.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/message_box.h"
+#include "toolkit/twips.h"
 
 #include <QPainter>
 

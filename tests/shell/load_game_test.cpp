@@ -7,7 +7,7 @@
 #include "save/saved_game_list.h"
 #include "shell/shell_test_support.h"
 #include "ui/shell/frm_load_game.h"
-#include "ui/toolkit/command_button.h"
+#include "toolkit/command_button.h"
 
 #include <QFile>
 #include <QPointer>

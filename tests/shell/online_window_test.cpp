@@ -9,10 +9,10 @@
 #include "ui/shell/frm_online.h"
 #include "ui/shell/online_menu_entry.h"
 #include "ui/shell/options_panel.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/picture.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/command_button.h"
+#include "toolkit/message_box.h"
+#include "toolkit/picture.h"
+#include "toolkit/twips.h"
 
 #include <QComboBox>
 #include <QLabel>

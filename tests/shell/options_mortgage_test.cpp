@@ -3,8 +3,8 @@
 
 #include "ui/shell/frm_mortgage.h"
 #include "ui/shell/frm_options.h"
-#include "ui/toolkit/shape.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/shape.h"
+#include "toolkit/twips.h"
 
 #include <QCheckBox>
 #include <QRegularExpression>

@@ -6,7 +6,7 @@
 #include "game/manual_clock.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/quit_confirmation.h"
-#include "ui/toolkit/message_box.h"
+#include "toolkit/message_box.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -3,7 +3,7 @@
 // Helpers for the tests of the windows around the game: reading the pixels
 // of a grab, picking combo entries as a user does, and the texts of combos.
 
-#include "ui/toolkit/image_combo.h"
+#include "toolkit/image_combo.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 // no application object of its own.
 
 #include "app/windowed_game.h"
-#include "ui/toolkit/window_scale.h"
+#include "toolkit/window_scale.h"
 
 #include <QApplication>
 #include <QFile>

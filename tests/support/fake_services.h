@@ -4,7 +4,7 @@
 // scripted random generator, files appended to memory or to disk, and an
 // end of process that only takes note.
 
-#include "ui/toolkit/runtime_services.h"
+#include "toolkit/runtime_services.h"
 
 #include <QDir>
 #include <QFile>

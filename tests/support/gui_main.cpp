@@ -1,7 +1,7 @@
 // The test program for window tests: a QApplication on the offscreen
 // platform with the game's fonts, then every test.
 
-#include "ui/toolkit/fonts.h"
+#include "toolkit/fonts.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

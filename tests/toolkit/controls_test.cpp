@@ -1,11 +1,11 @@
-#include "ui/toolkit/control_array.h"
-#include "ui/toolkit/form.h"
-#include "ui/toolkit/image_combo.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/list_view.h"
-#include "ui/toolkit/picture.h"
-#include "ui/toolkit/shape.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/control_array.h"
+#include "toolkit/form.h"
+#include "toolkit/image_combo.h"
+#include "toolkit/label.h"
+#include "toolkit/list_view.h"
+#include "toolkit/picture.h"
+#include "toolkit/shape.h"
+#include "toolkit/twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>

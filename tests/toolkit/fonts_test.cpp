@@ -2,9 +2,9 @@
 // heavier strokes than regular ones at every size the windows use, on a
 // plain screen and on one of twice the pixel density.
 
-#include "ui/toolkit/font_data.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/label.h"
+#include "toolkit/font_data.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label.h"
 
 #include <QFile>
 #include <QImage>

@@ -2,7 +2,7 @@
 // the pointer only while the left button is held, and the main window's
 // kind of window has a fixed size, no maximise button and opens centred.
 
-#include "ui/toolkit/form.h"
+#include "toolkit/form.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -2,7 +2,7 @@
 // title, the desktop's standard icons, the right default button, and boxes
 // that are asked without waiting and answer through a callback.
 
-#include "ui/toolkit/message_box.h"
+#include "toolkit/message_box.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -4,7 +4,7 @@
 // time they had left. Checked through the QTimers' own state, no sleeping.
 
 #include "game/timer.h"
-#include "ui/toolkit/qt_clock.h"
+#include "toolkit/qt_clock.h"
 
 #include <QEventLoop>
 #include <QTimer>

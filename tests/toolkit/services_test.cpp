@@ -1,6 +1,6 @@
-#include "ui/toolkit/art.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/runtime_services.h"
+#include "toolkit/art.h"
+#include "toolkit/message_box.h"
+#include "toolkit/runtime_services.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // characters never get into the box, however the text arrives, and a list
 // shows every row on one line.
 
-#include "ui/toolkit/list_view.h"
-#include "ui/toolkit/text_box.h"
+#include "toolkit/list_view.h"
+#include "toolkit/text_box.h"
 
 #include <QApplication>
 #include <QClipboard>

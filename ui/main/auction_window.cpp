@@ -6,14 +6,14 @@
 #include "ui/main/control_names.h"
 #include "ui/main/deed_card.h"
 #include "ui/main/player_colours.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/shape.h"
-#include "ui/toolkit/text_box.h"
-#include "ui/toolkit/twips.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/command_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/form.h"
+#include "toolkit/label.h"
+#include "toolkit/shape.h"
+#include "toolkit/text_box.h"
+#include "toolkit/twips.h"
+#include "toolkit/game_text.h"
 
 #include <QLabel>
 #include <QRegularExpressionValidator>

@@ -1,7 +1,7 @@
 #include "ui/main/board_layout.h"
 
 #include "game/square_table.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/twips.h"
 
 #include <algorithm>
 #include <array>

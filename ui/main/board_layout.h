@@ -5,7 +5,7 @@
 // board is a fixed mosaic, so these are tables, not computations from a
 // board size. A square without such a control gives an empty TwipRect.
 
-#include "ui/toolkit/twips.h"
+#include "toolkit/twips.h"
 
 #include <optional>
 

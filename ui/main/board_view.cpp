@@ -10,8 +10,8 @@
 #include "ui/main/control_names.h"
 #include "ui/main/picture_controls.h"
 #include "ui/main/press_reporter.h"
-#include "ui/toolkit/picture.h"
-#include "ui/toolkit/shape.h"
+#include "toolkit/picture.h"
+#include "toolkit/shape.h"
 
 namespace tycora::ui {
 

@@ -7,7 +7,7 @@
 // that the window's own background still gets the mouse between them.
 
 #include "ui/main/piece_spot.h"
-#include "ui/toolkit/control_array.h"
+#include "toolkit/control_array.h"
 
 #include <QColor>
 #include <QObject>

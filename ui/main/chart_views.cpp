@@ -3,7 +3,7 @@
 #include "game/net_worth_history.h"
 #include "game/square_table.h"
 #include "ui/main/player_colours.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/game_text.h"
 
 #include <QHelpEvent>
 #include <QPainter>

@@ -1,10 +1,10 @@
 #include "ui/main/choice_dialog.h"
 
 #include "ui/main/control_names.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/command_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label.h"
+#include "toolkit/twips.h"
 
 namespace tycora::ui {
 

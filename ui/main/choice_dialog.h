@@ -6,7 +6,7 @@
 // the choices that follow; Done (or the close box) closes it. It is modal
 // but does not block: the game's clock goes on while it is open.
 
-#include "ui/toolkit/form.h"
+#include "toolkit/form.h"
 
 #include <vector>
 

@@ -4,7 +4,7 @@
 // pale green. The owner bars and the panel frames in those colours get a
 // darker line around them, outside their own rim, which keeps its colour.
 
-#include "ui/toolkit/shape.h"
+#include "toolkit/shape.h"
 
 namespace tycora::ui {
 

@@ -1,6 +1,6 @@
 #include "ui/main/connection_banner.h"
 
-#include "ui/toolkit/fonts.h"
+#include "toolkit/fonts.h"
 
 namespace tycora::ui {
 

@@ -6,8 +6,8 @@
 #include "game/text.h"
 #include "ui/main/choice_dialog.h"
 #include "ui/shell/frm_mortgage.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/message_box.h"
+#include "toolkit/game_text.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 
 #include "game/rules.h"
 #include "game/square_table.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label.h"
+#include "toolkit/game_text.h"
 
 namespace tycora::ui {
 

@@ -1,8 +1,8 @@
 #include "ui/main/dice_view.h"
 
 #include "ui/main/control_names.h"
-#include "ui/toolkit/shape.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/shape.h"
+#include "toolkit/twips.h"
 
 #include <initializer_list>
 

@@ -3,7 +3,7 @@
 // The two dice (Frame1): white rounded bodies with seven pips each, of
 // which a face fills the ones it needs.
 
-#include "ui/toolkit/frame.h"
+#include "toolkit/frame.h"
 
 #include <array>
 

@@ -20,9 +20,9 @@
 #include "ui/main/stats_card.h"
 #include "ui/main/trade_control.h"
 #include "ui/main/winner_window.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/command_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/twips.h"
 
 #include <QMenu>
 #include <QShortcut>

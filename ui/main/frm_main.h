@@ -8,7 +8,7 @@
 
 #include "game/pace.h"
 #include "ui/shell/quit_confirmation.h"
-#include "ui/toolkit/form.h"
+#include "toolkit/form.h"
 
 #include <functional>
 #include <memory>

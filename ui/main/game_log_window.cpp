@@ -3,9 +3,9 @@
 #include "game/game_state.h"
 #include "ui/main/player_colours.h"
 #include "names/player_names.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/fonts.h"
+#include "toolkit/form.h"
+#include "toolkit/game_text.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -3,14 +3,14 @@
 #include "game/rules.h"
 #include "game/text.h"
 #include "ui/main/control_names.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form.h"
-#include "ui/toolkit/game_window_look.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/leaded_label.h"
-#include "ui/toolkit/twips.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/command_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/form.h"
+#include "toolkit/game_window_look.h"
+#include "toolkit/label.h"
+#include "toolkit/leaded_label.h"
+#include "toolkit/twips.h"
+#include "toolkit/game_text.h"
 
 #include <algorithm>
 #include <utility>

@@ -19,8 +19,8 @@
 #include "ui/main/players_column.h"
 #include "ui/main/stats_card.h"
 #include "names/player_names.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/message_box.h"
+#include "toolkit/game_text.h"
 
 #include <algorithm>
 

@@ -20,7 +20,7 @@
 #include "ui/main/players_column.h"
 #include "ui/main/standings.h"
 #include "ui/main/winner_window.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/game_text.h"
 
 namespace tycora::ui {
 

@@ -6,7 +6,7 @@
 #include "ui/main/jail_question.h"
 #include "ui/main/main_screen.h"
 #include "ui/main/main_views.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/game_text.h"
 
 namespace tycora::ui {
 

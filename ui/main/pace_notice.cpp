@@ -1,9 +1,9 @@
 #include "ui/main/pace_notice.h"
 
 #include "ui/main/control_names.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label.h"
+#include "toolkit/twips.h"
 
 namespace tycora::ui {
 

@@ -6,7 +6,7 @@
 #include "game/game_state.h"
 #include "game/square_table.h"
 #include "ui/main/picture_controls.h"
-#include "ui/toolkit/picture.h"
+#include "toolkit/picture.h"
 
 namespace tycora::ui {
 

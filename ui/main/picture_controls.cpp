@@ -1,7 +1,7 @@
 #include "ui/main/picture_controls.h"
 
 #include "ui/main/control_names.h"
-#include "ui/toolkit/picture.h"
+#include "toolkit/picture.h"
 
 namespace tycora::ui {
 

@@ -4,7 +4,7 @@
 // says.
 
 #include "ui/main/board_layout.h"
-#include "ui/toolkit/art.h"
+#include "toolkit/art.h"
 
 class QString;
 class QWidget;

@@ -6,7 +6,7 @@
 // One piece fills the place; two, three or four share it, fanned from the
 // top left, the one that arrived last in front.
 
-#include "ui/toolkit/picture.h"
+#include "toolkit/picture.h"
 
 #include <QColor>
 #include <QRectF>

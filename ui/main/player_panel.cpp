@@ -8,12 +8,12 @@
 #include "ui/main/panel_pictures.h"
 #include "ui/main/picture_controls.h"
 #include "ui/main/press_reporter.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/picture.h"
-#include "ui/toolkit/shape.h"
-#include "ui/toolkit/twips.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label.h"
+#include "toolkit/picture.h"
+#include "toolkit/shape.h"
+#include "toolkit/twips.h"
+#include "toolkit/game_text.h"
 
 #include <QFontMetrics>
 

@@ -6,8 +6,8 @@
 // that can be owned, greyed until the player owns it (and struck through
 // while mortgaged); under the Full rules also the player's state.
 
-#include "ui/toolkit/control_array.h"
-#include "ui/toolkit/frame.h"
+#include "toolkit/control_array.h"
+#include "toolkit/frame.h"
 
 class QColor;
 

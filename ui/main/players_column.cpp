@@ -2,7 +2,7 @@
 
 #include "ui/main/control_names.h"
 #include "ui/main/player_panel.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/twips.h"
 
 namespace tycora::ui {
 

@@ -4,7 +4,7 @@
 // as tall as the panels in play.
 
 #include "game/game_state.h"
-#include "ui/toolkit/frame.h"
+#include "toolkit/frame.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 #include "ui/main/save_control.h"
 
 #include "game/engine.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/command_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/form.h"
+#include "toolkit/twips.h"
 
 #include <QAction>
 #include <QShortcut>

@@ -4,11 +4,11 @@
 #include "game/text.h"
 #include "ui/main/control_names.h"
 #include "ui/main/player_colours.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/shape.h"
-#include "ui/toolkit/twips.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label.h"
+#include "toolkit/shape.h"
+#include "toolkit/twips.h"
+#include "toolkit/game_text.h"
 
 namespace tycora::ui {
 

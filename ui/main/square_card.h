@@ -5,7 +5,7 @@
 // border, a title strip in the square's colour bearing its name, and rows
 // of a caption and a figure.
 
-#include "ui/toolkit/frame.h"
+#include "toolkit/frame.h"
 
 #include <string_view>
 

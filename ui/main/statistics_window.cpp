@@ -5,8 +5,8 @@
 #include "game/square_table.h"
 #include "ui/main/beside_board.h"
 #include "ui/main/chart_views.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/fonts.h"
+#include "toolkit/game_text.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

@@ -2,10 +2,10 @@
 
 #include "game/square_table.h"
 #include "ui/main/control_names.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/twips.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label.h"
+#include "toolkit/twips.h"
+#include "toolkit/game_text.h"
 
 namespace tycora::ui {
 

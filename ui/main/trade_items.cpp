@@ -6,8 +6,8 @@
 #include "game/game_state.h"
 #include "game/square_table.h"
 #include "game/trading.h"
-#include "ui/toolkit/game_text.h"
-#include "ui/toolkit/text_box.h"
+#include "toolkit/game_text.h"
+#include "toolkit/text_box.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -4,14 +4,14 @@
 #include "game/rules.h"
 #include "game/trading.h"
 #include "ui/main/trade_window.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form.h"
-#include "ui/toolkit/game_text.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/command_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/form.h"
+#include "toolkit/game_text.h"
+#include "toolkit/twips.h"
 
 #include <QCheckBox>
-#include "ui/toolkit/game_window_look.h"
+#include "toolkit/game_window_look.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "ui/main/turn_display.h"
 
 #include "ui/main/control_names.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/shape.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label.h"
+#include "toolkit/shape.h"
+#include "toolkit/twips.h"
 
 namespace tycora::ui {
 

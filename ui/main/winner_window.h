@@ -6,7 +6,7 @@
 
 #include "assets/game_charts.h"
 #include "ui/main/standings.h"
-#include "ui/toolkit/form.h"
+#include "toolkit/form.h"
 
 #include <vector>
 

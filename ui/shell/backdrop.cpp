@@ -1,6 +1,6 @@
 #include "ui/shell/backdrop.h"
 
-#include "ui/toolkit/form.h"
+#include "toolkit/form.h"
 
 #include <QColor>
 

@@ -1,8 +1,8 @@
 #include "ui/shell/frm_load_game.h"
 
 #include "save/game_file.h"
-#include "ui/toolkit/centre_over.h"
-#include "ui/toolkit/command_button.h"
+#include "toolkit/centre_over.h"
+#include "toolkit/command_button.h"
 
 #include <QDateTime>
 #include <QFileDialog>

@@ -6,7 +6,7 @@
 // picks any saved game on disk. Choosing a game reports its file.
 
 #include "save/saved_game_list.h"
-#include "ui/toolkit/form.h"
+#include "toolkit/form.h"
 
 #include <functional>
 #include <vector>

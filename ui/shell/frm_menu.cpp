@@ -3,11 +3,11 @@
 #include "assets/art_catalog.h"
 #include "ui/shell/backdrop.h"
 #include "ui/shell/window_caption.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/picture.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/command_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/message_box.h"
+#include "toolkit/picture.h"
+#include "toolkit/twips.h"
 
 namespace tycora::ui {
 

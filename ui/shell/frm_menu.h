@@ -3,7 +3,7 @@
 // The start menu: the title, "New Game" and "Load Game".
 
 #include "ui/shell/quit_confirmation.h"
-#include "ui/toolkit/form.h"
+#include "toolkit/form.h"
 
 #include <functional>
 

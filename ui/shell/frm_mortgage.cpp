@@ -5,11 +5,11 @@
 #include "game/board.h"
 #include "game/square_table.h"
 #include "ui/shell/mortgage_card.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/shape.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/command_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/label.h"
+#include "toolkit/shape.h"
+#include "toolkit/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

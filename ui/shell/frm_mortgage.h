@@ -13,8 +13,8 @@
 // The outlines the window was first drawn with (shpProperty, Shape3) keep
 // their places but stay hidden: the cards took their part.
 
-#include "ui/toolkit/control_array.h"
-#include "ui/toolkit/form.h"
+#include "toolkit/control_array.h"
+#include "toolkit/form.h"
 
 #include <vector>
 

@@ -4,13 +4,13 @@
 #include "game/player_name_rule.h"
 #include "game/player_setup.h"
 #include "ui/shell/options_panel.h"
-#include "ui/toolkit/centre_over.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/frame.h"
-#include "ui/toolkit/game_window_look.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/centre_over.h"
+#include "toolkit/command_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/frame.h"
+#include "toolkit/game_window_look.h"
+#include "toolkit/label.h"
+#include "toolkit/twips.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -6,7 +6,7 @@
 // the game; the board then takes over.
 
 #include "client/online_client.h"
-#include "ui/toolkit/form.h"
+#include "toolkit/form.h"
 
 class QComboBox;
 class QLabel;

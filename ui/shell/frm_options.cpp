@@ -3,8 +3,8 @@
 #include "game/game_options.h"
 
 #include "ui/shell/window_caption.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/fonts.h"
+#include "toolkit/twips.h"
 
 #include <QCheckBox>
 

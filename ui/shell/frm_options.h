@@ -6,7 +6,7 @@
 // Options frame is where the players choose; this window is not shown.
 
 #include "game/game_options.h"
-#include "ui/toolkit/form.h"
+#include "toolkit/form.h"
 
 class QCheckBox;
 

@@ -8,12 +8,12 @@
 #include "names/player_names.h"
 #include "ui/shell/backdrop.h"
 #include "ui/shell/window_caption.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/image_combo.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/list_view.h"
-#include "ui/toolkit/twips.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/command_button.h"
+#include "toolkit/image_combo.h"
+#include "toolkit/label.h"
+#include "toolkit/list_view.h"
+#include "toolkit/twips.h"
+#include "toolkit/game_text.h"
 
 #include <QLineEdit>
 

@@ -8,7 +8,7 @@
 #include "game/computer_level.h"
 #include "game/game_state.h"
 #include "ui/shell/quit_confirmation.h"
-#include "ui/toolkit/form.h"
+#include "toolkit/form.h"
 
 #include <array>
 #include <functional>

@@ -7,12 +7,12 @@
 
 #include "game/player_setup.h"
 #include "ui/shell/options_panel.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/frame.h"
-#include "ui/toolkit/image_combo.h"
-#include "ui/toolkit/list_view.h"
-#include "ui/toolkit/twips.h"
-#include "ui/toolkit/game_text.h"
+#include "toolkit/fonts.h"
+#include "toolkit/frame.h"
+#include "toolkit/image_combo.h"
+#include "toolkit/list_view.h"
+#include "toolkit/twips.h"
+#include "toolkit/game_text.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "ui/shell/mortgage_card.h"
 
-#include "ui/toolkit/fonts.h"
+#include "toolkit/fonts.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

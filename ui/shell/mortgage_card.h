@@ -8,7 +8,7 @@
 // it has the focus. Arrow keys are passed to the window, which moves the
 // focus to the neighbouring card.
 
-#include "ui/toolkit/art.h"
+#include "toolkit/art.h"
 
 #include <QAbstractButton>
 

@@ -1,9 +1,9 @@
 #include "ui/shell/online_menu_entry.h"
 
 #include "ui/shell/frm_menu.h"
-#include "ui/toolkit/command_button.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/command_button.h"
+#include "toolkit/fonts.h"
+#include "toolkit/twips.h"
 
 namespace tycora::ui {
 

@@ -1,10 +1,10 @@
 #include "ui/shell/options_panel.h"
 
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/frame.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/twips.h"
-#include "ui/toolkit/window_scale.h"
+#include "toolkit/fonts.h"
+#include "toolkit/frame.h"
+#include "toolkit/label.h"
+#include "toolkit/twips.h"
+#include "toolkit/window_scale.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 
 // The question every game window asks before the user closes it.
 
-#include "ui/toolkit/form.h"
-#include "ui/toolkit/message_box.h"
+#include "toolkit/form.h"
+#include "toolkit/message_box.h"
 
 #include <functional>
 

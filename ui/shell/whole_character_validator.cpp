@@ -1,6 +1,6 @@
 #include "ui/shell/whole_character_validator.h"
 
-#include "ui/toolkit/text_box.h"
+#include "toolkit/text_box.h"
 
 namespace tycora::ui {
 

@@ -1,6 +1,6 @@
-#include "ui/toolkit/form.h"
+#include "toolkit/form.h"
 
-#include "ui/toolkit/twips.h"
+#include "toolkit/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>

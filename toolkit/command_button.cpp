@@ -1,4 +1,4 @@
-#include "ui/toolkit/command_button.h"
+#include "toolkit/command_button.h"
 
 namespace tycora::ui {
 

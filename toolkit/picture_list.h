@@ -2,7 +2,7 @@
 
 // An ordered list of pictures, numbered from 1, each with a text key.
 
-#include "ui/toolkit/art.h"
+#include "toolkit/art.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "ui/toolkit/label.h"
+#include "toolkit/label.h"
 
 #include <QEvent>
 

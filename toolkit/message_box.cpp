@@ -1,4 +1,4 @@
-#include "ui/toolkit/message_box.h"
+#include "toolkit/message_box.h"
 
 #include <QApplication>
 #include <QGridLayout>

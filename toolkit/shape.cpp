@@ -1,4 +1,4 @@
-#include "ui/toolkit/shape.h"
+#include "toolkit/shape.h"
 
 #include <QPainter>
 #include <QPainterPath>

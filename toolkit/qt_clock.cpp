@@ -1,4 +1,4 @@
-#include "ui/toolkit/qt_clock.h"
+#include "toolkit/qt_clock.h"
 
 #include <QTimer>
 

@@ -4,7 +4,7 @@
 // frame's own coordinates. Mouse moves over its background are its own and
 // do not reach the window behind it.
 
-#include "ui/toolkit/array_control.h"
+#include "toolkit/array_control.h"
 
 #include <QColor>
 

@@ -1,4 +1,4 @@
-#include "ui/toolkit/array_control.h"
+#include "toolkit/array_control.h"
 
 #include <QMouseEvent>
 

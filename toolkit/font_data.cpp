@@ -1,4 +1,4 @@
-#include "ui/toolkit/font_data.h"
+#include "toolkit/font_data.h"
 
 #include <QList>
 #include <QMap>

@@ -1,4 +1,4 @@
-#include "ui/toolkit/image_combo.h"
+#include "toolkit/image_combo.h"
 
 namespace tycora::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/toolkit/first_paint.h"
+#include "toolkit/first_paint.h"
 
 #include <QEvent>
 #include <QTimer>

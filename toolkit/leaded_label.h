@@ -4,7 +4,7 @@
 // lines of a wrapped text tight against each other, which reads poorly in
 // a paragraph of several lines. Its caption stays plain text.
 
-#include "ui/toolkit/label.h"
+#include "toolkit/label.h"
 
 class QTextLayout;
 

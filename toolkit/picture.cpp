@@ -1,4 +1,4 @@
-#include "ui/toolkit/picture.h"
+#include "toolkit/picture.h"
 
 #include <QPainter>
 

@@ -4,8 +4,8 @@
 // size), has a tooltip, and reports mouse moves with its control-array index.
 // Where the picture is transparent, what lies behind shows through.
 
-#include "ui/toolkit/array_control.h"
-#include "ui/toolkit/art.h"
+#include "toolkit/array_control.h"
+#include "toolkit/art.h"
 
 namespace tycora::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/toolkit/runtime_services.h"
+#include "toolkit/runtime_services.h"
 
 #include "game/dice.h"
 

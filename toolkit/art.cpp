@@ -1,6 +1,6 @@
-#include "ui/toolkit/art.h"
+#include "toolkit/art.h"
 
-#include "ui/toolkit/built_picture.h"
+#include "toolkit/built_picture.h"
 
 #include <QIconEngine>
 #include <QPainter>

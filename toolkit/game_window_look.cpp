@@ -1,7 +1,7 @@
-#include "ui/toolkit/game_window_look.h"
+#include "toolkit/game_window_look.h"
 
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/fonts.h"
+#include "toolkit/twips.h"
 
 #include <QPalette>
 #include <QWidget>

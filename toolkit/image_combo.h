@@ -4,7 +4,7 @@
 // also be set to something that is not an entry (a placeholder such as
 // "Playing Piece"); picking an entry by hand reports picked().
 
-#include "ui/toolkit/picture_list.h"
+#include "toolkit/picture_list.h"
 
 #include <QComboBox>
 

@@ -1,4 +1,4 @@
-#include "ui/toolkit/centre_over.h"
+#include "toolkit/centre_over.h"
 
 #include <QGuiApplication>
 #include <QScreen>

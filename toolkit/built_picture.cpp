@@ -1,4 +1,4 @@
-#include "ui/toolkit/built_picture.h"
+#include "toolkit/built_picture.h"
 
 #include <QResource>
 

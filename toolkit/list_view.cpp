@@ -1,7 +1,7 @@
-#include "ui/toolkit/list_view.h"
+#include "toolkit/list_view.h"
 
-#include "ui/toolkit/text_box.h"
-#include "ui/toolkit/twips.h"
+#include "toolkit/text_box.h"
+#include "toolkit/twips.h"
 
 #include <QHeaderView>
 #include <QStyledItemDelegate>

@@ -1,4 +1,4 @@
-#include "ui/toolkit/leaded_label.h"
+#include "toolkit/leaded_label.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

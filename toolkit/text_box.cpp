@@ -1,4 +1,4 @@
-#include "ui/toolkit/text_box.h"
+#include "toolkit/text_box.h"
 
 #include "game/player_name_rule.h"
 

@@ -1,4 +1,4 @@
-#include "ui/toolkit/fonts.h"
+#include "toolkit/fonts.h"
 
 #include <QFontDatabase>
 #include <QResource>

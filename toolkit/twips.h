@@ -4,6 +4,8 @@
 // per inch. Qt's high-DPI scaling takes care of denser screens, so a twip
 // maps to a fixed number of device-independent pixels.
 
+#include "toolkit/colours.h"
+
 #include <QColor>
 #include <QRect>
 #include <QWidget>
@@ -46,8 +48,5 @@ inline int leftTwips(const QWidget *w) { return twips(w->x()); }
 inline int topTwips(const QWidget *w) { return twips(w->y()); }
 inline int widthTwips(const QWidget *w) { return twips(w->width()); }
 inline int heightTwips(const QWidget *w) { return twips(w->height()); }
-
-// The board's pale green, shared by the windows and their frames.
-inline QColor boardGreen() { return QColor(207, 236, 211); }
 
 } // namespace tycora::ui

@@ -1,4 +1,4 @@
-#include "ui/toolkit/window_scale.h"
+#include "toolkit/window_scale.h"
 
 namespace tycora::ui {
 

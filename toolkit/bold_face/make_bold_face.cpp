@@ -5,7 +5,7 @@
 //
 //   tycora_make_bold_face SHIPPED.ttf OUT.ttf
 
-#include "ui/toolkit/font_data.h"
+#include "toolkit/font_data.h"
 
 #include <QFile>
 

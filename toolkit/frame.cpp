@@ -1,6 +1,6 @@
-#include "ui/toolkit/frame.h"
+#include "toolkit/frame.h"
 
-#include "ui/toolkit/twips.h"
+#include "toolkit/twips.h"
 
 #include <QPainter>
 
