@@ -3,7 +3,7 @@
 // writes <folder>/<n>x<n>/apps/io.tycora.Tycora.png for the usual sizes.
 
 #include "assets/art_catalog.h"
-#include "ui/toolkit/fonts.h"
+#include "toolkit/fonts.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 // game in DIR at every hand-over and going on with them when restarted.
 
 #include "net/game_server.h"
-#include "ui/toolkit/qt_clock.h"
+#include "toolkit/qt_clock.h"
 
 #include <QCoreApplication>
 #include <QDir>
