@@ -17,6 +17,7 @@
 #include "ui/shell/options_panel.h"
 #include "ui/shell/quit_confirmation.h"
 #include "toolkit/first_paint.h"
+#include "toolkit/fonts.h"
 
 namespace tycora::app {
 
@@ -79,6 +80,7 @@ void Application::ensureGameWindows()
 {
     if (frmMain_ || ending_)
         return;
+    ui::registerEmbeddedFonts();
     ensureSharedWindows();
     createGameWindows();
     prepareGame();

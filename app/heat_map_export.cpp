@@ -1,14 +1,15 @@
 #include "app/heat_map_export.h"
 
 #include "assets/game_charts.h"
+#include "modules/program_modules.h"
 #include "toolkit/fonts.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 
+#include <functional>
 #include <memory>
 
 namespace tycora::app {
@@ -72,18 +73,15 @@ std::string exportHeatMap(const std::array<int, 40> &landings, long long games, 
 
     const std::string svgFile = svgFileFor(pngFile);
     const QString svg = QString::fromStdString(svgFile);
-    QSvgGenerator generator;
-    generator.setFileName(svg);
-    generator.setSize(art::HeatMapDesign.toSize());
-    generator.setViewBox(QRectF(QPointF(0, 0), art::HeatMapDesign));
-    generator.setTitle(map.title);
-    {
-        QPainter p;
-        if (!p.begin(&generator))
-            return "cannot write the heat map to " + svgFile;
-        art::drawHeatMap(p, QRectF(QPointF(0, 0), art::HeatMapDesign), map);
-    }
-    if (QFileInfo(svg).size() <= 0)
+    using WriteSvg = bool(const QString &, const QSizeF &, const QString &,
+                          const std::function<void(QPainter &, const QRectF &)> &);
+    QString why;
+    WriteSvg *const writeSvg = modules::moduleFunctionAs<WriteSvg>(QStringLiteral("tycora_svg"), "tycoraWriteSvg", &why);
+    if (!writeSvg)
+        return "cannot write the heat map to " + svgFile + ": " + why.toStdString();
+    const bool written = writeSvg(svg, art::HeatMapDesign, map.title,
+                                  [&map](QPainter &p, const QRectF &box) { art::drawHeatMap(p, box, map); });
+    if (!written || QFileInfo(svg).size() <= 0)
         return "cannot write the heat map to " + svgFile;
     return {};
 }

@@ -1,10 +1,15 @@
 // Load on the game server: one tycora-server process, and from this process
 // scripted players on loopback playing many four-seat games at once. Each
-// player throws when offered the throw and says no to every question.
-// Prints the games, the time from a command to the server's first answer
-// (median and 99th percentile) and the connections dropped.
+// player throws when offered the throw and says no to every question,
+// after a think time (none by default: every player answers at once, which
+// measures the server's throughput; with --think MS a player waits half to
+// one and a half times MS, as a person at the table would). The games open
+// a few at a time, so the set-up is no rush of thousands of connections.
+// Prints the games, the time from a move in play (throw, answer, bid, jail
+// choice) to the server's first answer, median and 99th percentile, and
+// the connections dropped.
 //
-//   tycora_bench_server_load SERVER [GAMES] [SECONDS]
+//   tycora_bench_server_load SERVER [GAMES] [SECONDS] [--think MS] [--pace Classic|Fast|Instant]
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -20,6 +25,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <random>
 #include <memory>
 #include <sys/resource.h>
 #include <vector>
@@ -42,6 +48,7 @@ struct Player {
     int seat = -1;
     QString code;
     qint64 sentAt = -1;
+    bool inPlay = false; // the command waiting for its answer is a move in play
     bool dropped = false;
 };
 
@@ -50,21 +57,36 @@ struct Load {
     std::vector<double> latencies;
     int dropped = 0;
     int joinedGames = 0;
+    int thinkMs = 0;
+    std::mt19937 random{20261207};
 
-    void send(Player &p, const QJsonObject &command)
+    void send(Player &p, const QJsonObject &command, bool inPlay = false)
     {
         // Small messages go at once, as a game client's should.
         for (QAbstractSocket *tcp : p.socket.findChildren<QAbstractSocket *>())
             tcp->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         p.sentAt = clock.nsecsElapsed();
+        p.inPlay = inPlay;
         p.socket.sendTextMessage(compact(command));
+    }
+
+    // A move in play, after the player's think time.
+    void play(Player &p, const QJsonObject &command)
+    {
+        if (thinkMs <= 0) {
+            send(p, command, true);
+            return;
+        }
+        std::uniform_int_distribution<int> think(thinkMs / 2, thinkMs * 3 / 2);
+        QTimer::singleShot(think(random), &p.socket, [this, &p, command] { send(p, command, true); });
     }
 
     // Answers whatever the server put to this player.
     void react(Player &p, const QJsonObject &message)
     {
         if (p.sentAt >= 0) {
-            latencies.push_back(double(clock.nsecsElapsed() - p.sentAt) / 1e6);
+            if (p.inPlay)
+                latencies.push_back(double(clock.nsecsElapsed() - p.sentAt) / 1e6);
             p.sentAt = -1;
         }
         if (message.value("type") != "events")
@@ -75,13 +97,13 @@ struct Load {
             const QString call = e.value("call").toString();
             const bool mine = e.value("player").toInt(-1) == p.seat;
             if (call == "setRollEnabled" && mine && e.value("enabled").toBool())
-                send(p, {{"type", "throw"}});
+                play(p, {{"type", "throw"}});
             else if (call == "ask" && mine)
-                send(p, {{"type", "answer"}, {"yes", false}});
+                play(p, {{"type", "answer"}, {"yes", false}});
             else if (call == "askBid" && mine)
-                send(p, {{"type", "bid"}, {"amount", 0}});
+                play(p, {{"type", "bid"}, {"amount", 0}});
             else if (call == "askJail" && mine)
-                send(p, {{"type", "jail"}, {"choice", "Throw"}});
+                play(p, {{"type", "jail"}, {"choice", "Throw"}});
         }
     }
 };
@@ -91,18 +113,33 @@ struct Load {
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: tycora_bench_server_load SERVER [GAMES] [SECONDS]\n");
+    QStringList args = app.arguments().mid(1);
+    Load load;
+    QString pace = QStringLiteral("Instant");
+    for (int i = 0; i + 1 < args.size();) {
+        if (args[i] == "--think")
+            load.thinkMs = args[i + 1].toInt();
+        else if (args[i] == "--pace")
+            pace = args[i + 1];
+        else {
+            ++i;
+            continue;
+        }
+        args.remove(i, 2);
+    }
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: tycora_bench_server_load SERVER [GAMES] [SECONDS] [--think MS] "
+                             "[--pace Classic|Fast|Instant]\n");
         return 2;
     }
-    const int games = argc > 2 ? std::atoi(argv[2]) : 500;
-    const int seconds = argc > 3 ? std::atoi(argv[3]) : 60;
+    const int games = args.size() > 1 ? args[1].toInt() : 500;
+    const int seconds = args.size() > 2 ? args[2].toInt() : 60;
     raiseOpenFileLimit();
 
     QTemporaryDir data;
     QProcess server;
     server.setProcessChannelMode(QProcess::SeparateChannels);
-    server.start(QString::fromLocal8Bit(argv[1]), {"--port", "0", "--address", "127.0.0.1", "--data", data.path()});
+    server.start(args[0], {"--port", "0", "--address", "127.0.0.1", "--data", data.path()});
     server.setReadChannel(QProcess::StandardError);
     if (!server.waitForStarted() || !server.waitForReadyRead(5000)) {
         std::fprintf(stderr, "the server did not start\n");
@@ -114,7 +151,6 @@ int main(int argc, char *argv[])
         return 1;
     const QUrl url(QStringLiteral("ws://127.0.0.1:%1").arg(port.captured(1)));
 
-    Load load;
     load.clock.start();
     std::vector<std::unique_ptr<Player>> players;
     static const char *const pieces[] = {"Dog", "Car", "Hat", "Shoe"};
@@ -145,8 +181,8 @@ int main(int argc, char *argv[])
                             players[players.size() - 2].get(), players[players.size() - 1].get()};
         // The host opens the game; the others join when its code is known;
         // the host starts once all four are in.
-        QObject::connect(&seats[0]->socket, &QWebSocket::connected, [seats, &load] {
-            load.send(*seats[0], {{"type", "host"}, {"name", "P0"}, {"piece", "Dog"}, {"colour", "Red"}, {"pace", "Instant"}});
+        QObject::connect(&seats[0]->socket, &QWebSocket::connected, [seats, &load, pace] {
+            load.send(*seats[0], {{"type", "host"}, {"name", "P0"}, {"piece", "Dog"}, {"colour", "Red"}, {"pace", pace}});
         });
         QObject::connect(&seats[0]->socket, &QWebSocket::textMessageReceived, [seats, &load, url](const QString &text) {
             const QJsonObject m = QJsonDocument::fromJson(text.toUtf8()).object();
@@ -164,7 +200,8 @@ int main(int argc, char *argv[])
                 load.send(*seats[0], {{"type", "start"}});
             }
         });
-        seats[0]->socket.open(url);
+        // Ten games open every 20 ms.
+        QTimer::singleShot(g / 10 * 20, &seats[0]->socket, [seats, url] { seats[0]->socket.open(url); });
     }
 
     QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
@@ -176,7 +213,8 @@ int main(int argc, char *argv[])
     std::sort(l.begin(), l.end());
     const auto at = [&](double q) { return l.empty() ? 0.0 : l[std::min(l.size() - 1, std::size_t(q * double(l.size())))]; };
     std::printf("games started %d of %d, %zu commands answered in %d s\n", load.joinedGames, games, l.size(), seconds);
-    std::printf("command to first answer: median %.2f ms, 99th percentile %.2f ms\n", at(0.5), at(0.99));
+    std::printf("think time %d ms, pace %s\n", load.thinkMs, qPrintable(pace));
+    std::printf("move in play to first answer: median %.2f ms, 99th percentile %.2f ms\n", at(0.5), at(0.99));
     std::printf("dropped connections: %d\n", load.dropped);
     return 0;
 }

@@ -15,29 +15,34 @@ QJsonObject seatingMessage(const char *type, const Seating &me)
 }
 } // namespace
 
-OnlineClient::OnlineClient(QObject *parent) : QObject(parent)
+OnlineClient::OnlineClient(QObject *parent) : QObject(parent), connection_(makeConnection())
 {
     retry_.setInterval(RetryIntervalMs);
     connect(&retry_, &QTimer::timeout, this, &OnlineClient::retryNow);
-    connect(&socket_, &QWebSocket::connected, this, [this] {
-        if (!first_.isEmpty())
-            sendNow(first_);
-    });
-    connect(&socket_, &QWebSocket::textMessageReceived, this, &OnlineClient::received);
-    connect(&socket_, &QWebSocket::disconnected, this, &OnlineClient::disconnected);
-    connect(&socket_, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this, [this](QAbstractSocket::SocketError) {
-        // Never seated: there is nothing to come back to.
-        if (!leaving_ && token_.isEmpty() && !first_.isEmpty()) {
-            first_ = {};
-            emit refused(QStringLiteral("cannot reach the server %1 (%2)").arg(server_.toString(), socket_.errorString()));
-        }
-    });
+    connection_->setListener({.connected =
+                                  [this] {
+                                      if (!first_.isEmpty())
+                                          sendNow(first_);
+                                  },
+                              .received = [this](const QString &text) { received(text); },
+                              .disconnected = [this] { disconnected(); },
+                              .failed = [this](const QString &why) { unreachable(why); }});
 }
 
 OnlineClient::~OnlineClient()
 {
     leaving_ = true;
-    socket_.abort();
+    connection_->setListener({});
+    connection_->abort();
+}
+
+void OnlineClient::unreachable(const QString &why)
+{
+    // Never seated: there is nothing to come back to.
+    if (!leaving_ && token_.isEmpty() && !first_.isEmpty()) {
+        first_ = {};
+        emit refused(QStringLiteral("cannot reach the server %1 (%2)").arg(server_.toString(), why));
+    }
 }
 
 void OnlineClient::openWith(const QUrl &server, const QJsonObject &first)
@@ -45,8 +50,8 @@ void OnlineClient::openWith(const QUrl &server, const QJsonObject &first)
     server_ = server;
     first_ = first;
     leaving_ = false;
-    socket_.abort();
-    socket_.open(server);
+    connection_->abort();
+    connection_->open(server);
 }
 
 void OnlineClient::host(const QUrl &server, const Seating &me, const TableChoices &choices)
@@ -77,25 +82,25 @@ void OnlineClient::send(const QJsonObject &command)
     // is back; the server refuses it if the moment has passed.
     if (lost_)
         waiting_.append(command);
-    else if (socket_.state() == QAbstractSocket::ConnectedState)
+    else if (connection_->isOpen())
         sendNow(command);
 }
 
 void OnlineClient::sendNow(const QJsonObject &message)
 {
-    socket_.sendTextMessage(QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
+    connection_->send(QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
 }
 
 void OnlineClient::leave()
 {
     leaving_ = true;
     retry_.stop();
-    socket_.close();
+    connection_->close();
 }
 
 void OnlineClient::abortConnection()
 {
-    socket_.abort();
+    connection_->abort();
     // An abort may pass without a word from the socket.
     if (!lost_)
         disconnected();
@@ -106,8 +111,8 @@ void OnlineClient::retryNow()
     if (!lost_ || token_.isEmpty())
         return;
     first_ = {{"type", "rejoin"}, {"code", code_}, {"token", token_}};
-    socket_.abort();
-    socket_.open(server_);
+    connection_->abort();
+    connection_->open(server_);
 }
 
 void OnlineClient::received(const QString &text)

@@ -4,12 +4,15 @@
 // the lobby, the commands of play, and coming back after a lost
 // connection with the token the server gave the seat.
 
+#include "client/connection.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
 #include <QTimer>
 #include <QUrl>
-#include <QWebSocket>
+
+#include <memory>
 
 namespace tycora::client {
 
@@ -82,7 +85,9 @@ private:
     void disconnected();
     void sendNow(const QJsonObject &message);
 
-    QWebSocket socket_;
+    void unreachable(const QString &why);
+
+    std::unique_ptr<Connection> connection_;
     QTimer retry_;
     QUrl server_;
     QJsonObject first_;   // sent as soon as the connection opens

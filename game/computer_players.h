@@ -72,18 +72,10 @@ private:
     // The offer to `other` that does the player most good over a few
     // futures of the game, among those `other` would accept; none when
     // trading nothing does as well.
-    TradeOffer offerByFutures(const Engine &engine, int player, int other,
+    TradeOffer offerByFutures(Engine &engine, int player, int other,
                               const std::function<bool(const TradeOffer &)> &madeBefore);
 
-    struct SentOffer {
-        TradeOffer terms;
-        std::size_t board;   // what the board looked like when it was sent
-    };
     bool proposesTrades_;
-    std::vector<SentOffer> sent_;
-    long long offersTurn_ = -1;
-    std::vector<int> askedThisTurn_;
-    std::vector<std::size_t> judged_;   // situations already played out
 };
 
 } // namespace tycora

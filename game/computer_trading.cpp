@@ -60,6 +60,42 @@ constexpr double TradeMargin = 0.02;
 // either side's cash moves into another band of this width.
 constexpr Cash CashSeen = 200;
 
+// Remembers `value` among the last `most` kept.
+void remember(std::vector<std::uint64_t> &kept, std::uint64_t value, std::size_t most)
+{
+    kept.push_back(value);
+    if (kept.size() > most)
+        kept.erase(kept.begin());
+}
+
+bool remembers(const std::vector<std::uint64_t> &kept, std::uint64_t value)
+{
+    return std::find(kept.begin(), kept.end(), value) != kept.end();
+}
+
+std::uint64_t mixIn(std::uint64_t h, std::uint64_t v)
+{
+    h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
+    return h;
+}
+
+std::uint64_t fingerprint(std::uint64_t h, const TradeSide &side)
+{
+    h = mixIn(h, side.deeds.size());
+    for (const int deed : side.deeds)
+        h = mixIn(h, static_cast<std::uint64_t>(deed));
+    h = mixIn(h, static_cast<std::uint64_t>(side.cash));
+    return mixIn(h, static_cast<std::uint64_t>(side.jailCards));
+}
+
+// An offer's terms on a board, as the computer remembers them.
+std::uint64_t fingerprint(const TradeOffer &offer, std::size_t board)
+{
+    std::uint64_t h = mixIn(board, static_cast<std::uint64_t>(offer.from));
+    h = mixIn(h, static_cast<std::uint64_t>(offer.to));
+    return fingerprint(fingerprint(h, offer.gives), offer.gets);
+}
+
 } // namespace
 
 TradeReply FullRulesComputer::replyTo(const GameState &state, const TradeOffer &offer)
@@ -141,30 +177,28 @@ bool FullRulesComputer::proposeTrades(Engine &engine, int player)
 {
     if (!proposesTrades_ || !engine.tradingOn())
         return true;
-    if (offersTurn_ != engine.handOvers()) {
-        offersTurn_ = engine.handOvers();
-        askedThisTurn_.clear();
+    ComputerTradeMemory &memory = engine.tradeMemory(player);
+    if (memory.askedTurn != engine.handOvers()) {
+        memory.askedTurn = engine.handOvers();
+        memory.asked.clear();
     }
     const GameState &state = engine.state();
     for (int other = 0; other < state.PlayerCount; ++other) {
         if (other == player || state.Players[other].Bankrupt ||
-            std::find(askedThisTurn_.begin(), askedThisTurn_.end(), other) != askedThisTurn_.end())
+            std::find(memory.asked.begin(), memory.asked.end(), other) != memory.asked.end())
             continue;
         if (!engine.mayTrade(player))
             break;
         const std::size_t board = boardPicture(state);
         const auto madeBefore = [&](const TradeOffer &offer) {
-            return std::any_of(sent_.begin(), sent_.end(),
-                               [&](const SentOffer &s) { return s.board == board && s.terms.sameTerms(offer); });
+            return remembers(memory.sentOffers, fingerprint(offer, board));
         };
         const TradeOffer offer =
             playingAFuture() ? offerTo(state, player, other) : offerByFutures(engine, player, other, madeBefore);
         if (offer.from < 0 || madeBefore(offer))
             continue;
-        askedThisTurn_.push_back(other);
-        sent_.push_back({offer, board});
-        if (sent_.size() > 64)
-            sent_.erase(sent_.begin());
+        memory.asked.push_back(other);
+        remember(memory.sentOffers, fingerprint(offer, board), ComputerTradeMemory::MaxSent);
         engine.proposeTrade(offer);
         if (engine.phase() == Engine::Phase::Trading)
             return false;
@@ -172,7 +206,7 @@ bool FullRulesComputer::proposeTrades(Engine &engine, int player)
     return true;
 }
 
-TradeOffer FullRulesComputer::offerByFutures(const Engine &engine, int player, int other,
+TradeOffer FullRulesComputer::offerByFutures(Engine &engine, int player, int other,
                                              const std::function<bool(const TradeOffer &)> &madeBefore)
 {
     const GameState &state = engine.state();
@@ -181,11 +215,10 @@ TradeOffer FullRulesComputer::offerByFutures(const Engine &engine, int player, i
         boardPicture(state) * 31 + static_cast<std::size_t>(other) * 7919 +
         static_cast<std::size_t>(state.Players[player].Money / CashSeen) * 104729 +
         static_cast<std::size_t>(state.Players[other].Money / CashSeen) * 1299709;
-    if (std::find(judged_.begin(), judged_.end(), situation) != judged_.end())
+    ComputerTradeMemory &memory = engine.tradeMemory(player);
+    if (remembers(memory.judged, situation))
         return {};
-    judged_.push_back(situation);
-    if (judged_.size() > 256)
-        judged_.erase(judged_.begin());
+    remember(memory.judged, situation, ComputerTradeMemory::MaxJudged);
 
     std::vector<TradeOffer> offers = acceptableOffers(state, player, other);
     std::erase_if(offers, madeBefore);

@@ -168,6 +168,9 @@ public:
     // Trades that took effect so far.
     long long trades() const { return trades_; }
     bool tradingOn() const { return fullRules() && options_.trading; }
+    // A computer's memory of its own offers, kept in the game so that a
+    // saved game goes on exactly; only the player's controller writes it.
+    ComputerTradeMemory &tradeMemory(int player) { return state_.Trading.computers[player]; }
     // The debt being raised, if any.
     int owed() const { return debt_ ? debt_->amount : 0; }
     int debtor() const { return debt_ ? debt_->debtor : -1; }
@@ -398,9 +401,6 @@ private:
     // Trading: the offer waiting for its answer, offers rejected this turn,
     // the turn they belong to, and offers being sent from a command.
     std::optional<TradeOffer> openTrade_;
-    std::vector<TradeOffer> rejectedOffers_;
-    long long offersTurn_ = -1;
-    int offersThisTurn_ = 0;
     int proposing_ = 0;
     long long trades_ = 0;
 

@@ -9,6 +9,7 @@
 #include "game/card_table.h"
 #include "game/square_table.h"
 #include "game/computer_level.h"
+#include "game/trading_memory.h"
 
 #include <array>
 #include <cstdint>
@@ -103,6 +104,9 @@ struct GameState {
     // The player holding each deck's Get Out of Jail Free card (Chance,
     // Community Chest), -1 while it is in its deck.
     std::array<int, 2> JailCardHolder{-1, -1};
+    // This turn's offers and the computers' memory of their own.
+    TradeMemory Trading;
+    static_assert(std::tuple_size_v<decltype(TradeMemory::computers)> == MaxPlayers);
 
     // A square is held by a player when it has been bought by that player.
     bool holds(int player, int square) const

@@ -99,6 +99,9 @@ double Lookahead::playFuture(const FutureStart &start, std::uint64_t futureSeed)
 {
     const PlayingAFuture marked;
     GameState state = start.state;
+    // A future's players start with no memory of offers, as if the game
+    // had just begun: what they remember is the real players' own.
+    state.Trading = {};
     SeededRandom decks(mix(futureSeed ^ 0xdec5));
     shuffleUnseen(state.ChanceCards, state.ChancePos, decks);
     shuffleUnseen(state.CommunityCards, state.CommunityPos, decks);

@@ -37,8 +37,9 @@ std::string Engine::offerProblem(const TradeOffer &offer) const
         return why;
     if (std::string problem = tradeItemsProblem(state_, offer); !problem.empty())
         return problem;
-    const bool thisTurn = offersTurn_ == handOvers_;
-    for (const TradeOffer &rejected : rejectedOffers_)
+    const TradeMemory &memory = state_.Trading;
+    const bool thisTurn = memory.offersTurn == handOvers_;
+    for (const TradeOffer &rejected : memory.rejectedThisTurn)
         if (thisTurn && rejected.sameTerms(offer))
             return player(offer.to).Name + " has rejected this offer this turn";
     return {};
@@ -46,11 +47,12 @@ std::string Engine::offerProblem(const TradeOffer &offer) const
 
 void Engine::forgetOldOffers()
 {
-    if (offersTurn_ == handOvers_)
+    TradeMemory &memory = state_.Trading;
+    if (memory.offersTurn == handOvers_)
         return;
-    offersTurn_ = handOvers_;
-    offersThisTurn_ = 0;
-    rejectedOffers_.clear();
+    memory.offersTurn = handOvers_;
+    memory.offersThisTurn = 0;
+    memory.rejectedThisTurn.clear();
 }
 
 bool Engine::proposeTrade(const TradeOffer &offer)
@@ -70,7 +72,7 @@ bool Engine::proposeTrade(const TradeOffer &offer)
 
 void Engine::sendOffer(TradeOffer offer)
 {
-    offer.id = ++offersThisTurn_;
+    offer.id = ++state_.Trading.offersThisTurn;
     const std::string line = player(offer.from).Name + " Offers " + player(offer.to).Name +
                              " a Trade: " + tradeItemsText(state_, offer.gives) + " for " +
                              tradeItemsText(state_, offer.gets);
@@ -112,14 +114,14 @@ void Engine::tradeAnswered(const TradeOffer &offer, const TradeReply &reply)
         break;
     case TradeChoice::Reject:
         say(receiver + " Rejects the Trade");
-        rejectedOffers_.push_back(offer);
+        state_.Trading.rejectedThisTurn.push_back(offer);
         break;
     case TradeChoice::Counter:
         // A counter comes from the receiver back to the proposer; one that
         // is not is no answer, and counts as a rejection.
         if (recorded.from != offer.to || recorded.to != offer.from || !tradeItemsProblem(state_, recorded).empty()) {
             say(receiver + " Rejects the Trade");
-            rejectedOffers_.push_back(offer);
+            state_.Trading.rejectedThisTurn.push_back(offer);
             break;
         }
         say(receiver + " Counters the Trade");

@@ -135,6 +135,38 @@ QJsonObject setupJson(const SavedGame &game)
             {"pace", paceName(game.pace)}};
 }
 
+QJsonArray fingerprintsJson(const std::vector<std::uint64_t> &prints)
+{
+    QJsonArray list;
+    for (const std::uint64_t print : prints)
+        list.append(QString::number(print));
+    return list;
+}
+
+// This turn's offers and the computers' memory of their own: only a game
+// that trades has any.
+QJsonObject tradingJson(const TradeMemory &memory, int players)
+{
+    QJsonArray rejected;
+    for (const TradeOffer &offer : memory.rejectedThisTurn) {
+        QJsonObject o = offerJson(offer);
+        o.insert("from", offer.from);
+        rejected.append(o);
+    }
+    QJsonArray computers;
+    for (int i = 0; i < players; ++i) {
+        const ComputerTradeMemory &c = memory.computers[static_cast<std::size_t>(i)];
+        computers.append(QJsonObject{{"sentOffers", fingerprintsJson(c.sentOffers)},
+                                     {"askedTurn", qint64(c.askedTurn)},
+                                     {"asked", squaresJson(c.asked)},
+                                     {"judged", fingerprintsJson(c.judged)}});
+    }
+    return {{"offersTurn", qint64(memory.offersTurn)},
+            {"offersThisTurn", memory.offersThisTurn},
+            {"rejected", rejected},
+            {"computers", computers}};
+}
+
 QJsonObject snapshotJson(const SavedGame &game)
 {
     const GameState &s = game.state;
@@ -164,7 +196,7 @@ QJsonObject snapshotJson(const SavedGame &game)
     QJsonArray given;
     for (const int die : game.dice.givenDice)
         given.append(die);
-    return {{"currentPlayer", s.CurrentPlayer},
+    QJsonObject snapshot{{"currentPlayer", s.CurrentPlayer},
             {"handOvers", qint64(game.progress.handOvers)},
             {"throws", qint64(game.progress.throws)},
             {"diceTotal", s.DiceTotal},
@@ -184,6 +216,9 @@ QJsonObject snapshotJson(const SavedGame &game)
              QJsonObject{{"seed", QString::number(game.dice.seed)},
                          {"draws", QString::number(game.dice.draws)},
                          {"given", given}}}};
+    if (game.options.trading)
+        snapshot.insert("trading", tradingJson(s.Trading, s.PlayerCount));
+    return snapshot;
 }
 
 // ---- reading -------------------------------------------------------------------
@@ -484,6 +519,60 @@ TradeOffer readOffer(Fields &f, const QJsonValue &v, const QString &name, int fr
     return offer;
 }
 
+std::vector<std::uint64_t> readFingerprints(Fields &f, const QJsonObject &o, const QString &path, const char *key,
+                                            std::size_t most)
+{
+    std::vector<std::uint64_t> prints;
+    const QJsonArray list = f.array(o, path, key, 0, qsizetype(most));
+    for (qsizetype i = 0; i < list.size() && !f.failed(); ++i) {
+        const QString name = path + key + "[" + QString::number(i) + "]";
+        const QString t = f.text(list[i], name);
+        bool ok = false;
+        const qulonglong print = t.toULongLong(&ok);
+        if (!ok || t.isEmpty() || !t.front().isDigit())
+            f.fail(name + " is \"" + t + "\"; it must be a whole number");
+        prints.push_back(print);
+    }
+    return prints;
+}
+
+// This turn's offers and the computers' memory of their own, written only
+// for a game that trades; a game saved without them goes on with none.
+void readTrading(Fields &f, const QJsonObject &root, SavedGame &game)
+{
+    const QJsonObject snap = root.value(QLatin1String("snapshot")).toObject();
+    if (!game.options.trading || !snap.contains(QLatin1String("trading")))
+        return;
+    const QString path = "snapshot.trading.";
+    const QJsonObject o = f.object(snap, "snapshot.", "trading");
+    const int count = game.state.PlayerCount;
+    TradeMemory &memory = game.state.Trading;
+    memory.offersTurn = f.whole(o, path, "offersTurn", -1, game.progress.handOvers);
+    memory.offersThisTurn = static_cast<int>(f.whole(o, path, "offersThisTurn", 0, 1'000'000));
+    const QJsonArray rejected = f.array(o, path, "rejected", 0, 1'000);
+    for (qsizetype i = 0; i < rejected.size() && !f.failed(); ++i) {
+        const QString name = at(path, "rejected", i).chopped(1);
+        const int from = static_cast<int>(f.whole(rejected[i].toObject(), name + ".", "from", 0, count - 1));
+        memory.rejectedThisTurn.push_back(readOffer(f, rejected[i], name, from, count));
+    }
+    const QJsonArray computers = f.array(o, path, "computers", count, count);
+    for (qsizetype i = 0; i < computers.size() && !f.failed(); ++i) {
+        const QString p = at(path, "computers", i);
+        if (!computers[i].isObject()) {
+            f.fail(p.chopped(1) + " is not an object");
+            break;
+        }
+        const QJsonObject c = computers[i].toObject();
+        ComputerTradeMemory &m = memory.computers[static_cast<std::size_t>(i)];
+        m.sentOffers = readFingerprints(f, c, p, "sentOffers", ComputerTradeMemory::MaxSent);
+        m.askedTurn = f.whole(c, p, "askedTurn", -1, game.progress.handOvers);
+        const QJsonArray asked = f.array(c, p, "asked", 0, count - 1);
+        for (qsizetype k = 0; k < asked.size() && !f.failed(); ++k)
+            m.asked.push_back(static_cast<int>(f.whole(asked[k], p + "asked[" + QString::number(k) + "]", 0, count - 1)));
+        m.judged = readFingerprints(f, c, p, "judged", ComputerTradeMemory::MaxJudged);
+    }
+}
+
 void readHistory(Fields &f, const QJsonObject &root, SavedGame &game)
 {
     const QJsonArray history = f.array(root, "", "history", 0, 10'000'000);
@@ -625,6 +714,8 @@ ReadGame readGameDocument(const QByteArray &bytes)
         read.game.state = stateForSetup(read.game.players);
     if (!f.failed())
         readSnapshot(f, root, read.game);
+    if (!f.failed())
+        readTrading(f, root, read.game);
     if (!f.failed())
         readHistory(f, root, read.game);
     if (!f.failed())

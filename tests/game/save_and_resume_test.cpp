@@ -43,6 +43,13 @@ std::vector<Resumption> resumptions()
             for (int players = 2; players <= 4; ++players)
                 all.push_back({rules, o, players, seed++, 20 + 37 * variant, 150});
         }
+    // Games that trade, saved on turns after offers were made, rejected
+    // and remembered.
+    GameOptions trading = optionsWith(RuleSet::Full, true, false, false);
+    trading.trading = true;
+    for (int players = 2; players <= 4; ++players)
+        for (const long long before : {40, 90, 160})
+            all.push_back({RuleSet::Full, trading, players, seed++, before, 150});
     return all;
 }
 

@@ -4,7 +4,7 @@
 // in words what the pictures say in colour; and the winner window shows the
 // net-worth chart of the game.
 
-#include "window_with_engine.h"
+#include "statistics_game.h"
 
 #include "game/rules.h"
 #include "ui/main/chart_views.h"
@@ -19,36 +19,6 @@
 
 namespace tycora::testing {
 namespace {
-
-// A game of three computers in the window, on seeded dice.
-class StatisticsGame : public WindowWithEngine {
-protected:
-    StatisticsGame() : WindowWithEngine(5) {}
-
-    void start(RuleSet rules)
-    {
-        state.Players[0].PlayerType = Computer;
-        addPlayer("Cleo", "Shoe", 3, Computer);
-        screen().setupPlayerPanels();
-        screen().layoutPlayerPanels();
-        engine = std::make_unique<Engine>(state, screen(), clock, log, dice);
-        engine->setOptions({.rules = rules});
-        form->setEngine(engine.get());
-        screen().setRules(rules);
-        engine->startGame();
-        form->show();
-    }
-    void playUntil(long long handOvers)
-    {
-        for (int i = 0; i < 2'000'000 && engine->handOvers() < handOvers && engine->phase() != Engine::Phase::Over;
-             ++i)
-            if (!clock.advanceToNextTick())
-                break;
-    }
-    ui::StatisticsWindow &statistics() { return form->statistics(); }
-    QCheckBox *toggle(const char *name) { return control<QCheckBox>(statistics(), name); }
-    QTableWidget *table(const char *name) { return control<QTableWidget>(statistics(), name); }
-};
 
 TEST_F(StatisticsGame, OpensWithGAndItsButtonSitsBesideTheGameLogsCoveringNothing)
 {
@@ -170,32 +140,6 @@ TEST_F(StatisticsGame, UnderFullRulesTheWinnerWindowShowsTheGamesChart)
     EXPECT_EQ(newGame->geometry().topLeft(), twipRect(3510, 2895, 1200, 375).topLeft());
     EXPECT_GT(winner->chart().geometry().top(), newGame->geometry().bottom());
     EXPECT_TRUE(winner->rect().contains(winner->chart().geometry()));
-}
-
-} // namespace
-} // namespace tycora::testing
-
-namespace tycora::testing {
-namespace {
-
-// The README's pictures of the statistics, into the folder
-// TYCORA_README_PICTURES names (scripts/screenshots); skipped without it.
-class StatisticsPictures : public StatisticsGame {};
-
-TEST_F(StatisticsPictures, NetWorthAndHeatMap)
-{
-    const QString folder = qEnvironmentVariable("TYCORA_README_PICTURES");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "set TYCORA_README_PICTURES to a folder to make the README's pictures";
-    start(RuleSet::Full);
-    playUntil(90);
-    statistics().open();
-    auto *tabs = control<QTabWidget>(statistics(), "tabStatistics");
-    for (const auto &[tab, name] : {std::pair{0, "statistics-net-worth"}, std::pair{1, "statistics-heat-map"}}) {
-        tabs->setCurrentIndex(tab);
-        QCoreApplication::processEvents();
-        EXPECT_TRUE(statistics().grab().save(folder + QLatin1Char('/') + QLatin1String(name) + ".png"));
-    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 # Installs the build into a fresh folder and checks that the program, its
 # menu entry, its icons and its AppStream description land where desktops
-# look for them, and the game server with its systemd unit.
+# look for them, the modules where the program looks for them, and the
+# game server with its systemd unit.
 #   cmake -DBUILD_DIR=... -DSTAGE=... -P check_install.cmake
 file(REMOVE_RECURSE "${STAGE}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${STAGE}"
@@ -11,6 +12,8 @@ endif()
 set(expected
   bin/tycora
   bin/tycora-server
+  lib/tycora/libtycora_svg.so
+  lib/tycora/libtycora_websocket.so
   lib/systemd/system/tycora-server.service
   share/applications/io.tycora.Tycora.desktop
   share/metainfo/io.tycora.Tycora.metainfo.xml)

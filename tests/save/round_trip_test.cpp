@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -39,6 +40,13 @@ TEST_P(RoundTrip, SaveLoadSaveGivesTheSameBytes)
     const save::LoadedGame loaded = save::loadGameFile(path);
     ASSERT_EQ(loaded.error, "");
     EXPECT_EQ(firstDifference(loaded.game.state, game.state), "");
+    // What this turn's offers and the computers remember of their trading.
+    EXPECT_EQ(loaded.game.state.Trading, game.state.Trading);
+    if (s.trading) {
+        const auto &computers = game.state.Trading.computers;
+        EXPECT_TRUE(std::any_of(computers.begin(), computers.end(),
+                                [](const ComputerTradeMemory &m) { return !m.judged.empty(); }));
+    }
     EXPECT_EQ(loaded.game.history, game.history);
     EXPECT_EQ(loaded.game.log, game.log);
     EXPECT_EQ(loaded.game.dice.draws, game.dice.draws);
