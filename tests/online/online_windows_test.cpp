@@ -163,7 +163,16 @@ TEST_F(OnlineWindows, HostAndJoinerPlayAFewTurnsAndSeeTheSameGameLog)
     for (app::OnlineGame *seat : {ann.get(), ben.get()})
         for (int p = 0; p < 2; ++p)
             EXPECT_EQ(seat->state().Players[p].Money, held.Players[p].Money);
-    // And the pieces where the server's game has them, in the order they came.
+    // And, once the last events have come, the pieces where the server's
+    // game has them, in the order they came.
+    const auto caughtUp = [&](const app::OnlineGame &seat) {
+        for (int p = 0; p < 2; ++p)
+            if (seat.state().Players[p].Square != held.Players[p].Square ||
+                seat.state().Players[p].Place != held.Players[p].Place)
+                return false;
+        return true;
+    };
+    ASSERT_TRUE(waitFor([&] { return caughtUp(*ann) && caughtUp(*ben); }));
     for (app::OnlineGame *seat : {ann.get(), ben.get()})
         for (int sq = 0; sq < BoardSize; ++sq) {
             std::vector<ui::Art> expected;
