@@ -6,7 +6,7 @@
 #include "app/application.h"
 
 #include "game/saved_game.h"
-#include "game/show_whole_game.h"
+#include "game/last_throw.h"
 #include "save/game_file.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/main_screen.h"
@@ -95,7 +95,7 @@ void Application::openLoadedGame(const SavedGame &game, const QString &name)
     engine_->setPace(game.pace);
     screen.setRules(game.options.rules);
     screen.layoutPlayerPanels();
-    showWholeGame(state_, game.options, screen);
+    screen.drawWhole(game.options);
     showLastThrow(state_, game.history, screen);
     // The player to throw is given Roll Dice as the game goes on; a
     // computer never is.

@@ -2,7 +2,6 @@
 
 #include "client/table_state.h"
 #include "game/decision.h"
-#include "game/show_whole_game.h"
 
 namespace tycora::client {
 
@@ -46,16 +45,14 @@ void OnlineTable::gameSent()
         applyPublicState(state_, state);
         if (started_)
             started_();
-        showWholeGame(state_, options_, screen_);
+        screen_.drawWhole(options_);
         // Roll Dice waits until the server offers this seat a throw.
         screen_.setRollEnabled(false);
         return;
     }
     // Back after a lost connection: the board drawn again from the state.
-    for (int sq = 0; sq < BoardSize; ++sq)
-        screen_.clearSquare(sq);
     applyPublicState(state_, state);
-    showWholeGame(state_, options_, screen_);
+    screen_.drawWhole(options_);
 }
 
 void OnlineTable::eventsSent(const QJsonArray &events, const QJsonObject &state)
@@ -90,20 +87,13 @@ void OnlineTable::show(const QJsonObject &e)
         screen_.refreshMoney();
     } else if (call == "showCurrentPlayer") {
         screen_.showCurrentPlayer();
-    } else if (call == "drawPiece" && onBoardSquare(square) && player_ok) {
-        screen_.drawPiece(square, player);
-    } else if (call == "clearSquare" && onBoardSquare(square)) {
-        screen_.clearSquare(square);
-    } else if (call == "markOwner" && onBoardSquare(square) && player_ok) {
-        screen_.markOwner(player, square);
-    } else if (call == "showOwnedMini" && onBoardSquare(square) && player_ok) {
-        screen_.showOwnedMini(player, square);
-    } else if (call == "showHouse" && onBoardSquare(square)) {
-        screen_.showHouse(square, number(e, "house"));
-    } else if (call == "clearHouse" && onBoardSquare(square)) {
-        screen_.clearHouse(square, number(e, "house"));
-    } else if (call == "showHotel" && onBoardSquare(square)) {
-        screen_.showHotel(square);
+    } else if (call == "pieceMoved" && player_ok) {
+        const int from = number(e, "from");
+        screen_.pieceMoved(player, onBoardSquare(from) ? from : -1);
+    } else if (call == "squareChanged" && onBoardSquare(square)) {
+        screen_.squareChanged(square);
+    } else if (call == "drawWhole") {
+        screen_.drawWhole(options_);
     } else if (call == "showCard") {
         screen_.showCard(e.value("deck").toString() == "Chance" ? Deck::Chance : Deck::CommunityChest,
                          number(e, "picture"));
@@ -127,14 +117,6 @@ void OnlineTable::show(const QJsonObject &e)
         screen_.showFreeParking(number(e, "pot"));
     } else if (call == "showPayment") {
         screen_.showPayment(number(e, "payer"), number(e, "payee"), number(e, "amount"));
-    } else if (call == "showBuildings" && onBoardSquare(square)) {
-        screen_.showBuildings(square, number(e, "houses"), e.value("hotel").toBool());
-    } else if (call == "showMortgaged" && onBoardSquare(square)) {
-        screen_.showMortgaged(square, e.value("mortgaged").toBool());
-    } else if (call == "clearOwner" && onBoardSquare(square)) {
-        screen_.clearOwner(square);
-    } else if (call == "clearOwnedMini" && onBoardSquare(square) && player_ok) {
-        screen_.clearOwnedMini(player, square);
     } else if (call == "showPlayerState" && player_ok) {
         screen_.showPlayerState(player);
     } else if (call == "showRaising" && player_ok) {

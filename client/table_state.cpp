@@ -6,6 +6,7 @@
 #include <QJsonArray>
 
 #include <algorithm>
+#include <limits>
 
 namespace tycora::client {
 
@@ -57,6 +58,7 @@ void applyPublicState(GameState &state, const QJsonObject &s)
         Player &player = state.Players[std::size_t(i)];
         player.Money = static_cast<Cash>(p.value("money").toDouble(double(player.Money)));
         player.Square = static_cast<Integer>(boundedInt(p.value("square"), -1, BoardSize - 1, player.Square));
+        player.Place = static_cast<Integer>(boundedInt(p.value("place"), 0, std::numeric_limits<Integer>::max(), 0));
         player.InJail = p.value("inJail").toBool();
         player.JailThrows = static_cast<Integer>(p.value("jailThrows").toInt());
         player.Bankrupt = p.value("bankrupt").toBool();

@@ -90,7 +90,7 @@ void Engine::endAuction()
         takeDeed(a.highestBidder, a.square, a.highestBid);
         log(nameAndBalance(p.Name, before) + " Wins the Auction for " + name + " at " + pounds(a.highestBid) +
             "  -->  " + pounds(p.Money));
-        showDeedTaken(a.highestBidder, a.square, p.Name + " Wins the Auction for " + name + " at " + pounds(a.highestBid));
+        showDeedTaken(a.square, p.Name + " Wins the Auction for " + name + " at " + pounds(a.highestBid));
     }
     phase_ = Phase::Moving;
     Step then = std::move(afterAuction_);

@@ -53,16 +53,12 @@ void Engine::goBankrupt(int index, Creditor creditor)
         Property &d = deed(sq);
         if (toPlayer) {
             d.Owner = static_cast<Integer>(creditor.player);
-            screen_.clearOwnedMini(index, sq);
-            screen_.markOwner(creditor.player, sq);
-            screen_.showOwnedMini(creditor.player, sq);
         } else {
             d.Owned = false;
             d.Owner = 0;
             d.Mortgaged = false;
-            screen_.clearOwner(sq);
-            screen_.showMortgaged(sq, false);
         }
+        screen_.squareChanged(sq);
     }
     // Get Out of Jail Free cards go back to their decks.
     for (int &holder : state_.JailCardHolder)

@@ -39,18 +39,16 @@ void Engine::buildOnSquare(int square, int index)
     if (h < 0 || h > 4)
         return;
     if (h < 4) {
-        screen_.showHouse(square, h + 1);
         b.Houses = static_cast<Integer>(h + 1);
+        screen_.squareChanged(square);
         --state_.HousesLeft;
         changeBalance(index, -d.houseCost);
         screen_.showStatus(p.Name + (h == 0 ? " Built a House on " : " built a house on ") + deedName(square));
         if (logging())
             log(nameAndBalance(p.Name, p.Money) + " Built a House: " + deedName(square));
     } else {
-        for (int house = 1; house <= 4; ++house)
-            screen_.clearHouse(square, house);
-        screen_.showHotel(square);
         b.Hotel = true;
+        screen_.squareChanged(square);
         --state_.HotelsLeft;
         state_.HousesLeft = static_cast<Integer>(state_.HousesLeft + 4);
         changeBalance(index, -d.hotelCost);
@@ -107,7 +105,7 @@ void Engine::sellOneBuilding(int index, int square)
             b.Houses = static_cast<Integer>(after.buildings);
             state_.HousesLeft = static_cast<Integer>(state_.HousesLeft + housesBefore - after.buildings);
         }
-        screen_.showBuildings(after.square, b.Houses, b.Hotel);
+        screen_.squareChanged(after.square);
     }
     for (const Sale &sale : sales)
         for (int i = 0; i < sale.times; ++i)

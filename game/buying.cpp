@@ -57,7 +57,7 @@ void Engine::purchaseAnswered(int index, int square, bool buy)
 void Engine::buyProperty(int index, int square)
 {
     takeDeed(index, square, squareInfo(square).price);
-    showDeedTaken(index, square, player(index).Name + " Purchased " + deedName(square));
+    showDeedTaken(square, player(index).Name + " Purchased " + deedName(square));
 }
 
 void Engine::takeDeed(int index, int square, int price)
@@ -68,10 +68,9 @@ void Engine::takeDeed(int index, int square, int price)
     d.Owner = static_cast<Integer>(index);
 }
 
-void Engine::showDeedTaken(int index, int square, const std::string &status)
+void Engine::showDeedTaken(int square, const std::string &status)
 {
-    screen_.markOwner(index, square);
-    screen_.showOwnedMini(index, square);
+    screen_.squareChanged(square);
     screen_.refreshMoney();
     screen_.showStatus(status);
     screen_.hideCard();

@@ -272,15 +272,13 @@ private:
     void tmrMovePiece_Timer();
     void movePiece(int player);
     void stepPiece(int player);
-    // Draws every piece still in the game on the square, but `except`'s.
-    void redrawPiecesOn(int square, int except);
-    void redrawVacatedSquare(int player);
     void collectGoSalary(int player);
     void arrive(int player);
     void afterLanding(int player);
     void endOfMove(int player);
     int vacatedSquare(int player) const;
     void moveTo(int player, int square, Walk walk);
+    // Takes a bankrupt player's piece off the board.
     void removePiece(int player);
 
     // Landing, rent and taxes.
@@ -296,7 +294,7 @@ private:
     // A deed changing hands from the bank, bought or won at auction: first
     // the money and the deed, then what the board shows of it.
     void takeDeed(int player, int square, int price);
-    void showDeedTaken(int player, int square, const std::string &status);
+    void showDeedTaken(int square, const std::string &status);
 
     // Chance and Community Chest.
     void drawChance(int player);

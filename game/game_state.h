@@ -36,6 +36,9 @@ struct Player {
     Long Colour = 0;
     Cash Money = 0;
     Integer Square = 0;        // -1 from game start until the piece's first step
+    // The order in which the pieces on one square came there, the lowest
+    // first (board_pieces.h); 0 for a piece never placed.
+    Integer Place = 0;
     Integer TargetSquare = 0;
     Integer DoublesCount = 0;
     bool PassedGo = false;

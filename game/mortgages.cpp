@@ -20,7 +20,7 @@ bool Engine::mortgage(int index, int square)
     changeBalance(index, squareInfo(square).mortgageValue);
     log(nameAndBalance(p.Name, before) + " Mortgages " + deedName(square) + "  -->  " + pounds(p.Money));
     screen_.showStatus(p.Name + " Mortgages " + deedName(square));
-    screen_.showMortgaged(square, true);
+    screen_.squareChanged(square);
     screen_.refreshMoney();
     refreshActions();
     checkDebt();
@@ -38,7 +38,7 @@ bool Engine::unmortgage(int index, int square)
     changeBalance(index, -unmortgagePrice(square));
     log(nameAndBalance(p.Name, before) + " Unmortgages " + deedName(square) + "  -->  " + pounds(p.Money));
     screen_.showStatus(p.Name + " Unmortgages " + deedName(square));
-    screen_.showMortgaged(square, false);
+    screen_.squareChanged(square);
     screen_.refreshMoney();
     refreshActions();
     return true;

@@ -4,6 +4,7 @@
 #include "game/engine.h"
 
 #include "game/board.h"
+#include "game/board_pieces.h"
 #include "game/figures.h"
 #include "game/text.h"
 
@@ -21,10 +22,13 @@ void Engine::movePiece(int index)
     // At the instant pace the whole walk is one step on the screen.
     do {
         const bool firstStep = p.Square < 0;
+        const int shownBefore = pieceSquare(state_, index);
         stepPiece(index);
-        screen_.drawPiece(p.Square, index);
-        screen_.clearSquare(vacatedSquare(index));
-        redrawVacatedSquare(index);
+        if (pieceSquare(state_, index) != shownBefore)
+            noteArrival(state_, index);
+        const int left = vacatedSquare(index);
+        lineUp(state_, left);
+        screen_.pieceMoved(index, left);
         if (p.Square == squares::Go && !firstStep && walk_ != Walk::Back) {
             p.BeenRound = true;
             // Stepping onto GO earns the salary on a throw or a card move,
@@ -115,23 +119,13 @@ int Engine::vacatedSquare(int index) const
     return s == 0 ? BoardSize - 1 : s - 1;
 }
 
-void Engine::redrawPiecesOn(int square, int except)
-{
-    for (int i = 0; i < state_.PlayerCount; ++i) {
-        if (i != except && state_.Players[i].Square == square && !state_.Players[i].Bankrupt)
-            screen_.drawPiece(square, i);
-    }
-}
-
-void Engine::redrawVacatedSquare(int index) { redrawPiecesOn(vacatedSquare(index), -1); }
-
 void Engine::removePiece(int index)
 {
     const int square = player(index).Square;
     if (square < 0)
         return;
-    screen_.clearSquare(square);
-    redrawPiecesOn(square, index);
+    lineUp(state_, square);
+    screen_.pieceMoved(index, square);
 }
 
 void Engine::collectGoSalary(int index)

@@ -5,6 +5,7 @@
 // record the calls. Squares are 0..39, players 0..3.
 
 #include "game/card_table.h"
+#include "game/game_options.h"
 #include "game/player_controller.h"
 
 #include <functional>
@@ -30,25 +31,28 @@ public:
     // texts for it on its busiest paths (the rent countdown, the dice).
     virtual bool showsNothing() const { return false; }
 
-    // Status line, dice and the figures around the board.
+    // Status line and dice.
     virtual void showStatus(const std::string &text) = 0;
     virtual void hideStatus() = 0;
     virtual void showDie(int die, int value) = 0;
     virtual void showDiceRoll(const std::string &text) = 0;
+
+    // The board and the panels draw what they show from the game's state;
+    // the engine says what has changed there.
+    // Every balance.
     virtual void refreshMoney() = 0;
+    // Whose turn it is.
     virtual void showCurrentPlayer() = 0;
-
-    // Pieces: the square shows the piece of the player; clearing a square
-    // takes every piece off it.
-    virtual void drawPiece(int square, int player) = 0;
-    virtual void clearSquare(int square) = 0;
-
-    // Ownership and buildings.
-    virtual void markOwner(int player, int square) = 0;
-    virtual void showOwnedMini(int player, int square) = 0;
-    virtual void showHouse(int square, int house) = 0;   // house 1..4
-    virtual void clearHouse(int square, int house) = 0;
-    virtual void showHotel(int square) = 0;
+    // A player's piece has left a square (-1: it was off the board) for
+    // where the state now puts it; the pieces left behind may stand in a
+    // new order.
+    virtual void pieceMoved(int player, int from) = 0;
+    // The owner, the buildings or the mortgage of a square changed: its
+    // owner bar, buildings and mortgage mark and the owners' mini deeds.
+    virtual void squareChanged(int square) = 0;
+    // The whole game at once, as a game loaded or joined needs: every
+    // square, piece and panel, and the Free Parking pot when the game has one.
+    virtual void drawWhole(const GameOptions &options) = 0;
 
     // The drawn card and the title deed.
     virtual void showCard(Deck deck, int pictureNumber) = 0;   // picture 1..14
@@ -74,13 +78,6 @@ public:
     virtual void showPayment(int /*payer*/, int /*payee*/, int /*amount*/) {}
     // The game has stopped: nothing on the screen may move any more.
     virtual void stopAnimations() {}
-    // Every building of a square at once, after a sale.
-    virtual void showBuildings(int /*square*/, int /*houses*/, bool /*hotel*/) {}
-    virtual void showMortgaged(int /*square*/, bool /*mortgaged*/) {}
-    // The square is nobody's again: no owner bar, no owned mini deed.
-    virtual void clearOwner(int /*square*/) {}
-    // The square has left this player's hands (a bankruptcy to a player).
-    virtual void clearOwnedMini(int /*player*/, int /*square*/) {}
     // Bankrupt, in jail, cards held: what the player's panel says.
     virtual void showPlayerState(int /*player*/) {}
     virtual void showActions(const AvailableActions & /*actions*/) {}

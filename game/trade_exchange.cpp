@@ -153,9 +153,7 @@ void Engine::handOverItems(int giver, int receiver, const TradeSide &items)
     }
     for (const int sq : items.deeds) {
         deed(sq).Owner = static_cast<Integer>(receiver);
-        screen_.clearOwnedMini(giver, sq);
-        screen_.markOwner(receiver, sq);
-        screen_.showOwnedMini(receiver, sq);
+        screen_.squareChanged(sq);
     }
     int cards = items.jailCards;
     for (int &holder : state_.JailCardHolder)
@@ -176,7 +174,7 @@ void Engine::payForMortgagedDeeds(int receiver, const std::vector<int> &deeds, c
             deed(sq).Mortgaged = false;
             changeBalance(receiver, -unmortgagePrice(sq));
             log(nameAndBalance(p.Name, before) + " Unmortgages " + deedName(sq) + "  -->  " + pounds(p.Money));
-            screen_.showMortgaged(sq, false);
+            screen_.squareChanged(sq);
         } else {
             const int fee = mortgageInterest(sq);
             changeBalance(receiver, -fee);

@@ -4,6 +4,7 @@
 #include "game/engine.h"
 
 #include "game/board.h"
+#include "game/board_pieces.h"
 #include "game/text.h"
 
 namespace tycora {
@@ -16,16 +17,20 @@ void Engine::startGame()
         screen_.showFreeParking(state_.FreeParking);
     phase_ = Phase::ToThrow;
     startTurn(0);
-    // Pieces stay off the board until their first step puts them on GO.
-    for (int i = 0; i < state_.PlayerCount; ++i)
+    // Pieces stay off the board until their first step puts them on GO;
+    // the first player's waits there from the start.
+    for (int i = 0; i < state_.PlayerCount; ++i) {
         player(i).Square = -1;
+        player(i).Place = 0;
+    }
+    noteArrival(state_, 0);
+    screen_.pieceMoved(0, -1);
     if (onHandOver_)
         onHandOver_();
 }
 
 void Engine::startTurn(int index)
 {
-    screen_.drawPiece(squares::Go, index);
     controller(index).firstTurn(*this, index);
     refreshActions();
 }

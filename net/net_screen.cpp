@@ -69,16 +69,11 @@ void NetScreen::showDie(int die, int value) { event("showDie", {{"die", die}, {"
 void NetScreen::showDiceRoll(const std::string &t) { event("showDiceRoll", {{"text", text(t)}}); }
 void NetScreen::refreshMoney() { event("refreshMoney"); }
 void NetScreen::showCurrentPlayer() { event("showCurrentPlayer"); }
-void NetScreen::drawPiece(int square, int player) { event("drawPiece", {{"square", square}, {"player", player}}); }
-void NetScreen::clearSquare(int square) { event("clearSquare", {{"square", square}}); }
-void NetScreen::markOwner(int player, int square) { event("markOwner", {{"player", player}, {"square", square}}); }
-void NetScreen::showOwnedMini(int player, int square)
-{
-    event("showOwnedMini", {{"player", player}, {"square", square}});
-}
-void NetScreen::showHouse(int square, int house) { event("showHouse", {{"square", square}, {"house", house}}); }
-void NetScreen::clearHouse(int square, int house) { event("clearHouse", {{"square", square}, {"house", house}}); }
-void NetScreen::showHotel(int square) { event("showHotel", {{"square", square}}); }
+// The state sent with the events says where the pieces stand and what each
+// square holds; the events say what to draw again from it.
+void NetScreen::pieceMoved(int player, int from) { event("pieceMoved", {{"player", player}, {"from", from}}); }
+void NetScreen::squareChanged(int square) { event("squareChanged", {{"square", square}}); }
+void NetScreen::drawWhole(const GameOptions &) { event("drawWhole"); }
 void NetScreen::showCard(Deck deck, int picture)
 {
     event("showCard", {{"deck", deck == Deck::Chance ? "Chance" : "CommunityChest"}, {"picture", picture}});
@@ -104,19 +99,6 @@ void NetScreen::showFreeParking(int pot) { event("showFreeParking", {{"pot", pot
 void NetScreen::showPayment(int payer, int payee, int amount)
 {
     event("showPayment", {{"payer", payer}, {"payee", payee}, {"amount", amount}});
-}
-void NetScreen::showBuildings(int square, int houses, bool hotel)
-{
-    event("showBuildings", {{"square", square}, {"houses", houses}, {"hotel", hotel}});
-}
-void NetScreen::showMortgaged(int square, bool mortgaged)
-{
-    event("showMortgaged", {{"square", square}, {"mortgaged", mortgaged}});
-}
-void NetScreen::clearOwner(int square) { event("clearOwner", {{"square", square}}); }
-void NetScreen::clearOwnedMini(int player, int square)
-{
-    event("clearOwnedMini", {{"player", player}, {"square", square}});
 }
 void NetScreen::showPlayerState(int player) { event("showPlayerState", {{"player", player}}); }
 void NetScreen::showRaising(int player, int owed) { event("showRaising", {{"player", player}, {"owed", owed}}); }

@@ -39,13 +39,9 @@ public:
     void showDiceRoll(const std::string &text) override;
     void refreshMoney() override;
     void showCurrentPlayer() override;
-    void drawPiece(int square, int player) override;
-    void clearSquare(int square) override;
-    void markOwner(int player, int square) override;
-    void showOwnedMini(int player, int square) override;
-    void showHouse(int square, int house) override;
-    void clearHouse(int square, int house) override;
-    void showHotel(int square) override;
+    void pieceMoved(int player, int from) override;
+    void squareChanged(int square) override;
+    void drawWhole(const GameOptions &options) override;
     void showCard(Deck deck, int pictureNumber) override;
     void hideCard() override;
     void showPropertyCard(int square) override;
@@ -56,10 +52,6 @@ public:
     void tell(const std::string &message) override;
     void showFreeParking(int pot) override;
     void showPayment(int payer, int payee, int amount) override;
-    void showBuildings(int square, int houses, bool hotel) override;
-    void showMortgaged(int square, bool mortgaged) override;
-    void clearOwner(int square) override;
-    void clearOwnedMini(int player, int square) override;
     void showPlayerState(int player) override;
     void showRaising(int player, int owed) override;
     void askJail(int player, bool hasCard, std::function<void(JailChoice)> answer) override;

@@ -47,6 +47,7 @@ QJsonObject publicState(const GameState &s)
                                    {"computer", p.PlayerType == Computer},
                                    {"money", qint64(p.Money)},
                                    {"square", p.Square},
+                                   {"place", p.Place},
                                    {"inJail", p.InJail},
                                    {"jailThrows", p.JailThrows},
                                    {"jailCards", s.jailCards(i)},

@@ -175,6 +175,7 @@ QJsonObject snapshotJson(const SavedGame &game)
         const Player &p = s.Players[i];
         players.append(QJsonObject{{"money", qint64(p.Money)},
                                    {"square", p.Square},
+                                   {"place", p.Place},
                                    {"doubles", p.DoublesCount},
                                    {"beenRound", p.BeenRound},
                                    {"inJail", p.InJail},
@@ -432,6 +433,10 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
         pl.Money = f.whole(o, p, "money", -MaxSavedMoney, MaxSavedMoney);
         pl.Square = static_cast<Integer>(f.whole(o, p, "square", -1, BoardSize - 1));
         pl.TargetSquare = static_cast<Integer>(std::max<int>(pl.Square, 0));
+        // Where the piece stands among those on its square; games saved
+        // before it was kept draw theirs in player order.
+        if (o.contains(QLatin1String("place")))
+            pl.Place = static_cast<Integer>(f.whole(o, p, "place", 0, std::numeric_limits<Integer>::max()));
         pl.DoublesCount = static_cast<Integer>(f.whole(o, p, "doubles", 0, 2));
         pl.BeenRound = f.flag(o, p, "beenRound");
         pl.InJail = f.flag(o, p, "inJail");

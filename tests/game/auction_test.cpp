@@ -35,8 +35,7 @@ TEST_F(Auctions, PeopleBidInTurnUntilOneIsLeft)
     EXPECT_EQ(money(2), 1300);
     EXPECT_TRUE(logged("Cy (" + P + "1500) Wins the Auction for Mayfair at " + P + "200  -->  " + P + "1300"));
     EXPECT_EQ(screen.status, "Cy Wins the Auction for Mayfair at " + P + "200");
-    EXPECT_TRUE(called("markOwner:2:39"));
-    EXPECT_TRUE(called("mini:2:39"));
+    EXPECT_EQ(screen.squareShown[39].owner, 2);
     EXPECT_TRUE(screen.propertyCardVisible);
     EXPECT_FALSE(screen.auctionShown);
     EXPECT_EQ(state.CurrentPlayer, 1);   // Ann's move then ended as usual

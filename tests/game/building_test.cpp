@@ -34,7 +34,7 @@ TEST_F(Building, AComputerWithTheBrownGroupBuildsOneHouseOnOldKentRoadOnce)
     EXPECT_EQ(money(1), 1450);
     EXPECT_EQ(screen.status, "Robo Built a House on Old Kent Road");
     EXPECT_TRUE(logged("Robo (" + P + "1450) Built a House: Old Kent Road"));
-    EXPECT_NE(std::find(screen.calls.begin(), screen.calls.end(), "house:1:1"), screen.calls.end());
+    EXPECT_EQ(screen.squareShown[1].houses, 1);
     EXPECT_TRUE(screen.buildEnabled);
     EXPECT_TRUE(engine.tmrPause().enabled());
 
@@ -59,7 +59,9 @@ TEST_F(Building, BuildingCostsEvenWithoutTheMoney)
     throwAndMove(0, 4, 6);   // Robo's turn begins
     EXPECT_EQ(money(1), -30);
     EXPECT_TRUE(logged("Robo (" + P + "-30) Built a House: Old Kent Road"));
-    const auto built = std::find(screen.calls.begin(), screen.calls.end(), "house:1:1");
+    EXPECT_EQ(screen.squareShown[1].houses, 1);
+    const auto built = std::find(screen.calls.begin(), screen.calls.end(), "square:1");
+    ASSERT_NE(built, screen.calls.end());
     EXPECT_NE(std::find(built, screen.calls.end(), "refreshMoney"), screen.calls.end());
 }
 

@@ -29,10 +29,11 @@ TEST_F(Buying, AHumanIsAskedAndYesBuys)
     EXPECT_EQ(log.lines.back(), "Ann (" + P + "1500) Purchased Pall Mall");
     EXPECT_EQ(screen.cardShown, 0);   // the card picture went away
     EXPECT_TRUE(screen.propertyCardVisible);
-    // The purchase steps, in order.
+    // The purchase steps, in order: the board shows the new owner, then
+    // the money.
     auto at = [&](const std::string &c) { return std::find(screen.calls.begin(), screen.calls.end(), c); };
-    EXPECT_LT(at("markOwner:0:11"), at("mini:0:11"));
-    EXPECT_LT(at("mini:0:11"), std::find(at("mini:0:11"), screen.calls.end(), "refreshMoney"));
+    EXPECT_EQ(screen.squareShown[11].owner, 0);
+    EXPECT_LT(at("square:11"), std::find(at("square:11"), screen.calls.end(), "refreshMoney"));
     EXPECT_LT(at("status:Ann Purchased Pall Mall"), std::find(at("status:Ann Purchased Pall Mall"), screen.calls.end(),
                                                                "propertyCard:11"));
 

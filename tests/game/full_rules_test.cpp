@@ -63,7 +63,7 @@ TEST_F(FullRules, APersonBuildsEvenlyUpToAHotelWithTheBuildingsWording)
     EXPECT_EQ(state.HotelsLeft, 11);
     EXPECT_EQ(money(0), 1500 - 9 * 50);
     EXPECT_EQ(log.lines.back(), "Ann (" + P + "1050) Built a Hotel: Old Kent Road");
-    EXPECT_TRUE(called("hotel:1"));
+    EXPECT_TRUE(screen.squareShown[1].hotel);
     // Old Kent Road is full; Whitechapel Road may take its hotel.
     EXPECT_EQ(engine.buildableSquares(0), (std::vector<int>{3}));
 }
@@ -102,7 +102,7 @@ TEST_F(FullRules, BuildingsSellBackEvenlyForHalfTheirCost)
     ASSERT_TRUE(engine.sellBuilding(0, 6));
     EXPECT_EQ(log.lines.back(), "Ann (" + P + "1500) Sells a House on The Angel Islington  -->  " + P + "1525");
     EXPECT_EQ(screen.status, "Ann Sells a House on The Angel Islington");
-    EXPECT_TRUE(called("buildings:6:1"));
+    EXPECT_EQ(screen.squareShown[6].houses, 1);
     EXPECT_EQ(state.HousesLeft, 32 - 5 + 1);
     EXPECT_EQ(engine.sellableSquares(0), (std::vector<int>{8}));
 }
@@ -129,8 +129,10 @@ TEST_F(FullRules, AHotelSellsBackToFourHousesOrToAsManyAsTheBankHas)
     EXPECT_EQ(state.Buildings[39].Houses, 3);
     EXPECT_EQ(state.HousesLeft, 0);
     EXPECT_EQ(money(0), 1600 + 300);
-    EXPECT_TRUE(called("buildings:37:3"));
-    EXPECT_TRUE(called("buildings:39:3"));
+    for (const int sq : {37, 39}) {
+        EXPECT_EQ(screen.squareShown[sq].houses, 3) << sq;
+        EXPECT_FALSE(screen.squareShown[sq].hotel) << sq;
+    }
     EXPECT_EQ(std::vector<std::string>(log.lines.end() - 2, log.lines.end()),
               (std::vector<std::string>{"Ann (" + P + "1600) Sells a Hotel on Park Lane  -->  " + P + "1800",
                                         "Ann (" + P + "1800) Sells a House on Mayfair  -->  " + P + "1900"}));
@@ -200,7 +202,7 @@ TEST_F(FullRules, MortgagesPayTheValueAndCostATenthMoreToLift)
     ASSERT_TRUE(engine.mortgage(0, 5));
     EXPECT_EQ(money(0), 1600);
     EXPECT_EQ(log.lines.back(), "Ann (" + P + "1500) Mortgages King's Cross Station  -->  " + P + "1600");
-    EXPECT_TRUE(called("mortgaged:5"));
+    EXPECT_TRUE(screen.squareShown[5].mortgaged);
     EXPECT_TRUE(screen.actions.unmortgage);
     EXPECT_EQ(engine.unmortgageableSquares(0), (std::vector<int>{5}));
     EXPECT_EQ(unmortgagePrice(5), 110);
@@ -210,7 +212,7 @@ TEST_F(FullRules, MortgagesPayTheValueAndCostATenthMoreToLift)
     ASSERT_TRUE(engine.unmortgage(0, 5));
     EXPECT_EQ(money(0), 1490);
     EXPECT_EQ(log.lines.back(), "Ann (" + P + "1600) Unmortgages King's Cross Station  -->  " + P + "1490");
-    EXPECT_TRUE(called("unmortgaged:5"));
+    EXPECT_FALSE(screen.squareShown[5].mortgaged);
     // A street whose group has buildings cannot be mortgaged.
     putUp(1, 1);
     EXPECT_EQ(engine.mortgageableSquares(0), (std::vector<int>{5}));
@@ -311,9 +313,10 @@ TEST_F(FullRules, BankruptToAPlayerHandsOverCashAndDeedsAndTheWinnerIsNamed)
     EXPECT_TRUE(state.holds(0, 5));
     EXPECT_TRUE(state.Properties[5].Mortgaged);   // stays mortgaged
     EXPECT_TRUE(state.holds(0, 6));
-    EXPECT_TRUE(called("clearMini:1:6"));
-    EXPECT_TRUE(called("markOwner:0:6"));
-    EXPECT_EQ(screen.pieceOn[39], 0);   // Bob's piece left the board
+    EXPECT_EQ(screen.squareShown[6].owner, 0);
+    EXPECT_EQ(screen.squareShown[5].owner, 0);
+    EXPECT_TRUE(screen.squareShown[5].mortgaged);
+    EXPECT_TRUE(screen.piecesShown[39].empty());   // Bob's piece left the board
     // Ann is the last player standing.
     EXPECT_EQ(log.lines.back(), "Ann Wins the Game");
     EXPECT_EQ(screen.status, "Ann Wins the Game");
@@ -342,7 +345,9 @@ TEST_F(FullRules, BankruptToTheBankReturnsTheDeedsUnownedAndTurnsPassThePlayerBy
     for (const int sq : {6, 8, 9}) {
         EXPECT_FALSE(state.Properties[sq].Owned) << sq;
         EXPECT_FALSE(state.Properties[sq].Mortgaged) << sq;
-        EXPECT_TRUE(called("clearOwner:" + std::to_string(sq))) << sq;
+        EXPECT_TRUE(called("square:" + std::to_string(sq))) << sq;
+        EXPECT_EQ(screen.squareShown[sq].owner, -1) << sq;
+        EXPECT_FALSE(screen.squareShown[sq].mortgaged) << sq;
     }
     EXPECT_EQ(state.Buildings[6].Houses, 0);
     EXPECT_EQ(state.HousesLeft, 32);

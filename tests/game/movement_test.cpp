@@ -55,9 +55,13 @@ TEST_F(Movement, WalksOneSquarePerTickAndPaysTheSalaryOnArrivalBeforeTheLanding)
     ASSERT_NE(salary, log.lines.end());
     ASSERT_NE(card, log.lines.end());
     EXPECT_LT(salary, card);
-    // Drawing: each step draws the piece on its new square and clears the old.
-    EXPECT_EQ(callsStartingWith("draw:"), (std::vector<std::string>{"draw:39:0", "draw:0:0", "draw:1:0", "draw:2:0"}));
-    EXPECT_EQ(callsStartingWith("clear:"), (std::vector<std::string>{"clear:38", "clear:39", "clear:0", "clear:1"}));
+    // Drawing: each step moves the piece off the square it left; the board
+    // shows it where it stands and nowhere else.
+    EXPECT_EQ(callsStartingWith("moved:"),
+              (std::vector<std::string>{"moved:0:38", "moved:0:39", "moved:0:0", "moved:0:1"}));
+    EXPECT_EQ(screen.piecesShown[2], std::vector<int>{0});
+    for (const int left : {38, 39, 0, 1})
+        EXPECT_TRUE(screen.piecesShown[left].empty()) << left;
 }
 
 TEST_F(Movement, LandingExactlyOnGoWithDoubleSalaryPaysFourHundredPassingPaysTwo)
@@ -130,12 +134,11 @@ TEST_F(Movement, LeavingASharedSquareLeavesTheOtherPieceBehind)
 {
     standOn(0, 10);
     standOn(1, 10);
-    screen.drawPiece(10, 1);
     scriptDice({1, 2});
     engine.rollDice(0);
     clock.advance(500);
-    EXPECT_EQ(screen.pieceOn[11], 1);   // Ann moved on
-    EXPECT_EQ(screen.pieceOn[10], 2);   // Bob still shows on 10
+    EXPECT_EQ(screen.piecesShown[11], std::vector<int>{0});   // Ann moved on
+    EXPECT_EQ(screen.piecesShown[10], std::vector<int>{1});   // Bob still shows on 10
 }
 
 TEST_F(Movement, WhenSeveralPiecesShareTheSquareLeftTheHighestIndexShows)
@@ -147,7 +150,26 @@ TEST_F(Movement, WhenSeveralPiecesShareTheSquareLeftTheHighestIndexShows)
     scriptDice({1, 2});
     engine.rollDice(0);
     clock.advance(500);
-    EXPECT_EQ(screen.pieceOn[10], 3);
+    EXPECT_EQ(screen.piecesShown[10], (std::vector<int>{1, 2}));
+}
+
+// The order in which pieces came onto a square decides where each stands
+// on it, so it lives in the game: a copy of the state shows the same order.
+TEST_F(Movement, PiecesOnASquareStandInTheOrderTheyCameAndLineUpAgainWhenOneLeaves)
+{
+    addPlayer("Cy");
+    standOn(2, 20);
+    standOn(1, 17);
+    standOn(0, 15);
+    throwAndMove(1, 1, 2);   // Bob comes after Cy
+    EXPECT_EQ(screen.piecesShown[20], (std::vector<int>{2, 1}));
+    throwAndMove(0, 2, 3);   // then Ann
+    EXPECT_EQ(screen.piecesShown[20], (std::vector<int>{2, 1, 0}));
+    const GameState copy = state;
+    EXPECT_EQ(piecesOn(copy, 20), (std::vector<int>{2, 1, 0}));
+    throwAndMove(2, 1, 2);   // Cy leaves: the others line up in player order
+    EXPECT_EQ(screen.piecesShown[20], (std::vector<int>{0, 1}));
+    EXPECT_EQ(screen.piecesShown[23], std::vector<int>{2});
 }
 
 TEST_F(Movement, LandingsAreCountedForEveryArrival)

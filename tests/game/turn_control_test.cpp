@@ -82,7 +82,8 @@ TEST_F(TurnControl, NextPlayerWrapsWithThreePlayers)
 TEST_F(TurnControl, GameStartPutsTheFirstPieceOnGoAndWaitsForAHuman)
 {
     engine.startGame();
-    EXPECT_EQ(screen.pieceOn[0], 1);
+    // Only the first player's piece waits on GO.
+    EXPECT_EQ(screen.piecesShown[0], std::vector<int>{0});
     EXPECT_TRUE(screen.rollEnabled);
     EXPECT_EQ(state.Players[0].Square, -1);
     EXPECT_EQ(state.Players[1].Square, -1);

@@ -63,7 +63,7 @@ TEST_F(GrabBanners, TheWordStandsOutOnEveryStrip)
     start();
     for (const int square : ownableSquares()) {
         state.Properties[square].Mortgaged = true;
-        form->screen().showMortgaged(square, true);
+        form->screen().squareChanged(square);
     }
     const QImage shot = form->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     const qreal dpr = shot.devicePixelRatio();

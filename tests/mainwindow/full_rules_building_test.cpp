@@ -139,9 +139,8 @@ TEST_F(Builds, SellingListsWhatEachBuildingFetchesAndClearsItsSlot)
     state.Buildings[3].Houses = 4;
     state.HousesLeft = static_cast<Integer>(state.HousesLeft - 4);
     state.HotelsLeft = static_cast<Integer>(state.HotelsLeft - 1);
-    form->screen().showHotel(1);
-    for (int house = 1; house <= 4; ++house)
-        form->screen().showHouse(3, house);
+    for (const int square : {1, 3})
+        form->screen().squareChanged(square);
     start();
     EXPECT_TRUE(button("cmdSell")->isEnabled());
     QTest::mouseClick(button("cmdSell"), Qt::LeftButton);

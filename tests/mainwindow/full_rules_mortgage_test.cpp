@@ -243,7 +243,7 @@ TEST_F(Mortgages, LiftingAMortgageShowsItsPriceAndClearsTheMarks)
 {
     giveGroup(0, 0);
     state.Properties[1].Mortgaged = true;
-    form->screen().showMortgaged(1, true);
+    form->screen().squareChanged(1);
     start();
     EXPECT_EQ(banner(1)->picture(), art::bannerOnPlaque(picture("imgMortgageBottom")->picture()));
     EXPECT_EQ(banner(1)->geometry(), twipRect(8715, 9645, 900, 105));
@@ -332,8 +332,7 @@ TEST_F(Mortgages, AMortgagedDeedPassedOnKeepsItsMarkInTheNewPanel)
     state.Properties[39].Mortgaged = true;
     start();
     state.Properties[39].Owner = 1;
-    form->screen().clearOwnedMini(0, 39);
-    form->screen().showOwnedMini(1, 39);
+    form->screen().squareChanged(39);
     EXPECT_EQ(mini(0, 39)->picture(), art::GamePictures::instance().imgsMinis.picture(1));
     EXPECT_EQ(mini(1, 39)->picture(), art::mortgagedMini(art::GamePictures::instance().imgsMinis.picture(9)));
 }

@@ -48,13 +48,7 @@ protected:
     }
 
     // A deed held as if bought: the state, the owner bar and the mini.
-    void give(int player, int square)
-    {
-        state.Properties[square].Owned = true;
-        state.Properties[square].Owner = static_cast<Integer>(player);
-        form->screen().markOwner(player, square);
-        form->screen().showOwnedMini(player, square);
-    }
+    void give(int player, int square) { own(player, square); }
     void giveGroup(int player, int group)
     {
         for (const int square : groupSquares(group))

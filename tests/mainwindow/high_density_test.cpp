@@ -61,7 +61,7 @@ TEST_F(Grab, BackgroundDiceAndOwnerBarAsSeen)
 {
     form->show();
     screen().showDie(1, 1);
-    screen().markOwner(0, 39);
+    own(0, 39);
     const QImage shot = grabImage(*form);
     EXPECT_EQ(pixelAt(shot, 2, 2), QColor(207, 236, 211)) << "the board's pale green";
     const QPoint bar = shape("shpOwner", 39)->geometry().center();

@@ -7,6 +7,7 @@
 #include "control_lookup.h"
 
 #include "game/board.h"
+#include "game/board_pieces.h"
 #include "game/game_state.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/main_screen.h"
@@ -53,6 +54,24 @@ protected:
     }
 
     ui::MainScreen &screen() { return form->screen(); }
+
+    // The player's piece steps onto the square as the engine moves it, and
+    // the window is told.
+    void movePiece(int player, int square)
+    {
+        const int from = pieceSquare(state, player);
+        state.Players[player].Square = state.Players[player].TargetSquare = static_cast<Integer>(square);
+        noteArrival(state, player);
+        lineUp(state, from);
+        screen().pieceMoved(player, from);
+    }
+    // A deed held as if bought: the state, then the window told.
+    void own(int player, int square)
+    {
+        state.Properties[square].Owned = true;
+        state.Properties[square].Owner = static_cast<Integer>(player);
+        screen().squareChanged(square);
+    }
 
     // The window's controls by name, as control_lookup.h finds them.
     ui::Picture *picture(const QString &name) const { return control<ui::Picture>(*form, name); }

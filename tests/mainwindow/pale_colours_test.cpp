@@ -21,7 +21,7 @@ TEST_F(MainWindowTest, YellowAndOrangeBarsAndFramesAreOutlinedOutsideTheirOwnRim
         int player, square;
     } bars[] = {{0, 39}, {2, 1}, {3, 11}, {2, 24}};
     for (const auto &b : bars)
-        screen().markOwner(b.player, b.square);
+        own(b.player, b.square);
     // The rim and the pixel just outside a shape, half way down, as seen.
     const auto expectLook = [this](const QWidget &shape, long colour) {
         const QImage shot = grabImage(*form);
@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, YellowAndOrangeBarsAndFramesAreOutlinedOutsideTheirOwnRim
     shape("shpOwner", 24)->hide();
     const QPoint outside = shape("shpOwner", 24)->geometry().topLeft() + QPoint(-1, 4);
     EXPECT_EQ(pixelAt(grabImage(*form), outside.x(), outside.y()), ui::boardGreen());
-    screen().markOwner(0, 24);
+    own(0, 24);
     expectLook(*shape("shpOwner", 24), 0);
 }
 

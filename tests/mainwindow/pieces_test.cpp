@@ -37,34 +37,31 @@ TEST_F(Pieces, OneTwoAndThreePiecesOnASquareAreAllDrawnInTheirColours)
 {
     for (int player = 0; player < 3; ++player)
         ASSERT_FALSE(shows(3, player)) << "the bare tile has none of the rims";
-    screen().drawPiece(3, 0);
+    movePiece(0, 3);
     EXPECT_TRUE(shows(3, 0)) << "a piece alone stands on its disc";
-    screen().drawPiece(3, 2);
+    movePiece(2, 3);
     EXPECT_TRUE(shows(3, 0));
     EXPECT_TRUE(shows(3, 2));
-    screen().drawPiece(3, 1);
-    screen().drawPiece(3, 0);   // drawn again where it stands
+    movePiece(1, 3);
+    screen().pieceMoved(0, 3);   // drawn again where it stands
     for (int player = 0; player < 3; ++player)
         EXPECT_TRUE(shows(3, player)) << player;
     EXPECT_EQ(picture("imgSquare", 3)->picture(), picture("imgPlayerInfoPiece", 1)->picture()) << "the last to come in front";
 
-    screen().clearSquare(3);
+    for (int player = 0; player < 3; ++player)
+        movePiece(player, 5);
     for (int player = 0; player < 3; ++player)
         EXPECT_FALSE(shows(3, player));
-    screen().drawPiece(40, 0);   // out of range: nothing drawn, nothing broken
-    screen().drawPiece(3, 4);
+    screen().pieceMoved(0, 40);   // out of range: nothing drawn, nothing broken
+    screen().pieceMoved(4, 3);
     EXPECT_TRUE(picture("imgSquare", 3)->picture().isNull());
 }
 
 TEST_F(Pieces, APieceLeavingASharedSquareLeavesTheOtherDrawn)
 {
-    screen().drawPiece(3, 0);
-    screen().drawPiece(3, 1);
-    // A step as the engine draws it: the new square, the old one emptied,
-    // then every other piece still there drawn again.
-    screen().drawPiece(4, 0);
-    screen().clearSquare(3);
-    screen().drawPiece(3, 1);
+    movePiece(0, 3);
+    movePiece(1, 3);
+    movePiece(0, 4);
     EXPECT_TRUE(shows(4, 0));
     EXPECT_TRUE(shows(3, 1)) << "Ben stays in sight";
     EXPECT_FALSE(shows(3, 0));

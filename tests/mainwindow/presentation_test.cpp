@@ -101,20 +101,29 @@ TEST_F(Presentation, APieceNameMustMatchExactlyToGetAPicture)
     state.Players[0].Piece = "Dog";   // without the blank of "Dog "
     screen().setupPlayerPanels();
     EXPECT_TRUE(picture("imgPlayerInfoPiece", 0)->picture().isNull());
-    screen().drawPiece(0, 0);
+    // Ben leaves GO to Ann alone.
+    movePiece(1, 7);
     EXPECT_TRUE(picture("imgSquare", 0)->picture().isNull()) << "no piece on the board either";
 
-    // The picture of a square is the piece drawn last, in front of the others.
-    screen().drawPiece(7, 1);
+    // The picture of a square is the piece in front of the others.
     EXPECT_EQ(picture("imgSquare", 7)->picture(), picture("imgPlayerInfoPiece", 1)->picture());
-    screen().clearSquare(7);
+    movePiece(1, 8);
     EXPECT_TRUE(picture("imgSquare", 7)->picture().isNull());
+}
+
+TEST_F(Presentation, TheBoardDrawsAPieceFromThePlayersChoiceNotFromThePanel)
+{
+    screen().setupPlayerPanels();
+    const ui::Art car = picture("imgPlayerInfoPiece", 1)->picture();
+    ASSERT_FALSE(car.isNull());
+    picture("imgPlayerInfoPiece", 1)->setPicture(ui::Art());
+    movePiece(1, 9);
+    EXPECT_EQ(picture("imgSquare", 9)->picture(), car);
 }
 
 TEST_F(Presentation, BuyingWaterWorksColoursTheBarAndOnlyTheBuyersMini)
 {
-    screen().markOwner(1, 28);
-    screen().showOwnedMini(1, 28);
+    own(1, 28);
     const Shape *bar = shape("shpOwner", 28);
     EXPECT_TRUE(bar->isVisibleTo(form.get()));
     EXPECT_EQ(bar->geometry(), twipRect(7860, 60, 780, 120));
@@ -125,14 +134,14 @@ TEST_F(Presentation, BuyingWaterWorksColoursTheBarAndOnlyTheBuyersMini)
         EXPECT_EQ(mini(other, 28)->picture(), picture("imgMiniWaterEmpty")->picture()) << other;
 
     // A street's mini takes its group's colour card.
-    screen().showOwnedMini(0, 11);
+    own(0, 11);
     EXPECT_EQ(mini(0, 11)->picture(), art::GamePictures::instance().imgsMinis.picture(2 + 2));
-    screen().showOwnedMini(0, 15);
+    own(0, 15);
     EXPECT_EQ(mini(0, 15)->picture(), picture("imgMiniStationOwned")->picture());
-    // Squares without a marker or mini are ignored.
-    screen().markOwner(0, 7);
-    screen().showOwnedMini(0, 7);
-    screen().markOwner(9, 1);
+    // Squares without a marker or mini, and owners who are no player, are
+    // ignored.
+    own(0, 7);
+    own(9, 1);
     EXPECT_TRUE(shape("shpOwner", 1)->isHidden());
 }
 
@@ -203,16 +212,19 @@ TEST_F(Presentation, CurrentPlayerShapeIsTwoHundredTwipsWiderThanTheName)
 TEST_F(Presentation, HousesHotelAndCardPictures)
 {
     // Old Kent Road's buildings stand in slot 1.
-    screen().showHouse(1, 1);
-    screen().showHouse(1, 4);
+    const auto buildings = [this](int square, int houses, bool hotel) {
+        state.Buildings[square] = {static_cast<Integer>(houses), hotel};
+        screen().squareChanged(square);
+    };
+    buildings(1, 2, false);
     EXPECT_EQ(picture("imgHouse1", 1)->picture(), picture("imgBuildingHouse")->picture());
-    EXPECT_EQ(picture("imgHouse4", 1)->picture(), picture("imgBuildingHouse")->picture());
-    screen().clearHouse(1, 1);
+    EXPECT_EQ(picture("imgHouse2", 1)->picture(), picture("imgBuildingHouse")->picture());
+    EXPECT_TRUE(picture("imgHouse3", 1)->picture().isNull());
+    buildings(1, 4, true);
     EXPECT_TRUE(picture("imgHouse1", 1)->picture().isNull());
-    screen().showHotel(1);
+    EXPECT_TRUE(picture("imgHouse4", 1)->picture().isNull());
     EXPECT_EQ(picture("imgHotel", 1)->picture(), picture("imgBuildingHotel")->picture());
-    screen().showHouse(2, 1);   // no street, no slot: nothing happens
-    screen().showHouse(1, 6);
+    buildings(2, 1, false);   // no street, no slot: nothing happens
     EXPECT_TRUE(picture("imgHouse1", 2)->picture().isNull());
 
     screen().showCard(Deck::Chance, 3);

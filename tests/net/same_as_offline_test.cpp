@@ -33,13 +33,9 @@ public:
     void showDiceRoll(const std::string &) override {}
     void refreshMoney() override {}
     void showCurrentPlayer() override {}
-    void drawPiece(int, int) override {}
-    void clearSquare(int) override {}
-    void markOwner(int, int) override {}
-    void showOwnedMini(int, int) override {}
-    void showHouse(int, int) override {}
-    void clearHouse(int, int) override {}
-    void showHotel(int) override {}
+    void pieceMoved(int, int) override {}
+    void squareChanged(int) override {}
+    void drawWhole(const GameOptions &) override {}
     void showCard(Deck, int) override {}
     void hideCard() override {}
     void showPropertyCard(int) override {}

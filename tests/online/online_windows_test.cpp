@@ -4,11 +4,15 @@
 // 127.0.0.1 are waited for by spinning the event loop, never by sleeping.
 
 #include "app/online_game.h"
+#include "game/board_pieces.h"
 #include "game/manual_clock.h"
 #include "net/game_server.h"
 #include "ui/main/connection_banner.h"
+#include "ui/main/control_names.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/game_log_window.h"
+#include "ui/main/piece_art.h"
+#include "ui/main/piece_spot.h"
 #include "ui/main/statistics_window.h"
 #include "ui/shell/frm_online.h"
 #include "ui/shell/options_panel.h"
@@ -159,6 +163,28 @@ TEST_F(OnlineWindows, HostAndJoinerPlayAFewTurnsAndSeeTheSameGameLog)
     for (app::OnlineGame *seat : {ann.get(), ben.get()})
         for (int p = 0; p < 2; ++p)
             EXPECT_EQ(seat->state().Players[p].Money, held.Players[p].Money);
+    // And, once the last events have come, the pieces where the server's
+    // game has them, in the order they came.
+    const auto caughtUp = [&](const app::OnlineGame &seat) {
+        for (int p = 0; p < 2; ++p)
+            if (seat.state().Players[p].Square != held.Players[p].Square ||
+                seat.state().Players[p].Place != held.Players[p].Place)
+                return false;
+        return true;
+    };
+    ASSERT_TRUE(waitFor([&] { return caughtUp(*ann) && caughtUp(*ben); }));
+    for (app::OnlineGame *seat : {ann.get(), ben.get()})
+        for (int sq = 0; sq < BoardSize; ++sq) {
+            std::vector<ui::Art> expected;
+            for (const int p : piecesOn(held, sq))
+                expected.push_back(ui::pieceArt(held.Players[p]));
+            std::vector<ui::Art> shown;
+            const auto *spot = seat->board()->findChild<ui::PieceSpot *>(ui::controlName(QStringLiteral("imgSquare"), sq));
+            ASSERT_TRUE(spot) << sq;
+            for (const ui::StandingPiece &piece : spot->pieces())
+                shown.push_back(piece.piece);
+            EXPECT_EQ(shown, expected) << sq;
+        }
 }
 
 } // namespace

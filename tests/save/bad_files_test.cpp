@@ -140,6 +140,9 @@ std::vector<BadDocument> badDocuments()
          "the Chance deck holds AdvanceToMayfair nowhere."},
         {"a piece on square 40", [](QJsonObject &r) { setAt(r, {"snapshot", "players", "1", "square"}, 40); },
          "snapshot.players[1].square is 40; it must be from -1 to 39."},
+        {"a piece's place on its square below the first",
+         [](QJsonObject &r) { setAt(r, {"snapshot", "players", "1", "place"}, -1); },
+         "snapshot.players[1].place is -1; it must be from 0 to 32767."},
         {"a player in jail outside it",
          [](QJsonObject &r) {
              setAt(r, {"snapshot", "players", "0", "inJail"}, true);

@@ -22,7 +22,7 @@ namespace tycora::testing {
 class EngineFixture : public ::testing::Test {
 protected:
     GameState state;
-    RecordingScreen screen;
+    RecordingScreen screen{state};
     RecordingLog log;
     ManualClock clock;
     SeededRandom random{12345};

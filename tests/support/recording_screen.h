@@ -1,8 +1,13 @@
 #pragma once
 
 // A Screen that writes down every call, so tests can check what a player
-// would have seen, and answers the purchase question from a script.
+// would have seen, and answers the purchase question from a script. Given
+// the game's state, it keeps what the board shows as the views do: read
+// from the state when the engine says something changed, so that a change
+// the engine never announced stays unseen.
 
+#include "game/board_pieces.h"
+#include "game/game_state.h"
 #include "game/screen.h"
 
 #include <array>
@@ -16,6 +21,9 @@ namespace tycora::testing {
 
 class RecordingScreen : public Screen {
 public:
+    RecordingScreen() = default;
+    explicit RecordingScreen(const GameState &state) : game_(&state) {}
+
     std::vector<std::string> calls;
     std::vector<std::string> questions;
     std::vector<std::string> messages;
@@ -31,7 +39,17 @@ public:
     bool propertyCardVisible = false;
     int cardShown = 0;          // picture number on show, 0 when hidden
     Deck cardDeck = Deck::Chance;
-    int pieceOn[40] = {};       // player index + 1 drawn on each square, 0 for none
+    // What the board shows of each square: the pieces on it, the first to
+    // come first, and its owner (-1 for none), buildings and mortgage.
+    std::array<std::vector<int>, BoardSize> piecesShown{};
+    struct SquareShown {
+        int owner = -1;
+        int houses = 0;
+        bool hotel = false;
+        bool mortgaged = false;
+    };
+    std::array<SquareShown, BoardSize> squareShown{};
+    int pieceOn[BoardSize] = {};   // player index + 1 of the piece in front on each square, 0 for none
     int dice[3] = {};
 
     void showStatus(const std::string &text) override
@@ -54,33 +72,33 @@ public:
     void showDiceRoll(const std::string &text) override { calls.push_back("diceRoll:" + text); }
     void refreshMoney() override { calls.push_back("refreshMoney"); }
     void showCurrentPlayer() override { calls.push_back("showCurrentPlayer"); }
-    void drawPiece(int square, int player) override
+    void pieceMoved(int player, int from) override
     {
-        pieceOn[square] = player + 1;
-        calls.push_back("draw:" + std::to_string(square) + ":" + std::to_string(player));
+        calls.push_back("moved:" + std::to_string(player) + ":" + std::to_string(from));
+        if (!game_)
+            return;
+        showPiecesOn(from);
+        showPiecesOn(pieceSquare(*game_, player));
     }
-    void clearSquare(int square) override
+    void squareChanged(int square) override
     {
-        pieceOn[square] = 0;
-        calls.push_back("clear:" + std::to_string(square));
+        calls.push_back("square:" + std::to_string(square));
+        if (!game_ || square < 0 || square >= BoardSize)
+            return;
+        const Property &deed = game_->Properties[square];
+        const Building &b = game_->Buildings[square];
+        squareShown[square] = {deed.Owned ? deed.Owner : -1, b.Houses, b.Hotel, deed.Mortgaged};
     }
-    void markOwner(int player, int square) override
+    void drawWhole(const GameOptions &options) override
     {
-        calls.push_back("markOwner:" + std::to_string(player) + ":" + std::to_string(square));
+        calls.push_back("drawWhole");
+        for (int sq = 0; sq < BoardSize; ++sq) {
+            squareChanged(sq);
+            showPiecesOn(sq);
+        }
+        if (options.freeParkingPot && game_)
+            freeParking = static_cast<int>(game_->FreeParking);
     }
-    void showOwnedMini(int player, int square) override
-    {
-        calls.push_back("mini:" + std::to_string(player) + ":" + std::to_string(square));
-    }
-    void showHouse(int square, int house) override
-    {
-        calls.push_back("house:" + std::to_string(square) + ":" + std::to_string(house));
-    }
-    void clearHouse(int square, int house) override
-    {
-        calls.push_back("clearHouse:" + std::to_string(square) + ":" + std::to_string(house));
-    }
-    void showHotel(int square) override { calls.push_back("hotel:" + std::to_string(square)); }
     void showCard(Deck deck, int pictureNumber) override
     {
         cardDeck = deck;
@@ -152,19 +170,6 @@ public:
         freeParking = pot;
         calls.push_back("freeParking:" + std::to_string(pot));
     }
-    void showBuildings(int square, int houses, bool hotel) override
-    {
-        calls.push_back("buildings:" + std::to_string(square) + ":" + std::to_string(houses) + (hotel ? ":hotel" : ""));
-    }
-    void showMortgaged(int square, bool mortgaged) override
-    {
-        calls.push_back((mortgaged ? "mortgaged:" : "unmortgaged:") + std::to_string(square));
-    }
-    void clearOwner(int square) override { calls.push_back("clearOwner:" + std::to_string(square)); }
-    void clearOwnedMini(int player, int square) override
-    {
-        calls.push_back("clearMini:" + std::to_string(player) + ":" + std::to_string(square));
-    }
     void showPlayerState(int player) override { calls.push_back("playerState:" + std::to_string(player)); }
     void showActions(const AvailableActions &available) override { actions = available; }
     void showRaising(int player, int owed) override
@@ -222,6 +227,17 @@ public:
         winner = player;
         calls.push_back("winner:" + std::to_string(player));
     }
+
+private:
+    void showPiecesOn(int square)
+    {
+        if (square < 0 || square >= BoardSize)
+            return;
+        piecesShown[square] = piecesOn(*game_, square);
+        pieceOn[square] = piecesShown[square].empty() ? 0 : piecesShown[square].back() + 1;
+    }
+
+    const GameState *game_ = nullptr;
 };
 
 } // namespace tycora::testing

@@ -26,12 +26,12 @@ protected:
     void build(int square, int houses, bool hotel = false)
     {
         state.Buildings[square] = {static_cast<Integer>(houses), hotel};
-        form->screen().showBuildings(square, houses, hotel);
+        form->screen().squareChanged(square);
     }
     void mortgaged(int square)
     {
         state.Properties[square].Mortgaged = true;
-        form->screen().showMortgaged(square, true);
+        form->screen().squareChanged(square);
     }
 };
 

@@ -38,17 +38,15 @@ protected:
                 state.Properties[square].Owner = static_cast<Integer>(player);
                 state.Players[player].Money =
                     static_cast<Integer>(state.Players[player].Money - squareInfo(square).price);
-                screen().markOwner(player, square);
-                screen().showOwnedMini(player, square);
             }
         }
         // The first player's piece left GO some turns ago.
-        screen().clearSquare(0);
-        for (const auto &[player, square] : {std::pair{1, 15}, std::pair{2, 6}})
+        state.Players[0].Place = 0;
+        for (const auto &[player, square] : {std::pair{1, 15}, std::pair{2, 6}}) {
             state.Players[player].Square = state.Players[player].TargetSquare = static_cast<Integer>(square);
-        screen().drawPiece(15, 1);
-        screen().drawPiece(6, 2);
-        screen().refreshMoney();
+            state.Players[player].Place = 1;
+        }
+        screen().drawWhole(engine->options());
     }
 
     void runUntil(const std::function<bool()> &done)

@@ -3,6 +3,7 @@
 #include "assets/full_rules_art.h"
 #include "assets/game_pictures.h"
 #include "game/board.h"
+#include "game/board_pieces.h"
 #include "game/engine.h"
 #include "game/text.h"
 #include "game/game_state.h"
@@ -14,6 +15,7 @@
 #include "ui/main/dice_view.h"
 #include "ui/main/main_views.h"
 #include "ui/main/payment_countdown.h"
+#include "ui/main/piece_art.h"
 #include "ui/main/player_colours.h"
 #include "ui/main/player_panel.h"
 #include "ui/main/players_column.h"
@@ -69,35 +71,23 @@ void MainScreen::showCurrentPlayer()
     views_.turn.showCurrentPlayer(qtext(p.Name), lightColour(p.Colour), strongColour(p.Colour));
 }
 
-void MainScreen::drawPiece(int square, int player)
+void MainScreen::pieceMoved(int player, int from)
 {
-    if (!onBoard(square) || !panel(player))
-        return;
-    std::vector<int> &here = standing_[static_cast<std::size_t>(square)];
-    if (std::find(here.begin(), here.end(), player) == here.end())
-        here.push_back(player);
-    showPiecesOn(square);
-}
-
-void MainScreen::clearSquare(int square)
-{
-    if (!onBoard(square))
-        return;
-    standing_[static_cast<std::size_t>(square)].clear();
-    views_.board.clearSquare(square);
+    if (onBoard(from))
+        showPiecesOn(from);
+    if (const int now = pieceSquare(state_, player); onBoard(now) && now != from)
+        showPiecesOn(now);
 }
 
 void MainScreen::showPiecesOn(int square)
 {
     // On the jail's square a prisoner stands in the cell, a visitor beside it.
     std::vector<StandingPiece> pieces, jailed;
-    for (const int player : standing_[static_cast<std::size_t>(square)]) {
-        // The board shows the picture the player's panel shows; a player
-        // without one has nothing to show.
-        const Art &piece = panel(player)->piece();
+    for (const int player : piecesOn(state_, square)) {
+        const Player &who = state_.Players[player];
+        const Art piece = pieceArt(who);
         if (piece.isNull())
             continue;
-        const Player &who = state_.Players[player];
         const bool inCell = square == squares::Jail && who.InJail;
         (inCell ? jailed : pieces).push_back({piece, lightColour(who.Colour), strongColour(who.Colour)});
     }
@@ -106,18 +96,44 @@ void MainScreen::showPiecesOn(int square)
         views_.board.showJailed(std::move(jailed));
 }
 
-void MainScreen::markOwner(int player, int square)
+void MainScreen::squareChanged(int square)
 {
-    if (player < 0 || player >= MaxPlayers)
+    if (!onBoard(square))
         return;
-    const long c = state_.Players[player].Colour;
-    views_.board.markOwner(square, lightColour(c), strongColour(c), outlineColour(c));
+    const Property &deed = state_.Properties[square];
+    const bool owned = deed.Owned && deed.Owner >= 0 && deed.Owner < MaxPlayers;
+    if (owned) {
+        const long c = state_.Players[deed.Owner].Colour;
+        views_.board.markOwner(square, lightColour(c), strongColour(c), outlineColour(c));
+    } else {
+        views_.board.clearOwner(square);
+    }
+    // Each street's buildings stand in the slots board_slots.h gives it.
+    const Building &b = state_.Buildings[square];
+    views_.board.showBuildings(buildingSlotOf(square), b.Houses, b.Hotel);
+    views_.board.showMortgaged(square, deed.Mortgaged);
+    // The owner's panel shows the deed, marked when mortgaged; the others
+    // show its empty place.
+    for (int i = 0; i < MaxPlayers; ++i) {
+        if (owned && deed.Owner == i)
+            showMini(i, square, deed.Mortgaged);
+        else if (PlayerPanel *p = panel(i))
+            p->showOwnedMini(square, views_.panelPictures.emptyMini(square));
+    }
 }
 
-void MainScreen::showOwnedMini(int player, int square)
+void MainScreen::drawWhole(const GameOptions &options)
 {
-    // A mortgaged deed keeps its mark when it changes hands.
-    showMini(player, square, onBoard(square) && state_.Properties[square].Mortgaged);
+    for (int sq = 0; sq < BoardSize; ++sq) {
+        squareChanged(sq);
+        showPiecesOn(sq);
+    }
+    for (int i = 0; i < state_.PlayerCount; ++i)
+        showPlayerState(i);
+    if (options.freeParkingPot)
+        showFreeParking(static_cast<int>(state_.FreeParking));
+    refreshMoney();
+    showCurrentPlayer();
 }
 
 void MainScreen::showMini(int player, int square, bool mortgaged)
@@ -127,13 +143,6 @@ void MainScreen::showMini(int player, int square, bool mortgaged)
         owner->showOwnedMini(square, mortgaged ? art::mortgagedMini(owned) : owned);
     }
 }
-
-// Each street's buildings stand in the slots board_slots.h gives it.
-void MainScreen::showHouse(int square, int house) { views_.board.showHouse(buildingSlotOf(square), house); }
-
-void MainScreen::clearHouse(int square, int house) { views_.board.clearHouse(buildingSlotOf(square), house); }
-
-void MainScreen::showHotel(int square) { views_.board.showHotel(buildingSlotOf(square)); }
 
 void MainScreen::hideCard() { views_.card.hide(); }
 
@@ -243,16 +252,14 @@ void MainScreen::showPace(Pace pace) { views_.paceNotice.showPace(QString::fromL
 
 void MainScreen::setupPlayerPanels()
 {
-    const PictureList &pieces = art::GamePictures::instance().imgsPieces;
     for (int i = 0; i < MaxPlayers; ++i) {
         const Player &p = state_.Players[i];
         PlayerPanel *slot = panel(i);
         slot->showName(qtext(p.Name));
         slot->showColours(lightColour(p.Colour), strongColour(p.Colour), outlineColour(p.Colour));
-        // Piece names match exactly, trailing blanks and case included; an
-        // unknown piece or type leaves the panel's picture as it was.
-        if (const int number = pieces.indexOf(qtext(p.Piece)); number > 0)
-            slot->showPiece(pieces.picture(number));
+        // An unknown piece or type leaves the panel's picture as it was.
+        if (const Art piece = pieceArt(p); !piece.isNull())
+            slot->showPiece(piece);
         if (const Art type = views_.panelPictures.playerType(p.PlayerType); !type.isNull())
             slot->showType(type);
     }

@@ -3,7 +3,8 @@
 // What the turn engine sees of the main window, and the presentation
 // procedures that draw the game on its views: dice, pieces, owner bars,
 // mini deeds, player panels, the current player, the status line and the
-// cards. It reads the game and changes nothing in it.
+// cards. The board and the panels are drawn from the game's state when the
+// engine says what changed; it reads the game and changes nothing in it.
 
 #include "game/game_options.h"
 #include "game/pace.h"
@@ -11,7 +12,6 @@
 #include "game/screen.h"
 #include "game/timer.h"
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -54,13 +54,9 @@ public:
     void showDiceRoll(const std::string &text) override;
     void refreshMoney() override;
     void showCurrentPlayer() override;
-    void drawPiece(int square, int player) override;
-    void clearSquare(int square) override;
-    void markOwner(int player, int square) override;
-    void showOwnedMini(int player, int square) override;
-    void showHouse(int square, int house) override;
-    void clearHouse(int square, int house) override;
-    void showHotel(int square) override;
+    void pieceMoved(int player, int from) override;
+    void squareChanged(int square) override;
+    void drawWhole(const GameOptions &options) override;
     void showCard(Deck deck, int pictureNumber) override;
     void hideCard() override;
     void showPropertyCard(int square) override;
@@ -74,10 +70,6 @@ public:
     void stopAnimations() override;
 
     // What the Full rules add (main_screen_full_rules.cpp).
-    void showBuildings(int square, int houses, bool hotel) override;
-    void showMortgaged(int square, bool mortgaged) override;
-    void clearOwner(int square) override;
-    void clearOwnedMini(int player, int square) override;
     void showPlayerState(int player) override;
     void showActions(const AvailableActions &actions) override;
     void showRaising(int player, int owed) override;
@@ -123,7 +115,7 @@ private:
     // The line of a countdown where the game goes on meanwhile (Full rules,
     // quicker paces).
     void showCountdown(const std::string &text, int amount);
-    // Draws every piece the engine has put on the square.
+    // Draws the pieces the state puts on the square, in the order they came.
     void showPiecesOn(int square);
 
     const GameState &state_;
@@ -149,9 +141,6 @@ private:
     JailQuestion *jailQuestion_ = nullptr;
     AuctionWindow *auctionWindow_ = nullptr;
     TradeQuestion *tradeQuestion_ = nullptr;
-    // The players whose pieces each square shows, in the order they came:
-    // drawPiece adds one, clearSquare empties the square.
-    std::array<std::vector<int>, BoardSize> standing_{};
 };
 
 } // namespace tycora::ui

@@ -1,7 +1,5 @@
-// What the Full rules show on the main window: buildings after a sale,
-// mortgages on the board and in the panels, deeds going back to the bank or
-// to a creditor, the players' states, the deed buttons, a person raising
-// money, and the winner.
+// What the Full rules show on the main window: the players' states, the
+// deed buttons, a person raising money, and the winner.
 
 #include "ui/main/main_screen.h"
 
@@ -37,34 +35,6 @@ QString jailCardsText(int cards, bool shortly)
 }
 
 } // namespace
-
-void MainScreen::showBuildings(int square, int houses, bool hotel)
-{
-    views_.board.showBuildings(buildingSlotOf(square), houses, hotel);
-}
-
-void MainScreen::showMortgaged(int square, bool mortgaged)
-{
-    if (!onBoard(square))
-        return;
-    views_.board.showMortgaged(square, mortgaged);
-    const Property &deed = state_.Properties[square];
-    if (deed.Owned)
-        showMini(deed.Owner, square, mortgaged);
-}
-
-void MainScreen::clearOwner(int square)
-{
-    views_.board.clearOwner(square);
-    for (int i = 0; i < MaxPlayers; ++i)
-        clearOwnedMini(i, square);
-}
-
-void MainScreen::clearOwnedMini(int player, int square)
-{
-    if (PlayerPanel *p = panel(player))
-        p->showOwnedMini(square, views_.panelPictures.emptyMini(square));
-}
 
 void MainScreen::showPlayerState(int player)
 {
