@@ -192,7 +192,10 @@ INSTANTIATE_TEST_SUITE_P(
                      own(g.state, 1, {6});
                  },
                  {{1, deed("build", 6), NotAllowed},
+                  {0, deed("sell", OldKentRoad), NotAllowed},
+                  {0, deed("unmortgage", OldKentRoad), NotAllowed},
                   {0, deed("build", OldKentRoad), ""},
+                  {1, deed("sell", OldKentRoad), NotAllowed},
                   {0, deed("build", OldKentRoad), NotAllowed},
                   {0, deed("build", WhitechapelRoad), ""},
                   {0, deed("mortgage", WhitechapelRoad), NotAllowed},
