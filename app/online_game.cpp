@@ -7,7 +7,10 @@
 #include "ui/main/main_screen.h"
 #include "ui/main/statistics_window.h"
 #include "ui/shell/frm_online.h"
+#include "toolkit/command_button.h"
+#include "toolkit/fonts.h"
 #include "toolkit/message_box.h"
+#include "toolkit/twips.h"
 
 namespace tycora::app {
 
@@ -30,17 +33,56 @@ OnlineGame::OnlineGame(ui::MessageBoxes &boxes, Clock &clock, EventLog &debugFil
         if (board_)
             board_->statistics().sample();
     });
-    board_->setCommands(table_.get());
+    board_->setCommands(table_.get(), &table_->moves());
+    createEndButton();
 
     banner_ = new ui::ConnectionBanner(board_);
     QObject::connect(&client_, &client::OnlineClient::connectionLost, banner_, &ui::ConnectionBanner::showLost);
     QObject::connect(&client_, &client::OnlineClient::connectionBack, banner_, &ui::ConnectionBanner::showBack);
-    QObject::connect(&client_, &client::OnlineClient::gameEnded, board_, [this](const QString &by) {
-        client_.leave();
-        if (board_ && board_->isVisible())
-            boxes_.show(board_, QStringLiteral("%1 has ended the game.").arg(by), ui::MsgButtons::Ok,
-                        ui::MsgIcon::None);
-    });
+    QObject::connect(&client_, &client::OnlineClient::gameEnded, board_, [this](const QString &by) { ended(by); });
+    QObject::connect(&client_, &client::OnlineClient::refused, board_, [this](const QString &why) { showRefusal(why); });
+}
+
+void OnlineGame::createEndButton()
+{
+    // In the free corner beside the Statistics button; only the host has it.
+    endGame_ = new ui::CommandButton(QStringLiteral("End Game"), board_);
+    endGame_->setObjectName(QStringLiteral("cmdEndGame"));
+    endGame_->setFont(ui::tahoma(8.25));
+    endGame_->setFocusPolicy(Qt::NoFocus);
+    endGame_->setToolTip(QStringLiteral("End the game for every player"));
+    ui::place(endGame_, 10815, 10575, 1305, 270);
+    endGame_->hide();
+    QObject::connect(endGame_, &QPushButton::clicked, board_, [this] { endForAll(); });
+}
+
+void OnlineGame::endForAll()
+{
+    // A wrong Yes ends everyone's game: No is what Return answers.
+    if (boxes_.show(board_, QStringLiteral("End the game for every player?"), ui::MsgButtons::YesNo,
+                    ui::MsgIcon::Question, ui::ApplicationTitle, ui::MsgAnswer::No) != ui::MsgAnswer::Yes)
+        return;
+    client_.send({{"type", "end"}});
+}
+
+void OnlineGame::ended(const QString &by)
+{
+    client_.leave();
+    if (!board_)
+        return;
+    endGame_->hide();
+    board_->screen().setRollEnabled(false);
+    board_->screen().stopAnimations();
+    if (board_->isVisible())
+        boxes_.show(board_, QStringLiteral("%1 has ended the game.").arg(by), ui::MsgButtons::Ok, ui::MsgIcon::None);
+}
+
+void OnlineGame::showRefusal(const QString &why)
+{
+    // Where the person is looking: the board's status line once it is up
+    // (the Online Game window says it too).
+    if (board_ && board_->isVisible())
+        board_->screen().showStatus(QStringLiteral("Not done: %1").arg(why).toStdString());
 }
 
 OnlineGame::~OnlineGame()
@@ -69,6 +111,7 @@ void OnlineGame::begin()
     screen.setRules(table_->options().rules);
     screen.setRemoteGame(clock_, table_->pace());
     screen.layoutPlayerPanels();
+    endGame_->setVisible(client_.seat() == 0);
     board_->show();
     if (setup_)
         setup_->hide();

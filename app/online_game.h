@@ -23,6 +23,7 @@ class Clock;
 }
 
 namespace tycora::ui {
+class CommandButton;
 class ConnectionBanner;
 class FrmMain;
 class FrmOnline;
@@ -50,10 +51,17 @@ public:
     ui::FrmOnline *setupWindow() const;
     ui::FrmMain *board() const;
     ui::ConnectionBanner *banner() const { return banner_; }
+    // The host's End Game button on the board.
+    ui::CommandButton *endButton() const { return endGame_; }
     const std::vector<std::string> &logLines() const { return log_.lines(); }
 
 private:
     void begin();
+    void createEndButton();
+    // The host asks first, then ends the game for every player.
+    void endForAll();
+    void ended(const QString &by);
+    void showRefusal(const QString &why);
 
     ui::MessageBoxes &boxes_;
     Clock &clock_;
@@ -63,6 +71,7 @@ private:
     QPointer<ui::FrmOnline> setup_;
     QPointer<ui::FrmMain> board_;
     ui::ConnectionBanner *banner_ = nullptr;
+    ui::CommandButton *endGame_ = nullptr;   // a child of the board
     std::unique_ptr<client::OnlineTable> table_;
     std::function<void()> started_;
 };

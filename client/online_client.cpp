@@ -135,8 +135,12 @@ void OnlineClient::received(const QString &text)
         }
     } else if (type == "game") {
         game_ = message;
+        if (message.contains("moves"))
+            emit movesArrived(message.value("moves").toObject());
         emit gameChanged();
     } else if (type == "events") {
+        if (message.contains("moves"))
+            emit movesArrived(message.value("moves").toObject());
         emit eventsArrived(message.value("events").toArray(), message.value("state").toObject());
     } else if (type == "error") {
         emit refused(message.value("message").toString());

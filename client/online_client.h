@@ -69,6 +69,9 @@ signals:
     void joined();
     // The game was sent whole: the lobby changed, it started, or we came back.
     void gameChanged();
+    // What the board may offer now, as the server says; told before the
+    // game or the events that came with it.
+    void movesArrived(const QJsonObject &moves);
     // What the table saw happen, in order; `state` is empty when unchanged.
     void eventsArrived(const QJsonArray &events, const QJsonObject &state);
     // The server refused something, or could not be reached.

@@ -2,6 +2,8 @@
 
 #include "client/table_state.h"
 #include "game/decision.h"
+#include "game/last_throw.h"
+#include "net/trade_message.h"
 
 namespace tycora::client {
 
@@ -15,8 +17,12 @@ bool onBoardSquare(int square) { return square >= 0 && square < BoardSize; }
 } // namespace
 
 OnlineTable::OnlineTable(OnlineClient &client, GameState &state, Screen &screen, EventLog &log)
-    : client_(client), state_(state), screen_(screen), log_(log)
+    : client_(client), state_(state), screen_(screen), log_(log), moves_(state)
 {
+    connect(&client_, &OnlineClient::movesArrived, this, [this](const QJsonObject &moves) {
+        moves_.setSeat(client_.seat());
+        moves_.update(moves);
+    });
     connect(&client_, &OnlineClient::gameChanged, this, &OnlineTable::gameSent);
     connect(&client_, &OnlineClient::eventsArrived, this, &OnlineTable::eventsSent);
 }
@@ -27,6 +33,60 @@ void OnlineTable::rollDice(int)
     // machine, rather than when the server's answer comes.
     screen_.setRollEnabled(false);
     client_.send({{"type", "throw"}});
+}
+
+void OnlineTable::deedCommand(const char *type, int square)
+{
+    client_.send({{"type", QLatin1String(type)}, {"square", square}});
+}
+
+// The seat is the server's to know: the player named here is always this
+// seat's, as the board offers nothing else.
+void OnlineTable::build(int, int square) { deedCommand("build", square); }
+void OnlineTable::sellBuilding(int, int square) { deedCommand("sell", square); }
+void OnlineTable::mortgage(int, int square) { deedCommand("mortgage", square); }
+void OnlineTable::unmortgage(int, int square) { deedCommand("unmortgage", square); }
+void OnlineTable::declareBankruptcy(int) { client_.send({{"type", "bankrupt"}}); }
+void OnlineTable::proposeTrade(const TradeOffer &offer)
+{
+    client_.send({{"type", "trade"}, {"offer", net::tradeOfferJson(offer)}});
+}
+
+void OnlineTable::showActions()
+{
+    // The buttons are this seat's person's alone, as open as the server
+    // last said.
+    AvailableActions actions;
+    if (const int me = moves_.deedActor(); me >= 0) {
+        actions.build = !moves_.buildableSquares(me).empty();
+        actions.sell = !moves_.sellableSquares(me).empty();
+        actions.mortgage = !moves_.mortgageableSquares(me).empty();
+        actions.unmortgage = !moves_.unmortgageableSquares(me).empty();
+        actions.declareBankruptcy = moves_.raisingMoney();
+    }
+    screen_.showActions(actions);
+}
+
+void OnlineTable::askTrade(const QJsonObject &e)
+{
+    if (!mine(e))
+        return;
+    QString problem;
+    const auto offer = net::tradeOfferFrom(e.value("offer"), &problem);
+    if (!offer || offer->from < 0 || offer->from >= state_.PlayerCount || offer->to != client_.seat())
+        return;
+    screen_.askTrade(*offer, [this](TradeReply reply) { client_.send(net::tradeReplyJson(reply)); });
+}
+
+void OnlineTable::showLastThrow(const QJsonObject &game)
+{
+    const QJsonObject last = game.value("lastThrow").toObject();
+    const int player = number(last, "player");
+    const int die1 = number(last, "die1");
+    const int die2 = number(last, "die2");
+    if (player < 0 || player >= state_.PlayerCount || die1 < 1 || die1 > 6 || die2 < 1 || die2 > 6)
+        return;
+    tycora::showLastThrow(state_, {Decision{Decision::Kind::Throw, player, die1, die2, {}}}, screen_);
 }
 
 bool OnlineTable::mine(const QJsonObject &event) const { return number(event, "player") == client_.seat(); }
@@ -41,11 +101,13 @@ void OnlineTable::gameSent()
         begun_ = true;
         options_ = optionsOf(game);
         pace_ = paceOf(game);
+        moves_.setOptions(options_);
         seatPlayers(state_, game);
         applyPublicState(state_, state);
         if (started_)
             started_();
         screen_.drawWhole(options_);
+        showLastThrow(game);
         // Roll Dice waits until the server offers this seat a throw.
         screen_.setRollEnabled(false);
         return;
@@ -53,6 +115,9 @@ void OnlineTable::gameSent()
     // Back after a lost connection: the board drawn again from the state.
     applyPublicState(state_, state);
     screen_.drawWhole(options_);
+    showLastThrow(game);
+    if (options_.rules == RuleSet::Full)
+        showActions();
 }
 
 void OnlineTable::eventsSent(const QJsonArray &events, const QJsonObject &state)
@@ -148,6 +213,10 @@ void OnlineTable::show(const QJsonObject &e)
     } else if (call == "handOver") {
         if (handOver_)
             handOver_();
+    } else if (call == "showActions") {
+        showActions();
+    } else if (call == "askTrade") {
+        askTrade(e);
     } else if (call == "showWinner" && player_ok) {
         winner_ = player;
         screen_.showWinner(player);

@@ -7,6 +7,7 @@
 // The person's own moves go back as commands.
 
 #include "client/online_client.h"
+#include "client/remote_moves.h"
 #include "game/event_log.h"
 #include "game/game_options.h"
 #include "game/game_state.h"
@@ -37,13 +38,26 @@ public:
     // The winner, once the game is over; -1 until then.
     int winner() const { return winner_; }
 
+    // What the board may offer this seat's person now.
+    const OpenMoves &moves() const { return moves_; }
+
     void rollDice(int player) override;
+    void build(int player, int square) override;
+    void sellBuilding(int player, int square) override;
+    void mortgage(int player, int square) override;
+    void unmortgage(int player, int square) override;
+    void declareBankruptcy(int player) override;
+    void proposeTrade(const TradeOffer &offer) override;
 
 private:
     void gameSent();
     void eventsSent(const QJsonArray &events, const QJsonObject &state);
     void show(const QJsonObject &event);
     bool mine(const QJsonObject &event) const;
+    void showActions();
+    void askTrade(const QJsonObject &event);
+    void showLastThrow(const QJsonObject &game);
+    void deedCommand(const char *type, int square);
 
     OnlineClient &client_;
     GameState &state_;
@@ -55,6 +69,7 @@ private:
     GameOptions options_;
     Pace pace_ = Pace::Classic;
     Auction auction_;   // as last shown
+    RemoteMoves moves_;
     int winner_ = -1;
 };
 

@@ -93,6 +93,7 @@ GameOptions optionsOf(const QJsonObject &game)
     options.firstRoundBuying = chosen.value("firstRoundBuying").toBool(true);
     options.doubleGoSalary = chosen.value("doubleGoSalary").toBool();
     options.freeParkingPot = chosen.value("freeParkingPot").toBool();
+    options.trading = options.rules == RuleSet::Full && chosen.value("trading").toBool();
     return options;
 }
 

@@ -8,6 +8,7 @@
 #include "game/player_name_rule.h"
 #include "game/player_setup.h"
 #include "names/player_names.h"
+#include "net/trade_message.h"
 
 #include <QJsonArray>
 #include <QRandomGenerator>
@@ -290,7 +291,8 @@ QString GameRoom::playerCommand(int seat, const Command &c)
     if (seats_[std::size_t(seat)].standIn)
         return QStringLiteral("a computer plays your seat until you come back");
     if (type == QLatin1String("throw")) {
-        if (!screen_.mayThrow(seat))
+        // Not while an offer of a trade waits for its answer either.
+        if (!screen_.mayThrow(seat) || engine_->phase() != Engine::Phase::ToThrow)
             return QStringLiteral("it is not your throw");
         screen_.takeThrow();
         engine_->rollDice(seat);
@@ -332,6 +334,23 @@ QString GameRoom::playerCommand(int seat, const Command &c)
     } else if (type == QLatin1String("bankrupt")) {
         if (!engine_->declareBankruptcy(seat))
             return QStringLiteral("the rules do not allow that now");
+    } else if (type == QLatin1String("trade")) {
+        QString problem;
+        const auto offer = tradeOfferFrom(c.body.value(QLatin1String("offer")), &problem);
+        if (!offer)
+            return problem;
+        if (offer->from != seat)
+            return QStringLiteral("an offer is made by its proposer");
+        if (const std::string why = engine_->offerProblem(*offer); !why.empty())
+            return QString::fromStdString(why);
+        engine_->proposeTrade(*offer);
+    } else if (type == QLatin1String("tradeReply")) {
+        QString problem;
+        const auto reply = tradeReplyFrom(c.body, &problem);
+        if (!reply)
+            return problem;
+        if (!screen_.answerTrade(seat, *reply))
+            return QStringLiteral("you were not asked");
     } else {
         return QStringLiteral("\"%1\" is no command of the game").arg(type.left(40));
     }
@@ -399,10 +418,19 @@ QJsonObject GameRoom::wholeGame() const
                      {"options",
                       QJsonObject{{"firstRoundBuying", options_.firstRoundBuying},
                                   {"doubleGoSalary", options_.doubleGoSalary},
-                                  {"freeParkingPot", options_.freeParkingPot}}},
+                                  {"freeParkingPot", options_.freeParkingPot},
+                                  {"trading", options_.trading}}},
                      {"started", started()}};
-    if (started())
-        game.insert("state", publicState(state_));
+    if (!started())
+        return game;
+    game.insert("state", publicState(state_));
+    game.insert("moves", openMoves(*engine_));
+    // The dice as the last throw left them, for a player who comes back.
+    for (auto d = history_.rbegin(); d != history_.rend(); ++d)
+        if (d->kind == Decision::Kind::Throw) {
+            game.insert("lastThrow", QJsonObject{{"player", d->player}, {"die1", d->value}, {"die2", d->second}});
+            break;
+        }
     return game;
 }
 
@@ -426,11 +454,18 @@ void GameRoom::flush()
         return;
     QJsonObject batch{{"type", "events"}, {"events", events_}};
     events_ = QJsonArray();
-    // The state goes with the events only when they changed it.
+    // The state and what is open go with the events only when they changed.
     QJsonObject state = publicState(state_);
     if (state != lastState_) {
         batch.insert("state", state);
         lastState_ = std::move(state);
+    }
+    if (engine_) {
+        QJsonObject moves = openMoves(*engine_);
+        if (moves != lastMoves_) {
+            batch.insert("moves", moves);
+            lastMoves_ = std::move(moves);
+        }
     }
     outbox_(-1, batch);
 }

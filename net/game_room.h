@@ -106,6 +106,7 @@ private:
     std::unique_ptr<Engine> engine_;
     QJsonArray events_;
     QJsonObject lastState_;   // as last sent
+    QJsonObject lastMoves_;   // likewise
     std::vector<Decision> history_;
     std::function<void()> settled_;
     bool flushPosted_ = false;

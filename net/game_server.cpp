@@ -32,6 +32,8 @@ GameOptions optionsFrom(const QJsonObject &host, QString *problem)
     options.firstRoundBuying = flag("firstRoundBuying", true);
     options.doubleGoSalary = flag("doubleGoSalary", false);
     options.freeParkingPot = flag("freeParkingPot", false);
+    // As at one screen: a game under the Full rules trades.
+    options.trading = options.rules == RuleSet::Full;
     return options;
 }
 

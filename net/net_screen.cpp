@@ -1,6 +1,7 @@
 #include "net/net_screen.h"
 
 #include "game/player_controller.h"
+#include "net/trade_message.h"
 
 #include <QJsonArray>
 
@@ -53,12 +54,23 @@ bool NetScreen::answerBid(int seat, int amount)
     return true;
 }
 
+bool NetScreen::answerTrade(int seat, const TradeReply &reply)
+{
+    if (questionFor(seat) != Question::Trade)
+        return false;
+    putQuestion(-1, Question::None);
+    auto answer = std::move(trade_);
+    answer(reply);
+    return true;
+}
+
 void NetScreen::answerForAbsent(int seat)
 {
     switch (questionFor(seat)) {
     case Question::YesNo: answerYesNo(seat, false); break;
     case Question::Jail: answerJail(seat, JailChoice::Throw); break;
     case Question::Bid: answerBid(seat, 0); break;
+    case Question::Trade: answerTrade(seat, TradeReply::reject()); break;
     case Question::None: break;
     }
 }
@@ -130,5 +142,20 @@ void NetScreen::askBid(const Auction &auction, std::function<void(int)> answer)
     event("askBid", {{"player", auction.bidder}, {"highestBid", auction.highestBid}});
 }
 void NetScreen::showWinner(int player) { event("showWinner", {{"player", player}}); }
+void NetScreen::showActions(const AvailableActions &actions)
+{
+    event("showActions", {{"build", actions.build},
+                          {"sell", actions.sell},
+                          {"mortgage", actions.mortgage},
+                          {"unmortgage", actions.unmortgage},
+                          {"bankrupt", actions.declareBankruptcy}});
+}
+void NetScreen::askTrade(const TradeOffer &offer, std::function<void(TradeReply)> answer)
+{
+    // Only the player the offer is made to may answer it.
+    trade_ = std::move(answer);
+    putQuestion(offer.to, Question::Trade);
+    event("askTrade", {{"player", offer.to}, {"offer", tradeOfferJson(offer)}});
+}
 
 } // namespace tycora::net

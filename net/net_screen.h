@@ -20,7 +20,7 @@ public:
     explicit NetScreen(const GameState &state, EventSink sink) : state_(state), sink_(std::move(sink)) {}
 
     // What the player of this seat may answer now.
-    enum class Question { None, YesNo, Jail, Bid };
+    enum class Question { None, YesNo, Jail, Bid, Trade };
     Question questionFor(int seat) const { return asked_ == seat ? question_ : Question::None; }
     bool mayThrow(int seat) const { return rollEnabled_ && seat == state_.CurrentPlayer; }
 
@@ -28,6 +28,7 @@ public:
     bool answerYesNo(int seat, bool yes);
     bool answerJail(int seat, JailChoice choice);
     bool answerBid(int seat, int amount);
+    bool answerTrade(int seat, const TradeReply &reply);
     // The throw is taken: Roll Dice is no longer offered.
     void takeThrow() { rollEnabled_ = false; }
     // A question put to the seat, answered as one who says no.
@@ -58,6 +59,8 @@ public:
     void showAuction(const Auction *auction) override;
     void askBid(const Auction &auction, std::function<void(int)> answer) override;
     void showWinner(int player) override;
+    void showActions(const AvailableActions &actions) override;
+    void askTrade(const TradeOffer &offer, std::function<void(TradeReply)> answer) override;
 
 private:
     void event(const char *call, QJsonObject fields = {});
@@ -71,6 +74,7 @@ private:
     std::function<void(bool)> yesNo_;
     std::function<void(JailChoice)> jail_;
     std::function<void(int)> bid_;
+    std::function<void(TradeReply)> trade_;
 };
 
 } // namespace tycora::net

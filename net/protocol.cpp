@@ -1,5 +1,8 @@
 #include "net/protocol.h"
 
+#include "game/engine.h"
+#include "game/engine_commands.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -68,6 +71,27 @@ QJsonObject publicState(const GameState &s)
             {"freeParking", qint64(s.FreeParking)},
             {"housesLeft", s.HousesLeft},
             {"hotelsLeft", s.HotelsLeft}};
+}
+
+QJsonObject openMoves(const Engine &engine)
+{
+    const auto squares = [](const std::vector<int> &list) {
+        QJsonArray array;
+        for (const int square : list)
+            array.append(square);
+        return array;
+    };
+    const int actor = deedActorOf(engine);
+    QJsonObject moves{{"actor", actor},
+                      {"raising", engine.phase() == Engine::Phase::RaisingMoney},
+                      {"trade", QString::fromStdString(engine.whyNoTrade(engine.state().CurrentPlayer))}};
+    if (actor >= 0) {
+        moves.insert("build", squares(engine.buildableSquares(actor)));
+        moves.insert("sell", squares(engine.sellableSquares(actor)));
+        moves.insert("mortgage", squares(engine.mortgageableSquares(actor)));
+        moves.insert("unmortgage", squares(engine.unmortgageableSquares(actor)));
+    }
+    return moves;
 }
 
 } // namespace tycora::net

@@ -7,6 +7,10 @@
 
 #include "game/game_state.h"
 
+namespace tycora {
+class Engine;
+}
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
@@ -42,5 +46,11 @@ QJsonObject errorMessage(const QString &what);
 // The game as every player may see it: money, squares, buildings, jail,
 // cards held, whose turn; the decks' order and the dice's source stay out.
 QJsonObject publicState(const GameState &state);
+
+// What the board may offer now: whose deeds its buttons act on and where
+// they may build, sell, mortgage or lift a mortgage, whether that player
+// raises money, and why the player to throw may not trade (empty when they
+// may). Drawn from the table as everyone sees it.
+QJsonObject openMoves(const Engine &engine);
 
 } // namespace tycora::net

@@ -224,3 +224,61 @@ TEST_F(OnlineWindows, ALostConnectionShowsABannerAndTheSeatComesBackWithItsToken
 
 } // namespace
 } // namespace tycora::testing
+
+#include "support/find_control.h"
+
+namespace tycora::testing {
+namespace {
+
+TEST_F(OnlineWindows, TheHostEndsTheGameForEveryoneAndARefusalShowsOnTheBoard)
+{
+    auto ann = player(annBoxes);
+    ann->setupWindow()->cmdHost->click();
+    sitDown(*ann->setupWindow(), address, QStringLiteral("Ann"), 0, 0);
+    ASSERT_TRUE(waitFor([&] { return ann->client().seated(); }));
+    const QString code = ann->client().code();
+    auto ben = player(benBoxes);
+    ben->setupWindow()->cmdJoin->click();
+    ben->setupWindow()->txtCode->setText(code);
+    sitDown(*ben->setupWindow(), address, QStringLiteral("Ben"), 1, 1);
+    ASSERT_TRUE(waitFor([&] { return ann->setupWindow()->lstSeats->count() == 2; }));
+    ann->setupWindow()->cmdStart->click();
+    ASSERT_TRUE(waitFor([&] { return ben->board()->isVisible() && ann->board()->rollEnabled(); }));
+
+    auto *annEnd = control<ui::CommandButton>(*ann->board(), QStringLiteral("cmdEndGame"));
+    auto *benEnd = control<ui::CommandButton>(*ben->board(), QStringLiteral("cmdEndGame"));
+    EXPECT_TRUE(annEnd->isVisible());
+    EXPECT_FALSE(benEnd->isVisible()) << "only the host ends the game";
+    if (qEnvironmentVariableIsSet("TYCORA_GRAB_DIR"))
+        ann->board()->grab().save(qEnvironmentVariable("TYCORA_GRAB_DIR") + QStringLiteral("/online-host-board.png"));
+
+    // What the server refuses is said on the board the person looks at.
+    ben->client().send({{"type", "throw"}});
+    auto *status = control<QLabel>(*ben->board(), QStringLiteral("lblStatus"));
+    ASSERT_TRUE(waitFor([&] { return status->text() == QStringLiteral("Not done: it is not your throw"); }));
+    EXPECT_TRUE(status->isVisible());
+
+    // The host is asked first; No leaves the game going.
+    annEnd->click();
+    ASSERT_EQ(annBoxes.shown.size(), 1u);
+    EXPECT_EQ(annBoxes.shown[0].text, QStringLiteral("End the game for every player?"));
+    EXPECT_EQ(annBoxes.shown[0].buttons, ui::MsgButtons::YesNo);
+    EXPECT_EQ(annBoxes.shown[0].defaultAnswer, ui::MsgAnswer::No);
+    QCoreApplication::processEvents();
+    ASSERT_NE(server->room(code), nullptr);
+    EXPECT_FALSE(server->room(code)->over());
+
+    annBoxes.answers = {ui::MsgAnswer::Yes};
+    annEnd->click();
+    const auto told = [](const ui::ScriptedMessageBoxes &boxes) {
+        return !boxes.shown.empty() && boxes.shown.back().text == QStringLiteral("Ann has ended the game.");
+    };
+    ASSERT_TRUE(waitFor([&] { return told(annBoxes) && told(benBoxes); }));
+    EXPECT_FALSE(annEnd->isVisible());
+    EXPECT_FALSE(ann->board()->rollEnabled());
+    // Everyone has gone: the server forgets the game.
+    EXPECT_TRUE(waitFor([&] { return server->room(code) == nullptr; }));
+}
+
+} // namespace
+} // namespace tycora::testing

@@ -1,6 +1,6 @@
 #include "ui/main/deed_actions.h"
 
-#include "game/engine.h"
+#include "game/player_commands.h"
 #include "game/rules.h"
 #include "game/square_table.h"
 #include "game/text.h"
@@ -31,20 +31,11 @@ DeedActions::DeedActions(const GameState &state, MessageBoxes &boxes, QWidget &w
 
 DeedActions::~DeedActions() = default;
 
-int DeedActions::actor() const
-{
-    if (!engine_)
-        return -1;
-    return engine_->phase() == Engine::Phase::RaisingMoney ? engine_->debtor() : state_.CurrentPlayer;
-}
+int DeedActions::actor() const { return commands_ && moves_ ? moves_->deedActor() : -1; }
 
 bool DeedActions::personMayAct(int player) const
 {
-    if (!engine_ || !engine_->fullRules() || player < 0 || player >= state_.PlayerCount ||
-        !engine_->takesDeedActionsFromWindow(player))
-        return false;
-    const Engine::Phase phase = engine_->phase();
-    return phase == Engine::Phase::ToThrow || phase == Engine::Phase::RaisingMoney;
+    return player >= 0 && player < state_.PlayerCount && player == actor();
 }
 
 ChoiceDialog &DeedActions::dialog(QPointer<ChoiceDialog> &slot, const char *name, const char *caption, bool building)
@@ -59,7 +50,7 @@ ChoiceDialog &DeedActions::dialog(QPointer<ChoiceDialog> &slot, const char *name
 void DeedActions::build()
 {
     buildFor_ = actor();
-    if (!personMayAct(buildFor_) || engine_->buildableSquares(buildFor_).empty())
+    if (!personMayAct(buildFor_) || moves_->buildableSquares(buildFor_).empty())
         return;
     fillBuild();
     buildDialog_->show();
@@ -69,7 +60,7 @@ void DeedActions::build()
 void DeedActions::sell()
 {
     sellFor_ = actor();
-    if (!personMayAct(sellFor_) || engine_->sellableSquares(sellFor_).empty())
+    if (!personMayAct(sellFor_) || moves_->sellableSquares(sellFor_).empty())
         return;
     fillSell();
     sellDialog_->show();
@@ -80,7 +71,7 @@ void DeedActions::fillBuild()
 {
     ChoiceDialog &d = dialog(buildDialog_, "frmBuild", "Build", true);
     std::vector<ChoiceDialog::Choice> choices;
-    for (const int square : engine_->buildableSquares(buildFor_)) {
+    for (const int square : moves_->buildableSquares(buildFor_)) {
         const SquareInfo &info = squareInfo(square);
         const bool hotel = state_.Buildings[square].Houses >= 4;
         choices.push_back({square, QStringLiteral("%1 on %2 %3")
@@ -96,7 +87,7 @@ void DeedActions::fillSell()
 {
     ChoiceDialog &d = dialog(sellDialog_, "frmSell", "Sell Buildings", false);
     std::vector<ChoiceDialog::Choice> choices;
-    for (const int square : engine_->sellableSquares(sellFor_)) {
+    for (const int square : moves_->sellableSquares(sellFor_)) {
         const bool hotel = state_.Buildings[square].Hotel;
         choices.push_back({square, QStringLiteral("%1 on %2 %3")
                                        .arg(hotel ? QStringLiteral("Hotel") : QStringLiteral("House"),
@@ -110,14 +101,14 @@ void DeedActions::fillSell()
 void DeedActions::chooseBuilding(int square)
 {
     if (personMayAct(buildFor_) && actor() == buildFor_)
-        engine_->build(buildFor_, square);
+        commands_->build(buildFor_, square);
     refresh();
 }
 
 void DeedActions::chooseSale(int square)
 {
     if (personMayAct(sellFor_) && actor() == sellFor_)
-        engine_->sellBuilding(sellFor_, square);
+        commands_->sellBuilding(sellFor_, square);
     refresh();
 }
 
@@ -153,7 +144,7 @@ void DeedActions::openMortgageWindow(MortgageMode mode)
     if (!personMayAct(mortgageFor_))
         return;
     const bool lifting = mode == MortgageMode::Lift;
-    if ((lifting ? engine_->unmortgageableSquares(mortgageFor_) : engine_->mortgageableSquares(mortgageFor_)).empty())
+    if ((lifting ? moves_->unmortgageableSquares(mortgageFor_) : moves_->mortgageableSquares(mortgageFor_)).empty())
         return;
     mode_ = mode;
     fillMortgage();
@@ -165,7 +156,7 @@ void DeedActions::fillMortgage()
     const int player = mortgageFor_;
     const bool lifting = mode_ == MortgageMode::Lift;
     const std::vector<int> open =
-        lifting ? engine_->unmortgageableSquares(player) : engine_->mortgageableSquares(player);
+        lifting ? moves_->unmortgageableSquares(player) : moves_->mortgageableSquares(player);
     std::vector<FrmMortgage::Deed> deeds;
     for (const int square : ownableSquares()) {
         if (!state_.holds(player, square))
@@ -221,19 +212,17 @@ void DeedActions::chooseDeed(int square)
 {
     if (personMayAct(mortgageFor_) && actor() == mortgageFor_) {
         if (mode_ == MortgageMode::Lift)
-            engine_->unmortgage(mortgageFor_, square);
+            commands_->unmortgage(mortgageFor_, square);
         else
-            engine_->mortgage(mortgageFor_, square);
+            commands_->mortgage(mortgageFor_, square);
     }
     refresh();
 }
 
 void DeedActions::declareBankruptcy()
 {
-    if (!engine_ || engine_->phase() != Engine::Phase::RaisingMoney)
-        return;
-    const int player = engine_->debtor();
-    if (!personMayAct(player))
+    const int player = actor();
+    if (!personMayAct(player) || !moves_->raisingMoney())
         return;
     const QString question = QStringLiteral("%1, do you want to declare bankruptcy and leave the game?")
                                  .arg(qtext(state_.Players[player].Name));
@@ -241,7 +230,9 @@ void DeedActions::declareBankruptcy()
     if (boxes_.show(&window_, question, MsgButtons::YesNo, MsgIcon::Question, ApplicationTitle, MsgAnswer::No) !=
         MsgAnswer::Yes)
         return;
-    engine_->declareBankruptcy(player);
+    // The game may have moved on while the question was open.
+    if (actor() == player && moves_->raisingMoney())
+        commands_->declareBankruptcy(player);
 }
 
 void DeedActions::refresh()

@@ -2,9 +2,9 @@
 
 // What a person does with their deeds under the Full rules, from the
 // button row: build, sell buildings, mortgage, lift mortgages and declare
-// bankruptcy. Each opens a window that lists the possibilities the engine
-// gives, with what each costs or fetches, and passes the person's choice to
-// the engine; the window then shows what is possible next. The person is
+// bankruptcy. Each opens a window that lists the possibilities the game
+// gives, with what each costs or fetches, and passes the person's choice on
+// as a command; the window then shows what is possible next. The person is
 // the one to throw, or the one raising money.
 
 #include <QObject>
@@ -15,7 +15,8 @@
 class QWidget;
 
 namespace tycora {
-class Engine;
+class OpenMoves;
+class PlayerCommands;
 struct GameState;
 } // namespace tycora
 
@@ -31,7 +32,12 @@ public:
     DeedActions(const GameState &state, MessageBoxes &boxes, QWidget &window);
     ~DeedActions() override;
 
-    void setEngine(Engine *engine) { engine_ = engine; }
+    // Where the choices go and what is open; none while no game is played.
+    void setCommands(PlayerCommands *commands, const OpenMoves *moves)
+    {
+        commands_ = commands;
+        moves_ = moves;
+    }
     // The program's mortgage window; without one a window of its own is made.
     void setMortgageWindow(FrmMortgage *window);
 
@@ -64,7 +70,8 @@ private:
     const GameState &state_;
     MessageBoxes &boxes_;
     QWidget &window_;
-    Engine *engine_ = nullptr;
+    PlayerCommands *commands_ = nullptr;
+    const OpenMoves *moves_ = nullptr;
     QPointer<ChoiceDialog> buildDialog_;
     QPointer<ChoiceDialog> sellDialog_;
     QPointer<FrmMortgage> mortgageWindow_;

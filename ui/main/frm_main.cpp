@@ -2,6 +2,7 @@
 
 #include "game/board.h"
 #include "game/engine.h"
+#include "game/engine_commands.h"
 #include "game/game_state.h"
 #include "game/player_commands.h"
 #include "game/square_table.h"
@@ -32,16 +33,6 @@ namespace tycora::ui {
 
 namespace {
 const QString MainCaption = QStringLiteral("Tycora by Varnoth");
-
-// The moves of a game played on this machine go to its engine.
-class EngineCommands final : public PlayerCommands {
-public:
-    explicit EngineCommands(Engine &engine) : engine_(engine) {}
-    void rollDice(int player) override { engine_.rollDice(player); }
-
-private:
-    Engine &engine_;
-};
 } // namespace
 
 FrmMain::FrmMain(const GameState &state, MessageBoxes &boxes, QWidget *parent) : Form(parent), state_(state)
@@ -184,12 +175,18 @@ void FrmMain::setEngine(Engine *engine)
 {
     engine_ = engine;
     engineCommands_ = engine ? std::make_unique<EngineCommands>(*engine) : nullptr;
-    commands_ = engineCommands_.get();
-    deedActions_->setEngine(engine);
     screen_->setEngine(engine);
-    trade_->setEngine(engine);
+    setCommands(engineCommands_.get(), engineCommands_.get());
     if (engine)
         engine->setHandOverObserver([this] { sampleStatistics(); });
+}
+
+void FrmMain::setCommands(PlayerCommands *commands, const OpenMoves *moves)
+{
+    commands_ = commands;
+    moves_ = commands ? moves : nullptr;
+    deedActions_->setCommands(commands_, moves_);
+    trade_->setCommands(commands_, moves_);
 }
 
 void FrmMain::setMortgageWindow(FrmMortgage *window) { deedActions_->setMortgageWindow(window); }
@@ -214,12 +211,12 @@ void FrmMain::cmdRoll_Click()
 
 void FrmMain::cmdMorgage_Click()
 {
-    if (engine_ && engine_->fullRules()) {
+    if (moves_ && moves_->fullRules()) {
         deedActions_->mortgage();
         return;
     }
     // The button tells one deed's mortgage value, whoever holds what.
-    if (engine_)
+    if (moves_)
         screen_->tell(pounds(squareInfo(squares::EustonRoad).mortgageValue));
 }
 

@@ -15,6 +15,8 @@
 
 namespace tycora {
 class Engine;
+class EngineCommands;
+class OpenMoves;
 class PlayerCommands;
 struct GameState;
 } // namespace tycora
@@ -44,9 +46,9 @@ public:
 
     MainScreen &screen() { return *screen_; }
     void setEngine(Engine *engine);
-    // Where the person's moves go: the engine once set, or a game played
-    // elsewhere (then no engine is set).
-    void setCommands(PlayerCommands *commands) { commands_ = commands; }
+    // Where the person's moves go, and what the board offers them: the
+    // engine once set, or a game played elsewhere (then no engine is set).
+    void setCommands(PlayerCommands *commands, const OpenMoves *moves);
     void setQuitContext(const QuitContext &context) { quitContext_ = context; }
     // Full rules: the program's mortgage window, and what the winner
     // window's New Game and Quit do.
@@ -103,8 +105,9 @@ protected:
 
     const GameState &state_;
     Engine *engine_ = nullptr;
-    std::unique_ptr<PlayerCommands> engineCommands_;
+    std::unique_ptr<EngineCommands> engineCommands_;
     PlayerCommands *commands_ = nullptr;
+    const OpenMoves *moves_ = nullptr;
     QuitContext quitContext_;
     std::function<void(Pace)> paceChanged_;
     bool propertyShown_ = false;

@@ -1,6 +1,7 @@
 #include "ui/main/trade_control.h"
 
-#include "game/engine.h"
+#include "game/game_state.h"
+#include "game/player_commands.h"
 #include "ui/main/trade_window.h"
 #include "toolkit/command_button.h"
 #include "toolkit/fonts.h"
@@ -37,9 +38,10 @@ TradeControl::TradeControl(Form &window, const GameState &state) : QObject(&wind
     poll->start();
 }
 
-void TradeControl::setEngine(Engine *engine)
+void TradeControl::setCommands(PlayerCommands *commands, const OpenMoves *moves)
 {
-    engine_ = engine;
+    commands_ = commands;
+    moves_ = moves;
     if (tradeWindow_)
         tradeWindow_->hide();
     refresh();
@@ -52,12 +54,12 @@ QString TradeControl::whyNot() const
         return QStringLiteral("No game is being played");
     if (state_.Players[current].PlayerType == Computer && !state_.Players[current].Bankrupt)
         return QStringLiteral("%1 trades on its own turn by itself").arg(qtext(state_.Players[current].Name));
-    return qtext(engine_->whyNoTrade(current));
+    return qtext(moves_->whyNoTrade(current));
 }
 
 void TradeControl::refresh()
 {
-    const bool shown = engine_ && engine_->tradingOn();
+    const bool shown = commands_ && moves_ && moves_->tradingOn();
     cmdTrade_->setVisible(shown);
     if (!shown)
         return;
@@ -73,11 +75,12 @@ void TradeControl::open()
         return;
     if (!tradeWindow_)
         tradeWindow_ = new TradeWindow(state_, &form_);
-    Engine *engine = engine_;
+    PlayerCommands *commands = commands_;
+    const OpenMoves *moves = moves_;
     tradeWindow_->propose(state_.CurrentPlayer,
-                          {[engine](const TradeOffer &offer) { return engine->offerProblem(offer); },
-                           [this, engine](const TradeOffer &offer) {
-                               engine->proposeTrade(offer);
+                          {[moves](const TradeOffer &offer) { return moves->offerProblem(offer); },
+                           [this, commands](const TradeOffer &offer) {
+                               commands->proposeTrade(offer);
                                refresh();
                            },
                            {}});

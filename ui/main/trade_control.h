@@ -9,7 +9,8 @@
 #include <QObject>
 
 namespace tycora {
-class Engine;
+class OpenMoves;
+class PlayerCommands;
 struct GameState;
 }
 
@@ -25,7 +26,9 @@ public:
     // Lives as long as the window, whose child it is.
     TradeControl(Form &window, const GameState &state);
 
-    void setEngine(Engine *engine);
+    // Where an offer goes and whether one may be made; none while no game
+    // is played.
+    void setCommands(PlayerCommands *commands, const OpenMoves *moves);
     // Shows, enables or disables the button as the game stands now. Also
     // run every moment while the window is up.
     void refresh();
@@ -42,7 +45,8 @@ private:
 
     Form &form_;
     const GameState &state_;
-    Engine *engine_ = nullptr;
+    PlayerCommands *commands_ = nullptr;
+    const OpenMoves *moves_ = nullptr;
     CommandButton *cmdTrade_ = nullptr;
     TradeWindow *tradeWindow_ = nullptr;
 };
