@@ -14,7 +14,6 @@
 #include "ui/shell/frm_options.h"
 #include "ui/shell/frm_players.h"
 #include "ui/shell/online_menu_entry.h"
-#include "ui/shell/options_panel.h"
 #include "ui/shell/quit_confirmation.h"
 #include "toolkit/first_paint.h"
 
@@ -160,8 +159,8 @@ void Application::createGameWindows()
     if (!problem.isEmpty())
         reportSettingsProblem(
             QStringLiteral("cannot read the settings %1 (%2); the game offers the usual choices."), problem);
-    frmPlayers_->optionsPanel->setChoices(choices_.options, choices_.pace);
-    frmPlayers_->optionsPanel->setWindowScale(choices_.windowScale);
+    frmPlayers_->setChoices(choices_.options, choices_.pace);
+    frmPlayers_->setWindowScale(choices_.windowScale);
     frmPlayers_->setSeatLevels(choices_.levels);
 }
 
@@ -215,8 +214,8 @@ void Application::startGame()
     // The panels get their pieces first: the first player's piece on GO is
     // copied from its panel, which would otherwise still be empty.
     screen.setupPlayerPanels();
-    choices_ = {frmPlayers_->optionsPanel->options(), frmPlayers_->optionsPanel->pace(),
-                frmPlayers_->optionsPanel->windowScale(), frmPlayers_->seatLevels()};
+    choices_ = {frmPlayers_->options(), frmPlayers_->pace(),
+                frmPlayers_->windowScale(), frmPlayers_->seatLevels()};
     players_ = frmPlayers_->listedPlayers();
     // Under the Classic rules every computer plays the classic rule: the
     // levels chosen stay for a later game under the Full rules.

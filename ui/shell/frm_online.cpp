@@ -99,8 +99,7 @@ FrmOnline::FrmOnline(client::OnlineClient &client, QWidget *over) : client_(clie
     frame->setBackColour(boardGreen());
     frame->setFont(tahoma(9.75, true));
     optionsPanel = new OptionsPanel(frame);
-    optionsPanel->lblSize->hide();
-    optionsPanel->cboSize->hide();
+    optionsPanel->hideWindowScale();
     frame->setFixedSize(QSize(5745, 1770) / 15);
     optionsFrame_ = frame;
     cmdGo = button(QString(), QStringLiteral("cmdGo"), seatPage_);

@@ -7,6 +7,7 @@
 #include "game/player_setup.h"
 #include "names/player_names.h"
 #include "ui/shell/backdrop.h"
+#include "ui/shell/options_panel.h"
 #include "ui/shell/window_caption.h"
 #include "toolkit/command_button.h"
 #include "toolkit/image_combo.h"
@@ -421,6 +422,16 @@ void FrmPlayers::cmdNext_Click()
     // Closed by the program: no question is asked.
     unload();
 }
+
+GameOptions FrmPlayers::options() const { return optionsPanel->options(); }
+
+Pace FrmPlayers::pace() const { return optionsPanel->pace(); }
+
+int FrmPlayers::windowScale() const { return optionsPanel->windowScale(); }
+
+void FrmPlayers::setChoices(const GameOptions &options, Pace pace) { optionsPanel->setChoices(options, pace); }
+
+void FrmPlayers::setWindowScale(int percent) { optionsPanel->setWindowScale(percent); }
 
 bool FrmPlayers::queryUnload(CloseReason reason)
 {

@@ -43,7 +43,7 @@ void FrmPlayers::createLevelChoice()
     place(cboLevel_, 2025, 2400, 1005, 375);
     cboLevel_->hide();
     connect(cboLevel_, &QComboBox::activated, this, &FrmPlayers::cboLevel_Click);
-    connect(optionsPanel->cboRules, &QComboBox::currentIndexChanged, this, &FrmPlayers::showLevelChoice);
+    connect(optionsPanel, &OptionsPanel::rulesChanged, this, &FrmPlayers::showLevelChoice);
     connect(imgcType, &ImageCombo::picked, this, &FrmPlayers::showLevelChoice);
     showEntryLevel();
 }

@@ -100,6 +100,7 @@ OptionsPanel::OptionsPanel(Frame *frame) : QObject(frame)
     place(lblRulesSummary, 240, 1410, 5280, 255);
 
     connect(cboRules, &QComboBox::currentIndexChanged, this, &OptionsPanel::showRulesSummary);
+    connect(cboRules, &QComboBox::currentIndexChanged, this, &OptionsPanel::rulesChanged);
     setChoices(GameOptions{}, Pace::Classic);
 }
 
@@ -132,6 +133,12 @@ void OptionsPanel::setChoices(const GameOptions &options, Pace pace)
 QList<QWidget *> OptionsPanel::tabOrder() const
 {
     return {chkFirstRoundBuying, chkDoubleSalary, chkFreeParking, cboRules, cboPace, cboSize};
+}
+
+void OptionsPanel::hideWindowScale()
+{
+    lblSize->hide();
+    cboSize->hide();
 }
 
 void OptionsPanel::showRulesSummary()
