@@ -17,6 +17,8 @@
 #include "ui/shell/quit_confirmation.h"
 #include "toolkit/first_paint.h"
 
+#include <QCoreApplication>
+
 namespace tycora::app {
 
 Application::Application(ui::RuntimeServices &services, ui::MessageBoxes &boxes, Clock &clock)
@@ -64,7 +66,8 @@ void Application::Main()
 {
     writeDated("Game Started:  ", "");
     if (services_.anotherCopyRunning()) {
-        boxes_.show(nullptr, QStringLiteral("Only 1 Tycora At A Time!"), ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
+        boxes_.show(nullptr, QCoreApplication::translate("Application", "Only 1 Tycora At A Time!"), ui::MsgButtons::Ok,
+                    ui::MsgIcon::Exclamation);
         services_.endProcess(0);
         return;
     }
@@ -158,7 +161,9 @@ void Application::createGameWindows()
     const QString &problem = read.problem;
     if (!problem.isEmpty())
         reportSettingsProblem(
-            QStringLiteral("cannot read the settings %1 (%2); the game offers the usual choices."), problem);
+            QCoreApplication::translate("Application",
+                                        "cannot read the settings %1 (%2); the game offers the usual choices."),
+            problem);
     frmPlayers_->setChoices(choices_.options, choices_.pace);
     frmPlayers_->setWindowScale(choices_.windowScale);
     frmPlayers_->setSeatLevels(choices_.levels);
@@ -249,8 +254,9 @@ void Application::saveSettings()
 {
     QString problem;
     if (!saveChoices(settingsFile_, choices_, &problem) && !problem.isEmpty())
-        reportSettingsProblem(QStringLiteral("cannot write the settings %1 (%2); the game goes on without "
-                                             "keeping its choices."),
+        reportSettingsProblem(QCoreApplication::translate("Application",
+                                                          "cannot write the settings %1 (%2); the game goes on without "
+                                                          "keeping its choices."),
                               problem);
 }
 

@@ -9,6 +9,8 @@
 #include "ui/shell/frm_online.h"
 #include "toolkit/message_box.h"
 
+#include <QCoreApplication>
+
 namespace tycora::app {
 
 OnlineGame::OnlineGame(ui::MessageBoxes &boxes, Clock &clock, EventLog &debugFile, const ui::QuitContext &quit)
@@ -38,8 +40,8 @@ OnlineGame::OnlineGame(ui::MessageBoxes &boxes, Clock &clock, EventLog &debugFil
     QObject::connect(&client_, &client::OnlineClient::gameEnded, board_, [this](const QString &by) {
         client_.leave();
         if (board_ && board_->isVisible())
-            boxes_.show(board_, QStringLiteral("%1 has ended the game.").arg(by), ui::MsgButtons::Ok,
-                        ui::MsgIcon::None);
+            boxes_.show(board_, QCoreApplication::translate("OnlineGame", "%1 has ended the game.").arg(by),
+                        ui::MsgButtons::Ok, ui::MsgIcon::None);
     });
 }
 
