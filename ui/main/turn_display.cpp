@@ -6,6 +6,8 @@
 #include "toolkit/shape.h"
 #include "toolkit/twips.h"
 
+#include <QCoreApplication>
+
 namespace tycora::ui {
 
 namespace {
