@@ -14,10 +14,11 @@
 #include "ui/shell/frm_options.h"
 #include "ui/shell/frm_players.h"
 #include "ui/shell/online_menu_entry.h"
-#include "ui/shell/options_panel.h"
 #include "ui/shell/quit_confirmation.h"
 #include "toolkit/first_paint.h"
 #include "toolkit/fonts.h"
+
+#include <QCoreApplication>
 
 namespace tycora::app {
 
@@ -66,7 +67,8 @@ void Application::Main()
 {
     writeDated("Game Started:  ", "");
     if (services_.anotherCopyRunning()) {
-        boxes_.show(nullptr, QStringLiteral("Only 1 Tycora At A Time!"), ui::MsgButtons::Ok, ui::MsgIcon::Exclamation);
+        boxes_.show(nullptr, QCoreApplication::translate("Application", "Only 1 Tycora At A Time!"), ui::MsgButtons::Ok,
+                    ui::MsgIcon::Exclamation);
         services_.endProcess(0);
         return;
     }
@@ -161,9 +163,11 @@ void Application::createGameWindows()
     const QString &problem = read.problem;
     if (!problem.isEmpty())
         reportSettingsProblem(
-            QStringLiteral("cannot read the settings %1 (%2); the game offers the usual choices."), problem);
-    frmPlayers_->optionsPanel->setChoices(choices_.options, choices_.pace);
-    frmPlayers_->optionsPanel->setWindowScale(choices_.windowScale);
+            QCoreApplication::translate("Application",
+                                        "cannot read the settings %1 (%2); the game offers the usual choices."),
+            problem);
+    frmPlayers_->setChoices(choices_.options, choices_.pace);
+    frmPlayers_->setWindowScale(choices_.windowScale);
     frmPlayers_->setSeatLevels(choices_.levels);
 }
 
@@ -217,8 +221,8 @@ void Application::startGame()
     // The panels get their pieces first: the first player's piece on GO is
     // copied from its panel, which would otherwise still be empty.
     screen.setupPlayerPanels();
-    choices_ = {frmPlayers_->optionsPanel->options(), frmPlayers_->optionsPanel->pace(),
-                frmPlayers_->optionsPanel->windowScale(), frmPlayers_->seatLevels()};
+    choices_ = {frmPlayers_->options(), frmPlayers_->pace(),
+                frmPlayers_->windowScale(), frmPlayers_->seatLevels()};
     players_ = frmPlayers_->listedPlayers();
     // Under the Classic rules every computer plays the classic rule: the
     // levels chosen stay for a later game under the Full rules.
@@ -252,8 +256,9 @@ void Application::saveSettings()
 {
     QString problem;
     if (!saveChoices(settingsFile_, choices_, &problem) && !problem.isEmpty())
-        reportSettingsProblem(QStringLiteral("cannot write the settings %1 (%2); the game goes on without "
-                                             "keeping its choices."),
+        reportSettingsProblem(QCoreApplication::translate("Application",
+                                                          "cannot write the settings %1 (%2); the game goes on without "
+                                                          "keeping its choices."),
                               problem);
 }
 

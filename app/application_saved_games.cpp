@@ -57,8 +57,9 @@ void Application::attachSaveControl()
 void Application::saveGameAs()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = QFileDialog::getSaveFileName(frmMain_, QStringLiteral("Save Game"), folder,
-                                                QStringLiteral("Saved games (*%1)").arg(save::FileExtension));
+    QString path = QFileDialog::getSaveFileName(
+        frmMain_, QCoreApplication::translate("Application", "Save Game"), folder,
+        QCoreApplication::translate("Application", "Saved games (*%1)").arg(save::FileExtension));
     if (path.isEmpty())
         return;
     if (!path.endsWith(save::FileExtension))

@@ -1,5 +1,6 @@
 #include "app/debug_log.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace tycora::app {
@@ -121,8 +122,9 @@ void DebugLog::writeLog(const std::string &message)
         return;
     // Say so once; the game goes on without its log.
     problemReported_ = true;
-    services_.reportProblem(QStringLiteral("cannot write the event log %1 (%2); the game goes on without it.")
-                                .arg(path, error.isEmpty() ? QStringLiteral("unknown error") : error));
+    services_.reportProblem(
+        QCoreApplication::translate("DebugLog", "cannot write the event log %1 (%2); the game goes on without it.")
+            .arg(path, error.isEmpty() ? QCoreApplication::translate("DebugLog", "unknown error") : error));
 }
 
 } // namespace tycora::app

@@ -39,9 +39,9 @@ private:
 art::HeatMap mapOf(const std::array<int, 40> &landings, long long games)
 {
     art::HeatMap map;
-    map.title = games == 1 ? QStringLiteral("Landings in One Game")
-                           : QStringLiteral("Landings in %1 Games").arg(games);
-    map.legend = QStringLiteral("Landings");
+    map.title = games == 1 ? QCoreApplication::translate("HeatMapExport", "Landings in One Game")
+                           : QCoreApplication::translate("HeatMapExport", "Landings in %1 Games").arg(games);
+    map.legend = QCoreApplication::translate("HeatMapExport", "Landings");
     map.counts = landings;
     return map;
 }

@@ -12,6 +12,8 @@
 #include "toolkit/message_box.h"
 #include "toolkit/twips.h"
 
+#include <QCoreApplication>
+
 namespace tycora::app {
 
 OnlineGame::OnlineGame(ui::MessageBoxes &boxes, Clock &clock, EventLog &debugFile, const ui::QuitContext &quit)
@@ -46,11 +48,11 @@ OnlineGame::OnlineGame(ui::MessageBoxes &boxes, Clock &clock, EventLog &debugFil
 void OnlineGame::createEndButton()
 {
     // In the free corner beside the Statistics button; only the host has it.
-    endGame_ = new ui::CommandButton(QStringLiteral("End Game"), board_);
+    endGame_ = new ui::CommandButton(QCoreApplication::translate("OnlineGame", "End Game"), board_);
     endGame_->setObjectName(QStringLiteral("cmdEndGame"));
     endGame_->setFont(ui::tahoma(8.25));
     endGame_->setFocusPolicy(Qt::NoFocus);
-    endGame_->setToolTip(QStringLiteral("End the game for every player"));
+    endGame_->setToolTip(QCoreApplication::translate("OnlineGame", "End the game for every player"));
     ui::place(endGame_, 10815, 10575, 1305, 270);
     endGame_->hide();
     QObject::connect(endGame_, &QPushButton::clicked, board_, [this] { endForAll(); });
@@ -59,7 +61,7 @@ void OnlineGame::createEndButton()
 void OnlineGame::endForAll()
 {
     // A wrong Yes ends everyone's game: No is what Return answers.
-    if (boxes_.show(board_, QStringLiteral("End the game for every player?"), ui::MsgButtons::YesNo,
+    if (boxes_.show(board_, QCoreApplication::translate("OnlineGame", "End the game for every player?"), ui::MsgButtons::YesNo,
                     ui::MsgIcon::Question, ui::ApplicationTitle, ui::MsgAnswer::No) != ui::MsgAnswer::Yes)
         return;
     client_.send({{"type", "end"}});
@@ -74,7 +76,7 @@ void OnlineGame::ended(const QString &by)
     board_->screen().setRollEnabled(false);
     board_->screen().stopAnimations();
     if (board_->isVisible())
-        boxes_.show(board_, QStringLiteral("%1 has ended the game.").arg(by), ui::MsgButtons::Ok, ui::MsgIcon::None);
+        boxes_.show(board_, QCoreApplication::translate("OnlineGame", "%1 has ended the game.").arg(by), ui::MsgButtons::Ok, ui::MsgIcon::None);
 }
 
 void OnlineGame::showRefusal(const QString &why)
@@ -82,7 +84,7 @@ void OnlineGame::showRefusal(const QString &why)
     // Where the person is looking: the board's status line once it is up
     // (the Online Game window says it too).
     if (board_ && board_->isVisible())
-        board_->screen().showStatus(QStringLiteral("Not done: %1").arg(why).toStdString());
+        board_->screen().showStatus(QCoreApplication::translate("OnlineGame", "Not done: %1").arg(why).toStdString());
 }
 
 OnlineGame::~OnlineGame()

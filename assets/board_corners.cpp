@@ -12,6 +12,7 @@
 #include "game/square_table.h"
 #include "toolkit/game_text.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <string_view>
@@ -59,10 +60,12 @@ void paintGo(QPainter &p)
     narrow.minCondense = 0.72;
     narrow.capHeight = 5.8;
     const QRectF column(51.5, 6.5, 23.5, 30);
-    textBlock(p, QRectF(column.left(), 7, column.width(), 6), {QStringLiteral("COLLECT")}, narrow, ink());
+    textBlock(p, QRectF(column.left(), 7, column.width(), 6), {QCoreApplication::translate("BoardArt", "COLLECT")},
+              narrow, ink());
     print(p, QRectF(column.left(), 15, column.width(), 9), {QStringLiteral("£200")}, 8.5, Red);
-    textBlock(p, QRectF(column.left(), 26.5, column.width(), 6), {QStringLiteral("SALARY")}, narrow, ink());
-    print(p, QRectF(4, 38.5, 69, 7), {QStringLiteral("AS YOU PASS")}, 7);
+    textBlock(p, QRectF(column.left(), 26.5, column.width(), 6), {QCoreApplication::translate("BoardArt", "SALARY")},
+              narrow, ink());
+    print(p, QRectF(4, 38.5, 69, 7), {QCoreApplication::translate("BoardArt", "AS YOU PASS")}, 7);
 
     // A big arrow pointing the way of play (to the left), GO on its shaft.
     QPainterPath arrow;
@@ -118,15 +121,16 @@ void paintJail(QPainter &p)
     p.setBrush(Qt::NoBrush);
     p.drawRect(window);
 
-    print(p, QRectF(28, 33.5, 46, 9), {QStringLiteral("IN ") + titleWords(10).join(QLatin1Char(' '))}, 7.5);
+    print(p, QRectF(28, 33.5, 46, 9),
+          {QCoreApplication::translate("BoardArt", "IN %1").arg(titleWords(10).join(QLatin1Char(' ')))}, 7.5);
 
     // Just visiting: the L-shaped walk round the cell, the words as large
     // as the narrow strips beside the cell and the piece place allow.
     TextFit walk;
     walk.minCondense = 0.75;
     walk.capHeight = 6.3;
-    textBlock(p, QRectF(2.5, 13, 21.5, 8), {QStringLiteral("JUST")}, walk, ink());
-    textBlock(p, QRectF(46, 56, 28.5, 8), {QStringLiteral("VISITING")}, walk, ink());
+    textBlock(p, QRectF(2.5, 13, 21.5, 8), {QCoreApplication::translate("BoardArt", "JUST")}, walk, ink());
+    textBlock(p, QRectF(46, 56, 28.5, 8), {QCoreApplication::translate("BoardArt", "VISITING")}, walk, ink());
 }
 
 void paintFreeParking(QPainter &p)

@@ -10,6 +10,7 @@
 #include "game/square_table.h"
 #include "toolkit/game_text.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -120,7 +121,7 @@ void paintTax(QPainter &p, const SquareInfo &s, int square, const Wrapped &name)
         icons::poundCoin(p, Picture.adjusted(6, 0, -6, 0));
     else
         icons::diamondRing(p, Picture.adjusted(4, 0, -4, 0));
-    printBottom(p, QStringLiteral("PAY ") + ui::qmoney(s.tax));
+    printBottom(p, QCoreApplication::translate("BoardArt", "PAY %1").arg(ui::qmoney(s.tax)));
 }
 
 void paintChance(QPainter &p, int square, const Wrapped &name)

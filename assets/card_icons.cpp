@@ -3,6 +3,7 @@
 #include "assets/art_kit.h"
 #include "assets/board_icons.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -267,7 +268,7 @@ void railTicket(QPainter &p, const QRectF &box)
     p.setPen(QPen(QColor(150, 120, 80), 1.0, Qt::DashLine));
     p.drawLine(QPointF(12, -16), QPointF(12, 16));
     icons::locomotive(p, QRectF(-22, -14, 32, 20));
-    print(p, QRectF(-22, 8, 32, 5), {QStringLiteral("SINGLE")}, 4.5, QColor(150, 40, 30));
+    print(p, QRectF(-22, 8, 32, 5), {QCoreApplication::translate("BoardArt", "SINGLE")}, 4.5, QColor(150, 40, 30));
     p.restore();
 }
 
@@ -371,7 +372,7 @@ void rosette(QPainter &p, const QRectF &box)
     p.drawPath(pleats);
     p.setBrush(QColor(250, 250, 240));
     p.drawEllipse(c, 12, 12);
-    print(p, QRectF(22, 17, 16, 14), {QStringLiteral("2ND")}, 7, QColor(30, 60, 150));
+    print(p, QRectF(22, 17, 16, 14), {QCoreApplication::translate("BoardArt", "2ND")}, 7, QColor(30, 60, 150));
     p.restore();
 }
 

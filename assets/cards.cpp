@@ -12,6 +12,7 @@
 #include "game/game_options.h"
 #include "toolkit/game_text.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <array>
@@ -141,8 +142,8 @@ void paintFace(QPainter &p, const QRectF &r, const DeckLook &deck, const Face &f
     if (!face.acts) {
         TextFit note;
         note.capHeight = 5.2;
-        textBlock(p, QRectF(100, 113, 160, 6), {QStringLiteral("NO EFFECT IN THIS GAME")}, note,
-                  darker(deck.accent, 10));
+        textBlock(p, QRectF(100, 113, 160, 6), {QCoreApplication::translate("BoardArt", "NO EFFECT IN THIS GAME")},
+                  note, darker(deck.accent, 10));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "toolkit/fonts.h"
 #include "toolkit/game_text.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -163,7 +164,7 @@ void drawLineChart(QPainter &p, const QRectF &target, const LineChart &chart)
         drawCross(p, QPointF(legend.left() + 16, y), 4);
         p.setPen(ink());
         p.drawText(QRectF(legend.left() + 31, y - 8, legend.width() - 34, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Bankrupt"));
+                   QCoreApplication::translate("GameCharts", "Bankrupt"));
     }
     p.restore();
 }
@@ -280,9 +281,10 @@ void drawHeatMap(QPainter &p, const QRectF &target, const HeatMap &map)
     p.drawText(QRectF(bar.right() + 5, bar.top(), 60, bar.height()), Qt::AlignLeft | Qt::AlignVCenter,
                countText(largest, map.money));
     p.drawText(QRectF(bar.left(), bar.bottom() + 3, bar.width(), 16), Qt::AlignCenter,
-               map.legend + QStringLiteral(": cold to hot"));
+               QCoreApplication::translate("GameCharts", "%1: cold to hot").arg(map.legend));
     p.drawText(QRectF(bar.left(), bar.bottom() + 21, bar.width(), 16), Qt::AlignCenter,
-               QStringLiteral("Total: ") + countText(int(std::min<long long>(total, 2147483647LL)), map.money));
+               QCoreApplication::translate("GameCharts", "Total: %1")
+                   .arg(countText(int(std::min<long long>(total, 2147483647LL)), map.money)));
     p.restore();
 }
 

@@ -4,6 +4,7 @@
 #include "assets/art_catalog.h"
 #include "assets/art_kit.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -111,7 +112,7 @@ void paintBanner(QPainter &p, const QRectF &r, bool upsideDown)
     fit.capHeight = 6;
     fit.minCondense = 0.75;
     // A pale halo keeps the red word readable on any colour strip.
-    textBlock(p, QRectF(1, 0.5, 58, 6), {QStringLiteral("MORTGAGED")}, fit, QColor(214, 0, 0),
+    textBlock(p, QRectF(1, 0.5, 58, 6), {QCoreApplication::translate("BoardArt", "MORTGAGED")}, fit, QColor(214, 0, 0),
               outline(1.4, QColor(255, 255, 255, 190)));
 }
 

@@ -7,7 +7,6 @@
 #include "ui/main/frm_main.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
-#include "ui/shell/options_panel.h"
 #include "toolkit/command_button.h"
 #include "toolkit/first_paint.h"
 
@@ -65,10 +64,10 @@ void openBoard(app::Application &game)
         game.frmMenu()->findChild<ui::CommandButton *>(QStringLiteral("cmdNewGame"))->click();
         ui::afterFirstPaint(*game.frmPlayers(), [&game, setUp] {
             setUp.tell("set-up");
-            game.frmPlayers()->cmd4Computers->click();
+            tools::clickButton(*game.frmPlayers(), "cmd4Computers");
             QTimer::singleShot(ClickPauseMs, game.frmPlayers(), [&game] {
                 const Stopwatch board;
-                game.frmPlayers()->cmdNext->click();
+                tools::clickButton(*game.frmPlayers(), "cmdNext");
                 ui::afterFirstPaint(*game.frmMain(), [board] {
                     board.tell("board");
                     QCoreApplication::exit(0);
@@ -101,9 +100,9 @@ constexpr int NewGameSeconds = 2;
 void playNewGame(app::Application &game, int number)
 {
     ui::FrmPlayers &players = *game.frmPlayers();
-    players.cmd4Computers->click();
-    players.optionsPanel->setChoices(GameOptions{}, Pace::Instant);
-    players.cmdNext->click();
+    tools::clickButton(players, "cmd4Computers");
+    players.setChoices(GameOptions{}, Pace::Instant);
+    tools::clickButton(players, "cmdNext");
     QTimer::singleShot(NewGameSeconds * 1000, game.frmMain(), [&game, number] {
         std::printf("rss %d %ld\n", number, residentKb());
         std::fflush(stdout);
@@ -158,11 +157,11 @@ bool startBenchmarkScenario(app::Application &game, const QString &scenario)
         tools::enterPlayer(players, QStringLiteral("Ben"), QStringLiteral("Car "), QStringLiteral("Blue"),
                   QStringLiteral("Computer"));
     } else {
-        players.cmd4Computers->click();
+        tools::clickButton(players, "cmd4Computers");
     }
     if (scenario == QLatin1String("computer-pause"))
         game.engine()->setPauseObserver([](bool pausing) { say(pausing ? "pause on" : "pause off"); });
-    players.cmdNext->click();
+    tools::clickButton(players, "cmdNext");
     readyOnFirstPaint(game.frmMain());
     return true;
 }

@@ -95,7 +95,7 @@ int main(int argc, char **argv)
     ok = save(players, folder, QStringLiteral("set-up")) && ok;
     tools::enterPlayer(players, QStringLiteral("Cleo"), QStringLiteral("Shoe"), QStringLiteral("Green"),
                 QStringLiteral("Computer"));
-    players.cmdNext->click();
+    tools::clickButton(players, "cmdNext");
 
     ui::FrmMain &board = *game.frmMain();
     ok = save(board, folder, QStringLiteral("board-start")) && ok;

@@ -77,12 +77,7 @@ protected:
 
     void enterPlayer(const QString &name, const QString &piece, const QString &colour, const QString &type)
     {
-        ui::FrmPlayers &players = *game->frmPlayers();
-        players.txtName->setText(name);
-        testing::pick(*players.imgcPieces, piece);
-        testing::pick(*players.imgcColours, colour);
-        testing::pick(*players.imgcType, type);
-        players.cmdAdd->click();
+        testing::enterPlayer(*game->frmPlayers(), name, piece, colour, type);
     }
 
     // From the menu to the board with four computer players.
@@ -90,8 +85,8 @@ protected:
     {
         game->Main();
         testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
-        game->frmPlayers()->cmd4Computers->click();
-        game->frmPlayers()->cmdNext->click();
+        testing::clickButton(*game->frmPlayers(), "cmd4Computers");
+        testing::clickButton(*game->frmPlayers(), "cmdNext");
         ASSERT_TRUE(game->frmMain()->isVisible());
     }
 
@@ -102,7 +97,7 @@ protected:
         testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
         enterPlayer("Ann", "Hat", "Red", "Human");
         enterPlayer("Ben", "Car ", "Blue", "Computer");
-        game->frmPlayers()->cmdNext->click();
+        testing::clickButton(*game->frmPlayers(), "cmdNext");
         ASSERT_TRUE(game->frmMain()->isVisible());
         ASSERT_TRUE(rollDice(*game->frmMain())->isEnabled());
         // Keys go to the active window, as on a desktop.
@@ -215,8 +210,8 @@ TEST_F(ProgramTest, ABoardMadeWhileTheMenuShowsDrawsAsOneMadeAtNewGame)
         else
             EXPECT_EQ(game->frmMain(), nullptr);
         testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
-        game->frmPlayers()->cmd4Computers->click();
-        game->frmPlayers()->cmdNext->click();
+        testing::clickButton(*game->frmPlayers(), "cmd4Computers");
+        testing::clickButton(*game->frmPlayers(), "cmdNext");
         const QImage board = game->frmMain()->grab().toImage();
         game.reset();
         testing::processDeferredDeletes();
@@ -278,8 +273,8 @@ TEST_F(ProgramTest, NewGameLeadsThroughTheSetUpToTheBoard)
     EXPECT_TRUE(boxes.shown.empty());
     ASSERT_TRUE(game->frmPlayers()->isVisible());
 
-    game->frmPlayers()->cmd4Computers->click();
-    game->frmPlayers()->cmdNext->click();
+    testing::clickButton(*game->frmPlayers(), "cmd4Computers");
+    testing::clickButton(*game->frmPlayers(), "cmdNext");
     testing::processDeferredDeletes();
     EXPECT_EQ(game->frmPlayers(), nullptr);
     ui::FrmMain &board = *game->frmMain();

@@ -12,7 +12,6 @@
 #include "ui/main/frm_main.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
-#include "ui/shell/options_panel.h"
 #include "toolkit/command_button.h"
 #include "toolkit/label.h"
 #include "toolkit/list_view.h"
@@ -67,13 +66,14 @@ protected:
         testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
     }
     ui::FrmPlayers &setUp() { return *game->frmPlayers(); }
+    testing::SetUpControls controls() { return testing::SetUpControls(setUp()); }
     QComboBox &levelChoice() { return *testing::control<QComboBox>(setUp(), QStringLiteral("cboLevel")); }
-    void chooseRules(const QString &rules) { pickEntry(*setUp().optionsPanel->cboRules, rules); }
+    void chooseRules(const QString &rules) { pickEntry(*testing::OptionControls(setUp()).cboRules, rules); }
 
     void enterPlayer(const char *name, const char *piece, const char *colour, const char *type,
                      const char *level = nullptr)
     {
-        ui::FrmPlayers &players = setUp();
+        const testing::SetUpControls players(setUp());
         players.txtName->setText(QString::fromUtf8(name));
         testing::pick(*players.imgcPieces, QString::fromUtf8(piece));
         testing::pick(*players.imgcColours, QString::fromUtf8(colour));
@@ -85,14 +85,14 @@ protected:
     QStringList column(int index)
     {
         QStringList texts;
-        for (int row = 1; row <= setUp().lstPlayers->rowCount(); ++row)
-            texts << setUp().lstPlayers->subItem(row, index);
+        for (int row = 1; row <= controls().lstPlayers->rowCount(); ++row)
+            texts << controls().lstPlayers->subItem(row, index);
         return texts;
     }
     QStringList headers()
     {
         QStringList shown;
-        const ui::ListView &list = *setUp().lstPlayers;
+        const ui::ListView &list = *controls().lstPlayers;
         for (int c = 0; c < list.columnCount(); ++c)
             if (!list.isColumnHidden(c))
                 shown << list.headerItem()->text(c) + QStringLiteral(":") + QString::number(list.columnWidth(c));
@@ -100,7 +100,7 @@ protected:
     }
     void startGame()
     {
-        QTest::mouseClick(setUp().cmdNext, Qt::LeftButton);
+        QTest::mouseClick(controls().cmdNext, Qt::LeftButton);
         ASSERT_TRUE(game->frmMain()->isVisible());
     }
     ui::Label &panelLevel(int player)
@@ -127,17 +127,17 @@ TEST_F(ComputerLevels, HardChosenByClicksIsListedPlayedShownAndRemembered)
     EXPECT_FALSE(level.isEnabled()) << "no type picked yet";
     // Beside the type, which keeps its place and makes room.
     EXPECT_EQ(level.geometry(), ui::rectFromTwips(2025, 2400, 1005, 375));
-    EXPECT_EQ(setUp().imgcType->geometry(), ui::rectFromTwips(390, 2400, 1590, 375));
+    EXPECT_EQ(controls().imgcType->geometry(), ui::rectFromTwips(390, 2400, 1590, 375));
 
     enterPlayer("Ann", "Hat", "Red", "Human");
-    testing::pick(*setUp().imgcType, QStringLiteral("Human"));
+    testing::pick(*controls().imgcType, QStringLiteral("Human"));
     EXPECT_FALSE(level.isEnabled()) << "a person has no level";
-    testing::pick(*setUp().imgcType, QStringLiteral("Computer"));
+    testing::pick(*controls().imgcType, QStringLiteral("Computer"));
     EXPECT_TRUE(level.isEnabled());
     enterPlayer("Ben", "Car ", "Blue", "Computer", "Hard");
     enterPlayer("Cleo", "Shoe", "Green", "Computer");
 
-    const int width = ui::widthTwips(setUp().lstPlayers);
+    const int width = ui::widthTwips(controls().lstPlayers);
     EXPECT_EQ(headers(), (QStringList{QStringLiteral("Name:%1").arg(ui::px(width - 3410 - 780)),
                                       QStringLiteral("Piece:%1").arg(ui::px(1400)),
                                       QStringLiteral("Colour:%1").arg(ui::px(1000)),
@@ -168,15 +168,15 @@ TEST_F(ComputerLevels, HardChosenByClicksIsListedPlayedShownAndRemembered)
 
     // The next run offers each seat the level chosen for it last time.
     startProgram();
-    EXPECT_EQ(setUp().optionsPanel->cboRules->currentText(), QStringLiteral("Full"));
-    QTest::mouseClick(setUp().cmd4Computers, Qt::LeftButton);
+    EXPECT_EQ(testing::OptionControls(setUp()).cboRules->currentText(), QStringLiteral("Full"));
+    QTest::mouseClick(controls().cmd4Computers, Qt::LeftButton);
     EXPECT_EQ(column(4), (QStringList{"Normal", "Hard", "Normal", "Normal"}));
     // Taken back with Edit, a computer comes back with its level, to change.
-    setUp().lstPlayers->setCurrentItem(setUp().lstPlayers->topLevelItem(1));
-    QTest::mouseClick(setUp().cmdEdit, Qt::LeftButton);
+    controls().lstPlayers->setCurrentItem(controls().lstPlayers->topLevelItem(1));
+    QTest::mouseClick(controls().cmdEdit, Qt::LeftButton);
     EXPECT_EQ(levelChoice().currentText(), QStringLiteral("Hard"));
     pickEntry(levelChoice(), QStringLiteral("Easy"));
-    QTest::mouseClick(setUp().cmdAdd, Qt::LeftButton);
+    QTest::mouseClick(controls().cmdAdd, Qt::LeftButton);
     EXPECT_EQ(column(4), (QStringList{"Normal", "Easy", "Normal", "Normal"}));
     startGame();
     EXPECT_EQ(game->state().Players[1].Level, ComputerLevel::Easy);
@@ -190,13 +190,13 @@ TEST_F(ComputerLevels, ClassicRulesOfferNoLevelAndTheTableIsAsItWas)
                                                         ComputerLevel::Easy, ComputerLevel::Hard}}));
     startProgram();
     EXPECT_FALSE(levelChoice().isVisible());
-    const int width = ui::widthTwips(setUp().lstPlayers);
+    const int width = ui::widthTwips(controls().lstPlayers);
     const QStringList classicHeaders{QStringLiteral("Name:%1").arg(ui::px(width - 3410)),
                                      QStringLiteral("Piece:%1").arg(ui::px(1400)),
                                      QStringLiteral("Colour:%1").arg(ui::px(1000)),
                                      QStringLiteral("Type:%1").arg(ui::px(1000))};
     EXPECT_EQ(headers(), classicHeaders);
-    QTest::mouseClick(setUp().cmd4Computers, Qt::LeftButton);
+    QTest::mouseClick(controls().cmd4Computers, Qt::LeftButton);
     const QImage classic = testing::grabImage(setUp());
 
     // To the Full rules and back: the level comes and goes, and the window
@@ -207,7 +207,7 @@ TEST_F(ComputerLevels, ClassicRulesOfferNoLevelAndTheTableIsAsItWas)
     EXPECT_EQ(column(4), (QStringList{"Hard", "Hard", "Easy", "Hard"}));
     chooseRules(QStringLiteral("Classic"));
     EXPECT_FALSE(levelChoice().isVisible());
-    EXPECT_EQ(setUp().imgcType->geometry(), ui::rectFromTwips(390, 2400, 2280, 375));
+    EXPECT_EQ(controls().imgcType->geometry(), ui::rectFromTwips(390, 2400, 2280, 375));
     EXPECT_EQ(headers(), classicHeaders);
     EXPECT_EQ(testing::grabImage(setUp()), classic);
 

@@ -14,7 +14,6 @@
 #include "ui/main/winner_window.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
-#include "ui/shell/options_panel.h"
 #include "toolkit/command_button.h"
 #include "toolkit/message_box.h"
 #include "support/find_control.h"
@@ -64,12 +63,7 @@ protected:
 
     void enterPlayer(const QString &name, const QString &piece, const QString &colour)
     {
-        ui::FrmPlayers &players = *game->frmPlayers();
-        players.txtName->setText(name);
-        testing::pick(*players.imgcPieces, piece);
-        testing::pick(*players.imgcColours, colour);
-        testing::pick(*players.imgcType, QStringLiteral("Human"));
-        players.cmdAdd->click();
+        testing::enterPlayer(*game->frmPlayers(), name, piece, colour, QStringLiteral("Human"));
     }
 
     // Ann and Ben under the Full rules; Ann, with £100, throws onto Income
@@ -82,8 +76,8 @@ protected:
         }
         GameOptions options;
         options.rules = RuleSet::Full;
-        game->frmPlayers()->optionsPanel->setChoices(options, Pace::Classic);
-        game->frmPlayers()->cmdNext->click();
+        game->frmPlayers()->setChoices(options, Pace::Classic);
+        testing::clickButton(*game->frmPlayers(), "cmdNext");
         ASSERT_TRUE(game->frmMain()->isVisible());
         game->state().Players[0].Money = 100;
         services.nextDice({1, 3});

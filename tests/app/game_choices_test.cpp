@@ -14,7 +14,6 @@
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_options.h"
 #include "ui/shell/frm_players.h"
-#include "ui/shell/options_panel.h"
 #include "toolkit/command_button.h"
 #include "toolkit/label.h"
 #include "toolkit/message_box.h"
@@ -128,7 +127,7 @@ protected:
         game->Main();
         testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
     }
-    ui::OptionsPanel &panel() { return *game->frmPlayers()->optionsPanel; }
+    testing::OptionControls panel() { return testing::OptionControls(*game->frmPlayers()); }
 
     void chooseEverythingOtherThanTheDefault()
     {
@@ -144,14 +143,9 @@ protected:
     {
         ui::FrmPlayers &players = *game->frmPlayers();
         for (const auto &[name, piece, colour, type] : {std::array<const char *, 4>{"Ann", "Hat", "Red", "Human"},
-                                                        {"Ben", "Car ", "Blue", "Computer"}}) {
-            players.txtName->setText(name);
-            testing::pick(*players.imgcPieces, piece);
-            testing::pick(*players.imgcColours, colour);
-            testing::pick(*players.imgcType, type);
-            players.cmdAdd->click();
-        }
-        QTest::mouseClick(players.cmdNext, Qt::LeftButton);
+                                                        {"Ben", "Car ", "Blue", "Computer"}})
+            testing::enterPlayer(players, name, piece, colour, type);
+        QTest::mouseClick(testing::control<ui::CommandButton>(players, "cmdNext"), Qt::LeftButton);
         game->frmMain()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(game->frmMain()));
     }
@@ -249,7 +243,7 @@ TEST_F(Choices, RememberedFromOneRunToTheNextAndBrokenSettingsGiveTheDefaults)
     EXPECT_EQ(game->frmMain()->devicePixelRatioF(), 1.0) << "a new size waits for the next start";
 
     startProgram();
-    EXPECT_EQ(panel().options(), AllDifferent);
+    EXPECT_EQ(game->frmPlayers()->options(), AllDifferent);
     EXPECT_EQ(panel().cboPace->currentText(), "Fast");
     EXPECT_EQ(panel().cboSize->currentText(), "125%");
     ASSERT_NO_FATAL_FAILURE(startGame());
@@ -258,9 +252,9 @@ TEST_F(Choices, RememberedFromOneRunToTheNextAndBrokenSettingsGiveTheDefaults)
 
     writeFile(settingsFile, QByteArray::fromHex("5b47616d655d0a50616365ff00fe"));
     startProgram();
-    EXPECT_EQ(panel().options(), GameOptions{});
-    EXPECT_EQ(panel().pace(), Pace::Classic);
-    EXPECT_EQ(panel().windowScale(), 100);
+    EXPECT_EQ(game->frmPlayers()->options(), GameOptions{});
+    EXPECT_EQ(game->frmPlayers()->pace(), Pace::Classic);
+    EXPECT_EQ(game->frmPlayers()->windowScale(), 100);
     ASSERT_NO_FATAL_FAILURE(startGame());
     EXPECT_EQ(game->engine()->options(), GameOptions{});
     EXPECT_TRUE(boxes.shown.empty()) << "no message about the settings";
@@ -276,16 +270,16 @@ TEST_F(Choices, TheFirstSetUpOffersWhatTheStartReadAndTheNextReadsTheFileAgain)
     game->setSettingsFile(settingsFile, ChoicesRead{read, QStringLiteral("a test's reason")});
     game->Main();
     testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
-    EXPECT_EQ(panel().options(), read.options);
-    EXPECT_EQ(panel().pace(), Pace::Instant);
-    EXPECT_EQ(panel().windowScale(), 150);
+    EXPECT_EQ(game->frmPlayers()->options(), read.options);
+    EXPECT_EQ(game->frmPlayers()->pace(), Pace::Instant);
+    EXPECT_EQ(game->frmPlayers()->windowScale(), 150);
     ASSERT_EQ(services.problems.size(), 1);
     EXPECT_EQ(services.problems[0], "cannot read the settings " + settingsFile +
                                         " (a test's reason); the game offers the usual choices.");
 
     game->newGame();
-    EXPECT_EQ(panel().options().rules, RuleSet::Full);
-    EXPECT_EQ(panel().pace(), Pace::Fast);
+    EXPECT_EQ(game->frmPlayers()->options().rules, RuleSet::Full);
+    EXPECT_EQ(game->frmPlayers()->pace(), Pace::Fast);
     EXPECT_EQ(services.problems.size(), 1);
 }
 

@@ -9,6 +9,7 @@
 #include "app/application.h"
 #include "app/debug_log.h"
 #include "game/manual_clock.h"
+#include "support/shell_controls.h"
 #include "tests/support/fake_services.h"
 #include "tools/scripted_setup.h"
 #include "ui/main/frm_main.h"
@@ -49,7 +50,8 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     ui::FrmPlayers &players() { return *game->frmPlayers(); }
-    QString hint() { return players().lblAddHint->isVisible() ? players().lblAddHint->text() : QString(); }
+    testing::SetUpControls controls() { return testing::SetUpControls(players()); }
+    QString hint() { return controls().lblAddHint->isVisible() ? controls().lblAddHint->text() : QString(); }
 
     testing::FakeServices services;
     ui::ScriptedMessageBoxes boxes;
@@ -68,8 +70,8 @@ TEST_F(PlayerNames, SeparatorsAndInvisibleCharactersNeverGetIn)
         {QStringLiteral("Zoë 😀"), QStringLiteral("Zoë 😀")}, {Hebrew, Hebrew},
     };
     for (const auto &[given, kept] : cases) {
-        players().txtName->setText(given);
-        EXPECT_EQ(players().txtName->text(), kept) << given.toStdString();
+        controls().txtName->setText(given);
+        EXPECT_EQ(controls().txtName->text(), kept) << given.toStdString();
     }
 }
 
@@ -78,10 +80,10 @@ TEST_F(PlayerNames, ANameThatLooksLikeAListedOneIsTheSameName)
     tools::enterPlayer(players(), "Ann", "Hat", "Red", "Human");
     for (const QString &alike : {QStringLiteral("ann"), QStringLiteral("ANN"), QStringLiteral("Ａｎｎ"),
                                  QStringLiteral(" Ann "), QStringLiteral("Ann\uFE0F")}) {
-        players().txtName->setText(alike);
+        controls().txtName->setText(alike);
         EXPECT_EQ(hint(), "Another player has this name") << alike.toStdString();
     }
-    players().txtName->setText("Anne");
+    controls().txtName->setText("Anne");
     EXPECT_EQ(hint(), "Pick a piece, a colour and a type");
 }
 
@@ -90,13 +92,13 @@ TEST_F(PlayerNames, TheMarksOfAnEventLineAreRefused)
     for (const char *name : {"Game Ended:  x", "Options: none", "Bob:", "Ann  -->  £9", "-->"}) {
         tools::enterPlayer(players(), name, "Hat", "Red", "Human");
         EXPECT_EQ(hint(), "A name may not hold \": \" or \"-->\"") << name;
-        EXPECT_FALSE(players().cmdAdd->isEnabled()) << name;
-        EXPECT_EQ(players().lstPlayers->rowCount(), 0) << name;
+        EXPECT_FALSE(controls().cmdAdd->isEnabled()) << name;
+        EXPECT_EQ(controls().lstPlayers->rowCount(), 0) << name;
     }
     for (const char *name : {"12:30", "Ann:Bob", "Ann->Bob"}) {
-        players().txtName->setText(name);
+        controls().txtName->setText(name);
         EXPECT_EQ(hint(), "") << name;
-        EXPECT_TRUE(players().cmdAdd->isEnabled()) << name;
+        EXPECT_TRUE(controls().cmdAdd->isEnabled()) << name;
     }
 }
 
@@ -104,7 +106,7 @@ TEST_F(PlayerNames, ARightToLeftNameIsIsolatedOnScreenOnly)
 {
     tools::enterPlayer(players(), Hebrew, "Hat", "Red", "Human");
     tools::enterPlayer(players(), "Ben", "Car ", "Blue", "Computer");
-    QTest::mouseClick(players().cmdNext, Qt::LeftButton);
+    QTest::mouseClick(controls().cmdNext, Qt::LeftButton);
     ui::FrmMain &board = *game->frmMain();
     const QString isolated = FirstStrongIsolate + Hebrew + PopIsolate;
 

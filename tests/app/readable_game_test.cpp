@@ -40,7 +40,7 @@ protected:
         testing::control<ui::CommandButton>(*game.frmMenu(), "cmdNewGame")->click();
         tools::enterPlayer(*game.frmPlayers(), "Ann", "Hat", "Red", "Human");
         tools::enterPlayer(*game.frmPlayers(), "Ben", "Car ", "Blue", "Computer");
-        game.frmPlayers()->cmdNext->click();
+        testing::clickButton(*game.frmPlayers(), "cmdNext");
         // The next draws of the generator are the dice.
         services.randoms.insert(services.randoms.begin(), faces.size(), 0.0);
         std::transform(faces.begin(), faces.end(), services.randoms.begin(), [](int face) { return (face - 0.5) / 6.0; });

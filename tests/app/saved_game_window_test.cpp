@@ -16,7 +16,6 @@
 #include "ui/shell/frm_load_game.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_players.h"
-#include "ui/shell/options_panel.h"
 #include "save/saved_game_list.h"
 #include "toolkit/command_button.h"
 #include "toolkit/message_box.h"
@@ -57,14 +56,9 @@ protected:
         testing::control<ui::CommandButton>(*game.frmMenu(), "cmdNewGame")->click();
         ui::FrmPlayers &players = *game.frmPlayers();
         const QString seats[2][3] = {{"Ann", "Hat", "Red"}, {"Ben", "Car ", "Blue"}};
-        for (const auto &seat : seats) {
-            players.txtName->setText(seat[0]);
-            testing::pick(*players.imgcPieces, seat[1]);
-            testing::pick(*players.imgcColours, seat[2]);
-            testing::pick(*players.imgcType, QStringLiteral("Computer"));
-            players.cmdAdd->click();
-        }
-        players.cmdNext->click();
+        for (const auto &seat : seats)
+            testing::enterPlayer(players, seat[0], seat[1], seat[2], QStringLiteral("Computer"));
+        testing::clickButton(players, "cmdNext");
         ASSERT_TRUE(game.frmMain()->isVisible());
         for (int i = 0; i < 100000 && game.engine()->handOvers() < handOvers; ++i)
             ASSERT_TRUE(clock.advanceToNextTick());
@@ -185,10 +179,11 @@ TEST_F(SavedGameProgram, LoadGameInTheMenuResumesTheLastGame)
         if (auto *found = qobject_cast<ui::FrmLoadGame *>(w); found && found->isVisible())
             window = found;
     ASSERT_NE(window, nullptr);
-    ASSERT_GE(window->lstGames->topLevelItemCount(), 1);
-    EXPECT_EQ(window->lstGames->topLevelItem(0)->text(0), "Resume the last game");
+    const testing::LoadGameControls controls(*window);
+    ASSERT_GE(controls.lstGames->topLevelItemCount(), 1);
+    EXPECT_EQ(controls.lstGames->topLevelItem(0)->text(0), "Resume the last game");
     EXPECT_TRUE(boxes.shown.empty()) << "no Not Done any more";
-    window->cmdLoad->click();
+    controls.cmdLoad->click();
     QCoreApplication::processEvents();
     testing::processDeferredDeletes();
     ASSERT_TRUE(game->frmMain() && game->frmMain()->isVisible());
@@ -235,17 +230,12 @@ TEST_F(SavedGameProgram, AWonGameIsNotOfferedForResuming)
     testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
     ui::FrmPlayers &players = *game->frmPlayers();
     const QString seats[2][3] = {{"Ann", "Hat", "Red"}, {"Ben", "Car ", "Blue"}};
-    for (const auto &seat : seats) {
-        players.txtName->setText(seat[0]);
-        testing::pick(*players.imgcPieces, seat[1]);
-        testing::pick(*players.imgcColours, seat[2]);
-        testing::pick(*players.imgcType, QStringLiteral("Human"));
-        players.cmdAdd->click();
-    }
+    for (const auto &seat : seats)
+        testing::enterPlayer(players, seat[0], seat[1], seat[2], QStringLiteral("Human"));
     GameOptions options;
     options.rules = RuleSet::Full;
-    players.optionsPanel->setChoices(options, Pace::Classic);
-    players.cmdNext->click();
+    players.setChoices(options, Pace::Classic);
+    testing::clickButton(players, "cmdNext");
     // Ann, with £100, throws onto Income Tax and cannot pay: Ben wins.
     game->state().Players[0].Money = 100;
     services.nextDice({1, 3});

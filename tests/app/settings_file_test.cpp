@@ -191,7 +191,7 @@ protected:
         testing::control<ui::CommandButton>(*game->frmMenu(), "cmdNewGame")->click();
         tools::enterPlayer(*game->frmPlayers(), "Ann", "Hat", "Red", "Human");
         tools::enterPlayer(*game->frmPlayers(), "Ben", "Car ", "Blue", "Computer");
-        QTest::mouseClick(game->frmPlayers()->cmdNext, Qt::LeftButton);
+        QTest::mouseClick(testing::control<ui::CommandButton>(*game->frmPlayers(), "cmdNext"), Qt::LeftButton);
         ASSERT_TRUE(game->frmMain()->isVisible()) << "the game goes on at Next";
         game->frmMain()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(game->frmMain()));

@@ -5,6 +5,7 @@
 
 #include "app/online_game.h"
 #include "game/board_pieces.h"
+#include "support/shell_controls.h"
 #include "game/manual_clock.h"
 #include "net/game_server.h"
 #include "ui/main/connection_banner.h"
@@ -15,7 +16,6 @@
 #include "ui/main/piece_spot.h"
 #include "ui/main/statistics_window.h"
 #include "ui/shell/frm_online.h"
-#include "ui/shell/options_panel.h"
 #include "toolkit/command_button.h"
 #include "toolkit/message_box.h"
 
@@ -76,11 +76,12 @@ protected:
     // Types the seat into the window and presses Create Game or Join Game.
     static void sitDown(ui::FrmOnline &window, const QString &server, const QString &name, int piece, int colour)
     {
-        window.txtServer->setText(server);
-        window.txtName->setText(name);
-        window.cboPiece->setCurrentIndex(piece);
-        window.cboColour->setCurrentIndex(colour);
-        window.cmdGo->click();
+        const OnlineControls controls(window);
+        controls.txtServer->setText(server);
+        controls.txtName->setText(name);
+        controls.cboPiece->setCurrentIndex(piece);
+        controls.cboColour->setCurrentIndex(colour);
+        controls.cmdGo->click();
     }
 
     ManualClock clock;
@@ -94,31 +95,33 @@ TEST_F(OnlineWindows, HostAndJoinerPlayAFewTurnsAndSeeTheSameGameLog)
 {
     auto ann = player(annBoxes);
     ui::FrmOnline &annWindow = *ann->setupWindow();
-    annWindow.cmdHost->click();
-    EXPECT_TRUE(annWindow.optionsPanel->cboPace->isVisibleTo(&annWindow));
-    annWindow.optionsPanel->cboPace->setCurrentText(QStringLiteral("Instant"));
+    const OnlineControls annSeat(annWindow);
+    annSeat.cmdHost->click();
+    EXPECT_TRUE(annSeat.options.cboPace->isVisibleTo(&annWindow));
+    annSeat.options.cboPace->setCurrentText(QStringLiteral("Instant"));
     sitDown(annWindow, address, QStringLiteral("Ann"), 0, 0);
     ASSERT_TRUE(waitFor([&] { return ann->client().seated(); }));
     const QString code = ann->client().code();
     ASSERT_EQ(code.size(), 6);
-    EXPECT_EQ(annWindow.lblCode->text(), QStringLiteral("Join code: %1").arg(code));
-    EXPECT_TRUE(annWindow.cmdStart->isVisibleTo(&annWindow));
-    EXPECT_FALSE(annWindow.cmdStart->isEnabled());
+    EXPECT_EQ(annSeat.lblCode->text(), QStringLiteral("Join code: %1").arg(code));
+    EXPECT_TRUE(annSeat.cmdStart->isVisibleTo(&annWindow));
+    EXPECT_FALSE(annSeat.cmdStart->isEnabled());
 
     auto ben = player(benBoxes);
     ui::FrmOnline &benWindow = *ben->setupWindow();
-    benWindow.cmdJoin->click();
-    EXPECT_FALSE(benWindow.optionsPanel->cboPace->isVisibleTo(&benWindow));
-    benWindow.txtCode->setText(code.toLower());
+    const OnlineControls benSeat(benWindow);
+    benSeat.cmdJoin->click();
+    EXPECT_FALSE(benSeat.options.cboPace->isVisibleTo(&benWindow));
+    benSeat.txtCode->setText(code.toLower());
     sitDown(benWindow, address, QStringLiteral("Ben"), 1, 1);
-    ASSERT_TRUE(waitFor([&] { return annWindow.lstSeats->count() == 2; }));
-    EXPECT_EQ(annWindow.lstSeats->item(1)->text(), QStringLiteral("Ben  (Car, Blue)"));
-    EXPECT_EQ(benWindow.lstSeats->count(), 2);
-    EXPECT_FALSE(benWindow.cmdStart->isVisibleTo(&benWindow));
-    EXPECT_EQ(benWindow.lblLobbyNote->text(), QStringLiteral("Waiting for the host to start the game."));
+    ASSERT_TRUE(waitFor([&] { return annSeat.lstSeats->count() == 2; }));
+    EXPECT_EQ(annSeat.lstSeats->item(1)->text(), QStringLiteral("Ben  (Car, Blue)"));
+    EXPECT_EQ(benSeat.lstSeats->count(), 2);
+    EXPECT_FALSE(benSeat.cmdStart->isVisibleTo(&benWindow));
+    EXPECT_EQ(benSeat.lblLobbyNote->text(), QStringLiteral("Waiting for the host to start the game."));
 
-    ASSERT_TRUE(annWindow.cmdStart->isEnabled());
-    annWindow.cmdStart->click();
+    ASSERT_TRUE(annSeat.cmdStart->isEnabled());
+    annSeat.cmdStart->click();
     ASSERT_TRUE(waitFor([&] { return ann->board()->isVisible() && ben->board()->isVisible(); }));
     EXPECT_FALSE(annWindow.isVisible());
 
@@ -196,13 +199,14 @@ namespace {
 TEST_F(OnlineWindows, ALostConnectionShowsABannerAndTheSeatComesBackWithItsToken)
 {
     auto ann = player(annBoxes);
-    ann->setupWindow()->cmdHost->click();
-    ann->setupWindow()->optionsPanel->cboPace->setCurrentText(QStringLiteral("Instant"));
+    const OnlineControls annSeat(*ann->setupWindow());
+    annSeat.cmdHost->click();
+    annSeat.options.cboPace->setCurrentText(QStringLiteral("Instant"));
     sitDown(*ann->setupWindow(), address, QStringLiteral("Ann"), 0, 0);
     ASSERT_TRUE(waitFor([&] { return ann->client().seated(); }));
     ann->client().addComputer();
-    ASSERT_TRUE(waitFor([&] { return ann->setupWindow()->lstSeats->count() == 2; }));
-    ann->setupWindow()->cmdStart->click();
+    ASSERT_TRUE(waitFor([&] { return annSeat.lstSeats->count() == 2; }));
+    annSeat.cmdStart->click();
     ASSERT_TRUE(waitFor([&] { return ann->board()->isVisible() && ann->board()->rollEnabled(); }));
     ui::ConnectionBanner &banner = *ann->banner();
     EXPECT_FALSE(banner.isVisible());

@@ -6,6 +6,7 @@
 #include "save/game_file.h"
 #include "save/saved_game_list.h"
 #include "shell/shell_test_support.h"
+#include "support/shell_controls.h"
 #include "ui/shell/frm_load_game.h"
 #include "toolkit/command_button.h"
 
@@ -42,9 +43,11 @@ protected:
         broken.write("{\"format\": \"tycora-game\", \"version\": 1, ");
     }
 
+    testing::LoadGameControls controls() const { return testing::LoadGameControls(*window); }
+
     QTreeWidgetItem *row(const QString &title) const
     {
-        const auto found = window->lstGames->findItems(title, Qt::MatchExactly, 0);
+        const auto found = controls().lstGames->findItems(title, Qt::MatchExactly, 0);
         return found.isEmpty() ? nullptr : found.front();
     }
 
@@ -56,7 +59,7 @@ TEST_F(LoadGameWindow, ListsEachGameAndGreysAFileThatCannotBeLoaded)
 {
     window = new FrmLoadGame(save::listSavedGames(dir.filePath("autosave.tycora"), {dir.path()}));
     window->open();
-    ASSERT_EQ(window->lstGames->topLevelItemCount(), 2);
+    ASSERT_EQ(controls().lstGames->topLevelItemCount(), 2);
 
     const QTreeWidgetItem *good = row("evening.tycora");
     ASSERT_NE(good, nullptr);
@@ -77,7 +80,7 @@ TEST_F(LoadGameWindow, ListsEachGameAndGreysAFileThatCannotBeLoaded)
 
     // The game that can be loaded is chosen already; Load reports it.
     QSignalSpy chosen(window.data(), &FrmLoadGame::gameChosen);
-    window->cmdLoad->click();
+    controls().cmdLoad->click();
     ASSERT_EQ(chosen.size(), 1);
     EXPECT_EQ(chosen.front().front().toString(), dir.filePath("evening.tycora"));
     EXPECT_FALSE(window->isVisible());
@@ -89,9 +92,9 @@ TEST_F(LoadGameWindow, AGreyedFileCannotBeChosenAndOpenFileReportsThePickedFile)
     window->setFileAsker([this] { return dir.filePath("elsewhere.tycora"); });
     window->open();
     QSignalSpy chosen(window.data(), &FrmLoadGame::gameChosen);
-    window->lstGames->setCurrentItem(row("broken.tycora"));
-    EXPECT_NE(window->lstGames->currentItem(), row("broken.tycora"));
-    window->cmdOpenFile->click();
+    controls().lstGames->setCurrentItem(row("broken.tycora"));
+    EXPECT_NE(controls().lstGames->currentItem(), row("broken.tycora"));
+    controls().cmdOpenFile->click();
     ASSERT_EQ(chosen.size(), 1);
     EXPECT_EQ(chosen.front().front().toString(), dir.filePath("elsewhere.tycora"));
 }

@@ -3,12 +3,12 @@
 
 #include "shell_test_support.h"
 #include "support/find_control.h"
+#include "support/shell_controls.h"
 
 #include "client/online_client.h"
 #include "ui/shell/frm_menu.h"
 #include "ui/shell/frm_online.h"
 #include "ui/shell/online_menu_entry.h"
-#include "ui/shell/options_panel.h"
 #include "toolkit/command_button.h"
 #include "toolkit/message_box.h"
 #include "toolkit/picture.h"
@@ -77,27 +77,28 @@ TEST(OnlineWindow, HostOffersTheOptionsAndJoinAsksForTheCode)
     parent.show();
     FrmOnline window(client, &parent);
     window.open();
+    const testing::OnlineControls controls(window);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Online Game"));
     EXPECT_LE((window.frameGeometry().center() - parent.frameGeometry().center()).manhattanLength(), 2);
-    EXPECT_TRUE(window.cmdHost->isVisible());
-    EXPECT_TRUE(window.cmdJoin->isVisible());
+    EXPECT_TRUE(controls.cmdHost->isVisible());
+    EXPECT_TRUE(controls.cmdJoin->isVisible());
 
-    window.cmdHost->click();
-    EXPECT_TRUE(window.optionsPanel->cboRules->isVisible());
-    EXPECT_TRUE(window.optionsPanel->cboPace->isVisible());
-    EXPECT_FALSE(window.optionsPanel->cboSize->isVisible());
-    EXPECT_FALSE(window.txtCode->isVisible());
-    EXPECT_EQ(window.txtServer->text(), FrmOnline::DefaultServer);
-    EXPECT_EQ(window.cmdGo->text(), QStringLiteral("Create Game"));
-    EXPECT_EQ(window.cboPiece->itemText(0), QStringLiteral("Dog"));
+    controls.cmdHost->click();
+    EXPECT_TRUE(controls.options.cboRules->isVisible());
+    EXPECT_TRUE(controls.options.cboPace->isVisible());
+    EXPECT_FALSE(controls.options.cboSize->isVisible());
+    EXPECT_FALSE(controls.txtCode->isVisible());
+    EXPECT_EQ(controls.txtServer->text(), FrmOnline::DefaultServer);
+    EXPECT_EQ(controls.cmdGo->text(), QStringLiteral("Create Game"));
+    EXPECT_EQ(controls.cboPiece->itemText(0), QStringLiteral("Dog"));
     if (qEnvironmentVariableIsSet("TYCORA_GRAB_DIR"))
         grabImage(window).save(qEnvironmentVariable("TYCORA_GRAB_DIR") + QStringLiteral("/online-host.png"));
 
-    window.cmdBack->click();
-    window.cmdJoin->click();
-    EXPECT_TRUE(window.txtCode->isVisible());
-    EXPECT_FALSE(window.optionsPanel->cboRules->isVisible());
-    EXPECT_EQ(window.cmdGo->text(), QStringLiteral("Join Game"));
+    controls.cmdBack->click();
+    controls.cmdJoin->click();
+    EXPECT_TRUE(controls.txtCode->isVisible());
+    EXPECT_FALSE(controls.options.cboRules->isVisible());
+    EXPECT_EQ(controls.cmdGo->text(), QStringLiteral("Join Game"));
     if (qEnvironmentVariableIsSet("TYCORA_GRAB_DIR"))
         grabImage(window).save(qEnvironmentVariable("TYCORA_GRAB_DIR") + QStringLiteral("/online-join.png"));
 }
@@ -122,17 +123,18 @@ TEST(OnlineWindow, ASeatThatCannotBeTakenIsSaidBeforeAnythingIsSent)
     client::OnlineClient client;
     FrmOnline window(client);
     window.open();
-    window.cmdJoin->click();
+    const testing::OnlineControls controls(window);
+    controls.cmdJoin->click();
     for (const Case &c : cases) {
-        window.txtServer->setText(c.server);
-        window.txtCode->setText(c.code);
-        window.txtName->setText(c.name);
+        controls.txtServer->setText(c.server);
+        controls.txtCode->setText(c.code);
+        controls.txtName->setText(c.name);
         EXPECT_EQ(window.seatProblem(), c.problem) << c.name.toStdString();
     }
-    window.txtName->clear();
-    window.cmdGo->click();
-    EXPECT_TRUE(window.lblProblem->isVisible());
-    EXPECT_EQ(window.lblProblem->text(), QStringLiteral("Type a name"));
+    controls.txtName->clear();
+    controls.cmdGo->click();
+    EXPECT_TRUE(controls.lblProblem->isVisible());
+    EXPECT_EQ(controls.lblProblem->text(), QStringLiteral("Type a name"));
 }
 
 } // namespace

@@ -3,11 +3,11 @@
 // game is tested through the whole program (tests/app/game_choices_test.cpp).
 
 #include "shell_test_support.h"
+#include "support/shell_controls.h"
 
 #include "game/game_state.h"
 #include "tests/support/recording_log.h"
 #include "ui/shell/frm_players.h"
-#include "ui/shell/options_panel.h"
 #include "toolkit/command_button.h"
 #include "toolkit/fonts.h"
 #include "toolkit/frame.h"
@@ -44,8 +44,9 @@ TEST(SetUpOptions, FrameHoldsEveryChoiceAtItsDefault)
     FrmPlayers window(state, log, boxes);
     window.setupPlayerColumns();
     window.show();
-    const OptionsPanel *panel = window.optionsPanel;
-    EXPECT_EQ(window.frmOptions->geometry(), rectFromTwips(3705, 4545, 5745, 1770));
+    const testing::SetUpControls controls(window);
+    const testing::OptionControls options(window);
+    EXPECT_EQ(controls.frmOptions->geometry(), rectFromTwips(3705, 4545, 5745, 1770));
 
     struct Expected {
         QWidget *control;
@@ -53,23 +54,23 @@ TEST(SetUpOptions, FrameHoldsEveryChoiceAtItsDefault)
         QRect place;
     };
     const Expected expected[] = {
-        {panel->chkFirstRoundBuying, QStringLiteral("Allow purchasing on the first round"),
+        {options.chkFirstRoundBuying, QStringLiteral("Allow purchasing on the first round"),
          rectFromTwips(240, 345, 3255, 255)},
-        {panel->chkDoubleSalary, QStringLiteral("£400 for landing on GO"), rectFromTwips(240, 705, 2775, 255)},
-        {panel->chkFreeParking, QStringLiteral("All payments goto Free Parking"), rectFromTwips(240, 1065, 3255, 255)},
-        {panel->lblRules, QStringLiteral("Rules:"), rectFromTwips(3630, 315, 600, 315)},
-        {panel->cboRules, QStringLiteral("Classic"), rectFromTwips(4230, 315, 1290, 315)},
-        {panel->lblPace, QStringLiteral("Pace:"), rectFromTwips(3630, 705, 600, 315)},
-        {panel->cboPace, QStringLiteral("Classic"), rectFromTwips(4230, 705, 1290, 315)},
-        {panel->lblSize, QStringLiteral("Size:"), rectFromTwips(3630, 1065, 600, 315)},
-        {panel->cboSize, QStringLiteral("100%"), rectFromTwips(4230, 1065, 1290, 315)},
-        {panel->lblRulesSummary, QStringLiteral("Classic rules: no bankruptcy, jail is only a square, few cards act."),
+        {options.chkDoubleSalary, QStringLiteral("£400 for landing on GO"), rectFromTwips(240, 705, 2775, 255)},
+        {options.chkFreeParking, QStringLiteral("All payments goto Free Parking"), rectFromTwips(240, 1065, 3255, 255)},
+        {options.lblRules, QStringLiteral("Rules:"), rectFromTwips(3630, 315, 600, 315)},
+        {options.cboRules, QStringLiteral("Classic"), rectFromTwips(4230, 315, 1290, 315)},
+        {options.lblPace, QStringLiteral("Pace:"), rectFromTwips(3630, 705, 600, 315)},
+        {options.cboPace, QStringLiteral("Classic"), rectFromTwips(4230, 705, 1290, 315)},
+        {options.lblSize, QStringLiteral("Size:"), rectFromTwips(3630, 1065, 600, 315)},
+        {options.cboSize, QStringLiteral("100%"), rectFromTwips(4230, 1065, 1290, 315)},
+        {options.lblRulesSummary, QStringLiteral("Classic rules: no bankruptcy, jail is only a square, few cards act."),
          rectFromTwips(240, 1410, 5280, 255)},
     };
-    const QRect inside = window.frmOptions->rect().adjusted(2, 16, -2, -2);
+    const QRect inside = controls.frmOptions->rect().adjusted(2, 16, -2, -2);
     for (const Expected &e : expected) {
         SCOPED_TRACE(e.text.toStdString());
-        EXPECT_EQ(e.control->parentWidget(), window.frmOptions);
+        EXPECT_EQ(e.control->parentWidget(), controls.frmOptions);
         EXPECT_EQ(e.control->geometry(), e.place);
         EXPECT_TRUE(inside.contains(e.control->geometry())) << "within the frame's border, under its caption";
         EXPECT_TRUE(e.control->isVisible());
@@ -90,15 +91,15 @@ TEST(SetUpOptions, FrameHoldsEveryChoiceAtItsDefault)
         }
         EXPECT_EQ(shown, e.text);
     }
-    EXPECT_TRUE(panel->chkFirstRoundBuying->isChecked());
-    EXPECT_FALSE(panel->chkDoubleSalary->isChecked());
-    EXPECT_FALSE(panel->chkFreeParking->isChecked());
-    EXPECT_EQ(comboEntries(*panel->cboRules), (QStringList{"Classic", "Full"}));
-    EXPECT_EQ(comboEntries(*panel->cboPace), (QStringList{"Classic", "Fast", "Instant"}));
-    EXPECT_TRUE(panel->cboPace->toolTip().contains(QStringLiteral("Press P during the game")));
-    EXPECT_EQ(comboEntries(*panel->cboSize), (QStringList{"100%", "125%", "150%", "200%"}));
-    EXPECT_EQ(panel->windowScale(), 100);
-    EXPECT_TRUE(panel->cboSize->toolTip().contains(QStringLiteral("from the next start")));
+    EXPECT_TRUE(options.chkFirstRoundBuying->isChecked());
+    EXPECT_FALSE(options.chkDoubleSalary->isChecked());
+    EXPECT_FALSE(options.chkFreeParking->isChecked());
+    EXPECT_EQ(comboEntries(*options.cboRules), (QStringList{"Classic", "Full"}));
+    EXPECT_EQ(comboEntries(*options.cboPace), (QStringList{"Classic", "Fast", "Instant"}));
+    EXPECT_TRUE(options.cboPace->toolTip().contains(QStringLiteral("Press P during the game")));
+    EXPECT_EQ(comboEntries(*options.cboSize), (QStringList{"100%", "125%", "150%", "200%"}));
+    EXPECT_EQ(window.windowScale(), 100);
+    EXPECT_TRUE(options.cboSize->toolTip().contains(QStringLiteral("from the next start")));
     // The choices lie apart.
     for (const Expected &a : expected)
         for (const Expected &b : expected)
@@ -106,9 +107,9 @@ TEST(SetUpOptions, FrameHoldsEveryChoiceAtItsDefault)
                 << a.text.toStdString() << " / " << b.text.toStdString();
 
     // Tab goes from the player list through the choices to the buttons.
-    const QList<QWidget *> tabStops{window.lstPlayers, panel->chkFirstRoundBuying, panel->chkDoubleSalary,
-                                    panel->chkFreeParking, panel->cboRules, panel->cboPace, panel->cboSize,
-                                    window.cmd4Computers};
+    const QList<QWidget *> tabStops{controls.lstPlayers, options.chkFirstRoundBuying, options.chkDoubleSalary,
+                                    options.chkFreeParking, options.cboRules, options.cboPace, options.cboSize,
+                                    controls.cmd4Computers};
     for (qsizetype i = 0; i + 1 < tabStops.size(); ++i)
         EXPECT_EQ(nextTabStop(tabStops[i]), tabStops[i + 1]) << i;
 
@@ -117,7 +118,7 @@ TEST(SetUpOptions, FrameHoldsEveryChoiceAtItsDefault)
     // A picture to look at, into the folder TYCORA_TEST_PICTURES names.
     if (const QString folder = qEnvironmentVariable("TYCORA_TEST_PICTURES"); !folder.isEmpty())
         shot.save(folder + QStringLiteral("/set-up-options.png"));
-    const QRect box = panel->chkDoubleSalary->geometry().translated(window.frmOptions->pos());
+    const QRect box = options.chkDoubleSalary->geometry().translated(controls.frmOptions->pos());
     EXPECT_EQ(testing::pixelAt(shot, box.right() - 1, box.top() + 1), boardGreen());
 }
 

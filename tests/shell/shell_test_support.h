@@ -3,6 +3,7 @@
 // Helpers for the tests of the windows around the game: reading the pixels
 // of a grab, picking combo entries as a user does, and the texts of combos.
 
+#include "support/shell_controls.h"
 #include "toolkit/image_combo.h"
 
 #include <QAbstractItemView>
@@ -52,6 +53,22 @@ inline void pick(ui::ImageCombo &combo, const QString &text)
     QTest::keyClick(view, Qt::Key_Return);
     ASSERT_FALSE(view->isVisible());
 }
+
+// Enters a player in the set-up window as a user does: the name written
+// in, a pick in each of the three combos, then "Add Player".
+inline void enterPlayer(const QWidget &setUp, const QString &name, const QString &piece, const QString &colour,
+                        const QString &type)
+{
+    const SetUpControls controls(setUp);
+    controls.txtName->setText(name);
+    pick(*controls.imgcPieces, piece);
+    pick(*controls.imgcColours, colour);
+    pick(*controls.imgcType, type);
+    controls.cmdAdd->click();
+}
+
+// Clicks the set-up window's button of that name.
+inline void clickButton(const QWidget &window, const QString &name) { control<ui::CommandButton>(window, name)->click(); }
 
 // Lets windows closed with unload() be deleted.
 inline void processDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -7,6 +7,7 @@
 #include "tools/scripted_setup.h"
 #include "game/manual_clock.h"
 #include "mainwindow/control_lookup.h"
+#include "shell/shell_test_support.h"
 #include "tests/support/fake_services.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/game_log_window.h"
@@ -46,7 +47,7 @@ TEST(ReadmePictures, TwoPiecesOnASquareAPinnedDeedAndTheGameLog)
     tools::enterPlayer(*game.frmPlayers(), "Ann", "Hat", "Red", "Human");
     tools::enterPlayer(*game.frmPlayers(), "Ben", "Car ", "Blue", "Computer");
     tools::enterPlayer(*game.frmPlayers(), "Cleo", "Shoe", "Yellow", "Computer");
-    game.frmPlayers()->cmdNext->click();
+    testing::clickButton(*game.frmPlayers(), "cmdNext");
 
     ui::FrmMain &board = *game.frmMain();
     auto *roll = testing::control<ui::CommandButton>(board, "cmdRoll");

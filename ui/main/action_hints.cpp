@@ -4,6 +4,7 @@
 #include "game/rules.h"
 #include "game/square_table.h"
 #include "game/text.h"
+#include "ui/main/translated_text.h"
 
 #include <algorithm>
 #include <optional>
@@ -47,22 +48,25 @@ std::optional<int> nextBuildingSite(const GameState &state, int player)
 std::string buildHint(const GameState &state, int player)
 {
     if (!ownsAnyColourGroup(state, player))
-        return "Hold every street of a colour group to build";
+        return translatedText("ActionHints", "Hold every street of a colour group to build");
     const std::optional<int> site = nextBuildingSite(state, player);
     if (!site) {
         bool mortgaged = false;
         for (const int square : ownableSquares())
             if (groupOf(square) >= 0 && ownsColourGroup(state, player, square) && groupHasMortgage(state, square))
                 mortgaged = true;
-        return mortgaged ? "Lift every mortgage in a colour group to build on it"
-                         : "Every street of your colour groups has a hotel";
+        return mortgaged ? translatedText("ActionHints", "Lift every mortgage in a colour group to build on it")
+                         : translatedText("ActionHints", "Every street of your colour groups has a hotel");
     }
     const bool hotel = buildingCount(state, *site) == 4;
     if (hotel ? state.HotelsLeft <= 0 : state.HousesLeft <= 0)
-        return hotel ? "The bank has no hotels left" : "The bank has no houses left";
+        return hotel ? translatedText("ActionHints", "The bank has no hotels left")
+                     : translatedText("ActionHints", "The bank has no houses left");
     const SquareInfo &info = squareInfo(*site);
-    return std::string(hotel ? "A hotel on " : "A house on ") + std::string(info.name) + " costs " +
-           pounds(hotel ? info.hotelCost : info.houseCost) + "; you have " + pounds(state.Players[player].Money);
+    const std::string cost = pounds(hotel ? info.hotelCost : info.houseCost);
+    const std::string cash = pounds(state.Players[player].Money);
+    return hotel ? translatedText("ActionHints", "A hotel on %1 costs %2; you have %3", info.name, cost, cash)
+                 : translatedText("ActionHints", "A house on %1 costs %2; you have %3", info.name, cost, cash);
 }
 
 std::string mortgageHint(const GameState &state, int player)
@@ -75,10 +79,10 @@ std::string mortgageHint(const GameState &state, int player)
         unmortgaged = unmortgaged || !state.Properties[square].Mortgaged;
     }
     if (!held)
-        return "You hold no deeds to mortgage";
+        return translatedText("ActionHints", "You hold no deeds to mortgage");
     if (!unmortgaged)
-        return "Every deed you hold is mortgaged";
-    return "Sell the buildings of a colour group before mortgaging its streets";
+        return translatedText("ActionHints", "Every deed you hold is mortgaged");
+    return translatedText("ActionHints", "Sell the buildings of a colour group before mortgaging its streets");
 }
 
 std::string liftHint(const GameState &state, int player)
@@ -89,9 +93,9 @@ std::string liftHint(const GameState &state, int player)
             (!cheapest || unmortgagePrice(square) < unmortgagePrice(*cheapest)))
             cheapest = square;
     if (!cheapest)
-        return "You have no mortgaged deeds";
-    return "Lifting the mortgage on " + std::string(squareInfo(*cheapest).name) + " costs " +
-           pounds(unmortgagePrice(*cheapest)) + "; you have " + pounds(state.Players[player].Money);
+        return translatedText("ActionHints", "You have no mortgaged deeds");
+    return translatedText("ActionHints", "Lifting the mortgage on %1 costs %2; you have %3", squareInfo(*cheapest).name,
+                          pounds(unmortgagePrice(*cheapest)), pounds(state.Players[player].Money));
 }
 
 } // namespace
@@ -107,23 +111,25 @@ ActionHints actionHints(const GameState &state, const Engine &engine, const Avai
     const std::string &name = state.Players[player].Name;
     std::string closed;
     if (phase == Engine::Phase::Over)
-        closed = "The game is over";
+        closed = translatedText("ActionHints", "The game is over");
     else if (!engine.takesDeedActionsFromWindow(player))
-        closed = name + " is played by the computer";
+        closed = translatedText("ActionHints", "%1 is played by the computer", name);
     else if (!raising && phase != Engine::Phase::ToThrow)
-        closed = "Deeds are dealt with before a throw";
+        closed = translatedText("ActionHints", "Deeds are dealt with before a throw");
     if (!closed.empty()) {
         hints = {closed, closed, closed, closed};
         return hints;
     }
     if (!open.build)
-        hints.build = raising ? "Nothing is built while raising money" : buildHint(state, player);
+        hints.build =
+            raising ? translatedText("ActionHints", "Nothing is built while raising money") : buildHint(state, player);
     if (!open.sell)
-        hints.sell = "You have no buildings to sell";
+        hints.sell = translatedText("ActionHints", "You have no buildings to sell");
     if (!open.mortgage)
         hints.mortgage = mortgageHint(state, player);
     if (!open.unmortgage)
-        hints.unmortgage = raising ? "No mortgage is lifted while raising money" : liftHint(state, player);
+        hints.unmortgage = raising ? translatedText("ActionHints", "No mortgage is lifted while raising money")
+                                   : liftHint(state, player);
     return hints;
 }
 

@@ -46,7 +46,7 @@ QPixmap deedPicture(int square, const QFont &windowFont)
 AuctionWindow::AuctionWindow(const GameState &state, QWidget *window) : QDialog(window), state_(state)
 {
     setObjectName(QStringLiteral("frmAuction"));
-    setWindowTitle(QStringLiteral("Auction"));
+    setWindowTitle(tr("Auction"));
     keepPlacedOver(*this);
     setFont(tahoma(8.25));
     setFixedSize(px(7260), px(4290));
@@ -100,8 +100,8 @@ AuctionWindow::AuctionWindow(const GameState &state, QWidget *window) : QDialog(
     lblBidHint_ = named(new Label(this), QStringLiteral("lblBidHint"));
     place(lblBidHint_, Left, 2925, Width, 255);
 
-    cmdBid_ = named(new CommandButton(QStringLiteral("Bid"), this), QStringLiteral("cmdBid"));
-    cmdPass_ = named(new CommandButton(QStringLiteral("Pass"), this), QStringLiteral("cmdPass"));
+    cmdBid_ = named(new CommandButton(tr("Bid"), this), QStringLiteral("cmdBid"));
+    cmdPass_ = named(new CommandButton(tr("Pass"), this), QStringLiteral("cmdPass"));
     // Enter bids, and only while the amount may be bid.
     cmdBid_->setDefault(true);
     cmdPass_->setAutoDefault(false);
@@ -123,14 +123,14 @@ void AuctionWindow::showAuction(const Auction &auction)
         lastBid_[static_cast<std::size_t>(auction.highestBidder)] = auction.highestBid;
     bidder_ = auction.bidder;
     highestBid_ = auction.highestBid;
-    lblHighestBid_->setCaption(auction.highestBidder < 0 ? QStringLiteral("No bid yet")
-                                                         : QStringLiteral("Highest bid: %1 by %2")
+    lblHighestBid_->setCaption(auction.highestBidder < 0 ? tr("No bid yet")
+                                                         : tr("Highest bid: %1 by %2")
                                                                .arg(qmoney(auction.highestBid),
                                                                     qtext(state_.Players[auction.highestBidder].Name)));
     showBidders(auction);
     // Whoever bids decides now; a person is asked at once (askBid), which
     // puts their own question in this line.
-    lblAuctionTurn_->setCaption(QStringLiteral("%1 is bidding").arg(qtext(state_.Players[auction.bidder].Name)));
+    lblAuctionTurn_->setCaption(tr("%1 is bidding").arg(qtext(state_.Players[auction.bidder].Name)));
     enableBidding(false);
 }
 
@@ -138,7 +138,7 @@ void AuctionWindow::showSquare(int square)
 {
     square_ = square;
     lastBid_.fill(0);
-    lblAuctionTitle_->setCaption(QStringLiteral("Auction for %1").arg(qtext(squareInfo(square).name)));
+    lblAuctionTitle_->setCaption(tr("Auction for %1").arg(qtext(squareInfo(square).name)));
     imgAuctionDeed_->setPixmap(deedPicture(square, parentWidget() ? parentWidget()->font() : font()));
 }
 
@@ -153,18 +153,18 @@ void AuctionWindow::showBidders(const Auction &auction)
         const Player &p = state_.Players[i];
         QString where;
         if (p.Bankrupt)
-            where = QStringLiteral("out of the game");
+            where = tr("out of the game");
         else if (i == auction.highestBidder)
-            where = QStringLiteral("highest bid");
+            where = tr("highest bid");
         else if (!auction.bidding[i])
-            where = QStringLiteral("passed");
+            where = tr("passed");
         else if (i == auction.bidder)
-            where = QStringLiteral("to bid");
+            where = tr("to bid");
         else
-            where = QStringLiteral("bidding");
+            where = tr("bidding");
         // A player who was outbid sees what they bid last.
         if (const int last = lastBid_[static_cast<std::size_t>(i)]; last > 0 && i != auction.highestBidder)
-            where += QStringLiteral(", last bid %1").arg(qmoney(last));
+            where += tr(", last bid %1").arg(qmoney(last));
         shpBidder_[i]->setBackColour(lightColour(p.Colour));
         shpBidder_[i]->setBorderColour(strongColour(p.Colour));
         lblBidder_[i]->setFont(tahoma(8.25, i == auction.bidder));
@@ -180,8 +180,8 @@ void AuctionWindow::askBid(const Auction &auction, std::function<void(int)> answ
     cash_ = state_.Players[auction.bidder].Money;
     const QString name = qtext(state_.Players[auction.bidder].Name);
     const int last = lastBid_[static_cast<std::size_t>(auction.bidder)];
-    lblAuctionTurn_->setCaption(last > 0 ? QStringLiteral("%1, your bid (your last: %2)").arg(name, qmoney(last))
-                                         : QStringLiteral("%1, your bid").arg(name));
+    lblAuctionTurn_->setCaption(last > 0 ? tr("%1, your bid (your last: %2)").arg(name, qmoney(last))
+                                         : tr("%1, your bid").arg(name));
     enableBidding(true);
     if (isHidden())
         QDialog::open();
@@ -240,15 +240,15 @@ void AuctionWindow::amountChanged()
     QString hint;
     bool refused = true;
     if (cash_ < lowest)
-        hint = QStringLiteral("%1 has only %2: no bid can beat %3").arg(name, qmoney(cash_), qmoney(highestBid_));
+        hint = tr("%1 has only %2: no bid can beat %3").arg(name, qmoney(cash_), qmoney(highestBid_));
     else if (!amount)
-        hint = QStringLiteral("Type a bid of %1 to %2").arg(qmoney(lowest), qmoney(cash_));
+        hint = tr("Type a bid of %1 to %2").arg(qmoney(lowest), qmoney(cash_));
     else if (*amount < lowest)
-        hint = QStringLiteral("A bid must be at least %1").arg(qmoney(lowest));
+        hint = tr("A bid must be at least %1").arg(qmoney(lowest));
     else if (*amount > cash_)
-        hint = QStringLiteral("%1 has only %2").arg(name, qmoney(cash_));
+        hint = tr("%1 has only %2").arg(name, qmoney(cash_));
     else {
-        hint = QStringLiteral("%1 may bid %2 to %3").arg(name, qmoney(lowest), qmoney(cash_));
+        hint = tr("%1 may bid %2 to %3").arg(name, qmoney(lowest), qmoney(cash_));
         refused = false;
     }
     lblBidHint_->setForeColour(refused ? Refused : Qt::black);

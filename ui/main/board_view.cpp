@@ -19,8 +19,11 @@ namespace {
 
 constexpr int BuildingSlots = 5;
 
-const QString CardKeysHint = QStringLiteral("Click to keep this card in view; Esc puts it away.\n"
-                                            "Arrow keys walk the board, card by card.");
+QString cardKeysHint()
+{
+    return BoardView::tr("Click to keep this card in view; Esc puts it away.\n"
+                         "Arrow keys walk the board, card by card.");
+}
 
 // The first four mortgage slots, one above each of four building slots;
 // 1 and 3 serve Old Kent Road and Whitechapel Road, 0 and 2 stay empty.
@@ -108,7 +111,7 @@ void BoardView::createSigns(QWidget *window)
         Picture *sign = makePicture(window, QStringLiteral("imgInfo"), n, *infoSignPlace(n), art::infoSign());
         connect(sign, &Picture::mouseMoved, this, &BoardView::infoHovered);
         reportPresses(sign, [this, n] { emit infoClicked(n); });
-        sign->setToolTip(CardKeysHint);
+        sign->setToolTip(cardKeysHint());
     }
 }
 

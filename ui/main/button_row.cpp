@@ -23,7 +23,7 @@ constexpr TwipRect BankruptPlace{4890, 9030, 1560, ButtonHeight};
 
 CommandButton *button(QWidget *window, const char *name, const char *caption, const TwipRect &at, bool enabled)
 {
-    auto *b = named(new CommandButton(QString::fromLatin1(caption), window), QString::fromLatin1(name));
+    auto *b = named(new CommandButton(ButtonRow::tr(caption), window), QString::fromLatin1(name));
     place(b, at);
     b->setEnabled(enabled);
     // The keyboard throws the dice through its own keys; the buttons do not
@@ -36,14 +36,16 @@ CommandButton *button(QWidget *window, const char *name, const char *caption, co
 
 ButtonRow::ButtonRow(QWidget *window)
 {
-    cmdBuild_ = button(window, "cmdBuild", "Build", {2370, RowTop, ButtonWidth, ButtonHeight}, false);
-    cmdSell_ = button(window, "cmdSell", "Sell Buildings", {3630, RowTop, ButtonWidth, ButtonHeight}, false);
-    cmdRoll_ = button(window, "cmdRoll", "Roll Dice", {4890, 8625, 1170, 360}, true);
+    cmdBuild_ = button(window, "cmdBuild", QT_TR_NOOP("Build"), {2370, RowTop, ButtonWidth, ButtonHeight}, false);
+    cmdSell_ =
+        button(window, "cmdSell", QT_TR_NOOP("Sell Buildings"), {3630, RowTop, ButtonWidth, ButtonHeight}, false);
+    cmdRoll_ = button(window, "cmdRoll", QT_TR_NOOP("Roll Dice"), {4890, 8625, 1170, 360}, true);
     cmdRoll_->setFont(tahoma(9, true));
-    cmdMorgage_ = button(window, "cmdMorgage", "Morgage", {6165, RowTop, ButtonWidth, ButtonHeight}, true);
-    cmdUnmorgage_ = button(window, "cmdUnmorgage", "Unmorgage", {7425, RowTop, ButtonWidth, ButtonHeight}, false);
+    cmdMorgage_ = button(window, "cmdMorgage", QT_TR_NOOP("Morgage"), {6165, RowTop, ButtonWidth, ButtonHeight}, true);
+    cmdUnmorgage_ =
+        button(window, "cmdUnmorgage", QT_TR_NOOP("Unmorgage"), {7425, RowTop, ButtonWidth, ButtonHeight}, false);
 
-    cmdBankrupt_ = button(window, "cmdBankrupt", "Declare Bankruptcy", BankruptPlace, true);
+    cmdBankrupt_ = button(window, "cmdBankrupt", QT_TR_NOOP("Declare Bankruptcy"), BankruptPlace, true);
     cmdBankrupt_->hide();
     lblRaising_ = named(new Label(window), QStringLiteral("lblRaising"));
     lblRaising_->setFont(tahoma(8.25, true));

@@ -5,6 +5,7 @@
 #include "ui/main/player_colours.h"
 #include "toolkit/game_text.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -14,8 +15,9 @@ namespace tycora::ui {
 art::LineChart netWorthChart(const GameState &state, const NetWorthHistory &history, bool cashOnly)
 {
     art::LineChart chart;
-    chart.title = cashOnly ? QStringLiteral("Cash over the Game") : QStringLiteral("Net Worth over the Game");
-    chart.xCaption = QStringLiteral("Turns handed over");
+    chart.title = cashOnly ? QCoreApplication::translate("ChartViews", "Cash over the Game")
+                           : QCoreApplication::translate("ChartViews", "Net Worth over the Game");
+    chart.xCaption = QCoreApplication::translate("ChartViews", "Turns handed over");
     for (int i = 0; i < history.players(); ++i) {
         art::ChartLine line;
         line.name = qtext(state.Players[i].Name);
@@ -66,10 +68,9 @@ QString HeatMapView::tipFor(int square) const
     if (square < 0 || square >= BoardSize)
         return {};
     const int count = map_.counts[std::size_t(square)];
-    const QString figure = map_.money ? qmoney(count) + QStringLiteral(" rent")
-                                      : QString::number(count) + (count == 1 ? QStringLiteral(" landing")
-                                                                             : QStringLiteral(" landings"));
-    return qtext(squareInfo(square).title) + QStringLiteral(": ") + figure;
+    const QString figure =
+        map_.money ? tr("%1 rent").arg(qmoney(count)) : (count == 1 ? tr("%1 landing") : tr("%1 landings")).arg(count);
+    return tr("%1: %2").arg(qtext(squareInfo(square).title), figure);
 }
 
 QSize HeatMapView::sizeHint() const { return art::HeatMapDesign.toSize(); }

@@ -30,7 +30,7 @@ ChoiceDialog::ChoiceDialog(const QString &name, const QString &caption, QWidget 
     lblPrompt_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     place(lblPrompt_, Margin, 120, Width - 2 * Margin, PromptHeight);
 
-    cmdDone_ = named(new CommandButton(QStringLiteral("Done"), this), QStringLiteral("cmdDone"));
+    cmdDone_ = named(new CommandButton(tr("Done"), this), QStringLiteral("cmdDone"));
     connect(cmdDone_, &QPushButton::clicked, this, &QWidget::close);
 }
 

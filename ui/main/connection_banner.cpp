@@ -15,7 +15,7 @@ ConnectionBanner::ConnectionBanner(QWidget *board) : QLabel(board)
     colours.setColor(QPalette::Window, QColor(255, 244, 170));
     colours.setColor(QPalette::WindowText, QColor(128, 0, 0));
     setPalette(colours);
-    setText(LostText);
+    setText(tr(LostText));
     hide();
 }
 

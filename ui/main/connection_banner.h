@@ -12,8 +12,8 @@ class ConnectionBanner final : public QLabel {
 public:
     explicit ConnectionBanner(QWidget *board);
 
-    static inline const QString LostText =
-        QStringLiteral("Connection to the game server lost - trying again to take your seat back...");
+    static constexpr const char *LostText =
+        QT_TR_NOOP("Connection to the game server lost - trying again to take your seat back...");
 
     void showLost();
     void showBack() { hide(); }

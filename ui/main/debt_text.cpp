@@ -2,6 +2,7 @@
 
 #include "game/square_table.h"
 #include "game/text.h"
+#include "ui/main/translated_text.h"
 
 namespace tycora::ui {
 
@@ -12,7 +13,8 @@ bool onBoard(int square) { return square >= 0 && square < BoardSize; }
 // Where money paid to someone other than a player goes.
 std::string destination(const Creditor &creditor)
 {
-    return creditor.kind == MoneyChange::Other::FreeParking ? " into Free Parking" : " to the bank";
+    return creditor.kind == MoneyChange::Other::FreeParking ? translatedText("DebtText", " into Free Parking")
+                                                            : translatedText("DebtText", " to the bank");
 }
 
 } // namespace
@@ -20,29 +22,33 @@ std::string destination(const Creditor &creditor)
 std::string raisingText(const GameState &state, int debtor, int owed, const Creditor &creditor, const OwedFor &what)
 {
     const Player &p = state.Players[debtor];
-    const std::string start = p.Name + " must raise " + pounds(owed - p.Money) + " to pay ";
     const bool toPlayer = creditor.kind == MoneyChange::Other::Player && creditor.player >= 0 &&
                           creditor.player < MaxPlayers;
-    const std::string payee = toPlayer ? state.Players[creditor.player].Name + " " : std::string();
+    // Who is paid and how much: "Bob £950", or "£950" paid away.
+    const std::string payment =
+        toPlayer ? translatedText("DebtText", "%1 %2", state.Players[creditor.player].Name, pounds(owed))
+                 : pounds(owed);
+    const std::string start =
+        translatedText("DebtText", "%1 must raise %2 to pay %3", p.Name, pounds(owed - p.Money), payment);
     const std::string away = toPlayer ? std::string() : destination(creditor);
     const std::string title = onBoard(what.square) ? std::string(squareInfo(what.square).title) : std::string();
     switch (what.what) {
     case OwedFor::What::Rent:
         if (!title.empty())
-            return start + payee + pounds(owed) + " rent for " + title;
+            return translatedText("DebtText", "%1 rent for %2", start, title);
         break;
     case OwedFor::What::Tax:
         if (!title.empty())
-            return start + payee + pounds(owed) + " " + title + away;
+            return translatedText("DebtText", "%1 %2%3", start, title, away);
         break;
     case OwedFor::What::Card:
         if (!title.empty())
-            return start + payee + pounds(owed) + " for a " + title + " card" + away;
+            return translatedText("DebtText", "%1 for a %2 card%3", start, title, away);
         break;
-    case OwedFor::What::JailFine: return start + payee + pounds(owed) + " to leave Jail";
+    case OwedFor::What::JailFine: return translatedText("DebtText", "%1 to leave Jail", start);
     case OwedFor::What::Payment: break;
     }
-    return start + payee + pounds(owed) + away;
+    return start + away;
 }
 
 } // namespace tycora::ui

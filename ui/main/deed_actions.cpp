@@ -41,7 +41,7 @@ bool DeedActions::personMayAct(int player) const
 ChoiceDialog &DeedActions::dialog(QPointer<ChoiceDialog> &slot, const char *name, const char *caption, bool building)
 {
     if (!slot) {
-        slot = new ChoiceDialog(QString::fromLatin1(name), QString::fromLatin1(caption), &window_);
+        slot = new ChoiceDialog(QString::fromLatin1(name), tr(caption), &window_);
         connect(slot, &ChoiceDialog::chosen, this, building ? &DeedActions::chooseBuilding : &DeedActions::chooseSale);
     }
     return *slot;
@@ -69,33 +69,33 @@ void DeedActions::sell()
 
 void DeedActions::fillBuild()
 {
-    ChoiceDialog &d = dialog(buildDialog_, "frmBuild", "Build", true);
+    ChoiceDialog &d = dialog(buildDialog_, "frmBuild", QT_TR_NOOP("Build"), true);
     std::vector<ChoiceDialog::Choice> choices;
     for (const int square : moves_->buildableSquares(buildFor_)) {
         const SquareInfo &info = squareInfo(square);
         const bool hotel = state_.Buildings[square].Houses >= 4;
-        choices.push_back({square, QStringLiteral("%1 on %2 %3")
-                                       .arg(hotel ? QStringLiteral("Hotel") : QStringLiteral("House"),
-                                            deedName(state_, square), qmoney(hotel ? info.hotelCost : info.houseCost))});
+        choices.push_back({square, tr("%1 on %2 %3")
+                                       .arg(hotel ? tr("Hotel") : tr("House"), deedName(state_, square),
+                                            qmoney(hotel ? info.hotelCost : info.houseCost))});
     }
     const Player &p = state_.Players[buildFor_];
-    d.showChoices(QStringLiteral("%1 (%2), choose what to build:").arg(qtext(p.Name), qmoney(p.Money)), choices,
-                  QStringLiteral("%1 (%2) can build nothing more now.").arg(qtext(p.Name), qmoney(p.Money)));
+    d.showChoices(tr("%1 (%2), choose what to build:").arg(qtext(p.Name), qmoney(p.Money)), choices,
+                  tr("%1 (%2) can build nothing more now.").arg(qtext(p.Name), qmoney(p.Money)));
 }
 
 void DeedActions::fillSell()
 {
-    ChoiceDialog &d = dialog(sellDialog_, "frmSell", "Sell Buildings", false);
+    ChoiceDialog &d = dialog(sellDialog_, "frmSell", QT_TR_NOOP("Sell Buildings"), false);
     std::vector<ChoiceDialog::Choice> choices;
     for (const int square : moves_->sellableSquares(sellFor_)) {
         const bool hotel = state_.Buildings[square].Hotel;
-        choices.push_back({square, QStringLiteral("%1 on %2 %3")
-                                       .arg(hotel ? QStringLiteral("Hotel") : QStringLiteral("House"),
-                                            deedName(state_, square), qmoney(nextSaleValue(state_, square)))});
+        choices.push_back({square, tr("%1 on %2 %3")
+                                       .arg(hotel ? tr("Hotel") : tr("House"), deedName(state_, square),
+                                            qmoney(nextSaleValue(state_, square)))});
     }
     const Player &p = state_.Players[sellFor_];
-    d.showChoices(QStringLiteral("%1 (%2), choose a building to sell for half its cost:").arg(qtext(p.Name), qmoney(p.Money)),
-                  choices, QStringLiteral("%1 (%2) has no building to sell now.").arg(qtext(p.Name), qmoney(p.Money)));
+    d.showChoices(tr("%1 (%2), choose a building to sell for half its cost:").arg(qtext(p.Name), qmoney(p.Money)),
+                  choices, tr("%1 (%2) has no building to sell now.").arg(qtext(p.Name), qmoney(p.Money)));
 }
 
 void DeedActions::chooseBuilding(int square)
@@ -171,28 +171,28 @@ void DeedActions::fillMortgage()
         d.name = name;
         if (lifting) {
             if (d.choosable) {
-                d.action = QStringLiteral("Lift the mortgage for %1").arg(qmoney(price));
-                d.note = QStringLiteral("%1: lift the mortgage for %2").arg(name, qmoney(price));
+                d.action = tr("Lift the mortgage for %1").arg(qmoney(price));
+                d.note = tr("%1: lift the mortgage for %2").arg(name, qmoney(price));
             } else if (d.mortgaged) {
-                d.action = QStringLiteral("Lifting costs %1").arg(qmoney(price));
-                d.note = QStringLiteral("%1: lifting the mortgage costs %2").arg(name, qmoney(price));
+                d.action = tr("Lifting costs %1").arg(qmoney(price));
+                d.note = tr("%1: lifting the mortgage costs %2").arg(name, qmoney(price));
             } else {
-                d.action = QStringLiteral("No mortgage to lift");
-                d.note = QStringLiteral("%1 is not mortgaged").arg(name);
+                d.action = tr("No mortgage to lift");
+                d.note = tr("%1 is not mortgaged").arg(name);
             }
         } else {
             if (d.choosable) {
-                d.action = QStringLiteral("Mortgage for %1").arg(qmoney(value));
-                d.note = QStringLiteral("%1: mortgage for %2").arg(name, qmoney(value));
+                d.action = tr("Mortgage for %1").arg(qmoney(value));
+                d.note = tr("%1: mortgage for %2").arg(name, qmoney(value));
             } else if (d.mortgaged) {
-                d.action = QStringLiteral("Mortgaged for %1").arg(qmoney(value));
-                d.note = QStringLiteral("%1 is mortgaged").arg(name);
+                d.action = tr("Mortgaged for %1").arg(qmoney(value));
+                d.note = tr("%1 is mortgaged").arg(name);
             } else if (groupHasBuildings(state_, square)) {
-                d.action = QStringLiteral("Sell its group's buildings first");
-                d.note = QStringLiteral("%1: sell the buildings of its group first").arg(name);
+                d.action = tr("Sell its group's buildings first");
+                d.note = tr("%1: sell the buildings of its group first").arg(name);
             } else {
-                d.action = QStringLiteral("Cannot be mortgaged now");
-                d.note = QStringLiteral("%1 cannot be mortgaged now").arg(name);
+                d.action = tr("Cannot be mortgaged now");
+                d.note = tr("%1 cannot be mortgaged now").arg(name);
             }
         }
         deeds.push_back(d);
@@ -200,11 +200,10 @@ void DeedActions::fillMortgage()
     const Player &p = state_.Players[player];
     QString heading;
     if (open.empty())
-        heading = lifting ? QStringLiteral("%1 (%2) has no mortgage to lift now.")
-                          : QStringLiteral("%1 (%2) has no deed to mortgage now.");
+        heading = lifting ? tr("%1 (%2) has no mortgage to lift now.") : tr("%1 (%2) has no deed to mortgage now.");
     else
-        heading = lifting ? QStringLiteral("%1 (%2), choose a mortgage to lift: its value and a tenth more.")
-                          : QStringLiteral("%1 (%2), choose a deed to mortgage for its mortgage value.");
+        heading = lifting ? tr("%1 (%2), choose a mortgage to lift: its value and a tenth more.")
+                          : tr("%1 (%2), choose a deed to mortgage for its mortgage value.");
     mortgageWindow().showDeeds(heading.arg(qtext(p.Name), qmoney(p.Money)), deeds);
 }
 
@@ -224,8 +223,8 @@ void DeedActions::declareBankruptcy()
     const int player = actor();
     if (!personMayAct(player) || !moves_->raisingMoney())
         return;
-    const QString question = QStringLiteral("%1, do you want to declare bankruptcy and leave the game?")
-                                 .arg(qtext(state_.Players[player].Name));
+    const QString question =
+        tr("%1, do you want to declare bankruptcy and leave the game?").arg(qtext(state_.Players[player].Name));
     // A wrong Yes ends the person's game: No is what Return answers.
     if (boxes_.show(&window_, question, MsgButtons::YesNo, MsgIcon::Question, ApplicationTitle, MsgAnswer::No) !=
         MsgAnswer::Yes)

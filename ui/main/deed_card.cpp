@@ -6,21 +6,23 @@
 #include "toolkit/label.h"
 #include "toolkit/game_text.h"
 
+#include <QCoreApplication>
+
 namespace tycora::ui {
 
 namespace {
 
 // In the order of DeedCard's rows.
 constexpr CardRow DeedRows[] = {
-    {"lblTitleRent", "Rent", 450, 1080, "lblRent"},
-    {"lblDescRent1House", "With 1 House", 465, 1470, "lblRent1House"},
-    {"lblDescRent2Houses", "With 2 Houses", 465, 1725, "lblRent2Houses"},
-    {"lblDescRent3Houses", "With 3 Houses", 465, 1980, "lblRent3Houses"},
-    {"lblDescRent4Houses", "With 4 Houses", 465, 2235, "lblRent4Houses"},
-    {"lblDescRentHotel", "With a Hotel", 465, 2490, "lblRentHotel"},
-    {"lblDescHouse", "House Price:", 840, 2925, "lblHouse", 1875},
-    {"lblDescHotel", "Hotel Price:", 930, 3135, "lblHotel", 1875},
-    {"lblDescMorgage", "Morgage Value:", 480, 3480, "lblMorgage", 1905},
+    {"lblTitleRent", QT_TRANSLATE_NOOP("SquareCard", "Rent"), 450, 1080, "lblRent"},
+    {"lblDescRent1House", QT_TRANSLATE_NOOP("SquareCard", "With 1 House"), 465, 1470, "lblRent1House"},
+    {"lblDescRent2Houses", QT_TRANSLATE_NOOP("SquareCard", "With 2 Houses"), 465, 1725, "lblRent2Houses"},
+    {"lblDescRent3Houses", QT_TRANSLATE_NOOP("SquareCard", "With 3 Houses"), 465, 1980, "lblRent3Houses"},
+    {"lblDescRent4Houses", QT_TRANSLATE_NOOP("SquareCard", "With 4 Houses"), 465, 2235, "lblRent4Houses"},
+    {"lblDescRentHotel", QT_TRANSLATE_NOOP("SquareCard", "With a Hotel"), 465, 2490, "lblRentHotel"},
+    {"lblDescHouse", QT_TRANSLATE_NOOP("SquareCard", "House Price:"), 840, 2925, "lblHouse", 1875},
+    {"lblDescHotel", QT_TRANSLATE_NOOP("SquareCard", "Hotel Price:"), 930, 3135, "lblHotel", 1875},
+    {"lblDescMorgage", QT_TRANSLATE_NOOP("SquareCard", "Morgage Value:"), 480, 3480, "lblMorgage", 1905},
 };
 
 } // namespace
@@ -50,11 +52,13 @@ void DeedCard::setLayout(Layout layout)
 {
     const bool street = layout == Layout::Street;
     const bool station = layout == Layout::Station;
-    captions_[OneHouse]->setCaption(street    ? QStringLiteral("With 1 House")
-                                    : station ? QStringLiteral("With 2 Stations")
-                                              : QStringLiteral("With both Utilities"));
-    captions_[TwoHouses]->setCaption(street ? QStringLiteral("With 2 Houses") : QStringLiteral("With 3 Stations"));
-    captions_[ThreeHouses]->setCaption(street ? QStringLiteral("With 3 Houses") : QStringLiteral("With 4 Stations"));
+    captions_[OneHouse]->setCaption(street    ? QCoreApplication::translate("SquareCard", "With 1 House")
+                                    : station ? QCoreApplication::translate("SquareCard", "With 2 Stations")
+                                              : QCoreApplication::translate("SquareCard", "With both Utilities"));
+    captions_[TwoHouses]->setCaption(street ? QCoreApplication::translate("SquareCard", "With 2 Houses")
+                                            : QCoreApplication::translate("SquareCard", "With 3 Stations"));
+    captions_[ThreeHouses]->setCaption(street ? QCoreApplication::translate("SquareCard", "With 3 Houses")
+                                              : QCoreApplication::translate("SquareCard", "With 4 Stations"));
     for (const Row row : {TwoHouses, ThreeHouses}) {
         captions_[row]->setVisible(street || station);
         figures_[row]->setVisible(street || station);

@@ -7,6 +7,8 @@
 #include "toolkit/twips.h"
 #include "toolkit/game_text.h"
 
+#include <QCoreApplication>
+
 namespace tycora::ui {
 
 namespace {
@@ -21,14 +23,16 @@ FreeParkingView::FreeParkingView(QWidget *window)
     lblFreeParking_->setFont(tahoma(11.25, true));
     lblFreeParking_->setAutoSize(true);
     lblFreeParking_->setToolTip(
-        QStringLiteral("Taxes, fines and card payments go into the pot; whoever stops on Free Parking takes it all"));
+        QCoreApplication::translate("FreeParkingView",
+                                    "Taxes, fines and card payments go into the pot; whoever stops on Free Parking "
+                                    "takes it all"));
     moveTo(lblFreeParking_, Centre, Top);
     lblFreeParking_->hide();
 }
 
 void FreeParkingView::showPot(int pot)
 {
-    lblFreeParking_->setCaption(QStringLiteral("Free Parking ") + qmoney(pot));
+    lblFreeParking_->setCaption(QCoreApplication::translate("FreeParkingView", "Free Parking %1").arg(qmoney(pot)));
     moveTo(lblFreeParking_, Centre - widthTwips(lblFreeParking_) / 2, Top);
     lblFreeParking_->show();
 }

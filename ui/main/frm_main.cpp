@@ -76,10 +76,10 @@ void FrmMain::showEvent(QShowEvent *event)
 void FrmMain::createMenu()
 {
     // The game menu exists but is never shown and does nothing.
-    auto *game = named(new QMenu(QStringLiteral("&Game"), this), QStringLiteral("mnugame"));
-    named(game->addAction(QStringLiteral("&New")), QStringLiteral("mnugamenew"));
-    named(game->addAction(QStringLiteral("&Save")), QStringLiteral("mnugamesave"));
-    named(game->addAction(QStringLiteral("&Load")), QStringLiteral("mnugameload"));
+    auto *game = named(new QMenu(tr("&Game"), this), QStringLiteral("mnugame"));
+    named(game->addAction(tr("&New")), QStringLiteral("mnugamenew"));
+    named(game->addAction(tr("&Save")), QStringLiteral("mnugamesave"));
+    named(game->addAction(tr("&Load")), QStringLiteral("mnugameload"));
     game->menuAction()->setVisible(false);
 }
 
@@ -89,10 +89,10 @@ void FrmMain::createGameLog()
     gameLog_->setCovered(QRect(px(240), px(255), px(10530), px(10530)), &views_->players);
     // A small button in the free corner under the cards; it never takes
     // the keyboard from the board.
-    auto *open = named(new CommandButton(QStringLiteral("Game Log (L)"), this), QStringLiteral("cmdGameLog"));
+    auto *open = named(new CommandButton(tr("Game Log (L)"), this), QStringLiteral("cmdGameLog"));
     open->setFont(tahoma(8.25));
     open->setFocusPolicy(Qt::NoFocus);
-    open->setToolTip(QStringLiteral("Every event of the game as it happens (L opens and closes it)"));
+    open->setToolTip(tr("Every event of the game as it happens (L opens and closes it)"));
     place(open, 13545, 10575, 1305, 270);
     connect(open, &QPushButton::clicked, gameLog_, &GameLogWindow::toggle);
 }
@@ -101,10 +101,10 @@ void FrmMain::createStatistics()
 {
     statistics_ = new StatisticsWindow(state_, this);
     // Beside the Game Log button, in the same free corner.
-    auto *open = named(new CommandButton(QStringLiteral("Statistics (G)"), this), QStringLiteral("cmdStatistics"));
+    auto *open = named(new CommandButton(tr("Statistics (G)"), this), QStringLiteral("cmdStatistics"));
     open->setFont(tahoma(8.25));
     open->setFocusPolicy(Qt::NoFocus);
-    open->setToolTip(QStringLiteral("Net worth over the game, a heat map of the board and the rent (G opens and closes it)"));
+    open->setToolTip(tr("Net worth over the game, a heat map of the board and the rent (G opens and closes it)"));
     place(open, 12180, 10575, 1305, 270);
     connect(open, &QPushButton::clicked, statistics_, &StatisticsWindow::toggle);
 }
@@ -157,7 +157,7 @@ void FrmMain::connectKeyboard()
     auto *pace = new QShortcut(QKeySequence(Qt::Key_P), this);
     connect(pace, &QShortcut::activated, this, &FrmMain::nextPace_Key);
     // Where a player looking for a faster game hovers.
-    views_->dice.setToolTip(QStringLiteral("Press P to change the pace: Classic, Fast, Instant"));
+    views_->dice.setToolTip(tr("Press P to change the pace: Classic, Fast, Instant"));
     // The arrows walk a card round the board; Escape puts it away.
     const auto onKey = [this](int key, auto action) {
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, action);

@@ -62,7 +62,7 @@ GameLogWindow::GameLogWindow(const GameState &state, QWidget *board)
     : QWidget(board, Qt::Window), state_(state), board_(board), lines_(new QListWidget(this))
 {
     setObjectName(QStringLiteral("frmGameLog"));
-    setWindowTitle(QStringLiteral("Game Log"));
+    setWindowTitle(tr("Game Log"));
     // Opening the log leaves the keyboard with the board, for the next throw.
     setAttribute(Qt::WA_ShowWithoutActivating);
     resize(LogSize);

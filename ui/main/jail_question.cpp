@@ -22,13 +22,15 @@ namespace {
 QString choicesText(bool hasCard, int cash)
 {
     // The fine is offered only to someone who has it in hand.
-    QString text = cash >= JailFine ? QStringLiteral("Pay %1 to leave now, then throw as usual. ").arg(qmoney(JailFine))
-                                    : QString();
+    QString text = cash >= JailFine
+                       ? JailQuestion::tr("Pay %1 to leave now, then throw as usual. ").arg(qmoney(JailFine))
+                       : QString();
     if (hasCard)
-        text += QStringLiteral("Use your Get Out of Jail Free card to leave now. ");
-    text += QStringLiteral("Or throw for a double: a double sets you free and moves you.\nYou have %1").arg(qmoney(cash));
+        text += JailQuestion::tr("Use your Get Out of Jail Free card to leave now. ");
+    text +=
+        JailQuestion::tr("Or throw for a double: a double sets you free and moves you.\nYou have %1").arg(qmoney(cash));
     if (cash < JailFine)
-        return text + QStringLiteral(", too little to pay the %1 fine.").arg(qmoney(JailFine));
+        return text + JailQuestion::tr(", too little to pay the %1 fine.").arg(qmoney(JailFine));
     return text + QLatin1Char('.');
 }
 
@@ -36,8 +38,9 @@ QString throwsText(int failedThrows)
 {
     const int throwNumber = failedThrows + 1;
     if (throwNumber >= ThrowsInJail)
-        return QStringLiteral("This is your third throw: without a double you pay %1 and move.").arg(qmoney(JailFine));
-    return QStringLiteral("Without a double you stay in Jail (throw %1 of %2).").arg(throwNumber).arg(ThrowsInJail);
+        return JailQuestion::tr("This is your third throw: without a double you pay %1 and move.")
+            .arg(qmoney(JailFine));
+    return JailQuestion::tr("Without a double you stay in Jail (throw %1 of %2).").arg(throwNumber).arg(ThrowsInJail);
 }
 
 } // namespace
@@ -45,7 +48,7 @@ QString throwsText(int failedThrows)
 JailQuestion::JailQuestion(QWidget *window) : QDialog(window)
 {
     setObjectName(QStringLiteral("frmJail"));
-    setWindowTitle(QStringLiteral("In Jail"));
+    setWindowTitle(JailQuestion::tr("In Jail"));
     // Each question opens where the last one was.
     keepPlacedOver(*this);
     giveGameWindowLook(*this);
@@ -61,12 +64,9 @@ JailQuestion::JailQuestion(QWidget *window) : QDialog(window)
     lblJailThrows_ = named(new LeadedLabel(this), QStringLiteral("lblJailThrows"));
     lblJailThrows_->setWordWrap(true);
 
-    cmdPayFine_ =
-        named(new CommandButton(QStringLiteral("Pay %1").arg(qmoney(JailFine)), this), QStringLiteral("cmdPayFine"));
-    cmdUseCard_ =
-        named(new CommandButton(QStringLiteral("Use Get Out of Jail Free card"), this), QStringLiteral("cmdUseCard"));
-    cmdThrowDouble_ =
-        named(new CommandButton(QStringLiteral("Throw for a double"), this), QStringLiteral("cmdThrowDouble"));
+    cmdPayFine_ = named(new CommandButton(tr("Pay %1").arg(qmoney(JailFine)), this), QStringLiteral("cmdPayFine"));
+    cmdUseCard_ = named(new CommandButton(tr("Use Get Out of Jail Free card"), this), QStringLiteral("cmdUseCard"));
+    cmdThrowDouble_ = named(new CommandButton(tr("Throw for a double"), this), QStringLiteral("cmdThrowDouble"));
     // Throwing costs nothing, so it is what Enter chooses.
     cmdThrowDouble_->setDefault(true);
     connect(cmdPayFine_, &QPushButton::clicked, this, [this] { choose(JailChoice::PayFine); });
@@ -78,7 +78,7 @@ void JailQuestion::ask(const QString &name, int cash, bool hasCard, int failedTh
                        std::function<void(JailChoice)> answer)
 {
     answer_ = std::move(answer);
-    lblJailName_->setCaption(QStringLiteral("%1 is in Jail").arg(name));
+    lblJailName_->setCaption(JailQuestion::tr("%1 is in Jail").arg(name));
     lblJailChoices_->setCaption(choicesText(hasCard, cash));
     lblJailThrows_->setCaption(throwsText(failedThrows));
 

@@ -20,6 +20,7 @@
 #include "ui/main/player_panel.h"
 #include "ui/main/players_column.h"
 #include "ui/main/stats_card.h"
+#include "ui/main/translated_text.h"
 #include "names/player_names.h"
 #include "toolkit/message_box.h"
 #include "toolkit/game_text.h"
@@ -215,8 +216,8 @@ void MainScreen::stopAnimations()
 
 void MainScreen::showDebt(int payer, int payee, int amount)
 {
-    const std::string owes =
-        state_.Players[payer].Name + " owes " + state_.Players[payee].Name + " " + pounds(amount);
+    const std::string owes = translatedText("MainScreen", "%1 owes %2 %3", state_.Players[payer].Name,
+                                            state_.Players[payee].Name, pounds(amount));
     // Under the Full rules and at the quicker paces the game goes on while
     // the money counts down; the screen keeps the line only while it is news.
     const bool fullRules = engine_ ? engine_->fullRules() : rules_ == RuleSet::Full;

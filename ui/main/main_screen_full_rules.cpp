@@ -20,6 +20,8 @@
 #include "ui/main/winner_window.h"
 #include "toolkit/game_text.h"
 
+#include <QCoreApplication>
+
 namespace tycora::ui {
 
 namespace {
@@ -29,9 +31,10 @@ bool onBoard(int square) { return square >= 0 && square < BoardSize; }
 QString jailCardsText(int cards, bool shortly)
 {
     if (shortly)
-        return cards == 1 ? QStringLiteral("Jail card") : QStringLiteral("%1 Jail cards").arg(cards);
-    return cards == 1 ? QStringLiteral("Holds a Get Out of Jail Free card")
-                      : QStringLiteral("Holds %1 Get Out of Jail Free cards").arg(cards);
+        return cards == 1 ? QCoreApplication::translate("MainScreen", "Jail card")
+                          : QCoreApplication::translate("MainScreen", "%1 Jail cards").arg(cards);
+    return cards == 1 ? QCoreApplication::translate("MainScreen", "Holds a Get Out of Jail Free card")
+                      : QCoreApplication::translate("MainScreen", "Holds %1 Get Out of Jail Free cards").arg(cards);
 }
 
 } // namespace
@@ -47,14 +50,15 @@ void MainScreen::showPlayerState(int player)
     if (who.Square == squares::Jail)
         showPiecesOn(squares::Jail);
     if (who.Bankrupt) {
-        p->showState(QStringLiteral("Bankrupt"), QStringLiteral("Bankrupt: out of the game"));
+        p->showState(QCoreApplication::translate("MainScreen", "Bankrupt"),
+                     QCoreApplication::translate("MainScreen", "Bankrupt: out of the game"));
         p->showOutOfGame();
         return;
     }
     QStringList shown, told;
     if (who.InJail) {
-        shown << QStringLiteral("In Jail");
-        told << QStringLiteral("In Jail");
+        shown << QCoreApplication::translate("MainScreen", "In Jail");
+        told << QCoreApplication::translate("MainScreen", "In Jail");
     }
     if (const int cards = state_.jailCards(player); cards > 0) {
         shown << jailCardsText(cards, true);
@@ -109,8 +113,10 @@ void MainScreen::showShortfall()
     // debt in its tooltip.
     const Player &p = state_.Players[raisingPlayer_];
     const int missing = raisingOwed_ - p.Money;
-    views_.buttons.showRaising(missing > 0 ? qtext(p.Name + " must raise " + pounds(missing)) : QString(),
-                               qtext(raisingFor_));
+    views_.buttons.showRaising(
+        missing > 0 ? QCoreApplication::translate("MainScreen", "%1 must raise %2").arg(qtext(p.Name), qmoney(missing))
+                    : QString(),
+        qtext(raisingFor_));
 }
 
 void MainScreen::showWinner(int player)
@@ -121,7 +127,9 @@ void MainScreen::showWinner(int player)
     // never that of the player who went bankrupt last.
     const Player &winner = state_.Players[player];
     views_.turn.showCurrentPlayer(qtext(winner.Name), lightColour(winner.Colour), strongColour(winner.Colour));
-    winnerWindow_->showStandings(qtext(state_.Players[player].Name + " Wins the Game"), standings(state_, player));
+    winnerWindow_->showStandings(
+        QCoreApplication::translate("MainScreen", "%1 Wins the Game").arg(qtext(state_.Players[player].Name)),
+        standings(state_, player));
     winnerWindow_->show();
     winnerWindow_->raise();
 }

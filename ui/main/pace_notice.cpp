@@ -5,6 +5,8 @@
 #include "toolkit/label.h"
 #include "toolkit/twips.h"
 
+#include <QCoreApplication>
+
 namespace tycora::ui {
 
 PaceNotice::PaceNotice(QWidget *window)
@@ -19,7 +21,7 @@ PaceNotice::PaceNotice(QWidget *window)
 
 void PaceNotice::showPace(const QString &paceName)
 {
-    lblPace_->setCaption(QStringLiteral("Pace: ") + paceName);
+    lblPace_->setCaption(QCoreApplication::translate("PaceNotice", "Pace: %1").arg(paceName));
     lblPace_->show();
 }
 

@@ -14,7 +14,7 @@ constexpr int PanelPitch = 1485;
 PlayersColumn::PlayersColumn(QWidget *window, const PanelPictures &pictures) : Frame(window)
 {
     named(this, QStringLiteral("frmPlayers"));
-    setCaption(QStringLiteral("Players"));
+    setCaption(tr("Players"));
     place(this, 11475, 285, 3375, FullHeight);
     for (int slot = 0; slot < MaxPlayers; ++slot) {
         auto *panel = new PlayerPanel(this, slot, pictures);

@@ -12,7 +12,7 @@
 
 namespace tycora::ui {
 
-const char *const SaveControl::SaveTip = "Save the game to a file (Ctrl+S)";
+const char *const SaveControl::SaveTip = QT_TR_NOOP("Save the game to a file (Ctrl+S)");
 
 namespace {
 
@@ -23,15 +23,15 @@ QString whyNot(const Engine &engine)
         return {};
     switch (engine.phase()) {
     case Engine::Phase::Setup:
-        return QStringLiteral("No game is being played yet");
+        return SaveControl::tr("No game is being played yet");
     case Engine::Phase::Deciding:
-        return QStringLiteral("A question is open: the game can be saved once it is answered");
+        return SaveControl::tr("A question is open: the game can be saved once it is answered");
     case Engine::Phase::RaisingMoney:
-        return QStringLiteral("A player is raising money: the game can be saved once the debt is settled");
+        return SaveControl::tr("A player is raising money: the game can be saved once the debt is settled");
     case Engine::Phase::Auction:
-        return QStringLiteral("An auction is under way: the game can be saved once it is over");
+        return SaveControl::tr("An auction is under way: the game can be saved once it is over");
     default:
-        return QStringLiteral("The game is moving: it can be saved when a player is to throw");
+        return SaveControl::tr("The game is moving: it can be saved when a player is to throw");
     }
 }
 
@@ -41,7 +41,7 @@ SaveControl::SaveControl(Form &window, const Engine &engine) : QObject(&window),
 {
     // In the free corner under the cards, left of the Game Log button; like
     // it, it never takes the keyboard from the board.
-    cmdSaveGame_ = new CommandButton(QStringLiteral("Save (Ctrl+S)"), &window);
+    cmdSaveGame_ = new CommandButton(SaveControl::tr("Save (Ctrl+S)"), &window);
     cmdSaveGame_->setObjectName(QStringLiteral("cmdSaveGame"));
     cmdSaveGame_->setFont(tahoma(8.25));
     cmdSaveGame_->setFocusPolicy(Qt::NoFocus);
@@ -79,7 +79,7 @@ void SaveControl::refresh()
 {
     const QString why = whyNot(engine_);
     cmdSaveGame_->setEnabled(why.isEmpty());
-    cmdSaveGame_->setToolTip(why.isEmpty() ? QString::fromUtf8(SaveTip) : why);
+    cmdSaveGame_->setToolTip(why.isEmpty() ? tr(SaveTip) : why);
 }
 
 void SaveControl::save()

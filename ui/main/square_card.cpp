@@ -10,6 +10,8 @@
 #include "toolkit/twips.h"
 #include "toolkit/game_text.h"
 
+#include <QCoreApplication>
+
 namespace tycora::ui {
 
 namespace {
@@ -57,7 +59,7 @@ SquareCard::RowLabels SquareCard::addRow(const CardRow &row)
     auto *caption = named(new Label(this), QString::fromLatin1(row.captionName));
     place(caption, row.captionLeft, row.top, 0, 225);
     caption->setAutoSize(true);
-    caption->setCaption(QString::fromLatin1(row.caption));
+    caption->setCaption(QCoreApplication::translate("SquareCard", row.caption));
 
     // A figure's text sits at the top of its label, as its caption's does in
     // a label sized to the text, so the two share a baseline.
@@ -82,6 +84,6 @@ void SquareCard::showTitle(const SquareInfo &square, std::string_view caption)
     title_->setCaption(qtext(caption));
 }
 
-QString SquareCard::timesDice(int factor) { return QStringLiteral("%1 x dice").arg(factor); }
+QString SquareCard::timesDice(int factor) { return tr("%1 x dice").arg(factor); }
 
 } // namespace tycora::ui

@@ -57,20 +57,17 @@ QWidget *picturePage(QWidget *picture, QCheckBox *toggle, QWidget *parent)
 
 StatisticsWindow::StatisticsWindow(const GameState &state, QWidget *board)
     : QWidget(board, Qt::Window), state_(state), board_(board), tabs_(new QTabWidget(this)),
-      netWorth_(new LineChartView), cashOnly_(new QCheckBox(QStringLiteral("Cash only"))),
-      heatMap_(new HeatMapView), rentEarned_(new QCheckBox(QStringLiteral("Rent earned instead of landings"))),
+      netWorth_(new LineChartView), cashOnly_(new QCheckBox(tr("Cash only"))), heatMap_(new HeatMapView),
+      rentEarned_(new QCheckBox(tr("Rent earned instead of landings"))),
       rentTable_(table(QStringLiteral("tblRent"),
-                       {QStringLiteral("Player"), QStringLiteral("Net Worth"), QStringLiteral("Cash"),
-                        QStringLiteral("Deeds"), QStringLiteral("Rent Paid"), QStringLiteral("Rent Received"),
-                        QStringLiteral("Top Earners")},
+                       {tr("Player"), tr("Net Worth"), tr("Cash"), tr("Deeds"), tr("Rent Paid"), tr("Rent Received"),
+                        tr("Top Earners")},
                        this)),
-      squareTable_(table(QStringLiteral("tblSquares"),
-                         {QStringLiteral("Square"), QStringLiteral("Landings"), QStringLiteral("Rent Earned"),
-                          QStringLiteral("Owner")},
-                         this))
+      squareTable_(
+          table(QStringLiteral("tblSquares"), {tr("Square"), tr("Landings"), tr("Rent Earned"), tr("Owner")}, this))
 {
     setObjectName(QStringLiteral("frmStatistics"));
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     // Opening it leaves the keyboard with the board, for the next throw.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(tahoma(8.25));
@@ -80,10 +77,10 @@ StatisticsWindow::StatisticsWindow(const GameState &state, QWidget *board)
     cashOnly_->setObjectName(QStringLiteral("chkCashOnly"));
     rentEarned_->setObjectName(QStringLiteral("chkRentEarned"));
     tabs_->setObjectName(QStringLiteral("tabStatistics"));
-    tabs_->addTab(picturePage(netWorth_, cashOnly_, tabs_), QStringLiteral("Net Worth"));
-    tabs_->addTab(picturePage(heatMap_, rentEarned_, tabs_), QStringLiteral("Heat Map"));
-    tabs_->addTab(rentTable_, QStringLiteral("Rent and Ownership"));
-    tabs_->addTab(squareTable_, QStringLiteral("Squares"));
+    tabs_->addTab(picturePage(netWorth_, cashOnly_, tabs_), tr("Net Worth"));
+    tabs_->addTab(picturePage(heatMap_, rentEarned_, tabs_), tr("Heat Map"));
+    tabs_->addTab(rentTable_, tr("Rent and Ownership"));
+    tabs_->addTab(squareTable_, tr("Squares"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(tabs_);
@@ -130,8 +127,8 @@ void StatisticsWindow::refresh()
     netWorth_->setChart(netWorthChart(state_, history_, cashOnly_->isChecked()));
     art::HeatMap map;
     map.money = rentEarned_->isChecked();
-    map.title = map.money ? QStringLiteral("Rent Earned by Square") : QStringLiteral("Landings by Square");
-    map.legend = map.money ? QStringLiteral("Rent earned") : QStringLiteral("Landings");
+    map.title = map.money ? tr("Rent Earned by Square") : tr("Landings by Square");
+    map.legend = map.money ? tr("Rent earned") : tr("Landings");
     for (int sq = 0; sq < BoardSize; ++sq)
         map.counts[std::size_t(sq)] = map.money ? state_.SquareStats[sq].TotalRent : state_.SquareStats[sq].Landed;
     heatMap_->setMap(map);
@@ -151,13 +148,13 @@ void StatisticsWindow::fillRentTable()
         QStringList top;
         for (const int sq : rent_.topSquares(i, TopSquares))
             top << qtext(squareInfo(sq).title) + QStringLiteral(" ") + qmoney(rent_.earned(i, sq));
-        setCell(*rentTable_, i, 0, qtext(p.Name) + (p.Bankrupt ? QStringLiteral(" (bankrupt)") : QString()));
+        setCell(*rentTable_, i, 0, qtext(p.Name) + (p.Bankrupt ? tr(" (bankrupt)") : QString()));
         setCell(*rentTable_, i, 1, qmoney(netWorth(state_, i)), true);
         setCell(*rentTable_, i, 2, qmoney(p.Money), true);
         setCell(*rentTable_, i, 3, QString::number(deeds), true);
         setCell(*rentTable_, i, 4, qmoney(rent_.paid(i)), true);
         setCell(*rentTable_, i, 5, qmoney(rent_.received(i)), true);
-        setCell(*rentTable_, i, 6, top.isEmpty() ? QStringLiteral("None") : top.join(QLatin1Char('\n')));
+        setCell(*rentTable_, i, 6, top.isEmpty() ? tr("None") : top.join(QLatin1Char('\n')));
     }
     rentTable_->resizeColumnsToContents();
     rentTable_->resizeRowsToContents();

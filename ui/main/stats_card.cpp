@@ -23,17 +23,17 @@ int averagePayment(int totalRent, int landed)
 StatsCard::StatsCard(QWidget *window)
     : SquareCard(window, 11640, {"frmStats", "shpStatsBorder", "shpStatsTitle", "lblStatsWhere"})
 {
-    auto *heading = named(new Label(this, QStringLiteral("Stats")), QStringLiteral("lblStatsTitle"));
+    auto *heading = named(new Label(this, tr("Stats")), QStringLiteral("lblStatsTitle"));
     heading->setFont(tahoma(12, true));
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     place(heading, 270, 1065, 2595, 330);
 
     // In the order of the rows.
     static constexpr CardRow rows[] = {
-        {"lblStatsDescLanded", "Times Landed On:", 330, 1785, "lblStatsLanded"},
-        {"lblStatsDescCurrent", "Current Rent:", 330, 2145, "lblStatsCurrent"},
-        {"lblStatsDescTotal", "Total Rent Paid:", 330, 2505, "lblStatsTotal"},
-        {"lblStatsDescAverage", "Average Payment:", 330, 2865, "lblStatsAverage"},
+        {"lblStatsDescLanded", QT_TRANSLATE_NOOP("SquareCard", "Times Landed On:"), 330, 1785, "lblStatsLanded"},
+        {"lblStatsDescCurrent", QT_TRANSLATE_NOOP("SquareCard", "Current Rent:"), 330, 2145, "lblStatsCurrent"},
+        {"lblStatsDescTotal", QT_TRANSLATE_NOOP("SquareCard", "Total Rent Paid:"), 330, 2505, "lblStatsTotal"},
+        {"lblStatsDescAverage", QT_TRANSLATE_NOOP("SquareCard", "Average Payment:"), 330, 2865, "lblStatsAverage"},
     };
     for (int row = 0; row < Rows; ++row)
         figures_[row] = addRow(rows[row]).figure;

@@ -14,13 +14,13 @@
 
 namespace tycora::ui {
 
-const char *const TradeControl::TradeTip = "Offer another player a trade of deeds, cash and cards (T)";
+const char *const TradeControl::TradeTip = QT_TR_NOOP("Offer another player a trade of deeds, cash and cards (T)");
 
 TradeControl::TradeControl(Form &window, const GameState &state) : QObject(&window), form_(window), state_(state)
 {
     // Under Unmortgage, clear of Declare Bankruptcy and of the squares'
     // signs; like the other buttons it never takes the keyboard.
-    cmdTrade_ = new CommandButton(QStringLiteral("Trade (T)"), &window);
+    cmdTrade_ = new CommandButton(tr("Trade (T)"), &window);
     cmdTrade_->setObjectName(QStringLiteral("cmdTrade"));
     cmdTrade_->setFont(tahoma(8.25));
     cmdTrade_->setFocusPolicy(Qt::NoFocus);
@@ -51,9 +51,9 @@ QString TradeControl::whyNot() const
 {
     const int current = state_.CurrentPlayer;
     if (current < 0 || current >= state_.PlayerCount)
-        return QStringLiteral("No game is being played");
+        return tr("No game is being played");
     if (state_.Players[current].PlayerType == Computer && !state_.Players[current].Bankrupt)
-        return QStringLiteral("%1 trades on its own turn by itself").arg(qtext(state_.Players[current].Name));
+        return tr("%1 trades on its own turn by itself").arg(qtext(state_.Players[current].Name));
     return qtext(moves_->whyNoTrade(current));
 }
 
@@ -65,7 +65,7 @@ void TradeControl::refresh()
         return;
     const QString why = whyNot();
     cmdTrade_->setEnabled(why.isEmpty());
-    cmdTrade_->setToolTip(why.isEmpty() ? QString::fromUtf8(TradeTip) : why);
+    cmdTrade_->setToolTip(why.isEmpty() ? tr(TradeTip) : why);
 }
 
 void TradeControl::open()

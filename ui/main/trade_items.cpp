@@ -51,14 +51,14 @@ TradeItems::TradeItems(const GameState &state, const QString &name, QWidget *par
     deedList_ = new QVBoxLayout(deeds);
     deedList_->setContentsMargins(4, 4, 4, 4);
     deedList_->setSpacing(2);
-    lblNoDeeds_ = new QLabel(QStringLiteral("No deed to trade"), deeds);
+    lblNoDeeds_ = new QLabel(tr("No deed to trade"), deeds);
     deedList_->addWidget(lblNoDeeds_);
     deedList_->addStretch(1);
     scroll->setWidget(deeds);
     column->addWidget(scroll, 1);
 
     auto *cashRow = new QHBoxLayout;
-    cashRow->addWidget(new QLabel(QStringLiteral("Cash ") + qtext(PoundSign), this));
+    cashRow->addWidget(new QLabel(tr("Cash %1").arg(qtext(PoundSign)), this));
     txtCash_ = new TextBox(this);
     txtCash_->setObjectName(QStringLiteral("txtCash") + name);
     txtCash_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,7}")), txtCash_));
@@ -87,14 +87,14 @@ void TradeItems::showPlayer(int player)
         box->setIcon(miniOf(state_, sq).icon());
         box->setIconSize(QSize(26, 15));
         if (state_.Properties[sq].Mortgaged)
-            box->setToolTip(QStringLiteral("Mortgaged: its new holder pays the bank a tenth of its mortgage value"));
+            box->setToolTip(tr("Mortgaged: its new holder pays the bank a tenth of its mortgage value"));
         deedList_->insertWidget(deedList_->count() - 1, box);
         box->show();   // the window may be open already
         connect(box, &QCheckBox::toggled, this, &TradeItems::changed);
         deeds_.emplace_back(sq, box);
     }
     for (int i = 0; i < state_.jailCards(player); ++i) {
-        auto *box = new QCheckBox(QStringLiteral("Get Out of Jail Free card"), this);
+        auto *box = new QCheckBox(tr("Get Out of Jail Free card"), this);
         box->setObjectName(QStringLiteral("chk%1Card%2").arg(name_).arg(i));
         cardList_->addWidget(box);
         box->show();

@@ -22,7 +22,7 @@ namespace tycora::ui {
 TradeQuestion::TradeQuestion(const GameState &state, QWidget *owner) : QDialog(owner), state_(state)
 {
     setObjectName(QStringLiteral("frmTradeOffer"));
-    setWindowTitle(QStringLiteral("Trade offer"));
+    setWindowTitle(tr("Trade offer"));
     setWindowModality(Qt::WindowModal);
     keepPlacedOver(*this);
     giveGameWindowLook(*this);
@@ -42,11 +42,11 @@ TradeQuestion::TradeQuestion(const GameState &state, QWidget *owner) : QDialog(o
     layout->addLayout(liftList_);
 
     auto *buttons = new QHBoxLayout;
-    cmdAccept_ = new CommandButton(QStringLiteral("Accept"), this);
+    cmdAccept_ = new CommandButton(tr("Accept"), this);
     cmdAccept_->setObjectName(QStringLiteral("cmdTradeAccept"));
-    cmdReject_ = new CommandButton(QStringLiteral("Reject"), this);
+    cmdReject_ = new CommandButton(tr("Reject"), this);
     cmdReject_->setObjectName(QStringLiteral("cmdTradeReject"));
-    cmdCounter_ = new CommandButton(QStringLiteral("Counter"), this);
+    cmdCounter_ = new CommandButton(tr("Counter"), this);
     cmdCounter_->setObjectName(QStringLiteral("cmdTradeCounter"));
     for (CommandButton *b : {cmdAccept_, cmdReject_, cmdCounter_}) {
         b->setAutoDefault(false);
@@ -74,26 +74,27 @@ void TradeQuestion::ask(const TradeOffer &offer, std::function<std::string(const
     answer_ = std::move(answer);
     const Player &from = state_.Players[offer.from];
     const Player &to = state_.Players[offer.to];
-    lblHeading_->setText(QStringLiteral("%1, %2 offers you a trade").arg(qtext(to.Name), qtext(from.Name)));
-    std::string details = from.Name + " gives: " + tradeItemsText(state_, offer.gives) + "\n" + to.Name +
-                          " gives: " + tradeItemsText(state_, offer.gets) + "\n\n" + tradeSummary(state_, offer);
+    lblHeading_->setText(tr("%1, %2 offers you a trade").arg(qtext(to.Name), qtext(from.Name)));
+    QString details = tr("%1 gives: %2\n%3 gives: %4\n\n%5")
+                          .arg(qtext(from.Name), qtext(tradeItemsText(state_, offer.gives)), qtext(to.Name),
+                               qtext(tradeItemsText(state_, offer.gets)), qtext(tradeSummary(state_, offer)));
     for (auto &[square, box] : lifts_)
         delete box;
     lifts_.clear();
     for (const int sq : offer.gives.deeds) {
         if (sq < 0 || sq >= BoardSize || !state_.Properties[sq].Mortgaged)
             continue;
-        details += "\n" + std::string(squareInfo(sq).name) + " is mortgaged: you pay " + pounds(mortgageInterest(sq)) +
-                   " interest on it.";
-        auto *box = new QCheckBox(qtext("Lift the mortgage on " + std::string(squareInfo(sq).name) + " at once instead (" +
-                                        pounds(unmortgagePrice(sq)) + ")"),
-                                  this);
+        const QString name = qtext(squareInfo(sq).name);
+        details += QLatin1Char('\n') +
+                   tr("%1 is mortgaged: you pay %2 interest on it.").arg(name, qmoney(mortgageInterest(sq)));
+        auto *box = new QCheckBox(
+            tr("Lift the mortgage on %1 at once instead (%2)").arg(name, qmoney(unmortgagePrice(sq))), this);
         box->setObjectName(QStringLiteral("chkLift%1").arg(sq));
         liftList_->addWidget(box);
         box->show();
         lifts_.emplace_back(sq, box);
     }
-    lblDetails_->setText(qtext(details));
+    lblDetails_->setText(details);
     show();
     raise();
     activateWindow();

@@ -22,7 +22,7 @@ namespace tycora::ui {
 TradeWindow::TradeWindow(const GameState &state, QWidget *owner) : QDialog(owner), state_(state)
 {
     setObjectName(QStringLiteral("frmTrade"));
-    setWindowTitle(QStringLiteral("Trade"));
+    setWindowTitle(tr("Trade"));
     setWindowModality(Qt::WindowModal);
     keepPlacedOver(*this);
     giveGameWindowLook(*this);
@@ -34,7 +34,7 @@ TradeWindow::TradeWindow(const GameState &state, QWidget *owner) : QDialog(owner
     layout->addWidget(lblHeading_);
 
     auto *chooser = new QHBoxLayout;
-    chooser->addWidget(new QLabel(QStringLiteral("Trade with:"), this));
+    chooser->addWidget(new QLabel(tr("Trade with:"), this));
     cboReceiver_ = new QComboBox(this);
     cboReceiver_->setObjectName(QStringLiteral("cboTradeWith"));
     chooser->addWidget(cboReceiver_, 1);
@@ -42,9 +42,9 @@ TradeWindow::TradeWindow(const GameState &state, QWidget *owner) : QDialog(owner
     connect(cboReceiver_, &QComboBox::currentIndexChanged, this, &TradeWindow::receiverChosen);
 
     auto *columns = new QGridLayout;
-    auto *lblGive = new QLabel(QStringLiteral("You give"), this);
+    auto *lblGive = new QLabel(tr("You give"), this);
     lblGive->setFont(tahoma(8.25, true));
-    lblGet_ = new QLabel(QStringLiteral("You get"), this);
+    lblGet_ = new QLabel(tr("You get"), this);
     lblGet_->setFont(tahoma(8.25, true));
     give_ = new TradeItems(state_, QStringLiteral("Give"), this);
     get_ = new TradeItems(state_, QStringLiteral("Get"), this);
@@ -69,11 +69,11 @@ TradeWindow::TradeWindow(const GameState &state, QWidget *owner) : QDialog(owner
     layout->addWidget(lblHint_);
 
     auto *buttons = new QHBoxLayout;
-    cmdSend_ = new CommandButton(QStringLiteral("Send"), this);
+    cmdSend_ = new CommandButton(tr("Send"), this);
     cmdSend_->setObjectName(QStringLiteral("cmdTradeSend"));
-    cmdClear_ = new CommandButton(QStringLiteral("Clear"), this);
+    cmdClear_ = new CommandButton(tr("Clear"), this);
     cmdClear_->setObjectName(QStringLiteral("cmdTradeClear"));
-    cmdCancel_ = new CommandButton(QStringLiteral("Cancel"), this);
+    cmdCancel_ = new CommandButton(tr("Cancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdTradeCancel"));
     // Enter sends; Escape cancels.
     cmdSend_->setDefault(true);
@@ -98,7 +98,7 @@ void TradeWindow::propose(int proposer, Handlers handlers)
 {
     proposer_ = proposer;
     handlers_ = std::move(handlers);
-    lblHeading_->setText(QStringLiteral("%1 offers a trade").arg(qtext(state_.Players[proposer].Name)));
+    lblHeading_->setText(tr("%1 offers a trade").arg(qtext(state_.Players[proposer].Name)));
     const QSignalBlocker quiet(cboReceiver_);
     cboReceiver_->clear();
     for (int i = 0; i < state_.PlayerCount; ++i)
@@ -128,7 +128,7 @@ void TradeWindow::receiverChosen()
     const int receiver = cboReceiver_->currentData().toInt();
     if (receiver < 0 || receiver >= state_.PlayerCount || cboReceiver_->count() == 0)
         return;
-    lblGet_->setText(QStringLiteral("You get from %1").arg(qtext(state_.Players[receiver].Name)));
+    lblGet_->setText(tr("You get from %1").arg(qtext(state_.Players[receiver].Name)));
     get_->showPlayer(receiver);
     update();
 }

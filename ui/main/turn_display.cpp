@@ -6,6 +6,8 @@
 #include "toolkit/shape.h"
 #include "toolkit/twips.h"
 
+#include <QCoreApplication>
+
 namespace tycora::ui {
 
 namespace {
@@ -15,7 +17,8 @@ constexpr int CurrentShapeMargin = 200;
 
 TurnDisplay::TurnDisplay(QWidget *window)
 {
-    auto *caption = named(new Label(window, QStringLiteral("Current Player:")), QStringLiteral("lblCurrentPlayer"));
+    auto *caption = named(new Label(window, QCoreApplication::translate("TurnDisplay", "Current Player:")),
+                          QStringLiteral("lblCurrentPlayer"));
     caption->setFont(tahoma(11.25, true));
     caption->setAutoSize(true);
     moveTo(caption, 4080, 6165);

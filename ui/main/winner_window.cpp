@@ -10,6 +10,8 @@
 #include "toolkit/twips.h"
 #include "toolkit/game_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -28,11 +30,11 @@ struct ColumnPlace {
 };
 constexpr std::array<ColumnPlace, WinnerWindow::Columns> Table{{
     {"lblPlace", "", 480, Qt::AlignLeft},
-    {"lblName", "Player", 1800, Qt::AlignLeft},
-    {"lblCash", "Cash", 1050, Qt::AlignRight},
-    {"lblDeeds", "Deeds", 780, Qt::AlignRight},
-    {"lblBuildings", "Buildings", 1950, Qt::AlignRight},
-    {"lblNetWorth", "Net Worth", 1200, Qt::AlignRight},
+    {"lblName", QT_TRANSLATE_NOOP("WinnerWindow", "Player"), 1800, Qt::AlignLeft},
+    {"lblCash", QT_TRANSLATE_NOOP("WinnerWindow", "Cash"), 1050, Qt::AlignRight},
+    {"lblDeeds", QT_TRANSLATE_NOOP("WinnerWindow", "Deeds"), 780, Qt::AlignRight},
+    {"lblBuildings", QT_TRANSLATE_NOOP("WinnerWindow", "Buildings"), 1950, Qt::AlignRight},
+    {"lblNetWorth", QT_TRANSLATE_NOOP("WinnerWindow", "Net Worth"), 1200, Qt::AlignRight},
     {"lblResult", "", 1800, Qt::AlignRight},
 }};
 
@@ -48,10 +50,10 @@ QString buildingsText(const Standing &s)
 {
     QStringList parts;
     if (s.houses > 0)
-        parts << QStringLiteral("%1 house%2").arg(s.houses).arg(s.houses == 1 ? "" : "s");
+        parts << (s.houses == 1 ? WinnerWindow::tr("%1 house") : WinnerWindow::tr("%1 houses")).arg(s.houses);
     if (s.hotels > 0)
-        parts << QStringLiteral("%1 hotel%2").arg(s.hotels).arg(s.hotels == 1 ? "" : "s");
-    return parts.isEmpty() ? QStringLiteral("None") : parts.join(QStringLiteral(", "));
+        parts << (s.hotels == 1 ? WinnerWindow::tr("%1 hotel") : WinnerWindow::tr("%1 hotels")).arg(s.hotels);
+    return parts.isEmpty() ? WinnerWindow::tr("None") : parts.join(QStringLiteral(", "));
 }
 
 
@@ -59,8 +61,8 @@ QString buildingsText(const Standing &s)
 // the standings.
 QString outOrder(int order)
 {
-    static const std::array<QString, 3> Words{QStringLiteral("first"), QStringLiteral("second"),
-                                              QStringLiteral("third")};
+    const std::array<QString, 3> Words{WinnerWindow::tr("first"), WinnerWindow::tr("second"),
+                                              WinnerWindow::tr("third")};
     return order >= 1 && order <= 3 ? Words[static_cast<std::size_t>(order - 1)] : qtext(ordinal(order));
 }
 
@@ -69,7 +71,7 @@ QString outOrder(int order)
 WinnerWindow::WinnerWindow(QWidget *parent) : Form(parent)
 {
     setObjectName(QStringLiteral("frmWinner"));
-    setWindowTitle(QStringLiteral("Game Over"));
+    setWindowTitle(WinnerWindow::tr("Game Over"));
     setFont(tahoma(8.25));
     const int width = tableWidth() + 2 * Margin;
 
@@ -89,7 +91,7 @@ WinnerWindow::WinnerWindow(QWidget *parent) : Form(parent)
             left += c.width;
             if (row < 0) {
                 cell->setFont(tahoma(8.25, true));
-                cell->setCaption(QString::fromLatin1(c.title));
+                cell->setCaption(QCoreApplication::translate("WinnerWindow", c.title));
             } else {
                 named(cell, QString::fromLatin1(c.name), row);
                 cells.push_back(cell);
@@ -100,8 +102,8 @@ WinnerWindow::WinnerWindow(QWidget *parent) : Form(parent)
     }
 
     const int buttonsTop = TableTop + RowHeight * (MaxPlayers + 1) + 300;
-    auto *newGame = named(new CommandButton(QStringLiteral("New Game"), this), QStringLiteral("cmdNewGame"));
-    auto *quit = named(new CommandButton(QStringLiteral("Quit"), this), QStringLiteral("cmdQuit"));
+    auto *newGame = named(new CommandButton(tr("New Game"), this), QStringLiteral("cmdNewGame"));
+    auto *quit = named(new CommandButton(tr("Quit"), this), QStringLiteral("cmdQuit"));
     place(newGame, width / 2 - 1320, buttonsTop, 1200, 375);
     place(quit, width / 2 + 120, buttonsTop, 1200, 375);
     connect(newGame, &QPushButton::clicked, this, &WinnerWindow::newGameClicked);
@@ -136,8 +138,8 @@ void WinnerWindow::showStandings(const QString &heading, const std::vector<Stand
         cells[Buildings]->setCaption(buildingsText(s));
         cells[NetWorth]->setCaption(qmoney(s.netWorth));
         cells[Result]->setCaption(s.bankruptOrder > 0
-                                      ? QStringLiteral("Out %1").arg(outOrder(s.bankruptOrder))
-                                      : row == 0 ? QStringLiteral("Winner")
+                                      ? WinnerWindow::tr("Out %1").arg(outOrder(s.bankruptOrder))
+                                      : row == 0 ? WinnerWindow::tr("Winner")
                                                  : QString());
     }
 }

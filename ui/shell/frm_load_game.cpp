@@ -38,7 +38,7 @@ QString reasonOnly(const QString &problem)
 FrmLoadGame::FrmLoadGame(const std::vector<save::SavedGameEntry> &games, QWidget *over)
     : over_(over), games_(games)
 {
-    setWindowTitle(QStringLiteral("Load Game"));
+    setWindowTitle(tr("Load Game"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -47,8 +47,7 @@ FrmLoadGame::FrmLoadGame(const std::vector<save::SavedGameEntry> &games, QWidget
     lstGames->setObjectName(QStringLiteral("lstGames"));
     lstGames->setRootIsDecorated(false);
     lstGames->setAlternatingRowColors(true);
-    lstGames->setHeaderLabels({QStringLiteral("Game"), QStringLiteral("Players"), QStringLiteral("Rules"),
-                               QStringLiteral("Round"), QStringLiteral("Saved")});
+    lstGames->setHeaderLabels({tr("Game"), tr("Players"), tr("Rules"), tr("Round"), tr("Saved")});
     for (const save::SavedGameEntry &game : games_) {
         auto *row = new QTreeWidgetItem(lstGames);
         row->setText(0, game.title);
@@ -78,12 +77,12 @@ FrmLoadGame::FrmLoadGame(const std::vector<save::SavedGameEntry> &games, QWidget
     lstGames->header()->setStretchLastSection(true);
     lstGames->setMinimumSize(620, 220);
 
-    cmdLoad = new CommandButton(QStringLiteral("Load"), this);
+    cmdLoad = new CommandButton(tr("Load"), this);
     cmdLoad->setObjectName(QStringLiteral("cmdLoad"));
     cmdLoad->setDefault(true);
-    cmdOpenFile = new CommandButton(QStringLiteral("Open File…"), this);
+    cmdOpenFile = new CommandButton(tr("Open File…"), this);
     cmdOpenFile->setObjectName(QStringLiteral("cmdOpenFile"));
-    cmdCancel = new CommandButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new CommandButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto *buttons = new QHBoxLayout;
@@ -114,9 +113,9 @@ FrmLoadGame::FrmLoadGame(const std::vector<save::SavedGameEntry> &games, QWidget
     connect(cmdCancel, &QPushButton::clicked, this, &FrmLoadGame::close);
 
     askFile_ = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Open Saved Game"),
+        return QFileDialog::getOpenFileName(this, tr("Open Saved Game"),
                                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                            QStringLiteral("Saved games (*%1)").arg(save::FileExtension));
+                                            tr("Saved games (*%1)").arg(save::FileExtension));
     };
     adjustSize();
 }

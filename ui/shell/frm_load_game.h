@@ -27,15 +27,15 @@ public:
     // Opens centred over the window it was opened from.
     void open();
 
+signals:
+    void gameChosen(const QString &path);
+
+private:
     QTreeWidget *lstGames = nullptr;
     CommandButton *cmdLoad = nullptr;
     CommandButton *cmdOpenFile = nullptr;
     CommandButton *cmdCancel = nullptr;
 
-signals:
-    void gameChosen(const QString &path);
-
-private:
     void choose();
     void openFile();
 

@@ -38,10 +38,10 @@ FrmMenu::FrmMenu(MessageBoxes &boxes, QWidget *parent) : Form(parent), boxes_(bo
     imgLogo->setPicture(art::logo());
     place(imgLogo, 825, 315, 4500, 1380);
 
-    cmdNewGame = menuButton(QStringLiteral("New Game"), this);
+    cmdNewGame = menuButton(tr("New Game"), this);
     cmdNewGame->setObjectName(QStringLiteral("cmdNewGame"));
     place(cmdNewGame, 375, 2400, 2370, 765);
-    cmdLoadGame = menuButton(QStringLiteral("Load Game"), this);
+    cmdLoadGame = menuButton(tr("Load Game"), this);
     cmdLoadGame->setObjectName(QStringLiteral("cmdLoadGame"));
     place(cmdLoadGame, 3540, 2400, 2370, 765);
     setTabOrder(cmdNewGame, cmdLoadGame);
@@ -68,7 +68,7 @@ void FrmMenu::cmdLoadGame_Click()
         return;
     }
     // With nowhere to load games from, there is nothing to load.
-    boxes_.show(this, QStringLiteral("Not Done"), MsgButtons::Ok, MsgIcon::Critical);
+    boxes_.show(this, tr("Not Done"), MsgButtons::Ok, MsgIcon::Critical);
 }
 
 bool FrmMenu::queryUnload(CloseReason reason)

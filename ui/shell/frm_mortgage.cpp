@@ -122,7 +122,7 @@ int tallestColumn(const std::vector<int> &heights, const std::vector<int> &start
 
 FrmMortgage::FrmMortgage(QWidget *parent) : Form(parent)
 {
-    setWindowTitle(QStringLiteral("Mortgage Property"));
+    setWindowTitle(tr("Mortgage Property"));
     setClientSizeTwips(8670, 6855);
     setBackColour(boardGreen());
     setFont(tahoma(8.25));
@@ -160,7 +160,7 @@ FrmMortgage::FrmMortgage(QWidget *parent) : Form(parent)
     lblDeed->setWordWrap(true);
     lblDeed->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    cmdClose = new CommandButton(QStringLiteral("Close"), this);
+    cmdClose = new CommandButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(this, &Form::backgroundMouseMoved, this, [this] {
@@ -185,9 +185,8 @@ void FrmMortgage::showDeeds(const QString &heading, const std::vector<Deed> &dee
         card->setVisible(d != nullptr);
         if (!d)
             return;
-        card->setFace({deedPicture(square, d->mortgaged), d->name,
-                       d->mortgaged ? QStringLiteral("Mortgaged") : QStringLiteral("Not mortgaged"), d->action,
-                       d->mortgaged, d->choosable});
+        card->setFace({deedPicture(square, d->mortgaged), d->name, d->mortgaged ? tr("Mortgaged") : tr("Not mortgaged"),
+                       d->action, d->mortgaged, d->choosable});
         card->setToolTip(d->note);
     });
     layOut();

@@ -56,7 +56,7 @@ QLineEdit *lineEdit(const QString &name, QWidget *parent)
 FrmOnline::FrmOnline(client::OnlineClient &client, QWidget *over) : client_(client), over_(over)
 {
     setObjectName(QStringLiteral("frmOnline"));
-    setWindowTitle(QStringLiteral("Online Game"));
+    setWindowTitle(tr("Online Game"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     giveGameWindowLook(*this);
 
@@ -64,8 +64,8 @@ FrmOnline::FrmOnline(client::OnlineClient &client, QWidget *over) : client_(clie
 
     // Host or join.
     auto *choice = new QWidget(pages_);
-    cmdHost = button(QStringLiteral("Host"), QStringLiteral("cmdHost"), choice);
-    cmdJoin = button(QStringLiteral("Join"), QStringLiteral("cmdJoin"), choice);
+    cmdHost = button(tr("Host"), QStringLiteral("cmdHost"), choice);
+    cmdJoin = button(tr("Join"), QStringLiteral("cmdJoin"), choice);
     for (CommandButton *b : {cmdHost, cmdJoin}) {
         b->setFont(tahoma(12, true));
         b->setMinimumSize(140, 50);
@@ -81,31 +81,30 @@ FrmOnline::FrmOnline(client::OnlineClient &client, QWidget *over) : client_(clie
     txtServer->setText(DefaultServer);
     txtCode = lineEdit(QStringLiteral("txtCode"), seatPage_);
     txtCode->setMaxLength(6);
-    txtCode->setPlaceholderText(QStringLiteral("six letters"));
+    txtCode->setPlaceholderText(tr("six letters"));
     txtName = lineEdit(QStringLiteral("txtName"), seatPage_);
     txtName->setMaxLength(MaxNameLength);
     cboPiece = namesCombo(PieceNames, QStringLiteral("cboPiece"), seatPage_);
     cboColour = namesCombo(ColourNames, QStringLiteral("cboColour"), seatPage_);
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Server:"), txtServer);
+    form->addRow(tr("Server:"), txtServer);
     codeRow_ = txtCode;
-    form->addRow(QStringLiteral("Code:"), txtCode);
-    form->addRow(QStringLiteral("Your name:"), txtName);
-    form->addRow(QStringLiteral("Piece:"), cboPiece);
-    form->addRow(QStringLiteral("Colour:"), cboColour);
+    form->addRow(tr("Code:"), txtCode);
+    form->addRow(tr("Your name:"), txtName);
+    form->addRow(tr("Piece:"), cboPiece);
+    form->addRow(tr("Colour:"), cboColour);
     // The set-up's own Options frame, less the windows' size.
     auto *frame = new Frame(seatPage_);
-    frame->setCaption(QStringLiteral("Options"));
+    frame->setCaption(tr("Options"));
     frame->setBackColour(boardGreen());
     frame->setFont(tahoma(9.75, true));
     optionsPanel = new OptionsPanel(frame);
-    optionsPanel->lblSize->hide();
-    optionsPanel->cboSize->hide();
+    optionsPanel->hideWindowScale();
     frame->setFixedSize(QSize(5745, 1770) / 15);
     optionsFrame_ = frame;
     cmdGo = button(QString(), QStringLiteral("cmdGo"), seatPage_);
     cmdGo->setDefault(true);
-    cmdBack = button(QStringLiteral("<<  Back"), QStringLiteral("cmdBack"), seatPage_);
+    cmdBack = button(tr("<<  Back"), QStringLiteral("cmdBack"), seatPage_);
     auto *goRow = new QHBoxLayout;
     goRow->addWidget(cmdBack);
     goRow->addStretch();
@@ -125,8 +124,8 @@ FrmOnline::FrmOnline(client::OnlineClient &client, QWidget *over) : client_(clie
     lstSeats = new QListWidget(lobbyPage_);
     lstSeats->setObjectName(QStringLiteral("lstSeats"));
     lstSeats->setMinimumHeight(90);
-    cmdAddComputer = button(QStringLiteral("Add Computer"), QStringLiteral("cmdAddComputer"), lobbyPage_);
-    cmdStart = button(QStringLiteral("Start"), QStringLiteral("cmdStart"), lobbyPage_);
+    cmdAddComputer = button(tr("Add Computer"), QStringLiteral("cmdAddComputer"), lobbyPage_);
+    cmdStart = button(tr("Start"), QStringLiteral("cmdStart"), lobbyPage_);
     lblLobbyNote = new QLabel(lobbyPage_);
     lblLobbyNote->setObjectName(QStringLiteral("lblLobbyNote"));
     auto *lobbyButtons = new QHBoxLayout;
@@ -180,7 +179,7 @@ void FrmOnline::showChoice(bool hosting)
     if (auto *form = seatPage_->findChild<QFormLayout *>(); form && form->labelForField(txtCode))
         form->labelForField(txtCode)->setVisible(!hosting);
     optionsFrame_->setVisible(hosting);
-    cmdGo->setText(hosting ? QStringLiteral("Create Game") : QStringLiteral("Join Game"));
+    cmdGo->setText(hosting ? tr("Create Game") : tr("Join Game"));
     pages_->setCurrentIndex(1);
     showProblem({});
     adjustSize();
@@ -193,19 +192,19 @@ QString FrmOnline::seatProblem() const
     case NameFault::None:
         break;
     case NameFault::Blank:
-        return QStringLiteral("Type a name");
+        return tr("Type a name");
     case NameFault::TooLong:
-        return QStringLiteral("A name is at most %1 characters").arg(MaxNameLength);
+        return tr("A name is at most %1 characters").arg(MaxNameLength);
     case NameFault::HiddenCharacter:
-        return QStringLiteral("A name may not hold control or invisible characters");
+        return tr("A name may not hold control or invisible characters");
     case NameFault::EventMark:
-        return QStringLiteral("A name may not hold \": \" or \"-->\"");
+        return tr("A name may not hold \": \" or \"-->\"");
     }
     const QUrl server(txtServer->text().trimmed());
     if (!server.isValid() || (server.scheme() != QLatin1String("ws") && server.scheme() != QLatin1String("wss")))
-        return QStringLiteral("A server address begins ws:// or wss://");
+        return tr("A server address begins ws:// or wss://");
     if (!hosting_ && txtCode->text().trimmed().size() != 6)
-        return QStringLiteral("A join code has six letters");
+        return tr("A join code has six letters");
     return {};
 }
 
@@ -234,23 +233,23 @@ void FrmOnline::showLobby()
     if (!client_.seated())
         return;
     const QJsonObject &game = client_.game();
-    lblCode->setText(QStringLiteral("Join code: %1").arg(client_.code()));
+    lblCode->setText(tr("Join code: %1").arg(client_.code()));
     lstSeats->clear();
     const QJsonArray seats = game.value("seats").toArray();
     for (const QJsonValue &value : seats) {
         const QJsonObject seat = value.toObject();
-        lstSeats->addItem(QStringLiteral("%1  (%2, %3)%4")
+        lstSeats->addItem(tr("%1  (%2, %3)%4")
                               .arg(seat.value("name").toString(), seat.value("piece").toString(),
                                    seat.value("colour").toString(),
-                                   seat.value("computer").toBool() ? QStringLiteral(", computer") : QString()));
+                                   seat.value("computer").toBool() ? tr(", computer") : QString()));
     }
     const bool host = client_.seat() == 0;
     cmdAddComputer->setVisible(host);
     cmdStart->setVisible(host);
     cmdAddComputer->setEnabled(seats.size() < MaxPlayers);
     cmdStart->setEnabled(seats.size() >= 2);
-    lblLobbyNote->setText(host ? QStringLiteral("Give the code to the players who join; start when all are here.")
-                               : QStringLiteral("Waiting for the host to start the game."));
+    lblLobbyNote->setText(host ? tr("Give the code to the players who join; start when all are here.")
+                               : tr("Waiting for the host to start the game."));
     if (pages_->currentWidget() != lobbyPage_) {
         pages_->setCurrentWidget(lobbyPage_);
         showProblem({});

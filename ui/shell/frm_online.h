@@ -28,6 +28,11 @@ public:
     // Opens centred over the window it was opened from.
     void open();
 
+    bool hosting() const { return hosting_; }
+    // Why the seat as typed cannot be taken; empty when it can.
+    QString seatProblem() const;
+
+private:
     // The first page: what the player wants to do.
     CommandButton *cmdHost = nullptr;
     CommandButton *cmdJoin = nullptr;
@@ -49,11 +54,6 @@ public:
     // What went wrong last, on every page.
     QLabel *lblProblem = nullptr;
 
-    bool hosting() const { return hosting_; }
-    // Why the seat as typed cannot be taken; empty when it can.
-    QString seatProblem() const;
-
-private:
     void showChoice(bool hosting);
     void go();
     void showLobby();

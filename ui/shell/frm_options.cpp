@@ -7,6 +7,7 @@
 #include "toolkit/twips.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 
 namespace tycora::ui {
 
@@ -35,9 +36,12 @@ FrmOptions::FrmOptions(QWidget *parent) : Form(parent)
     setBackColour(boardGreen());
     setFont(tahoma(8.25));
 
-    Check1 = optionBox("Check1", QString::fromUtf8(FirstRoundBuyingCaption), this, 1200, 1800, 3255, 255);
-    Check2 = optionBox("Check2", QString::fromUtf8(DoubleGoSalaryCaption), this, 1200, 2280, 2775, 255);
-    Check3 = optionBox("Check3", QString::fromUtf8(FreeParkingCaption), this, 1320, 2880, 3135, 195);
+    Check1 = optionBox("Check1", QCoreApplication::translate("GameOptions", FirstRoundBuyingCaption), this, 1200, 1800,
+                       3255, 255);
+    Check2 = optionBox("Check2", QCoreApplication::translate("GameOptions", DoubleGoSalaryCaption), this, 1200, 2280,
+                       2775, 255);
+    Check3 = optionBox("Check3", QCoreApplication::translate("GameOptions", FreeParkingCaption), this, 1320, 2880, 3135,
+                       195);
     setTabOrder(Check1, Check2);
     setTabOrder(Check2, Check3);
     Check1->setChecked(true);

@@ -7,6 +7,7 @@
 #include "game/player_setup.h"
 #include "names/player_names.h"
 #include "ui/shell/backdrop.h"
+#include "ui/shell/options_panel.h"
 #include "ui/shell/window_caption.h"
 #include "toolkit/command_button.h"
 #include "toolkit/image_combo.h"
@@ -27,9 +28,9 @@ namespace tycora::ui {
 namespace {
 
 // What each combo shows while nothing is picked in it.
-const QString PiecePlaceholder = QStringLiteral("Playing Piece");
-const QString ColourPlaceholder = QStringLiteral("Playing Colour");
-const QString TypePlaceholder = QStringLiteral("Player Type");
+QString piecePlaceholder() { return FrmPlayers::tr("Playing Piece"); }
+QString colourPlaceholder() { return FrmPlayers::tr("Playing Colour"); }
+QString typePlaceholder() { return FrmPlayers::tr("Player Type"); }
 
 // The name's length in grey-green, in red once the name is as long as it
 // may be.
@@ -105,10 +106,10 @@ void FrmPlayers::setupPlayerColumns()
 {
     if (lstPlayers->columnCount() > 0)
         return;
-    lstPlayers->addColumn(QStringLiteral("Name"), ui::widthTwips(lstPlayers) - 3410);
-    lstPlayers->addColumn(QStringLiteral("Piece"), 1400);
-    lstPlayers->addColumn(QStringLiteral("Colour"), 1000);
-    lstPlayers->addColumn(QStringLiteral("Type"), 1000);
+    lstPlayers->addColumn(tr("Name"), ui::widthTwips(lstPlayers) - 3410);
+    lstPlayers->addColumn(tr("Piece"), 1400);
+    lstPlayers->addColumn(tr("Colour"), 1000);
+    lstPlayers->addColumn(tr("Type"), 1000);
     addLevelColumn();
 }
 
@@ -125,20 +126,20 @@ void FrmPlayers::attachImageLists()
 void FrmPlayers::fillPieceCombo()
 {
     const bool anyListed = lstPlayers->rowCount() > 0;
-    fillCombo(*imgcPieces, PiecePlaceholder,
+    fillCombo(*imgcPieces, piecePlaceholder(),
               [&](const QString &key) { return anyListed && isPieceTaken(state_, utf8(key)); });
 }
 
 void FrmPlayers::fillColourCombo()
 {
     const bool anyListed = lstPlayers->rowCount() > 0;
-    fillCombo(*imgcColours, ColourPlaceholder,
+    fillCombo(*imgcColours, colourPlaceholder(),
               [&](const QString &key) { return anyListed && isColourTaken(state_, utf8(key)); });
 }
 
 void FrmPlayers::fillTypeCombo()
 {
-    fillCombo(*imgcType, TypePlaceholder, [](const QString &) { return false; });
+    fillCombo(*imgcType, typePlaceholder(), [](const QString &) { return false; });
 }
 
 void FrmPlayers::checkPlayer()
@@ -157,23 +158,24 @@ QString FrmPlayers::addHint() const
     if (cmdAdd->isEnabled() || playersAdded >= MaxPlayers)
         return {};
     if (!isUsableName(utf8(txtName->text())))
-        return QStringLiteral("Type a name");
+        return tr("Type a name");
     if (!nameValid)
-        return QStringLiteral("Another player has this name");
+        return tr("Another player has this name");
     if (!keepsOutOfEventMarks(utf8(txtName->text())))
-        return QStringLiteral("A name may not hold \": \" or \"-->\"");
+        return tr("A name may not hold \": \" or \"-->\"");
     // What is still to pick, as it is picked.
     QStringList missing;
     if (!pieceChosen)
-        missing << QStringLiteral("a piece");
+        missing << tr("a piece");
     if (!colourChosen)
-        missing << QStringLiteral("a colour");
+        missing << tr("a colour");
     if (!typeChosen)
-        missing << QStringLiteral("a type");
+        missing << tr("a type");
     if (missing.isEmpty())
         return {};
     const QString last = missing.takeLast();
-    return QStringLiteral("Pick ") + (missing.isEmpty() ? last : missing.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last);
+    const QString picks = missing.isEmpty() ? last : tr("%1 and %2").arg(missing.join(tr(", ")), last);
+    return tr("Pick %1").arg(picks);
 }
 
 void FrmPlayers::showAddHint()
@@ -267,21 +269,21 @@ void FrmPlayers::txtName_Change() { checkName(); }
 
 void FrmPlayers::imgcPieces_Click()
 {
-    if (imgcPieces->text() != PiecePlaceholder)
+    if (imgcPieces->text() != piecePlaceholder())
         pieceChosen = true;
     checkPlayer();
 }
 
 void FrmPlayers::imgcColours_Click()
 {
-    if (imgcColours->text() != ColourPlaceholder)
+    if (imgcColours->text() != colourPlaceholder())
         colourChosen = true;
     checkPlayer();
 }
 
 void FrmPlayers::imgcType_Click()
 {
-    if (imgcType->text() != TypePlaceholder)
+    if (imgcType->text() != typePlaceholder())
         typeChosen = true;
     checkPlayer();
 }
@@ -421,6 +423,16 @@ void FrmPlayers::cmdNext_Click()
     // Closed by the program: no question is asked.
     unload();
 }
+
+GameOptions FrmPlayers::options() const { return optionsPanel->options(); }
+
+Pace FrmPlayers::pace() const { return optionsPanel->pace(); }
+
+int FrmPlayers::windowScale() const { return optionsPanel->windowScale(); }
+
+void FrmPlayers::setChoices(const GameOptions &options, Pace pace) { optionsPanel->setChoices(options, pace); }
+
+void FrmPlayers::setWindowScale(int percent) { optionsPanel->setWindowScale(percent); }
 
 bool FrmPlayers::queryUnload(CloseReason reason)
 {

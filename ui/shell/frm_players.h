@@ -6,7 +6,9 @@
 // record at once. "Next  >>" starts the game.
 
 #include "game/computer_level.h"
+#include "game/game_options.h"
 #include "game/game_state.h"
+#include "game/pace.h"
 #include "ui/shell/quit_confirmation.h"
 #include "toolkit/form.h"
 
@@ -66,6 +68,18 @@ public:
     void setSeatLevels(const SeatLevels &levels);
     SeatLevels seatLevels() const { return seatLevels_; }
 
+    // The choices of the Options frame: the house options, the rule set,
+    // the pace and the size of the windows (in percent).
+    GameOptions options() const;
+    Pace pace() const;
+    int windowScale() const;
+    void setChoices(const GameOptions &options, Pace pace);
+    void setWindowScale(int percent);
+
+protected:
+    bool queryUnload(CloseReason reason) override;
+
+private:
     Picture *Image1 = nullptr;
     Frame *frmPlayerInfo = nullptr;
     QLineEdit *txtName = nullptr;
@@ -96,10 +110,6 @@ public:
     // Players added so far, and the index of the next one.
     int playersAdded = 0;
 
-protected:
-    bool queryUnload(CloseReason reason) override;
-
-private:
     void createControls();
     void connectHandlers();
     void Form_Load();

@@ -58,13 +58,16 @@ void FrmPlayers::createControls()
     setFont(windowFont);
 
     Image1 = new Picture(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPicture(art::logo());
     place(Image1, 1845, 330, 4500, 1380);
 
-    frmPlayerInfo = groupFrame(QStringLiteral("Player Info"), this);
+    frmPlayerInfo = groupFrame(tr("Player Info"), this);
+    frmPlayerInfo->setObjectName(QStringLiteral("frmPlayerInfo"));
     place(frmPlayerInfo, 480, 2145, 3090, 4170);
 
     txtName = new TextBox(frmPlayerInfo);
+    txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(tahoma(9.75));
     txtName->setMaxLength(MaxNameLength);
     txtName->setValidator(new WholeCharacterValidator(txtName));
@@ -72,28 +75,33 @@ void FrmPlayers::createControls()
     place(txtName, 420, 495, 2235, 345);
     // The name's limit is shown rather than found out: a count under the
     // box (made below), a hint inside it while it is empty, and a tooltip.
-    const QString limit = QStringLiteral("up to %1 characters").arg(MaxNameLength);
+    const QString limit = tr("up to %1 characters").arg(MaxNameLength);
     txtName->setPlaceholderText(limit.left(1).toUpper() + limit.mid(1));
-    txtName->setToolTip(QStringLiteral("The player's name, ") + limit);
+    txtName->setToolTip(tr("The player's name, %1").arg(limit));
 
     // The pictures are drawn as large as the combo's height allows, keeping
     // their proportions (44 x 30 pieces and colours, 40 x 50 types).
     imgcPieces = pictureCombo(frmPlayerInfo, QSize(28, 19));
+    imgcPieces->setObjectName(QStringLiteral("imgcPieces"));
     place(imgcPieces, 397, 1095, 2280, 375);
     imgcColours = pictureCombo(frmPlayerInfo, QSize(28, 19));
+    imgcColours->setObjectName(QStringLiteral("imgcColours"));
     place(imgcColours, 397, 1725, 2280, 375);
     imgcType = pictureCombo(frmPlayerInfo, QSize(16, 19));
+    imgcType->setObjectName(QStringLiteral("imgcType"));
     place(imgcType, 390, 2400, 2280, 375);
 
-
-    cmdAdd = button(QStringLiteral("&Add Player"), frmPlayerInfo, windowFont);
+    cmdAdd = button(tr("&Add Player"), frmPlayerInfo, windowFont);
+    cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
     place(cmdAdd, 975, 3480, 1125, 390);
     cmdAdd->setEnabled(false);
 
-    frmPlayerList = groupFrame(QStringLiteral("Player List"), this);
+    frmPlayerList = groupFrame(tr("Player List"), this);
+    frmPlayerList->setObjectName(QStringLiteral("frmPlayerList"));
     place(frmPlayerList, 3705, 2160, 5745, 2340);
 
     lstPlayers = new ListView(frmPlayerList);
+    lstPlayers->setObjectName(QStringLiteral("lstPlayers"));
     lstPlayers->setFont(tahoma(9));
     // The columns are sized to the list's whole width; its frame takes a few
     // pixels of that, which is no reason for a scroll bar.
@@ -101,22 +109,27 @@ void FrmPlayers::createControls()
     place(lstPlayers, 255, 510, 5220, 1260);
 
     // Editing and removing players are not offered.
-    cmdEdit = button(QStringLiteral("&Edit"), frmPlayerList, tahoma(6.75));
+    cmdEdit = button(tr("&Edit"), frmPlayerList, tahoma(6.75));
+    cmdEdit->setObjectName(QStringLiteral("cmdEdit"));
     place(cmdEdit, 1950, 1890, 795, 300);
     cmdEdit->setEnabled(false);
-    cmdRemove = button(QStringLiteral("&Remove"), frmPlayerList, tahoma(6.75));
+    cmdRemove = button(tr("&Remove"), frmPlayerList, tahoma(6.75));
+    cmdRemove->setObjectName(QStringLiteral("cmdRemove"));
     place(cmdRemove, 3060, 1890, 795, 300);
     cmdRemove->setEnabled(false);
 
-    frmOptions = groupFrame(QStringLiteral("Options"), this);
+    frmOptions = groupFrame(tr("Options"), this);
+    frmOptions->setObjectName(QStringLiteral("frmOptions"));
     place(frmOptions, 3705, 4545, 5745, 1770);
     optionsPanel = new OptionsPanel(frmOptions);
 
-    cmdNext = button(QStringLiteral("Next  >>"), this, windowFont);
+    cmdNext = button(tr("Next  >>"), this, windowFont);
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
     place(cmdNext, 8280, 6435, 1125, 390);
     cmdNext->setEnabled(false);
 
-    cmd4Computers = button(QStringLiteral("Add 4 Computer Players"), this, windowFont);
+    cmd4Computers = button(tr("Add 4 Computer Players"), this, windowFont);
+    cmd4Computers->setObjectName(QStringLiteral("cmd4Computers"));
     place(cmd4Computers, 5955, 6465, 2115, 375);
     createLevelChoice();
 
@@ -137,14 +150,16 @@ void FrmPlayers::createControls()
     // Made last, so that these labels stand after every control in the
     // focus chain.
     lblNameLength = new Label(frmPlayerInfo);
+    lblNameLength->setObjectName(QStringLiteral("lblNameLength"));
     lblNameLength->setFont(windowFont);
     lblNameLength->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblNameLength->setToolTip(QStringLiteral("Names are ") + limit + QStringLiteral(" long"));
+    lblNameLength->setToolTip(tr("Names are %1 long").arg(limit));
     place(lblNameLength, 420, 855, 2235, 225);
 
     // Says why "Add Player" is off, in the room between the type combo and
     // the button.
     lblAddHint = new Label(frmPlayerInfo);
+    lblAddHint->setObjectName(QStringLiteral("lblAddHint"));
     lblAddHint->setFont(windowFont);
     lblAddHint->setForeColour(QColor(160, 0, 0));
     lblAddHint->setAlignment(Qt::AlignCenter);

@@ -37,13 +37,13 @@ void FrmPlayers::createLevelChoice()
     cboLevel_ = new QComboBox(frmPlayerInfo);
     cboLevel_->setObjectName(QStringLiteral("cboLevel"));
     cboLevel_->setFont(tahoma(8.25));
-    cboLevel_->setToolTip(QStringLiteral("How strongly this computer plays"));
+    cboLevel_->setToolTip(tr("How strongly this computer plays"));
     for (const std::string_view name : ComputerLevelNames)
         cboLevel_->addItem(qtext(name));
     place(cboLevel_, 2025, 2400, 1005, 375);
     cboLevel_->hide();
     connect(cboLevel_, &QComboBox::activated, this, &FrmPlayers::cboLevel_Click);
-    connect(optionsPanel->cboRules, &QComboBox::currentIndexChanged, this, &FrmPlayers::showLevelChoice);
+    connect(optionsPanel, &OptionsPanel::rulesChanged, this, &FrmPlayers::showLevelChoice);
     connect(imgcType, &ImageCombo::picked, this, &FrmPlayers::showLevelChoice);
     showEntryLevel();
 }
@@ -86,7 +86,7 @@ void FrmPlayers::setEntryLevel(ComputerLevel level) { cboLevel_->setCurrentIndex
 void FrmPlayers::addLevelColumn()
 {
     // Made with the others, shown only under the Full rules.
-    lstPlayers->addColumn(QStringLiteral("Level"), LevelColumnTwips);
+    lstPlayers->addColumn(tr("Level"), LevelColumnTwips);
     showLevelChoice();
 }
 

@@ -9,7 +9,7 @@ namespace tycora::ui {
 
 CommandButton *addOnlineGameButton(FrmMenu &menu, std::function<void()> action)
 {
-    CommandButton *button = menu.addButton(QStringLiteral("Online Game"), QStringLiteral("cmdOnlineGame"));
+    CommandButton *button = menu.addButton(FrmMenu::tr("Online Game"), QStringLiteral("cmdOnlineGame"));
     // In a smaller type: it stands between the logo and the two game
     // buttons without crowding either.
     button->setFont(comicSans(12, true));

@@ -7,6 +7,7 @@
 #include "toolkit/window_scale.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 
 namespace tycora::ui {
@@ -27,7 +28,7 @@ Control *inFrame(Control *control, const char *name)
 
 QCheckBox *optionBox(const char *caption, Frame *frame, const char *name, int top, int width)
 {
-    auto *box = inFrame(new QCheckBox(QString::fromUtf8(caption), frame), name);
+    auto *box = inFrame(new QCheckBox(QCoreApplication::translate("GameOptions", caption), frame), name);
     // Left unfilled, the box shows the frame's pale green.
     box->setAutoFillBackground(false);
     place(box, 240, top, width, 255);
@@ -73,25 +74,25 @@ OptionsPanel::OptionsPanel(Frame *frame) : QObject(frame)
     chkDoubleSalary = optionBox(DoubleGoSalaryCaption, frame, "chkDoubleSalary", 705, 2775);
     chkFreeParking = optionBox(FreeParkingCaption, frame, "chkFreeParking", 1065, 3255);
 
-    lblRules = caption(QStringLiteral("Rules:"), frame, "lblRules", 315);
+    lblRules = caption(tr("Rules:"), frame, "lblRules", 315);
     cboRules = choiceCombo(frame, "cboRules", 315,
-                           QStringLiteral("Classic: the house rules this game has always had.\n"
-                                          "Full: building, mortgages, bankruptcy and a winner, jail, every card, "
-                                          "auctions."));
+                           tr("Classic: the house rules this game has always had.\n"
+                              "Full: building, mortgages, bankruptcy and a winner, jail, every card, "
+                              "auctions."));
     for (const RuleSet rules : AllRuleSets)
         cboRules->addItem(QString::fromLatin1(ruleSetName(rules)));
 
-    lblPace = caption(QStringLiteral("Pace:"), frame, "lblPace", 705);
+    lblPace = caption(tr("Pace:"), frame, "lblPace", 705);
     cboPace = choiceCombo(frame, "cboPace", 705,
-                          QStringLiteral("How fast pieces walk, computers pause and rent counts down.\n"
-                                         "Press P during the game to change it."));
+                          tr("How fast pieces walk, computers pause and rent counts down.\n"
+                             "Press P during the game to change it."));
     for (const Pace pace : AllPaces)
         cboPace->addItem(QString::fromLatin1(paceName(pace)));
 
-    lblSize = caption(QStringLiteral("Size:"), frame, "lblSize", 1065);
+    lblSize = caption(tr("Size:"), frame, "lblSize", 1065);
     cboSize = choiceCombo(frame, "cboSize", 1065,
-                          QStringLiteral("How large the windows are, from the next start of the game;\n"
-                                         "never larger than the screen has room for."));
+                          tr("How large the windows are, from the next start of the game;\n"
+                             "never larger than the screen has room for."));
     for (const int scale : WindowScales)
         cboSize->addItem(QStringLiteral("%1%").arg(scale), scale);
 
@@ -100,6 +101,7 @@ OptionsPanel::OptionsPanel(Frame *frame) : QObject(frame)
     place(lblRulesSummary, 240, 1410, 5280, 255);
 
     connect(cboRules, &QComboBox::currentIndexChanged, this, &OptionsPanel::showRulesSummary);
+    connect(cboRules, &QComboBox::currentIndexChanged, this, &OptionsPanel::rulesChanged);
     setChoices(GameOptions{}, Pace::Classic);
 }
 
@@ -134,11 +136,17 @@ QList<QWidget *> OptionsPanel::tabOrder() const
     return {chkFirstRoundBuying, chkDoubleSalary, chkFreeParking, cboRules, cboPace, cboSize};
 }
 
+void OptionsPanel::hideWindowScale()
+{
+    lblSize->hide();
+    cboSize->hide();
+}
+
 void OptionsPanel::showRulesSummary()
 {
-    static const QString Classic = QStringLiteral("Classic rules: no bankruptcy, jail is only a square, few cards act.");
-    static const QString Full = QStringLiteral("Full rules: build, mortgage, go bankrupt; the last player left wins.");
-    lblRulesSummary->setCaption(options().rules == RuleSet::Full ? Full : Classic);
+    lblRulesSummary->setCaption(options().rules == RuleSet::Full
+                                    ? tr("Full rules: build, mortgage, go bankrupt; the last player left wins.")
+                                    : tr("Classic rules: no bankruptcy, jail is only a square, few cards act."));
 }
 
 } // namespace tycora::ui

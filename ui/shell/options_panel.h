@@ -35,6 +35,14 @@ public:
     // The controls a Tab reaches, in order.
     QList<QWidget *> tabOrder() const;
 
+    // Leaves out the size's line, for a window that does not offer it.
+    void hideWindowScale();
+
+signals:
+    // Another rule set is chosen.
+    void rulesChanged();
+
+private:
     QCheckBox *chkFirstRoundBuying = nullptr;
     QCheckBox *chkDoubleSalary = nullptr;
     QCheckBox *chkFreeParking = nullptr;
@@ -47,7 +55,6 @@ public:
     // Along the bottom: what the chosen rule set means.
     Label *lblRulesSummary = nullptr;
 
-private:
     void showRulesSummary();
 };
 

@@ -2,6 +2,8 @@
 
 #include "game/timer.h"
 
+#include <QCoreApplication>
+
 namespace tycora::ui {
 
 namespace {
@@ -40,8 +42,9 @@ bool quitCancelled(Form::CloseReason reason, QWidget *parent, const QuitContext 
         ClockHold hold(context.clock);
         // No is the default: Return, pressed on the way to something else,
         // keeps the game; Y or Yes quits.
-        answer = context.boxes->show(parent, QStringLiteral("Are you sure you want to Quit?"), MsgButtons::YesNo,
-                                     MsgIcon::Question, ApplicationTitle, MsgAnswer::No);
+        answer = context.boxes->show(parent,
+                                     QCoreApplication::translate("QuitConfirmation", "Are you sure you want to Quit?"),
+                                     MsgButtons::YesNo, MsgIcon::Question, ApplicationTitle, MsgAnswer::No);
     }
     if (answer != MsgAnswer::Yes)
         return true;
