@@ -237,16 +237,18 @@ namespace {
 TEST_F(OnlineWindows, TheHostEndsTheGameForEveryoneAndARefusalShowsOnTheBoard)
 {
     auto ann = player(annBoxes);
-    ann->setupWindow()->cmdHost->click();
+    const OnlineControls annSeat(*ann->setupWindow());
+    annSeat.cmdHost->click();
     sitDown(*ann->setupWindow(), address, QStringLiteral("Ann"), 0, 0);
     ASSERT_TRUE(waitFor([&] { return ann->client().seated(); }));
     const QString code = ann->client().code();
     auto ben = player(benBoxes);
-    ben->setupWindow()->cmdJoin->click();
-    ben->setupWindow()->txtCode->setText(code);
+    const OnlineControls benSeat(*ben->setupWindow());
+    benSeat.cmdJoin->click();
+    benSeat.txtCode->setText(code);
     sitDown(*ben->setupWindow(), address, QStringLiteral("Ben"), 1, 1);
-    ASSERT_TRUE(waitFor([&] { return ann->setupWindow()->lstSeats->count() == 2; }));
-    ann->setupWindow()->cmdStart->click();
+    ASSERT_TRUE(waitFor([&] { return annSeat.lstSeats->count() == 2; }));
+    annSeat.cmdStart->click();
     ASSERT_TRUE(waitFor([&] { return ben->board()->isVisible() && ann->board()->rollEnabled(); }));
 
     auto *annEnd = control<ui::CommandButton>(*ann->board(), QStringLiteral("cmdEndGame"));

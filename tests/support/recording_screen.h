@@ -231,7 +231,7 @@ public:
 private:
     void showPiecesOn(int square)
     {
-        if (square < 0 || square >= BoardSize)
+        if (!game_ || square < 0 || square >= BoardSize)
             return;
         piecesShown[square] = piecesOn(*game_, square);
         pieceOn[square] = piecesShown[square].empty() ? 0 : piecesShown[square].back() + 1;
