@@ -16,7 +16,6 @@
 #include "ui/shell/online_menu_entry.h"
 #include "ui/shell/quit_confirmation.h"
 #include "toolkit/first_paint.h"
-#include "toolkit/fonts.h"
 
 #include <QCoreApplication>
 
@@ -82,7 +81,6 @@ void Application::ensureGameWindows()
 {
     if (frmMain_ || ending_)
         return;
-    ui::registerEmbeddedFonts();
     ensureSharedWindows();
     createGameWindows();
     prepareGame();

@@ -30,8 +30,7 @@ WindowedGame::WindowedGame(int &argc, char **argv, const QString &settingsFile)
     QApplication::setApplicationName(QStringLiteral("Tycora"));
     QApplication::setApplicationVersion(QStringLiteral(TYCORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.tycora.Tycora"));
-    // The other faces follow when the game's windows are made.
-    ui::registerMenuFonts();
+    ui::registerEmbeddedFonts();
     QApplication::setWindowIcon(builtAppIcon());
 
     services_ = std::make_unique<ui::SystemServices>(argc, argv);

@@ -37,43 +37,22 @@ QFont sized(const QString &family, double points, bool bold)
 
 } // namespace
 
-void registerMenuFonts()
+void registerEmbeddedFonts()
 {
     static bool done = false;
     if (done)
         return;
     done = true;
     tahomaFamily = familyOf(addEmbeddedFace(QStringLiteral(":/fonts/tahoma.ttf")), tahomaFamily);
-    comicFamily = familyOf(addEmbeddedFace(QStringLiteral(":/fonts/ComicNeue-Bold.otf")), comicFamily);
-}
-
-void registerEmbeddedFonts()
-{
-    registerMenuFonts();
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
     // The bold face's own outlines and bitmap strikes are regular in weight;
     // the build made it over with thickened outlines and no strikes.
     addEmbeddedFace(QStringLiteral(":/fonts/tahomabd-thickened.ttf"));
+    comicFamily = familyOf(addEmbeddedFace(QStringLiteral(":/fonts/ComicNeue-Bold.otf")), comicFamily);
     addEmbeddedFace(QStringLiteral(":/fonts/ComicNeue-Regular.otf"));
 }
 
-// A face the menu does not show is registered when first asked for, if the
-// game windows have not done it already.
-QFont tahoma(double points, bool bold)
-{
-    if (bold)
-        registerEmbeddedFonts();
-    return sized(tahomaFamily, points, bold);
-}
+QFont tahoma(double points, bool bold) { return sized(tahomaFamily, points, bold); }
 
-QFont comicSans(double points, bool bold)
-{
-    if (!bold)
-        registerEmbeddedFonts();
-    return sized(comicFamily, points, bold);
-}
+QFont comicSans(double points, bool bold) { return sized(comicFamily, points, bold); }
 
 } // namespace tycora::ui

@@ -12,10 +12,6 @@ namespace tycora::ui {
 // Makes the embedded fonts available; call once after the application object
 // exists. Safe to call again.
 void registerEmbeddedFonts();
-// Only the two faces the start menu shows (Tahoma, Comic bold), so that the
-// menu appears sooner; registerEmbeddedFonts() adds the others, before any
-// other window is made.
-void registerMenuFonts();
 
 QFont tahoma(double points, bool bold = false);
 QFont comicSans(double points, bool bold = false);
