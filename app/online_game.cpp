@@ -36,6 +36,15 @@ OnlineGame::OnlineGame(ui::MessageBoxes &boxes, Clock &clock, EventLog &debugFil
             board_->statistics().sample();
     });
     board_->setCommands(table_.get(), &table_->moves());
+    // The host's pace key sets the pace for every player; the server says
+    // why not to anyone else.
+    board_->setRemotePaceKey([this] { table_->askForNextPace(); });
+    table_->setPaceChangedAction([this](Pace pace) {
+        if (!board_)
+            return;
+        board_->screen().setRemotePace(pace);
+        board_->screen().showPace(pace);
+    });
     createEndButton();
 
     banner_ = new ui::ConnectionBanner(board_);

@@ -7,9 +7,12 @@
 // a few at a time, so the set-up is no rush of thousands of connections.
 // Prints the games, the time from a move in play (throw, answer, bid, jail
 // choice) to the server's first answer, median and 99th percentile, and
-// the connections dropped.
+// the connections dropped. With --split-cores the server runs on the first
+// processor and the scripted players on the second, so that the players'
+// own work does not count as the server's latency.
 //
 //   tycora_bench_server_load SERVER [GAMES] [SECONDS] [--think MS] [--pace Classic|Fast|Instant]
+//                            [--split-cores]
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -27,6 +30,7 @@
 #include <cstdio>
 #include <random>
 #include <memory>
+#include <sched.h>
 #include <sys/resource.h>
 #include <vector>
 
@@ -116,6 +120,7 @@ int main(int argc, char *argv[])
     QStringList args = app.arguments().mid(1);
     Load load;
     QString pace = QStringLiteral("Instant");
+    const bool splitCores = args.removeAll(QStringLiteral("--split-cores")) > 0;
     for (int i = 0; i + 1 < args.size();) {
         if (args[i] == "--think")
             load.thinkMs = args[i + 1].toInt();
@@ -129,7 +134,7 @@ int main(int argc, char *argv[])
     }
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: tycora_bench_server_load SERVER [GAMES] [SECONDS] [--think MS] "
-                             "[--pace Classic|Fast|Instant]\n");
+                             "[--pace Classic|Fast|Instant] [--split-cores]\n");
         return 2;
     }
     const int games = args.size() > 1 ? args[1].toInt() : 500;
@@ -150,6 +155,16 @@ int main(int argc, char *argv[])
     if (!port.hasMatch())
         return 1;
     const QUrl url(QStringLiteral("ws://127.0.0.1:%1").arg(port.captured(1)));
+    if (splitCores) {
+        const auto pin = [](pid_t pid, int cpu) {
+            cpu_set_t set;
+            CPU_ZERO(&set);
+            CPU_SET(cpu, &set);
+            return sched_setaffinity(pid, sizeof set, &set) == 0;
+        };
+        if (!pin(pid_t(server.processId()), 0) || !pin(0, 1))
+            std::fprintf(stderr, "could not keep the server and the players on processors of their own\n");
+    }
 
     load.clock.start();
     std::vector<std::unique_ptr<Player>> players;

@@ -126,6 +126,9 @@ void OnlineClient::received(const QString &text)
         first_ = {};
         if (lost_) {
             lost_ = false;
+            // What happened while away comes whole with the game; events
+            // before it would be shown on the state as it was left.
+            wholeGameDue_ = true;
             retry_.stop();
             emit connectionBack();
             for (const QJsonValue &command : std::exchange(waiting_, {}))
@@ -134,14 +137,17 @@ void OnlineClient::received(const QString &text)
             emit joined();
         }
     } else if (type == "game") {
+        wholeGameDue_ = false;
         game_ = message;
         if (message.contains("moves"))
             emit movesArrived(message.value("moves").toObject());
         emit gameChanged();
     } else if (type == "events") {
+        if (wholeGameDue_)
+            return;
         if (message.contains("moves"))
             emit movesArrived(message.value("moves").toObject());
-        emit eventsArrived(message.value("events").toArray(), message.value("state").toObject());
+        emit eventsArrived(message.value("events").toArray(), message.value("change").toObject());
     } else if (type == "error") {
         emit refused(message.value("message").toString());
     } else if (type == "ended") {

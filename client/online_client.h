@@ -72,8 +72,9 @@ signals:
     // What the board may offer now, as the server says; told before the
     // game or the events that came with it.
     void movesArrived(const QJsonObject &moves);
-    // What the table saw happen, in order; `state` is empty when unchanged.
-    void eventsArrived(const QJsonArray &events, const QJsonObject &state);
+    // What the table saw happen, in order, and what it changed in the
+    // public state (empty when nothing).
+    void eventsArrived(const QJsonArray &events, const QJsonObject &change);
     // The server refused something, or could not be reached.
     void refused(const QString &message);
     void connectionLost();
@@ -99,6 +100,7 @@ private:
     int seat_ = -1;
     bool lost_ = false;
     bool leaving_ = false;
+    bool wholeGameDue_ = false;   // back after a lost connection, the game not yet sent
     QJsonObject game_;
     QJsonArray waiting_;   // commands given while the connection was lost
 };

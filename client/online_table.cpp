@@ -3,6 +3,7 @@
 #include "client/table_state.h"
 #include "game/decision.h"
 #include "game/last_throw.h"
+#include "net/protocol.h"
 #include "net/trade_message.h"
 
 namespace tycora::client {
@@ -50,6 +51,11 @@ void OnlineTable::declareBankruptcy(int) { client_.send({{"type", "bankrupt"}});
 void OnlineTable::proposeTrade(const TradeOffer &offer)
 {
     client_.send({{"type", "trade"}, {"offer", net::tradeOfferJson(offer)}});
+}
+
+void OnlineTable::askForNextPace()
+{
+    client_.send({{"type", "pace"}, {"pace", QLatin1String(paceName(nextPace(pace_)))}});
 }
 
 void OnlineTable::showActions()
@@ -103,6 +109,7 @@ void OnlineTable::gameSent()
         pace_ = paceOf(game);
         moves_.setOptions(options_);
         seatPlayers(state_, game);
+        publicState_ = state;
         applyPublicState(state_, state);
         if (started_)
             started_();
@@ -113,6 +120,7 @@ void OnlineTable::gameSent()
         return;
     }
     // Back after a lost connection: the board drawn again from the state.
+    publicState_ = state;
     applyPublicState(state_, state);
     screen_.drawWhole(options_);
     showLastThrow(game);
@@ -120,14 +128,16 @@ void OnlineTable::gameSent()
         showActions();
 }
 
-void OnlineTable::eventsSent(const QJsonArray &events, const QJsonObject &state)
+void OnlineTable::eventsSent(const QJsonArray &events, const QJsonObject &change)
 {
     if (!begun_)
         return;
     // The state is as the events left it; the figures they show are read
     // from it.
-    if (!state.isEmpty())
-        applyPublicState(state_, state);
+    if (!change.isEmpty()) {
+        publicState_ = net::withChange(std::move(publicState_), change);
+        applyPublicState(state_, publicState_);
+    }
     for (const QJsonValue &event : events)
         show(event.toObject());
 }
@@ -176,6 +186,10 @@ void OnlineTable::show(const QJsonObject &e)
     } else if (call == "ask") {
         if (mine(e))
             screen_.ask(text(e), [this](bool yes) { client_.send({{"type", "answer"}, {"yes", yes}}); });
+    } else if (call == "showPace") {
+        pace_ = net::paceNamed(e.value("pace").toString()).value_or(pace_);
+        if (paceChanged_)
+            paceChanged_(pace_);
     } else if (call == "tell") {
         screen_.tell(text(e));
     } else if (call == "showFreeParking") {

@@ -33,8 +33,12 @@ public:
     // Told at the start of the game, after every hand-over of the turn and
     // when a player has won: when a history of the game takes its samples.
     void setHandOverAction(std::function<void()> action) { handOver_ = std::move(action); }
+    // Told when the host has set another pace.
+    void setPaceChangedAction(std::function<void(Pace)> action) { paceChanged_ = std::move(action); }
     const GameOptions &options() const { return options_; }
     Pace pace() const { return pace_; }
+    // Asks the server for the pace after this one; only the host's is taken.
+    void askForNextPace();
     // The winner, once the game is over; -1 until then.
     int winner() const { return winner_; }
 
@@ -51,7 +55,7 @@ public:
 
 private:
     void gameSent();
-    void eventsSent(const QJsonArray &events, const QJsonObject &state);
+    void eventsSent(const QJsonArray &events, const QJsonObject &change);
     void show(const QJsonObject &event);
     bool mine(const QJsonObject &event) const;
     void showActions();
@@ -65,10 +69,12 @@ private:
     EventLog &log_;
     std::function<void()> started_;
     std::function<void()> handOver_;
+    std::function<void(Pace)> paceChanged_;
     bool begun_ = false;
     GameOptions options_;
     Pace pace_ = Pace::Classic;
     Auction auction_;   // as last shown
+    QJsonObject publicState_;   // as the server last left it
     RemoteMoves moves_;
     int winner_ = -1;
 };

@@ -2,6 +2,7 @@
 
 #include "game/board.h"
 #include "game/player_setup.h"
+#include "net/protocol.h"
 
 #include <QJsonArray>
 
@@ -99,12 +100,7 @@ GameOptions optionsOf(const QJsonObject &game)
 
 Pace paceOf(const QJsonObject &game)
 {
-    const QString name = game.value("pace").toString();
-    if (name == QLatin1String("Fast"))
-        return Pace::Fast;
-    if (name == QLatin1String("Instant"))
-        return Pace::Instant;
-    return Pace::Classic;
+    return net::paceNamed(game.value("pace").toString()).value_or(Pace::Classic);
 }
 
 } // namespace tycora::client

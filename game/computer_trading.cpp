@@ -8,6 +8,7 @@
 
 #include "game/engine.h"
 #include "game/lookahead.h"
+#include "game/mix.h"
 #include "game/rules.h"
 #include "game/square_table.h"
 #include "game/trade_candidates.h"
@@ -71,12 +72,6 @@ void remember(std::vector<std::uint64_t> &kept, std::uint64_t value, std::size_t
 bool remembers(const std::vector<std::uint64_t> &kept, std::uint64_t value)
 {
     return std::find(kept.begin(), kept.end(), value) != kept.end();
-}
-
-std::uint64_t mixIn(std::uint64_t h, std::uint64_t v)
-{
-    h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
-    return h;
 }
 
 std::uint64_t fingerprint(std::uint64_t h, const TradeSide &side)

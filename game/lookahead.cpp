@@ -1,6 +1,7 @@
 #include "game/lookahead.h"
 
 #include "game/manual_clock.h"
+#include "game/mix.h"
 #include "game/null_screen.h"
 #include "game/rules.h"
 
@@ -9,14 +10,6 @@
 namespace tycora {
 
 namespace {
-
-std::uint64_t mix(std::uint64_t x)
-{
-    x += 0x9e3779b97f4a7c15ull;
-    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
-    x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
-    return x ^ (x >> 31);
-}
 
 // The cards not yet drawn in the deck's current pass, put in an order of
 // the lookahead's own: what is still to come is not known at the table.

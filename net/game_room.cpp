@@ -208,6 +208,8 @@ QString GameRoom::command(int seat, const Command &c)
         outbox_(-1, {{"type", "ended"}, {"by", seats_[0].name}});
         if (settled_)
             settled_();
+    } else if (c.type == QLatin1String("pace")) {
+        problem = changePace(seat, c.body.value(QLatin1String("pace")));
     } else if (!started()) {
         problem = QStringLiteral("the game has not started");
     } else {
@@ -240,6 +242,25 @@ QString GameRoom::start(int seat)
     createEngine();
     outbox_(-1, wholeGame());
     engine_->startGame();
+    return {};
+}
+
+// The host sets the game's pace for everyone, in the lobby or in play: the
+// walks and the countdowns on every screen follow it.
+QString GameRoom::changePace(int seat, const QJsonValue &name)
+{
+    if (seat != 0)
+        return QStringLiteral("only the host sets the pace");
+    const auto pace = paceNamed(name.toString());
+    if (!name.isString() || !pace)
+        return QString::fromLatin1(PaceProblem);
+    pace_ = *pace;
+    if (!engine_) {
+        sendLobby();
+        return {};
+    }
+    engine_->setPace(pace_);
+    queueEvent({{"call", "showPace"}, {"pace", paceName(pace_)}});
     return {};
 }
 
@@ -377,6 +398,9 @@ void GameRoom::seatReturned(int seat)
         engine_->setController(seat, std::make_unique<HumanController>(screen_));
     }
     outbox_(-1, {{"type", "seatReturned"}, {"seat", seat}});
+    // Everyone holds the state as it is, the returning player whole, so the
+    // next change is made to the same state on every screen.
+    flush();
     outbox_(seat, wholeGame());
 }
 
@@ -450,23 +474,22 @@ void GameRoom::queueEvent(QJsonObject event)
 void GameRoom::flush()
 {
     flushPosted_ = false;
-    if (events_.isEmpty())
+    if (!engine_)
         return;
-    QJsonObject batch{{"type", "events"}, {"events", events_}};
-    events_ = QJsonArray();
-    // The state and what is open go with the events only when they changed.
+    QJsonObject batch{{"type", "events"}, {"events", std::exchange(events_, {})}};
+    // What changed in the state goes with the events, and what is open
+    // when it changed: every player then holds the state as it now is.
     QJsonObject state = publicState(state_);
-    if (state != lastState_) {
-        batch.insert("state", state);
+    if (const QJsonObject change = stateChange(lastState_, state); !change.isEmpty()) {
+        batch.insert("change", change);
         lastState_ = std::move(state);
     }
-    if (engine_) {
-        QJsonObject moves = openMoves(*engine_);
-        if (moves != lastMoves_) {
-            batch.insert("moves", moves);
-            lastMoves_ = std::move(moves);
-        }
+    if (QJsonObject moves = openMoves(*engine_); moves != lastMoves_) {
+        batch.insert("moves", moves);
+        lastMoves_ = std::move(moves);
     }
+    if (batch.value("events").toArray().isEmpty() && batch.size() == 2)
+        return;
     outbox_(-1, batch);
 }
 

@@ -83,6 +83,7 @@ public:
 
 private:
     QString start(int seat);
+    QString changePace(int seat, const QJsonValue &name);
     QString playerCommand(int seat, const Command &command);
     int freeChoice(const std::vector<QString> &taken, bool pieces) const;
     void queueEvent(QJsonObject event);

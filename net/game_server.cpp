@@ -39,11 +39,9 @@ GameOptions optionsFrom(const QJsonObject &host, QString *problem)
 
 Pace paceFrom(const QJsonObject &host, QString *problem)
 {
-    const QString name = host.value(QLatin1String("pace")).toString(QStringLiteral("Classic"));
-    for (const Pace pace : AllPaces)
-        if (name == QLatin1String(paceName(pace)))
-            return pace;
-    *problem = QStringLiteral("the pace is Classic, Fast or Instant");
+    if (const auto pace = paceNamed(host.value(QLatin1String("pace")).toString(QStringLiteral("Classic"))))
+        return *pace;
+    *problem = QString::fromLatin1(PaceProblem);
     return Pace::Classic;
 }
 } // namespace

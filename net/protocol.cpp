@@ -7,6 +7,9 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
+#include <algorithm>
+#include <iterator>
+
 namespace tycora::net {
 
 ParsedCommand parseCommand(const QByteArray &bytes)
@@ -36,6 +39,14 @@ ParsedCommand parseCommand(const QByteArray &bytes)
 }
 
 QByteArray messageBytes(const QJsonObject &message) { return QJsonDocument(message).toJson(QJsonDocument::Compact); }
+
+std::optional<Pace> paceNamed(const QString &name)
+{
+    for (const Pace pace : AllPaces)
+        if (name == QLatin1String(paceName(pace)))
+            return pace;
+    return std::nullopt;
+}
 
 QJsonObject errorMessage(const QString &what) { return {{"type", "error"}, {"message", what}}; }
 
@@ -71,6 +82,63 @@ QJsonObject publicState(const GameState &s)
             {"freeParking", qint64(s.FreeParking)},
             {"housesLeft", s.HousesLeft},
             {"hotelsLeft", s.HotelsLeft}};
+}
+
+namespace {
+
+constexpr const char *ListKeys[] = {"players", "squares"};
+
+bool isList(const QString &key)
+{
+    return std::any_of(std::begin(ListKeys), std::end(ListKeys), [&](const char *k) { return key == QLatin1String(k); });
+}
+
+} // namespace
+
+QJsonObject stateChange(const QJsonObject &before, const QJsonObject &after)
+{
+    QJsonObject change;
+    for (auto field = after.begin(); field != after.end(); ++field) {
+        const QJsonValue old = before.value(field.key());
+        if (!isList(field.key())) {
+            if (old != field.value())
+                change.insert(field.key(), field.value());
+            continue;
+        }
+        const QJsonArray was = old.toArray(), now = field.value().toArray();
+        QJsonObject changed;
+        for (qsizetype i = 0; i < now.size(); ++i)
+            if (i >= was.size() || was[i] != now[i])
+                changed.insert(QString::number(i), now[i]);
+        if (!changed.isEmpty())
+            change.insert(field.key(), changed);
+    }
+    return change;
+}
+
+QJsonObject withChange(QJsonObject state, const QJsonObject &change)
+{
+    // No game has more entries than the board has squares.
+    constexpr qsizetype MaxEntries = BoardSize;
+    for (auto field = change.begin(); field != change.end(); ++field) {
+        if (!isList(field.key())) {
+            state.insert(field.key(), field.value());
+            continue;
+        }
+        QJsonArray list = state.value(field.key()).toArray();
+        const QJsonObject entries = field.value().toObject();
+        for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
+            bool number = false;
+            const int index = entry.key().toInt(&number);
+            if (!number || index < 0 || index >= MaxEntries || !entry.value().isObject())
+                continue;
+            while (list.size() <= index)
+                list.append(QJsonObject());
+            list[index] = entry.value();
+        }
+        state.insert(field.key(), list);
+    }
+    return state;
 }
 
 QJsonObject openMoves(const Engine &engine)

@@ -5,8 +5,8 @@
 
 #include "full_rules_game.h"
 
+#include "support/find_control.h"
 #include "ui/main/trade_control.h"
-#include "ui/main/trade_items.h"
 #include "ui/main/trade_question.h"
 #include "ui/main/trade_window.h"
 #include "toolkit/command_button.h"
@@ -23,6 +23,39 @@ namespace {
 constexpr int ParkLane = 37, Mayfair = 39;
 const QString Pound = QStringLiteral("\u00A3");
 const std::string P = Pound.toStdString();
+
+// A trade window's controls, found by their names: the columns are "Give"
+// and "Get".
+struct TradeControls {
+    explicit TradeControls(const QWidget &window) : window(window) {}
+    QComboBox *with() const { return control<QComboBox>(window, "cboTradeWith"); }
+    ui::CommandButton *send() const { return control<ui::CommandButton>(window, "cmdTradeSend"); }
+    ui::CommandButton *clear() const { return control<ui::CommandButton>(window, "cmdTradeClear"); }
+    QString summary() const { return control<QLabel>(window, "lblTradeSummary")->text(); }
+    QString hint() const { return control<QLabel>(window, "lblTradeHint")->text(); }
+    // Null when the column lists no such deed.
+    QCheckBox *deed(const char *column, int square) const
+    {
+        return window.findChild<QCheckBox *>(QStringLiteral("chk%1Deed%2").arg(QLatin1String(column)).arg(square));
+    }
+    ui::TextBox *cash(const char *column) const
+    {
+        return control<ui::TextBox>(window, QStringLiteral("txtCash") + QLatin1String(column));
+    }
+    const QWidget &window;
+};
+
+// The window asking a person about an offer.
+struct QuestionControls {
+    explicit QuestionControls(const QWidget &window) : window(window) {}
+    ui::CommandButton *accept() const { return control<ui::CommandButton>(window, "cmdTradeAccept"); }
+    ui::CommandButton *reject() const { return control<ui::CommandButton>(window, "cmdTradeReject"); }
+    ui::CommandButton *counter() const { return control<ui::CommandButton>(window, "cmdTradeCounter"); }
+    QString heading() const { return control<QLabel>(window, "lblTradeOfferHeading")->text(); }
+    QString details() const { return control<QLabel>(window, "lblTradeOfferDetails")->text(); }
+    QCheckBox *lift(int square) const { return control<QCheckBox>(window, QStringLiteral("chkLift%1").arg(square)); }
+    const QWidget &window;
+};
 
 // Ann and Cy people, Ben a computer, in a full-rules game that trades; Ann
 // holds Park Lane, Cy Mayfair.
@@ -54,9 +87,18 @@ protected:
         state.Properties[square].Owned = true;
         state.Properties[square].Owner = static_cast<Integer>(player);
     }
-    ui::CommandButton *tradeButton() const { return form->trade().button(); }
-    ui::TradeWindow *window() const { return form->trade().window(); }
-    ui::TradeQuestion *question() { return screen().tradeQuestion(); }
+    ui::CommandButton *tradeButton() const { return control<ui::CommandButton>(*form, "cmdTrade"); }
+    // The trade window in view (a proposal or a counter), if any.
+    ui::TradeWindow *window() const
+    {
+        for (ui::TradeWindow *w : form->findChildren<ui::TradeWindow *>())
+            if (w->isVisible())
+                return w;
+        return nullptr;
+    }
+    TradeControls trade() const { return TradeControls(*window()); }
+    ui::TradeQuestion *question() const { return form->findChild<ui::TradeQuestion *>(QStringLiteral("frmTradeOffer")); }
+    QuestionControls asked() const { return QuestionControls(*question()); }
 
     // Ann opens the trade window with T and chooses whom to trade with.
     void pressT()
@@ -75,8 +117,8 @@ protected:
         else
             click(tradeButton());
         ASSERT_TRUE(window() && window()->isVisible());
-        QComboBox &with = window()->receiverChoice();
-        with.setCurrentIndex(with.findText(name));
+        QComboBox *with = trade().with();
+        with->setCurrentIndex(with->findText(name));
     }
     static void click(QAbstractButton *button)
     {
@@ -98,11 +140,11 @@ protected:
     void annOffersParkLaneForMayfair()
     {
         openWindowWith(QStringLiteral("Cy"), true);
-        click(window()->give().deedBox(ParkLane));
-        type(window()->give().cashBox(), QStringLiteral("120"));
-        click(window()->get().deedBox(Mayfair));
-        EXPECT_EQ(window()->summary().toStdString(), "Ann gives Park Lane and " + P + "120; Cy gives Mayfair");
-        click(&window()->sendButton());
+        click(trade().deed("Give", ParkLane));
+        type(trade().cash("Give"), QStringLiteral("120"));
+        click(trade().deed("Get", Mayfair));
+        EXPECT_EQ(trade().summary().toStdString(), "Ann gives Park Lane and " + P + "120; Cy gives Mayfair");
+        click(trade().send());
     }
     void grabWindow(QWidget *w, const QString &name)
     {
@@ -137,7 +179,7 @@ TEST_F(Trading, TheButtonIsEnabledExactlyWhileThePersonToThrowMayTrade)
     form->trade().refresh();
     EXPECT_FALSE(tradeButton()->isEnabled());
     EXPECT_EQ(tradeButton()->toolTip(), "An offer is waiting for its answer");
-    click(&question()->rejectButton());
+    click(asked().reject());
     form->trade().refresh();
     EXPECT_TRUE(tradeButton()->isEnabled());
 
@@ -149,7 +191,7 @@ TEST_F(Trading, TheButtonIsEnabledExactlyWhileThePersonToThrowMayTrade)
     EXPECT_FALSE(tradeButton()->isEnabled());
     EXPECT_EQ(tradeButton()->toolTip(), "Trade before you throw the dice");
     form->trade().open();   // what the key and the button do
-    EXPECT_FALSE(window()->isVisible());
+    EXPECT_EQ(window(), nullptr);
 
     // A game that does not trade, and the Classic rules, show no button.
     restart(false, RuleSet::Full);
@@ -157,21 +199,21 @@ TEST_F(Trading, TheButtonIsEnabledExactlyWhileThePersonToThrowMayTrade)
     restart(true, RuleSet::Classic);
     EXPECT_FALSE(tradeButton()->isVisible());
     form->trade().open();
-    EXPECT_FALSE(window()->isVisible());
+    EXPECT_EQ(window(), nullptr);
 }
 
 TEST_F(Trading, APersonAcceptsAnOfferBuiltByClicks)
 {
     annOffersParkLaneForMayfair();
-    EXPECT_FALSE(window()->isVisible());
+    EXPECT_EQ(window(), nullptr);
     ASSERT_TRUE(question() && question()->isVisible());
     EXPECT_EQ(question()->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(question()->heading(), "Cy, Ann offers you a trade");
-    EXPECT_TRUE(question()->details().contains("Ann gives Park Lane and " + Pound + "120; Cy gives Mayfair"));
+    EXPECT_EQ(asked().heading(), "Cy, Ann offers you a trade");
+    EXPECT_TRUE(asked().details().contains("Ann gives Park Lane and " + Pound + "120; Cy gives Mayfair"));
     EXPECT_TRUE(logged("Ann Offers Cy a Trade: Park Lane, " + Pound.toStdString() + "120 for Mayfair"));
     grabWindow(question(), QStringLiteral("trade-offer"));
 
-    click(&question()->acceptButton());
+    click(asked().accept());
     EXPECT_FALSE(question()->isVisible());
     EXPECT_TRUE(logged("Cy Accepts the Trade"));
     EXPECT_EQ(label(QStringLiteral("lblStatus"))->text(), "Cy Accepts the Trade");
@@ -186,13 +228,12 @@ TEST_F(Trading, APersonReceivingAMortgagedDeedMayLiftTheMortgageAtOnce)
     state.Properties[ParkLane].Mortgaged = true;
     annOffersParkLaneForMayfair();
     ASSERT_TRUE(question()->isVisible());
-    EXPECT_TRUE(question()->details().contains("Park Lane is mortgaged: you pay " + Pound + "18 interest on it."));
-    QCheckBox *lift = question()->liftBox(ParkLane);
-    ASSERT_TRUE(lift);
+    EXPECT_TRUE(asked().details().contains("Park Lane is mortgaged: you pay " + Pound + "18 interest on it."));
+    QCheckBox *lift = asked().lift(ParkLane);
     EXPECT_EQ(lift->text(), "Lift the mortgage on Park Lane at once instead (" + Pound + "193)");
     grabWindow(question(), QStringLiteral("trade-offer-mortgaged"));
     click(lift);
-    click(&question()->acceptButton());
+    click(asked().accept());
     EXPECT_TRUE(logged("Cy (" + P + "1620) Unmortgages Park Lane  -->  " + P + "1427"));
     EXPECT_FALSE(state.Properties[ParkLane].Mortgaged);
 }
@@ -200,45 +241,45 @@ TEST_F(Trading, APersonReceivingAMortgagedDeedMayLiftTheMortgageAtOnce)
 TEST_F(Trading, ARejectionAndACounterFromTheReceivingPerson)
 {
     annOffersParkLaneForMayfair();
-    click(&question()->rejectButton());
+    click(asked().reject());
     EXPECT_TRUE(logged("Cy Rejects the Trade"));
     EXPECT_TRUE(state.holds(0, ParkLane));
 
     // The same offer again is refused, with the reason in the window.
     openWindowWith(QStringLiteral("Cy"));
-    click(window()->give().deedBox(ParkLane));
-    type(window()->give().cashBox(), QStringLiteral("120"));
-    click(window()->get().deedBox(Mayfair));
-    click(&window()->sendButton());
-    EXPECT_TRUE(window()->isVisible());
-    EXPECT_EQ(window()->hint(), "Cy has rejected this offer this turn");
+    click(trade().deed("Give", ParkLane));
+    type(trade().cash("Give"), QStringLiteral("120"));
+    click(trade().deed("Get", Mayfair));
+    click(trade().send());
+    ASSERT_NE(window(), nullptr);
+    EXPECT_EQ(trade().hint(), "Cy has rejected this offer this turn");
     // Clear unticks everything; Ann offers more cash.
-    click(&window()->clearButton());
-    EXPECT_FALSE(window()->give().deedBox(ParkLane)->isChecked());
-    EXPECT_EQ(window()->summary().toStdString(), "Ann gives nothing; Cy gives nothing");
-    click(window()->give().deedBox(ParkLane));
-    type(window()->give().cashBox(), QStringLiteral("150"));
-    click(window()->get().deedBox(Mayfair));
+    click(trade().clear());
+    EXPECT_FALSE(trade().deed("Give", ParkLane)->isChecked());
+    EXPECT_EQ(trade().summary().toStdString(), "Ann gives nothing; Cy gives nothing");
+    click(trade().deed("Give", ParkLane));
+    type(trade().cash("Give"), QStringLiteral("150"));
+    click(trade().deed("Get", Mayfair));
     grabWindow(window(), QStringLiteral("trade-window"));
     QTest::keyClick(window(), Qt::Key_Return);   // Enter sends
     ASSERT_TRUE(question()->isVisible());
 
     // Cy counters: the trade window with the roles reversed, filled in.
-    click(&question()->counterButton());
-    ui::TradeWindow &counter = question()->counterWindow();
-    ASSERT_TRUE(counter.isVisible());
-    EXPECT_FALSE(counter.receiverChoice().isEnabled());
-    EXPECT_TRUE(counter.give().deedBox(Mayfair)->isChecked());
-    EXPECT_TRUE(counter.get().deedBox(ParkLane)->isChecked());
+    click(asked().counter());
+    ASSERT_NE(window(), nullptr);
+    const TradeControls counter = trade();
+    EXPECT_FALSE(counter.with()->isEnabled());
+    EXPECT_TRUE(counter.deed("Give", Mayfair)->isChecked());
+    EXPECT_TRUE(counter.deed("Get", ParkLane)->isChecked());
     EXPECT_EQ(counter.summary().toStdString(), "Cy gives Mayfair; Ann gives Park Lane and " + P + "150");
-    type(counter.get().cashBox(), QStringLiteral("200"));
-    grabWindow(&counter, QStringLiteral("trade-counter"));
-    click(&counter.sendButton());
+    type(counter.cash("Get"), QStringLiteral("200"));
+    grabWindow(window(), QStringLiteral("trade-counter"));
+    click(counter.send());
     EXPECT_TRUE(logged("Cy Counters the Trade"));
     EXPECT_TRUE(logged("Cy Offers Ann a Trade: Mayfair for Park Lane, " + Pound.toStdString() + "200"));
     ASSERT_TRUE(question()->isVisible());
-    EXPECT_EQ(question()->heading(), "Ann, Cy offers you a trade");
-    click(&question()->acceptButton());
+    EXPECT_EQ(asked().heading(), "Ann, Cy offers you a trade");
+    click(asked().accept());
     EXPECT_TRUE(logged("Ann Accepts the Trade"));
     EXPECT_TRUE(state.holds(0, Mayfair));
     EXPECT_EQ(state.Players[0].Money, 1300);
@@ -248,14 +289,14 @@ TEST_F(Trading, EscapeCancelsAndAComputerRepliesInTheStatusLineAndTheLog)
 {
     openWindowWith(QStringLiteral("Ben"), true);
     QTest::keyClick(window(), Qt::Key_Escape);
-    EXPECT_FALSE(window()->isVisible());
+    EXPECT_EQ(window(), nullptr);
     EXPECT_EQ(engine->phase(), Engine::Phase::ToThrow);
 
     // Ben takes cash for nothing at once.
     openWindowWith(QStringLiteral("Ben"));
-    EXPECT_EQ(window()->get().deedBox(ParkLane), nullptr);
-    type(window()->give().cashBox(), QStringLiteral("10"));
-    click(&window()->sendButton());
+    EXPECT_EQ(trade().deed("Get", ParkLane), nullptr);
+    type(trade().cash("Give"), QStringLiteral("10"));
+    click(trade().send());
     EXPECT_FALSE(question() && question()->isVisible());
     EXPECT_EQ(label(QStringLiteral("lblStatus"))->text(), "Ben Accepts the Trade");
     EXPECT_TRUE(logged("Ben Accepts the Trade"));

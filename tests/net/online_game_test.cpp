@@ -203,6 +203,7 @@ TEST_F(OnlineGame, BadMessagesAreRefusedAndChangeNothing)
         {"a negative bid", "{\"type\":\"bid\",\"amount\":-5}", "a bid is a whole number", false},
         {"a square off the board", "{\"type\":\"build\",\"square\":40}", "a square is a number from 0 to 39", false},
         {"a build the rules refuse", "{\"type\":\"mortgage\",\"square\":1}", "the rules do not allow that now", false},
+        {"a pace set by a guest", "{\"type\":\"pace\",\"pace\":\"Fast\"}", "only the host sets the pace", false},
         {"a card nobody holds", "{\"type\":\"jail\",\"choice\":\"UseCard\"}", "you hold no Get Out of Jail", false},
         {"an oversize message", "{\"type\":\"throw\",\"pad\":\"" + QString(70 * 1024, 'x') + "\"}", "", true},
     };

@@ -7,6 +7,7 @@
 #include "client/online_table.h"
 #include "game/manual_clock.h"
 #include "net/game_server.h"
+#include "net/protocol.h"
 #include "script_client.h"
 #include "support/recording_log.h"
 #include "support/recording_screen.h"
@@ -102,6 +103,35 @@ TEST_F(OnlineTableCommands, TheBoardOffersDeedsOnlyToTheSeatWhoseTurnItIsAndTheS
     ben.table.declareBankruptcy(1);
     ASSERT_TRUE(waitFor([&] { return ben.refusals.size() == 3; }));
     EXPECT_EQ(ben.refusals.back(), "the rules do not allow that now");
+}
+
+TEST_F(OnlineTableCommands, EachPersonsStateFollowsTheServersThroughAGame)
+{
+    // Each buys the first few deeds offered, so deeds, money and places
+    // all change, and nobody runs short.
+    for (Person *p : {&ann, &ben})
+        p->screen.answers.assign(4, true);
+    const GameState &served = server.room(ann.client.code())->state();
+    const auto sameAsServed = [&](const Person &p) {
+        return net::publicState(p.state) == net::publicState(served);
+    };
+    int throws = 0;
+    for (int step = 0; step < 20000 && throws < 24; ++step) {
+        for (Person *p : {&ann, &ben})
+            if (p->screen.rollEnabled) {
+                // Whenever a throw is offered, the person's state is the
+                // server's as it stands.
+                ASSERT_TRUE(waitFor([&] { return sameAsServed(ann) && sameAsServed(ben); })) << "throw " << throws;
+                p->table.rollDice(p->client.seat());
+                ++throws;
+            }
+        // News from the server, or else the game's own timers.
+        const std::size_t seen = ann.screen.calls.size() + ben.screen.calls.size();
+        if (!waitFor([&] { return ann.screen.calls.size() + ben.screen.calls.size() > seen; }, 20))
+            clock.advanceToNextTick();
+    }
+    EXPECT_EQ(throws, 24);
+    EXPECT_TRUE(std::any_of(served.Properties.begin(), served.Properties.end(), [](const Property &p) { return p.Owned; }));
 }
 
 TEST_F(OnlineTableCommands, AfterAReconnectTheDiceShowTheLastThrowAgain)

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -263,6 +264,28 @@ TEST_F(OnlineWindows, TheHostEndsTheGameForEveryoneAndARefusalShowsOnTheBoard)
     auto *status = control<QLabel>(*ben->board(), QStringLiteral("lblStatus"));
     ASSERT_TRUE(waitFor([&] { return status->text() == QStringLiteral("Not done: it is not your throw"); }));
     EXPECT_TRUE(status->isVisible());
+
+    // The pace key: the host's sets the pace for every player; anyone
+    // else's is refused.
+    const auto pressP = [](ui::FrmMain *board) {
+        board->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(board));
+        QTest::keyClick(board, Qt::Key_P);
+    };
+    pressP(ben->board());
+    ASSERT_TRUE(waitFor([&] { return status->text() == QStringLiteral("Not done: only the host sets the pace"); }));
+    const auto serverPace = [&] { return server->room(code)->wholeGame().value("pace").toString(); };
+    EXPECT_EQ(serverPace(), QStringLiteral("Classic"));
+    pressP(ann->board());
+    auto *annPace = control<QLabel>(*ann->board(), QStringLiteral("lblPace"));
+    auto *benPace = control<QLabel>(*ben->board(), QStringLiteral("lblPace"));
+    ASSERT_TRUE(waitFor([&] { return benPace->isVisible() && annPace->isVisible(); }));
+    EXPECT_EQ(benPace->text(), QStringLiteral("Pace: Fast"));
+    EXPECT_EQ(annPace->text(), QStringLiteral("Pace: Fast"));
+    EXPECT_EQ(ben->table().pace(), Pace::Fast);
+    EXPECT_EQ(serverPace(), QStringLiteral("Fast"));
+    pressP(ann->board());
+    ASSERT_TRUE(waitFor([&] { return benPace->text() == QStringLiteral("Pace: Instant"); }));
 
     // The host is asked first; No leaves the game going.
     annEnd->click();

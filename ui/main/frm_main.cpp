@@ -270,8 +270,11 @@ void FrmMain::frmPlayerInfo_MouseMove(int)
 
 void FrmMain::nextPace_Key()
 {
-    if (!engine_)
+    if (!engine_) {
+        if (remotePaceKey_)
+            remotePaceKey_();
         return;
+    }
     const Pace pace = nextPace(engine_->pace());
     engine_->setPace(pace);
     screen_->showPace(pace);

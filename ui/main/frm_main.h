@@ -56,6 +56,8 @@ public:
     void setGameEndActions(std::function<void()> newGame, std::function<void()> quit);
     // Told of every pace the players switch to with the pace key.
     void setPaceChangedAction(std::function<void(Pace)> action) { paceChanged_ = std::move(action); }
+    // A game played elsewhere: what the pace key does instead.
+    void setRemotePaceKey(std::function<void()> action) { remotePaceKey_ = std::move(action); }
 
     // What the statistics sign of a square says when the mouse rests on it.
     void setSquareTooltip(int square, const QString &text);
@@ -110,6 +112,7 @@ protected:
     const OpenMoves *moves_ = nullptr;
     QuitContext quitContext_;
     std::function<void(Pace)> paceChanged_;
+    std::function<void()> remotePaceKey_;
     bool propertyShown_ = false;
     bool shownOnce_ = false;
     std::unique_ptr<MainViews> views_;

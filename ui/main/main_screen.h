@@ -44,6 +44,8 @@ public:
     // A game played elsewhere, with no engine here: the money counts down
     // on this clock at the game's pace.
     void setRemoteGame(Clock &clock, Pace pace);
+    // The pace such a game was set to since.
+    void setRemotePace(Pace pace) { remotePace_ = pace; }
     // The money animation's timer; none without a game.
     const Timer *tmrMoneyDown() const;
 
@@ -87,7 +89,6 @@ public:
     // A trade offered to a person (main_screen_trade.cpp): a window
     // addressed to them, answered when they choose.
     void askTrade(const TradeOffer &offer, std::function<void(TradeReply)> answer) override;
-    TradeQuestion *tradeQuestion() const { return tradeQuestion_; }
 
     // The player panels: each player's name, colours, piece and type; then
     // as many panels as players.

@@ -35,9 +35,6 @@ public:
     // Opens the trade window when the button may be pressed.
     void open();
 
-    CommandButton *button() const { return cmdTrade_; }
-    TradeWindow *window() const { return tradeWindow_; }
-
     static const char *const TradeTip;
 
 private:

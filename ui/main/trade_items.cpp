@@ -130,17 +130,4 @@ TradeSide TradeItems::side() const
 
 void TradeItems::clear() { setSide({}); }
 
-QCheckBox *TradeItems::deedBox(int square) const
-{
-    for (const auto &[sq, box] : deeds_)
-        if (sq == square)
-            return box;
-    return nullptr;
-}
-
-QCheckBox *TradeItems::cardBox(int index) const
-{
-    return index >= 0 && index < static_cast<int>(cards_.size()) ? cards_[static_cast<std::size_t>(index)] : nullptr;
-}
-
 } // namespace tycora::ui

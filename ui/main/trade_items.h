@@ -36,11 +36,6 @@ public:
     TradeSide side() const;
     void clear();
 
-    // The tick box of a deed, the cash box and a card's tick box (for tests).
-    QCheckBox *deedBox(int square) const;
-    TextBox *cashBox() const { return txtCash_; }
-    QCheckBox *cardBox(int index) const;
-
 signals:
     void changed();
 

@@ -100,18 +100,6 @@ void TradeQuestion::ask(const TradeOffer &offer, std::function<std::string(const
     activateWindow();
 }
 
-QString TradeQuestion::heading() const { return lblHeading_->text(); }
-
-QString TradeQuestion::details() const { return lblDetails_->text(); }
-
-QCheckBox *TradeQuestion::liftBox(int square) const
-{
-    for (const auto &[sq, box] : lifts_)
-        if (sq == square)
-            return box;
-    return nullptr;
-}
-
 TradeWindow &TradeQuestion::counterWindow()
 {
     if (!counterWindow_)

@@ -43,16 +43,8 @@ public:
     // Closing the window rejects the offer.
     void reject() override;
 
-    CommandButton &acceptButton() const { return *cmdAccept_; }
-    CommandButton &rejectButton() const { return *cmdReject_; }
-    CommandButton &counterButton() const { return *cmdCounter_; }
-    QString heading() const;
-    QString details() const;
-    TradeWindow &counterWindow();
-    // The tick that lifts the mortgage of a deed received, if it is mortgaged.
-    QCheckBox *liftBox(int square) const;
-
 private:
+    TradeWindow &counterWindow();
     void giveAnswer(const TradeReply &reply);
     void counter();
 

@@ -143,9 +143,6 @@ TradeOffer TradeWindow::offer() const
     return o;
 }
 
-QString TradeWindow::summary() const { return lblSummary_->text(); }
-
-QString TradeWindow::hint() const { return lblHint_->text(); }
 
 void TradeWindow::update()
 {

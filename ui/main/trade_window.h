@@ -46,18 +46,8 @@ public:
     void fill(const TradeOffer &offer, bool fixedReceiver);
 
     TradeOffer offer() const;
-    QString summary() const;
 
     void reject() override;
-
-    // For tests: the columns and the controls.
-    TradeItems &give() const { return *give_; }
-    TradeItems &get() const { return *get_; }
-    QComboBox &receiverChoice() const { return *cboReceiver_; }
-    CommandButton &sendButton() const { return *cmdSend_; }
-    CommandButton &clearButton() const { return *cmdClear_; }
-    CommandButton &cancelButton() const { return *cmdCancel_; }
-    QString hint() const;
 
 private:
     void receiverChosen();
