@@ -5,44 +5,24 @@
 
 #include "full_rules_window.h"
 
+#include "support/word_list.h"
 #include "ui/main/engine_text_translation.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
 
 #include <functional>
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace tycora::testing {
 namespace {
 
-// A translation held in memory: a few texts, each known by its context.
-class WordList final : public QTranslator {
-public:
-    using Key = std::pair<std::string, std::string>;   // context, source text
-
-    explicit WordList(std::map<Key, std::string> words) : words_(std::move(words)) {}
-
-    bool isEmpty() const override { return false; }
-
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        const auto found = words_.find({context, sourceText});
-        return found == words_.end() ? QString() : QString::fromStdString(found->second);
-    }
-
-private:
-    std::map<Key, std::string> words_;
-};
-
-const std::map<WordList::Key, std::string> French{
+const std::map<WordList::Key, QString> French{
     {{"Engine", "%1, do you want to purchase %2 for %3?"}, "%1, voulez-vous acheter %2 pour %3 ?"},
     {{"Engine", "%1 Pays %2 %3"}, "%1 paie %2 (%3)"},
     {{"Engine", "%1 rolls %2"}, "%1 fait %2"},
-    {{"Trading", "Trade before you throw the dice"}, "Echangez avant de lancer les des"},
+    {{"Trading", "Trade before you throw the dice"}, "\u00C9changez avant de lancer les d\u00E9s"},
     {{"Trading", "%1 Offers %2 a Trade: %3 for %4"}, "%1 propose a %2 : %3 contre %4"},
     {{"Trading", "nothing"}, "rien"},
 };
@@ -117,7 +97,7 @@ TEST_F(EngineTextsTranslated, TheBoardShowsTheTranslatorsWordsAndTheLogStaysEngl
              };
              throwFrom(0, 1, 2);
          },
-         [&] { return tradeReason; }, "Echangez avant de lancer les des", {}},
+         [&] { return tradeReason; }, "\xC3\x89" "changez avant de lancer les d\xC3\xA9s", {}},
         {"a trade offered",
          [&] {
              give(0, 1);
