@@ -140,3 +140,32 @@ TEST_F(EngineTextsTranslated, WithTheTranslatorGoneTheEngineWritesAsItAlwaysHas)
 
 } // namespace
 } // namespace tycora::testing
+
+namespace tycora::testing {
+namespace {
+
+// The engine fills its blanks as the windows' QString::arg does with
+// several texts, so that a translator's template reads the same in both.
+TEST(EngineTextBlanks, AreFilledAsQStringArgFillsThem)
+{
+    struct Case {
+        const char *pattern;
+        const char *first;
+        const char *second;
+    };
+    const Case cases[] = {
+        {"%1 Pays %2", "Ann", "\xC2\xA3" "5"}, {"%2 paie %1", "Ann", "\xC2\xA3" "5"},
+        {"%1 Pays %2", "Ann %2", "x"},         {"%1 and %1 and %2", "a", "b"},
+        {"%3 before %5", "x", "y"},            {"%10 after %2", "a", "b"},
+        {"%L1 owes %2", "Ann", "Bob"},         {"100% of %1 %", "it", "z"},
+        {"%1 %2 %3", "a", "b"},                {"no blanks", "a", "b"},
+        {"%1%2", "%2", "%1"},                  {"%%1", "a", "b"},
+    };
+    for (const Case &c : cases) {
+        const QString qt = QString::fromUtf8(c.pattern).arg(QString::fromUtf8(c.first), QString::fromUtf8(c.second));
+        EXPECT_EQ(fillBlanks(c.pattern, {c.first, c.second}), qt.toStdString()) << c.pattern;
+    }
+}
+
+} // namespace
+} // namespace tycora::testing
