@@ -3,6 +3,7 @@
 #include "game/manual_clock.h"
 #include "game/null_screen.h"
 #include "game/rules.h"
+#include "game/user_text.h"
 
 #include <utility>
 
@@ -32,12 +33,15 @@ void shuffleUnseen(Cards &cards, int position, SeededRandom &random)
 
 thread_local int futuresPlaying = 0;
 
-// Marks the thread as playing a future for as long as it lives.
+// Marks the thread as playing a future for as long as it lives. Nobody
+// reads a future's texts: they stay English, looked up in no translation.
 struct PlayingAFuture {
     PlayingAFuture() { ++futuresPlaying; }
     ~PlayingAFuture() { --futuresPlaying; }
     PlayingAFuture(const PlayingAFuture &) = delete;
     PlayingAFuture &operator=(const PlayingAFuture &) = delete;
+
+    EnglishTexts english;
 };
 
 } // namespace

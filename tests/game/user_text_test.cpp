@@ -3,8 +3,13 @@
 
 #include "game/user_text.h"
 
+#include "game/lookahead.h"
+#include "game/simulation.h"
+#include "tests/support/recording_log.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <map>
 #include <string>
@@ -139,6 +144,47 @@ TEST(UserText, AThreadWritingWhileTheTranslationIsInstalledGetsOneOrTheOther)
     stop = true;
     writer.join();
     EXPECT_EQ(wrong, 0) << "of " << written;
+}
+
+TEST(UserTextInAGame, TheLogIsTheSameWhateverTheTranslationAndFuturesLookNothingUp)
+{
+    // A Hard computer trading under the Full rules: statuses, trade reasons
+    // and offers are written all through, and futures are played.
+    const auto play = [] {
+        SimulationOptions options;
+        options.players = 2;
+        options.turns = 80;
+        options.seed = 777;
+        options.game.rules = RuleSet::Full;
+        options.game.trading = true;
+        options.levels = {ComputerLevel::Hard, ComputerLevel::Normal};
+        testing::RecordingLog log;
+        Simulation game(options, log);
+        game.setUp();
+        game.run();
+        return log.lines;
+    };
+    const std::vector<std::string> english = play();
+    std::atomic<int> lookups = 0;
+    std::atomic<int> inFutures = 0;
+    setTextTranslation([&](const char *, const char *source) {
+        ++lookups;
+        if (playingAFuture())
+            ++inFutures;
+        return "<<" + std::string(source) + ">>";
+    });
+    const std::vector<std::string> translated = play();
+    setTextTranslation({});
+
+    EXPECT_EQ(translated, english);
+    EXPECT_GT(lookups, 0) << "the game wrote no text for a person";
+    EXPECT_EQ(inFutures, 0) << "a future's texts were looked up";
+    const auto has = [&](const char *words) {
+        return std::any_of(english.begin(), english.end(),
+                           [&](const std::string &line) { return line.find(words) != std::string::npos; });
+    };
+    EXPECT_TRUE(has(" Offers ")) << "no trade was offered";
+    EXPECT_TRUE(has(" Pays ")) << "nothing was paid";
 }
 
 } // namespace
