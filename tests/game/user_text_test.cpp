@@ -137,7 +137,7 @@ TEST(UserText, AThreadWritingWhileTheTranslationIsInstalledGetsOneOrTheOther)
     });
     while (written == 0)
         std::this_thread::yield();
-    for (int i = 0; i < 2000; ++i) {
+    for (int i = 0; i < 20000; ++i) {
         setTextTranslation([](const char *, const char *) { return std::string("%1 va en prison"); });
         setTextTranslation({});
     }
