@@ -9,9 +9,9 @@ namespace tycora {
 
 namespace {
 
-// Read by every thread that writes a text (the Hard computer's lookahead
-// among them) while the program may install a translation: each reader
-// holds its own reference to the function it found.
+// Read by any thread that writes a text (a game's thinking may run off the
+// windows' thread) while the program may install a translation: each
+// reader holds its own reference to the function it found.
 std::atomic<std::shared_ptr<const TextTranslation>> installed;
 
 thread_local int englishDepth = 0;
