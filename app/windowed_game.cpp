@@ -11,6 +11,7 @@
 #include "toolkit/message_box.h"
 #include "toolkit/qt_clock.h"
 #include "toolkit/runtime_services.h"
+#include "ui/main/engine_text_translation.h"
 
 #include <QApplication>
 
@@ -31,6 +32,9 @@ WindowedGame::WindowedGame(int &argc, char **argv, const QString &settingsFile)
     QApplication::setApplicationVersion(QStringLiteral(TYCORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.tycora.Tycora"));
     ui::registerEmbeddedFonts();
+    // Before any game starts: the engine's texts are looked up like the
+    // windows' (with no translator loaded, both stay as written).
+    ui::translateEngineTexts();
     QApplication::setWindowIcon(builtAppIcon());
 
     services_ = std::make_unique<ui::SystemServices>(argc, argv);
@@ -45,7 +49,9 @@ WindowedGame::WindowedGame(int &argc, char **argv, const QString &settingsFile)
     stopSignals_ = std::make_unique<StopSignalRelay>([this](int) { game_->endGame(); });
 }
 
-WindowedGame::~WindowedGame() = default;
+// English again before the game, its thinker and Qt's application go, so
+// that no text is looked up in an application being taken down.
+WindowedGame::~WindowedGame() { ui::leaveEngineTextsInEnglish(); }
 
 int WindowedGame::exec() { return qapp_->exec(); }
 

@@ -7,6 +7,7 @@
 #include "game/engine.h"
 
 #include "game/text.h"
+#include "game/user_text.h"
 
 #include <algorithm>
 
@@ -83,14 +84,15 @@ void Engine::endAuction()
     const std::string name = deedName(a.square);
     if (a.highestBidder < 0) {
         log(name + " is not sold at Auction");
-        screen_.showStatus(name + " is not sold at Auction");
+        screen_.showStatus(userText("Engine", "%1 is not sold at Auction").arg(name));
     } else {
         const Player &p = player(a.highestBidder);
         const Cash before = p.Money;
         takeDeed(a.highestBidder, a.square, a.highestBid);
         log(nameAndBalance(p.Name, before) + " Wins the Auction for " + name + " at " + pounds(a.highestBid) +
             "  -->  " + pounds(p.Money));
-        showDeedTaken(a.square, p.Name + " Wins the Auction for " + name + " at " + pounds(a.highestBid));
+        showDeedTaken(a.square,
+                      userText("Engine", "%1 Wins the Auction for %2 at %3").arg(p.Name, name, pounds(a.highestBid)));
     }
     phase_ = Phase::Moving;
     Step then = std::move(afterAuction_);

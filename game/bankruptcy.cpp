@@ -7,6 +7,7 @@
 #include "game/board.h"
 #include "game/rules.h"
 #include "game/text.h"
+#include "game/user_text.h"
 
 namespace tycora {
 
@@ -40,7 +41,8 @@ void Engine::goBankrupt(int index, Creditor creditor)
             }
     }
     log(nameAndBalance(p.Name, p.Money) + " is Bankrupt to " + to);
-    screen_.showStatus(p.Name + " is Bankrupt to " + to);
+    screen_.showStatus(toPlayer ? userText("Engine", "%1 is Bankrupt to %2").arg(p.Name, to)
+                                : userText("Engine", "%1 is Bankrupt to the Bank").arg(p.Name));
 
     // The cash to the creditor (a pot creditor is the bank here).
     if (p.Money > 0)
@@ -99,9 +101,8 @@ void Engine::declareWinner(int index)
     tmrPause_.setEnabled(false);
     pausedPlayer_ = -1;
     phase_ = Phase::Over;
-    const std::string text = player(index).Name + " Wins the Game";
-    log(text);
-    screen_.showStatus(text);
+    log(player(index).Name + " Wins the Game");
+    screen_.showStatus(userText("Engine", "%1 Wins the Game").arg(player(index).Name));
     screen_.setRollEnabled(false);
     refreshActions();
     if (onHandOver_)

@@ -6,6 +6,7 @@
 #include "game/board.h"
 #include "game/rules.h"
 #include "game/text.h"
+#include "game/user_text.h"
 
 #include <algorithm>
 
@@ -43,7 +44,10 @@ void Engine::buildOnSquare(int square, int index)
         screen_.squareChanged(square);
         --state_.HousesLeft;
         changeBalance(index, -d.houseCost);
-        screen_.showStatus(p.Name + (h == 0 ? " Built a House on " : " built a house on ") + deedName(square));
+        // The first house has always been written with capitals.
+        screen_.showStatus(
+            (h == 0 ? userText("Engine", "%1 Built a House on %2") : userText("Engine", "%1 built a house on %2"))
+                .arg(p.Name, deedName(square)));
         if (logging())
             log(nameAndBalance(p.Name, p.Money) + " Built a House: " + deedName(square));
     } else {
@@ -52,7 +56,7 @@ void Engine::buildOnSquare(int square, int index)
         --state_.HotelsLeft;
         state_.HousesLeft = static_cast<Integer>(state_.HousesLeft + 4);
         changeBalance(index, -d.hotelCost);
-        screen_.showStatus(p.Name + " built a hotel on " + deedName(square));
+        screen_.showStatus(userText("Engine", "%1 built a hotel on %2").arg(p.Name, deedName(square)));
         if (logging())
             log(nameAndBalance(p.Name, p.Money) + " Built a Hotel: " + deedName(square));
     }
@@ -111,8 +115,9 @@ void Engine::sellOneBuilding(int index, int square)
         for (int i = 0; i < sale.times; ++i)
             logSale(index, sale.square, sale.hotel ? " Sells a Hotel on " : " Sells a House on ", sale.refund);
     if (!sales.empty())
-        screen_.showStatus(player(index).Name + (sales.front().hotel ? " Sells a Hotel on " : " Sells a House on ") +
-                           deedName(square));
+        screen_.showStatus((sales.front().hotel ? userText("Engine", "%1 Sells a Hotel on %2")
+                                                : userText("Engine", "%1 Sells a House on %2"))
+                               .arg(player(index).Name, deedName(square)));
     screen_.refreshMoney();
 }
 

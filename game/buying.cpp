@@ -3,6 +3,7 @@
 #include "game/engine.h"
 
 #include "game/text.h"
+#include "game/user_text.h"
 
 namespace tycora {
 
@@ -45,7 +46,7 @@ void Engine::purchaseAnswered(int index, int square, bool buy)
         bought = true;
     } else if (buy) {
         // Saying Yes and getting nothing would look like a fault: say why.
-        screen_.showStatus(p.Name + " cannot afford " + name);
+        screen_.showStatus(userText("Engine", "%1 cannot afford %2").arg(p.Name, name));
     }
     if (!bought && fullRules()) {
         startAuction(square, [this, index] { afterLanding(index); });
@@ -57,7 +58,7 @@ void Engine::purchaseAnswered(int index, int square, bool buy)
 void Engine::buyProperty(int index, int square)
 {
     takeDeed(index, square, squareInfo(square).price);
-    showDeedTaken(square, player(index).Name + " Purchased " + deedName(square));
+    showDeedTaken(square, userText("Engine", "%1 Purchased %2").arg(player(index).Name, deedName(square)));
 }
 
 void Engine::takeDeed(int index, int square, int price)

@@ -3,6 +3,7 @@
 #include "game/engine.h"
 #include "game/screen.h"
 #include "game/text.h"
+#include "game/user_text.h"
 
 namespace tycora {
 
@@ -19,7 +20,7 @@ void HumanController::decidePurchase(Engine &engine, const PurchaseOffer &offer,
     screen_.showPropertyCard(offer.square);
     screen_.setPropertyCardVisible(true);
     Screen &screen = screen_;
-    screen_.ask(name + ", do you want to purchase " + square + " for " + pounds(offer.price) + "?",
+    screen_.ask(userText("Engine", "%1, do you want to purchase %2 for %3?").arg(name, square, pounds(offer.price)),
                 [&screen, answer](bool yes) {
                     if (!yes)
                         screen.setPropertyCardVisible(false);

@@ -6,6 +6,7 @@
 #include "game/rules.h"
 
 #include "game/text.h"
+#include "game/user_text.h"
 
 namespace tycora {
 
@@ -46,7 +47,7 @@ void Engine::useJailCard(int index)
     state_.JailCardHolder[slot] = -1;
     const std::string &name = player(index).Name;
     log(name + " Uses a Get Out of Jail Free card");
-    screen_.showStatus(name + " Uses a Get Out of Jail Free card");
+    screen_.showStatus(userText("Engine", "%1 Uses a Get Out of Jail Free card").arg(name));
 }
 
 void Engine::payJailFine(int index)
@@ -55,7 +56,7 @@ void Engine::payJailFine(int index)
     const Cash before = p.Money;
     transfer(index, JailFine, bankOrPot());
     log(nameAndBalance(p.Name, before) + " Pays " + pounds(JailFine) + " to leave Jail  -->  " + pounds(p.Money));
-    screen_.showStatus(p.Name + " Pays " + pounds(JailFine) + " to leave Jail");
+    screen_.showStatus(userText("Engine", "%1 Pays %2 to leave Jail").arg(p.Name, pounds(JailFine)));
     screen_.refreshMoney();
 }
 
@@ -81,14 +82,14 @@ void Engine::throwInJail(int index, int die1, int die2)
     p.DoublesCount = 0;   // a double that frees a player gives no further throw
     if (die1 == die2) {
         log(p.Name + " Throws a Double and leaves Jail");
-        screen_.showStatus(p.Name + " Throws a Double and leaves Jail");
+        screen_.showStatus(userText("Engine", "%1 Throws a Double and leaves Jail").arg(p.Name));
         releaseFromJail(index);
         walkThrow(index, die1 + die2);
         return;
     }
     if (++p.JailThrows < ThrowsInJail) {
         log(p.Name + " Stays in Jail");
-        screen_.showStatus(p.Name + " Stays in Jail");
+        screen_.showStatus(userText("Engine", "%1 Stays in Jail").arg(p.Name));
         nextPlayer();
         playerToThrow();
         return;

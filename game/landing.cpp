@@ -7,6 +7,7 @@
 #include "game/figures.h"
 #include "game/rules.h"
 #include "game/text.h"
+#include "game/user_text.h"
 
 #include <algorithm>
 
@@ -42,7 +43,7 @@ void Engine::resolveLanding(int index, int square)
 void Engine::payRent(int payer, int owner, int square)
 {
     if (deed(square).Mortgaged) {
-        screen_.showStatus(deedName(square) + " is mortgaged: no rent");
+        screen_.showStatus(userText("Engine", "%1 is mortgaged: no rent").arg(deedName(square)));
         afterLanding(payer);
         return;
     }
@@ -66,10 +67,10 @@ void Engine::payTax(int index, int square)
         const Cash before = p.Money;
         transfer(index, amount, bankOrPot());
         screen_.refreshMoney();
-        const std::string what = " " + std::string(squareInfo(square).title);
+        const std::string title(squareInfo(square).title);
         if (logging())
-            log(nameAndBalance(p.Name, before) + " Pays " + pounds(amount) + what + "  -->  " + pounds(p.Money));
-        screen_.showStatus(p.Name + " Pays " + pounds(amount) + what);
+            log(nameAndBalance(p.Name, before) + " Pays " + pounds(amount) + " " + title + "  -->  " + pounds(p.Money));
+        screen_.showStatus(userText("Engine", "%1 Pays %2 %3").arg(p.Name, pounds(amount), title));
         afterLanding(index);
     });
 }

@@ -4,6 +4,7 @@
 #include "game/mix.h"
 #include "game/null_screen.h"
 #include "game/rules.h"
+#include "game/user_text.h"
 
 #include <utility>
 
@@ -25,12 +26,15 @@ void shuffleUnseen(Cards &cards, int position, SeededRandom &random)
 
 thread_local int futuresPlaying = 0;
 
-// Marks the thread as playing a future for as long as it lives.
+// Marks the thread as playing a future for as long as it lives. Nobody
+// reads a future's texts: they stay English, looked up in no translation.
 struct PlayingAFuture {
     PlayingAFuture() { ++futuresPlaying; }
     ~PlayingAFuture() { --futuresPlaying; }
     PlayingAFuture(const PlayingAFuture &) = delete;
     PlayingAFuture &operator=(const PlayingAFuture &) = delete;
+
+    EnglishTexts english;
 };
 
 } // namespace

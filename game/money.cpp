@@ -6,6 +6,7 @@
 #include "game/figures.h"
 #include "game/rules.h"
 #include "game/text.h"
+#include "game/user_text.h"
 
 namespace tycora {
 
@@ -43,7 +44,7 @@ void Engine::raiseMoneyFor(int payer, int amount, Creditor creditor, Step pay, s
     const Player &p = player(payer);
     const Cash shortfall = amount - p.Money;
     log(nameAndBalance(p.Name, p.Money) + " Must Raise " + pounds(shortfall));
-    screen_.showStatus(p.Name + " Must Raise " + pounds(shortfall));
+    screen_.showStatus(userText("Engine", "%1 Must Raise %2").arg(p.Name, pounds(shortfall)));
     debt_ = Debt{payer, amount, creditor, std::move(pay), phase_, std::move(cause)};
     phase_ = Phase::RaisingMoney;
     if (liquidValue(payer) < amount) {
@@ -94,7 +95,7 @@ void Engine::collectFreeParking(int index)
     state_.FreeParking = 0;
     changeBalance(index, pot, {MoneyChange::Other::FreeParking, -1});
     log(nameAndBalance(p.Name, before) + " Collects " + pounds(pot) + " from Free Parking  -->  " + pounds(p.Money));
-    screen_.showStatus(p.Name + " Collects " + pounds(pot) + " from Free Parking");
+    screen_.showStatus(userText("Engine", "%1 Collects %2 from Free Parking").arg(p.Name, pounds(pot)));
     screen_.showFreeParking(0);
     screen_.refreshMoney();
 }

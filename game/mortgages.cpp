@@ -6,6 +6,7 @@
 #include "game/rules.h"
 #include "game/square_table.h"
 #include "game/text.h"
+#include "game/user_text.h"
 
 namespace tycora {
 
@@ -19,7 +20,7 @@ bool Engine::mortgage(int index, int square)
     deed(square).Mortgaged = true;
     changeBalance(index, squareInfo(square).mortgageValue);
     log(nameAndBalance(p.Name, before) + " Mortgages " + deedName(square) + "  -->  " + pounds(p.Money));
-    screen_.showStatus(p.Name + " Mortgages " + deedName(square));
+    screen_.showStatus(userText("Engine", "%1 Mortgages %2").arg(p.Name, deedName(square)));
     screen_.squareChanged(square);
     screen_.refreshMoney();
     refreshActions();
@@ -37,7 +38,7 @@ bool Engine::unmortgage(int index, int square)
     deed(square).Mortgaged = false;
     changeBalance(index, -unmortgagePrice(square));
     log(nameAndBalance(p.Name, before) + " Unmortgages " + deedName(square) + "  -->  " + pounds(p.Money));
-    screen_.showStatus(p.Name + " Unmortgages " + deedName(square));
+    screen_.showStatus(userText("Engine", "%1 Unmortgages %2").arg(p.Name, deedName(square)));
     screen_.squareChanged(square);
     screen_.refreshMoney();
     refreshActions();

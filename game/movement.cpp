@@ -7,6 +7,7 @@
 #include "game/board_pieces.h"
 #include "game/figures.h"
 #include "game/text.h"
+#include "game/user_text.h"
 
 namespace tycora {
 
@@ -77,18 +78,16 @@ void Engine::endOfMove(int index)
 {
     Player &p = player(index);
     if (p.DoublesCount >= 3) {
-        const std::string text = p.Name + " Rolled 3 Doubles and goes to Jail";
-        screen_.showStatus(text);
-        log(text);
+        screen_.showStatus(userText("Engine", "%1 Rolled 3 Doubles and goes to Jail").arg(p.Name));
+        log(p.Name + " Rolled 3 Doubles and goes to Jail");
         p.DoublesCount = 0;
         nextPlayer();
     } else if (p.DoublesCount == 0 || p.InJail) {
         p.DoublesCount = 0;
         nextPlayer();
     } else {
-        const std::string text = p.Name + " Rolled a Double and gets Another Throw";
-        screen_.showStatus(text);
-        log(text);
+        screen_.showStatus(userText("Engine", "%1 Rolled a Double and gets Another Throw").arg(p.Name));
+        log(p.Name + " Rolled a Double and gets Another Throw");
     }
     playerToThrow();
 }

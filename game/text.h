@@ -3,6 +3,8 @@
 // How figures are written in messages and log lines: plain decimal digits,
 // a minus sign for negatives, money with the pound sign in front (£-40).
 
+#include "game/user_text.h"
+
 #include <string>
 
 namespace tycora {
@@ -19,7 +21,10 @@ inline std::string nameAndBalance(const std::string &name, long long money)
     return name + " (" + pounds(money) + ")";
 }
 
-// The words under the dice after a throw.
-inline std::string diceRollText(const std::string &name, int total) { return name + " rolls " + number(total); }
+// The words under the dice after a throw, in the person's language.
+inline std::string diceRollText(const std::string &name, int total)
+{
+    return userText("Engine", "%1 rolls %2").arg(name, number(total));
+}
 
 } // namespace tycora

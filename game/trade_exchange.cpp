@@ -7,6 +7,7 @@
 #include "game/rules.h"
 #include "game/text.h"
 #include "game/trading.h"
+#include "game/user_text.h"
 
 #include <algorithm>
 
@@ -15,19 +16,19 @@ namespace tycora {
 std::string Engine::whyNoTrade(int index) const
 {
     if (!tradingOn())
-        return "Trading is not part of this game";
+        return userText("Trading", "Trading is not part of this game");
     if (index < 0 || index >= state_.PlayerCount || player(index).Bankrupt)
-        return "Only a player still in the game may trade";
+        return userText("Trading", "Only a player still in the game may trade");
     if (phase_ == Phase::RaisingMoney)
-        return "No trading while money is being raised";
+        return userText("Trading", "No trading while money is being raised");
     if (phase_ == Phase::Trading)
-        return "An offer is waiting for its answer";
+        return userText("Trading", "An offer is waiting for its answer");
     if (index != state_.CurrentPlayer)
-        return "Trade on your own turn";
+        return userText("Trading", "Trade on your own turn");
     if (phase_ != Phase::ToThrow)
-        return "Trade before you throw the dice";
+        return userText("Trading", "Trade before you throw the dice");
     if (playersLeft() < 2)
-        return "Nobody is left to trade with";
+        return userText("Trading", "Nobody is left to trade with");
     return {};
 }
 
@@ -41,7 +42,7 @@ std::string Engine::offerProblem(const TradeOffer &offer) const
     const bool thisTurn = memory.offersTurn == handOvers_;
     for (const TradeOffer &rejected : memory.rejectedThisTurn)
         if (thisTurn && rejected.sameTerms(offer))
-            return player(offer.to).Name + " has rejected this offer this turn";
+            return userText("Trading", "%1 has rejected this offer this turn").arg(player(offer.to).Name);
     return {};
 }
 
@@ -73,11 +74,12 @@ bool Engine::proposeTrade(const TradeOffer &offer)
 void Engine::sendOffer(TradeOffer offer)
 {
     offer.id = ++state_.Trading.offersThisTurn;
-    const std::string line = player(offer.from).Name + " Offers " + player(offer.to).Name +
-                             " a Trade: " + tradeItemsText(state_, offer.gives) + " for " +
-                             tradeItemsText(state_, offer.gets);
-    log(line);
-    screen_.showStatus(line);
+    const std::string &from = player(offer.from).Name;
+    const std::string &to = player(offer.to).Name;
+    log(from + " Offers " + to + " a Trade: " + inEnglish([&] { return tradeItemsText(state_, offer.gives); }) +
+        " for " + inEnglish([&] { return tradeItemsText(state_, offer.gets); }));
+    screen_.showStatus(userText("Trading", "%1 Offers %2 a Trade: %3 for %4").arg(from, to,
+                                tradeItemsText(state_, offer.gives), tradeItemsText(state_, offer.gets)));
     phase_ = Phase::Trading;
     openTrade_ = offer;
     refreshActions();
@@ -99,32 +101,37 @@ void Engine::tradeAnswered(const TradeOffer &offer, const TradeReply &reply)
                  reply.choice == TradeChoice::Reject ? TradeRecord() : TradeRecord(recorded));
     openTrade_.reset();
     const std::string &receiver = player(offer.to).Name;
-    const auto say = [this](const std::string &line) {
+    // The log has the English line, the status line the person's words.
+    const auto say = [this](const std::string &line, const std::string &status) {
         log(line);
-        screen_.showStatus(line);
+        screen_.showStatus(status);
+    };
+    const auto rejects = [&] {
+        say(receiver + " Rejects the Trade", userText("Trading", "%1 Rejects the Trade").arg(receiver));
     };
 
     switch (reply.choice) {
     case TradeChoice::Accept:
-        say(receiver + " Accepts the Trade");
-        if (const std::string lapse = tradeLapse(state_, offer, reply.lifts); !lapse.empty())
-            say("The Trade Lapses: " + lapse);
+        say(receiver + " Accepts the Trade", userText("Trading", "%1 Accepts the Trade").arg(receiver));
+        if (const std::string lapse = inEnglish([&] { return tradeLapse(state_, offer, reply.lifts); }); !lapse.empty())
+            say("The Trade Lapses: " + lapse,
+                userText("Trading", "The Trade Lapses: %1").arg(tradeLapse(state_, offer, reply.lifts)));
         else
             carryOutTrade(offer, reply.lifts);
         break;
     case TradeChoice::Reject:
-        say(receiver + " Rejects the Trade");
+        rejects();
         state_.Trading.rejectedThisTurn.push_back(offer);
         break;
     case TradeChoice::Counter:
         // A counter comes from the receiver back to the proposer; one that
         // is not is no answer, and counts as a rejection.
         if (recorded.from != offer.to || recorded.to != offer.from || !tradeItemsProblem(state_, recorded).empty()) {
-            say(receiver + " Rejects the Trade");
+            rejects();
             state_.Trading.rejectedThisTurn.push_back(offer);
             break;
         }
-        say(receiver + " Counters the Trade");
+        say(receiver + " Counters the Trade", userText("Trading", "%1 Counters the Trade").arg(receiver));
         sendOffer(recorded);
         return;
     }

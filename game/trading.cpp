@@ -3,14 +3,13 @@
 #include "game/rules.h"
 #include "game/square_table.h"
 #include "game/text.h"
+#include "game/user_text.h"
 
 #include <algorithm>
 
 namespace tycora {
 
 namespace {
-
-const char *JailCardName = "Get Out of Jail Free card";
 
 bool contains(const std::vector<int> &list, int value) { return std::find(list.begin(), list.end(), value) != list.end(); }
 
@@ -22,7 +21,7 @@ std::vector<std::string> itemNames(const GameState &state, const TradeSide &side
     if (side.cash > 0)
         names.push_back(pounds(side.cash));
     for (int i = 0; i < side.jailCards; ++i)
-        names.emplace_back(JailCardName);
+        names.push_back(userText("Trading", "Get Out of Jail Free card"));
     return names;
 }
 
@@ -33,18 +32,21 @@ std::string sideProblem(const GameState &state, int giver, const TradeSide &side
     for (std::size_t i = 0; i < side.deeds.size(); ++i) {
         const int sq = side.deeds[i];
         if (sq < 0 || sq >= BoardSize || !isOwnable(sq))
-            return "square " + number(sq) + " is no deed";
+            return userText("Trading", "square %1 is no deed").arg(number(sq));
+        const std::string_view name = squareInfo(sq).name;
         if (std::count(side.deeds.begin(), side.deeds.end(), sq) > 1)
-            return std::string(squareInfo(sq).name) + " is named twice";
+            return userText("Trading", "%1 is named twice").arg(name);
         if (!state.holds(giver, sq))
-            return p.Name + " does not hold " + std::string(squareInfo(sq).name);
+            return userText("Trading", "%1 does not hold %2").arg(p.Name, name);
         if (groupOf(sq) >= 0 && groupHasBuildings(state, sq))
-            return std::string(squareInfo(sq).name) + " is in a group with buildings";
+            return userText("Trading", "%1 is in a group with buildings").arg(name);
     }
     if (side.cash < 0 || side.cash > p.Money)
-        return p.Name + " does not have " + pounds(side.cash);
+        return userText("Trading", "%1 does not have %2").arg(p.Name, pounds(side.cash));
     if (side.jailCards < 0 || side.jailCards > state.jailCards(giver))
-        return p.Name + " does not hold " + number(side.jailCards) + " " + JailCardName + (side.jailCards == 1 ? "" : "s");
+        return (side.jailCards == 1 ? userText("Trading", "%1 does not hold %2 Get Out of Jail Free card")
+                                    : userText("Trading", "%1 does not hold %2 Get Out of Jail Free cards"))
+            .arg(p.Name, number(side.jailCards));
     return {};
 }
 
@@ -69,11 +71,11 @@ std::string tradeItemsProblem(const GameState &state, const TradeOffer &offer)
 {
     const auto valid = [&](int p) { return p >= 0 && p < state.PlayerCount; };
     if (!valid(offer.from) || !valid(offer.to) || offer.from == offer.to)
-        return "a trade is between two different players";
+        return userText("Trading", "a trade is between two different players");
     if (state.Players[offer.from].Bankrupt || state.Players[offer.to].Bankrupt)
-        return "a bankrupt player cannot trade";
+        return userText("Trading", "a bankrupt player cannot trade");
     if (offer.gives.empty() && offer.gets.empty())
-        return "neither side gives anything";
+        return userText("Trading", "neither side gives anything");
     if (std::string problem = sideProblem(state, offer.from, offer.gives); !problem.empty())
         return problem;
     return sideProblem(state, offer.to, offer.gets);
@@ -99,9 +101,9 @@ std::string tradeLapse(const GameState &state, const TradeOffer &offer, const st
         return charges > 0 && state.Players[player].Money - out.cash + in.cash < charges;
     };
     if (shortOf(offer.to, offer.gets, offer.gives, receiverLifts))
-        return state.Players[offer.to].Name + " cannot pay for the mortgaged deeds";
+        return userText("Trading", "%1 cannot pay for the mortgaged deeds").arg(state.Players[offer.to].Name);
     if (shortOf(offer.from, offer.gives, offer.gets, offer.lifts))
-        return state.Players[offer.from].Name + " cannot pay for the mortgaged deeds";
+        return userText("Trading", "%1 cannot pay for the mortgaged deeds").arg(state.Players[offer.from].Name);
     return {};
 }
 
@@ -109,7 +111,7 @@ std::string tradeItemsText(const GameState &state, const TradeSide &side)
 {
     const std::vector<std::string> names = itemNames(state, side);
     if (names.empty())
-        return "nothing";
+        return userText("Trading", "nothing");
     std::string text;
     for (std::size_t i = 0; i < names.size(); ++i)
         text += (i ? ", " : "") + names[i];
@@ -120,12 +122,14 @@ std::string tradeSummary(const GameState &state, const TradeOffer &offer)
 {
     const auto side = [&](int player, const TradeSide &items) {
         const std::vector<std::string> names = itemNames(state, items);
-        std::string text = state.Players[player].Name + " gives ";
+        const std::string &name = state.Players[player].Name;
         if (names.empty())
-            return text + "nothing";
-        for (std::size_t i = 0; i < names.size(); ++i)
-            text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
-        return text;
+            return userText("Trading", "%1 gives nothing").arg(name);
+        std::string list = names.front();
+        for (std::size_t i = 1; i < names.size(); ++i)
+            list = i + 1 == names.size() ? userText("Trading", "%1 and %2").arg(list, names[i])
+                                         : list + ", " + names[i];
+        return userText("Trading", "%1 gives %2").arg(name, list);
     };
     return side(offer.from, offer.gives) + "; " + side(offer.to, offer.gets);
 }

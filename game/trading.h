@@ -3,6 +3,8 @@
 // The rules of a trade that need no engine: whether the items of an offer
 // may change hands as the board stands, what the new holder of a mortgaged
 // deed owes the bank, and how an offer reads in the log and the windows.
+// Their words are in the person's language (user_text.h); the log takes
+// them inEnglish.
 
 #include "game/game_state.h"
 #include "game/trade_offer.h"
@@ -35,8 +37,8 @@ Cash mortgageCharges(const GameState &state, const std::vector<int> &deeds, cons
 // receives; empty when it can.
 std::string tradeLapse(const GameState &state, const TradeOffer &offer, const std::vector<int> &receiverLifts);
 
-// The items of one side as the log lists them: square names and "£n"
-// joined by ", ", or "nothing".
+// The items of one side as the log lists them: square names, "£n" and Get
+// Out of Jail Free cards joined by ", ", or "nothing".
 std::string tradeItemsText(const GameState &state, const TradeSide &side);
 // "Ann gives Park Lane and £120; Ben gives Mayfair".
 std::string tradeSummary(const GameState &state, const TradeOffer &offer);

@@ -6,6 +6,7 @@
 #include "game/board.h"
 #include "game/board_pieces.h"
 #include "game/text.h"
+#include "game/user_text.h"
 
 namespace tycora {
 
@@ -105,7 +106,7 @@ void Engine::goToJail(int index)
     state_.MoveFlag = true;
     walk_ = Walk::Jail;
     // Said before the long walk, so that nobody wonders where the piece goes.
-    screen_.showStatus(p.Name + " goes to Jail");
+    screen_.showStatus(userText("Engine", "%1 goes to Jail").arg(p.Name));
     startTimer(tmrMovePiece_, timings_.stepMs);
 }
 

@@ -4,6 +4,7 @@
 
 #include "shell_test_support.h"
 #include "support/shell_controls.h"
+#include "support/word_list.h"
 
 #include "game/game_state.h"
 #include "tests/support/recording_log.h"
@@ -11,7 +12,6 @@
 #include "toolkit/message_box.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -23,24 +23,7 @@
 namespace tycora::ui {
 namespace {
 
-// A translation held in memory: a few texts, each known by its context.
-class WordList final : public QTranslator {
-public:
-    using Key = std::pair<QString, QString>;   // context, source text
-
-    explicit WordList(std::map<Key, QString> words) : words_(std::move(words)) {}
-
-    bool isEmpty() const override { return false; }
-
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        const auto found = words_.find({QString::fromUtf8(context), QString::fromUtf8(sourceText)});
-        return found == words_.end() ? QString() : found->second;
-    }
-
-private:
-    std::map<Key, QString> words_;
-};
+using testing::WordList;
 
 struct Case {
     const char *context;
@@ -80,7 +63,7 @@ TEST(Translation, TheSetUpWindowShowsTheTranslatorsWords)
 
     std::map<WordList::Key, QString> words;
     for (const Case &c : cases)
-        words[{QString::fromUtf8(c.context), QString::fromUtf8(c.source)}] = c.translated;
+        words[{c.context, c.source}] = c.translated;
     WordList french(words);
     ASSERT_TRUE(QCoreApplication::installTranslator(&french));
     {
