@@ -28,14 +28,14 @@ private:
     TurnTimes &times_;
 };
 
-struct GameEnd {
+struct TradingGameEnd {
     int winner;   // -1: nobody won within the turn limit
     long long trades;
 };
 
 // A full-rules game of computers that trade; `nonTrader` (if any) never
 // proposes a trade.
-GameEnd playTradingGame(SimulationOptions options, long long turnLimit, int nonTrader, TurnTimes &times)
+TradingGameEnd playTradingGame(SimulationOptions options, long long turnLimit, int nonTrader, TurnTimes &times)
 {
     options.turns = turnLimit;
     options.game.rules = RuleSet::Full;
@@ -59,7 +59,7 @@ TradingGames measureTradingGames(int games, long long turnLimit)
     for (int g = 0; g < games; ++g) {
         SimulationOptions options;
         options.seed = 0x7ade'0000ULL + static_cast<std::uint64_t>(g);
-        const GameEnd end = playTradingGame(options, turnLimit, -1, result.turnTimes);
+        const TradingGameEnd end = playTradingGame(options, turnLimit, -1, result.turnTimes);
         result.won += end.winner >= 0;
         result.trades += end.trades;
     }
@@ -75,7 +75,7 @@ TradingDuel measureTradingDuel(int games, long long turnLimit)
         options.players = 2;
         options.seed = 0xd0e1'0000ULL + static_cast<std::uint64_t>(g);
         const int nonTrader = g % 2;
-        const GameEnd end = playTradingGame(options, turnLimit, nonTrader, result.turnTimes);
+        const TradingGameEnd end = playTradingGame(options, turnLimit, nonTrader, result.turnTimes);
         result.trades += end.trades;
         if (end.winner < 0)
             ++result.undecided;

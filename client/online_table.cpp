@@ -13,7 +13,6 @@ namespace {
 int number(const QJsonObject &event, const char *key) { return event.value(QLatin1String(key)).toInt(-1); }
 std::string text(const QJsonObject &event) { return event.value("text").toString().toStdString(); }
 
-bool onBoardSquare(int square) { return square >= 0 && square < BoardSize; }
 
 } // namespace
 
@@ -164,8 +163,8 @@ void OnlineTable::show(const QJsonObject &e)
         screen_.showCurrentPlayer();
     } else if (call == "pieceMoved" && player_ok) {
         const int from = number(e, "from");
-        screen_.pieceMoved(player, onBoardSquare(from) ? from : -1);
-    } else if (call == "squareChanged" && onBoardSquare(square)) {
+        screen_.pieceMoved(player, onBoard(from) ? from : -1);
+    } else if (call == "squareChanged" && onBoard(square)) {
         screen_.squareChanged(square);
     } else if (call == "drawWhole") {
         screen_.drawWhole(options_);
@@ -174,7 +173,7 @@ void OnlineTable::show(const QJsonObject &e)
                          number(e, "picture"));
     } else if (call == "hideCard") {
         screen_.hideCard();
-    } else if (call == "showPropertyCard" && onBoardSquare(square)) {
+    } else if (call == "showPropertyCard" && onBoard(square)) {
         screen_.showPropertyCard(square);
     } else if (call == "setPropertyCardVisible") {
         screen_.setPropertyCardVisible(e.value("visible").toBool());
@@ -219,7 +218,7 @@ void OnlineTable::show(const QJsonObject &e)
         for (const QJsonValue b : e.value("bidding").toArray())
             auction_.bidding.push_back(b.toBool());
         auction_.bidding.resize(std::size_t(state_.PlayerCount), false);
-        if (onBoardSquare(square))
+        if (onBoard(square))
             screen_.showAuction(&auction_);
     } else if (call == "askBid") {
         if (mine(e))

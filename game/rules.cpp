@@ -29,8 +29,6 @@ const std::array<int, N> &squaresOfKind()
 const std::array<int, 4> &stations() { return squaresOfKind<SquareKind::Station, 4>(); }
 const std::array<int, 2> &utilities() { return squaresOfKind<SquareKind::Utility, 2>(); }
 
-bool onBoard(int square) { return square >= 0 && square < BoardSize; }
-
 bool holdsAll(const GameState &state, int player, std::span<const int> squares)
 {
     return std::all_of(squares.begin(), squares.end(), [&](int sq) { return state.holds(player, sq); });

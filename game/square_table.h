@@ -46,6 +46,8 @@ struct SquareInfo {
 
 constexpr int BoardSize = 40;
 
+constexpr bool onBoard(int square) { return square >= 0 && square < BoardSize; }
+
 // Square numbers with a role of their own.
 namespace squares {
 constexpr int Go = 0;

@@ -29,7 +29,7 @@
 namespace tycora::app {
 namespace {
 
-const QString Now = QStringLiteral("06/12/2026 12:00:00");
+const QString EndTime = QStringLiteral("06/12/2026 12:00:00");
 
 class FullRulesProgram : public ::testing::Test {
 protected:
@@ -37,7 +37,7 @@ protected:
     void SetUp() override
     {
         services.arguments = QStringLiteral("debug");
-        services.now = Now;
+        services.now = EndTime;
         services.queueRandoms(99, 20000);
         game = std::make_unique<Application>(services, boxes, clock);
         // The choices made here are saved: not in the user's own settings.
@@ -109,8 +109,8 @@ TEST_F(FullRulesProgram, NewGameOpensASetUpWithTheSamePlayersAndQuitEndsTheProgr
     QPointer<ui::FrmMain> oldBoard = game->frmMain();
 
     click("cmdNewGame");
-    EXPECT_EQ(lastLines(6), (QList<QByteArray>{"Ben Wins the Game", "Game Ended:  " + Now.toUtf8(), "",
-                                               "Game Started:  " + Now.toUtf8(), "Player 0:  Ann, Hat, Red, Human",
+    EXPECT_EQ(lastLines(6), (QList<QByteArray>{"Ben Wins the Game", "Game Ended:  " + EndTime.toUtf8(), "",
+                                               "Game Started:  " + EndTime.toUtf8(), "Player 0:  Ann, Hat, Red, Human",
                                                "Player 1:  Ben, Car , Blue, Human"}));
     EXPECT_FALSE(services.ended);
     testing::processDeferredDeletes();
@@ -128,7 +128,7 @@ TEST_F(FullRulesProgram, NewGameOpensASetUpWithTheSamePlayersAndQuitEndsTheProgr
     // The new Game Log begins with the new game and its players listed
     // again; the old lines are let go.
     EXPECT_EQ(game->frmMain()->gameLog().lineCount(), 3);
-    EXPECT_EQ(game->frmMain()->gameLog().line(0), "Game Started:  " + Now);
+    EXPECT_EQ(game->frmMain()->gameLog().line(0), "Game Started:  " + EndTime);
     EXPECT_EQ(game->frmMain()->gameLog().line(2), "Player 1:  Ben, Car , Blue, Human");
 
     // The next game, with the same players, plays as the first did, and
@@ -137,7 +137,7 @@ TEST_F(FullRulesProgram, NewGameOpensASetUpWithTheSamePlayersAndQuitEndsTheProgr
     EXPECT_EQ(game->state().Players[0].Money, 0);
     click("cmdQuit");
     EXPECT_TRUE(services.ended);
-    EXPECT_EQ(lastLines(3), (QList<QByteArray>{"Ben Wins the Game", "Game Ended:  " + Now.toUtf8(), ""}));
+    EXPECT_EQ(lastLines(3), (QList<QByteArray>{"Ben Wins the Game", "Game Ended:  " + EndTime.toUtf8(), ""}));
     EXPECT_TRUE(boxes.shown.empty()) << "the game is over: no question";
     testing::processDeferredDeletes();
     EXPECT_EQ(game->frmMain(), nullptr);

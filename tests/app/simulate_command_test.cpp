@@ -4,6 +4,7 @@
 #include "app/launch_options.h"
 #include "app/simulate_command.h"
 #include "program_runner.h"
+#include "simulation_runs.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -19,12 +20,6 @@ namespace tycora::testing {
 namespace {
 
 using app::LaunchOptions;
-
-LaunchOptions simulation(std::vector<std::string> args)
-{
-    args.insert(args.begin(), "--simulate");
-    return app::parseLaunchOptions(args);
-}
 
 // Every line ends with CR LF, and the log with the end line and an empty one.
 void expectWholeLinesEndingTheGame(const QByteArray &log)

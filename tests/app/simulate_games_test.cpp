@@ -7,6 +7,7 @@
 #include "app/simulate_command.h"
 #include "game/palette.h"
 #include "program_runner.h"
+#include "simulation_runs.h"
 
 #include <QFile>
 #include <QImage>
@@ -21,19 +22,6 @@ namespace tycora::testing {
 namespace {
 
 using app::LaunchOptions;
-
-LaunchOptions simulation(std::vector<std::string> args)
-{
-    args.insert(args.begin(), "--simulate");
-    return app::parseLaunchOptions(args);
-}
-
-std::string simulate(const std::vector<std::string> &args)
-{
-    std::ostringstream out, err;
-    EXPECT_EQ(app::runSimulation(simulation(args), out, err), 0) << err.str();
-    return out.str();
-}
 
 // The figures a JSON text gives, one per square, in board order.
 std::vector<double> figures(const std::string &json, const char *key)

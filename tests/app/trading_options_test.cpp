@@ -3,6 +3,7 @@
 
 #include "app/launch_options.h"
 #include "app/simulate_command.h"
+#include "simulation_runs.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +13,6 @@
 namespace tycora::testing {
 namespace {
 
-app::LaunchOptions parse(std::vector<std::string> args)
-{
-    args.insert(args.begin(), "--simulate");
-    return app::parseLaunchOptions(args);
-}
-
-std::string simulate(const std::vector<std::string> &args)
-{
-    std::ostringstream out, err;
-    EXPECT_EQ(app::runSimulation(parse(args), out, err), 0) << err.str();
-    return out.str();
-}
-
 long long tradesIn(const std::string &json)
 {
     std::smatch m;
@@ -33,12 +21,12 @@ long long tradesIn(const std::string &json)
 
 TEST(TradingOptions, FullRulesTradeUnlessTurnedOff)
 {
-    EXPECT_TRUE(parse({"--rules", "full"}).simulation.game.trading);
-    EXPECT_FALSE(parse({"--rules", "full", "--no-trading"}).simulation.game.trading);
-    EXPECT_FALSE(parse({"--no-trading", "--rules=full"}).simulation.game.trading);
-    EXPECT_FALSE(parse({"--rules", "classic"}).simulation.game.trading);
-    EXPECT_FALSE(parse({}).simulation.game.trading);
-    EXPECT_EQ(parse({"--load", "x.tycora", "--no-trading"}).mode, app::LaunchOptions::Mode::Error);
+    EXPECT_TRUE(simulation({"--rules", "full"}).simulation.game.trading);
+    EXPECT_FALSE(simulation({"--rules", "full", "--no-trading"}).simulation.game.trading);
+    EXPECT_FALSE(simulation({"--no-trading", "--rules=full"}).simulation.game.trading);
+    EXPECT_FALSE(simulation({"--rules", "classic"}).simulation.game.trading);
+    EXPECT_FALSE(simulation({}).simulation.game.trading);
+    EXPECT_EQ(simulation({"--load", "x.tycora", "--no-trading"}).mode, app::LaunchOptions::Mode::Error);
     EXPECT_NE(app::usageText().find("--no-trading"), std::string::npos);
 }
 

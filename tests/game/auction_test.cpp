@@ -4,13 +4,12 @@
 #include "support/engine_fixture.h"
 
 #include "game/computer_players.h"
+#include "support/pound.h"
 
 #include <algorithm>
 
 namespace tycora::testing {
 namespace {
-
-const std::string P = "\xC2\xA3";
 
 class Auctions : public EngineFixture {
 protected:

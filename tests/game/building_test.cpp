@@ -1,13 +1,12 @@
 #include "support/engine_fixture.h"
 
 #include "game/rules.h"
+#include "support/pound.h"
 
 #include <algorithm>
 
 namespace tycora::testing {
 namespace {
-
-const std::string P = "\xC2\xA3";
 
 class Building : public EngineFixture {
 protected:

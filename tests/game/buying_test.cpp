@@ -1,11 +1,10 @@
 #include "support/engine_fixture.h"
+#include "support/pound.h"
 
 #include <algorithm>
 
 namespace tycora::testing {
 namespace {
-
-const std::string P = "\xC2\xA3";
 
 class Buying : public EngineFixture {
 protected:

@@ -2,11 +2,10 @@
 // the classic game keep their lines.
 
 #include "support/engine_fixture.h"
+#include "support/pound.h"
 
 namespace tycora::testing {
 namespace {
-
-const std::string P = "\xC2\xA3";
 
 class FullCards : public EngineFixture {
 protected:

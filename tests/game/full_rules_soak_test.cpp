@@ -38,7 +38,7 @@ private:
         const GameState &s = *state;
         int houses = 0, hotels = 0;
         for (int sq = 0; sq < BoardSize; ++sq) {
-            const Building &b = s.Buildings[sq];
+            const auto &b = s.Buildings[sq];
             houses += b.Hotel ? 0 : b.Houses;
             hotels += b.Hotel;
             const Property &d = s.Properties[sq];

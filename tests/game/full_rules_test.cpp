@@ -4,14 +4,13 @@
 #include "support/engine_fixture.h"
 
 #include "game/rules.h"
+#include "support/pound.h"
 
 #include <algorithm>
 #include <array>
 
 namespace tycora::testing {
 namespace {
-
-const std::string P = "\xC2\xA3";
 
 class FullRules : public EngineFixture {
 protected:

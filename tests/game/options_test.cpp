@@ -3,11 +3,10 @@
 #include "support/engine_fixture.h"
 
 #include "game/simulation.h"
+#include "support/pound.h"
 
 namespace tycora::testing {
 namespace {
-
-const std::string P = "\xC2\xA3";
 
 class Options : public EngineFixture {
 protected:

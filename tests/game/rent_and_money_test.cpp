@@ -2,13 +2,12 @@
 
 #include "game/figures.h"
 #include "game/rules.h"
+#include "support/pound.h"
 
 #include <algorithm>
 
 namespace tycora::testing {
 namespace {
-
-const std::string P = "\xC2\xA3";
 
 class Rent : public EngineFixture {
 protected:

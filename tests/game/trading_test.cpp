@@ -6,13 +6,13 @@
 
 #include "game/text.h"
 #include "game/trading.h"
+#include "support/pound.h"
 
 #include <functional>
 
 namespace tycora::testing {
 namespace {
 
-const std::string P = "\xC2\xA3";
 constexpr int OldKentRoad = 1, WhitechapelRoad = 3, ParkLane = 37, Mayfair = 39;
 
 // Ann, Ben and Cal, people all, in a full-rules game that trades; Ann to throw.

@@ -6,6 +6,7 @@
 #include "full_rules_game.h"
 
 #include "support/find_control.h"
+#include "support/pound.h"
 #include "ui/main/trade_control.h"
 #include "ui/main/trade_question.h"
 #include "ui/main/trade_window.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int ParkLane = 37, Mayfair = 39;
 const QString Pound = QStringLiteral("\u00A3");
-const std::string P = Pound.toStdString();
 
 // A trade window's controls, found by their names: the columns are "Give"
 // and "Get".

@@ -17,7 +17,7 @@
 namespace tycora::testing {
 namespace {
 
-constexpr std::uint64_t Seed = 77;
+constexpr std::uint64_t OfflineSeed = 77;
 
 // People at one screen who throw when offered and say no to everything.
 class PeopleSayingNo final : public Screen {
@@ -58,7 +58,7 @@ std::vector<std::string> offlineLines(long long handOvers)
         state.PlayerCount = static_cast<Integer>(i + 1);
     }
     loadBoard(state);
-    SeededRandom random(Seed);
+    SeededRandom random(OfflineSeed);
     RandomDice dice(random);
     ManualClock clock;
     PeopleSayingNo screen;
@@ -82,7 +82,7 @@ TEST(OnlineGameLog, IsTheOfflineGamesLineForLine)
 {
     ManualClock clock;
     net::GameServer server(clock);
-    server.setSeedSource([] { return Seed; });
+    server.setSeedSource([] { return OfflineSeed; });
     QString problem;
     ASSERT_TRUE(server.listen(QStringLiteral("127.0.0.1"), 0, &problem));
     ScriptClient ann(server.port()), ben(server.port());

@@ -21,7 +21,7 @@
 namespace tycora::testing {
 namespace {
 
-struct Sample {
+struct KeptSample {
     const char *file;
     RuleSet rules;
     int players;
@@ -32,7 +32,7 @@ struct Sample {
     bool trading = false;
 };
 
-const Sample Samples[] = {
+const KeptSample Samples[] = {
     {"classic-four-computers-v1", RuleSet::Classic, 4, 404, 120, 200, false},
     {"full-three-computers-pot-v1", RuleSet::Full, 3, 77, 90, 300, true},
     {"full-four-computers-trading-v1", RuleSet::Full, 4, 23, 120, 300, false, true},
@@ -48,11 +48,11 @@ std::string readText(const std::string &path)
     return text.str();
 }
 
-class StoredSample : public ::testing::TestWithParam<Sample> {};
+class StoredSample : public ::testing::TestWithParam<KeptSample> {};
 
 TEST_P(StoredSample, LoadsReplaysAndGoesOnAsStored)
 {
-    const Sample &s = GetParam();
+    const KeptSample &s = GetParam();
     const std::string gameFile = dataPath(std::string(s.file) + ".tycora");
     const std::string logFile = dataPath(std::string(s.file) + ".continued.log");
     const bool regenerate = std::getenv("TYCORA_REGENERATE_SAVED_GAMES") != nullptr;

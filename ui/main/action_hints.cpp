@@ -65,8 +65,8 @@ std::string buildHint(const GameState &state, int player)
     const SquareInfo &info = squareInfo(*site);
     const std::string cost = pounds(hotel ? info.hotelCost : info.houseCost);
     const std::string cash = pounds(state.Players[player].Money);
-    return hotel ? translatedText("ActionHints", "A hotel on %1 costs %2; you have %3", info.name, cost, cash)
-                 : translatedText("ActionHints", "A house on %1 costs %2; you have %3", info.name, cost, cash);
+    return hotel ? translatedText("ActionHints", "A hotel on %1 costs %2; you have %3").arg(info.name, cost, cash)
+                 : translatedText("ActionHints", "A house on %1 costs %2; you have %3").arg(info.name, cost, cash);
 }
 
 std::string mortgageHint(const GameState &state, int player)
@@ -94,7 +94,7 @@ std::string liftHint(const GameState &state, int player)
             cheapest = square;
     if (!cheapest)
         return translatedText("ActionHints", "You have no mortgaged deeds");
-    return translatedText("ActionHints", "Lifting the mortgage on %1 costs %2; you have %3", squareInfo(*cheapest).name,
+    return translatedText("ActionHints", "Lifting the mortgage on %1 costs %2; you have %3").arg(squareInfo(*cheapest).name,
                           pounds(unmortgagePrice(*cheapest)), pounds(state.Players[player].Money));
 }
 
@@ -113,7 +113,7 @@ ActionHints actionHints(const GameState &state, const Engine &engine, const Avai
     if (phase == Engine::Phase::Over)
         closed = translatedText("ActionHints", "The game is over");
     else if (!engine.takesDeedActionsFromWindow(player))
-        closed = translatedText("ActionHints", "%1 is played by the computer", name);
+        closed = translatedText("ActionHints", "%1 is played by the computer").arg(name);
     else if (!raising && phase != Engine::Phase::ToThrow)
         closed = translatedText("ActionHints", "Deeds are dealt with before a throw");
     if (!closed.empty()) {

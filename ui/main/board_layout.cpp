@@ -124,7 +124,6 @@ constexpr std::array<TwipRect, 2> UtilityMinis{{{2295, 660, 195, 225}, {2505, 69
 
 bool onTopOrBottom(int square) { return (square > 0 && square < 10) || (square > 20 && square < 30); }
 
-bool onBoard(int square) { return square >= 0 && square < BoardSize; }
 
 // A control every square has, by its top-left corner in EverySquare.
 TwipRect placeOnEverySquare(Point SquarePlaces::*corner, int square, int width, int height)

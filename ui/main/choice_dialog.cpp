@@ -13,7 +13,7 @@ namespace {
 constexpr int Margin = 240;
 constexpr int Width = 4080;
 constexpr int PromptHeight = 420;
-constexpr int ButtonHeight = 345;
+constexpr int ChoiceHeight = 345;
 constexpr int ButtonPitch = 405;
 
 } // namespace
@@ -49,7 +49,7 @@ void ChoiceDialog::showChoices(const QString &prompt, const std::vector<Choice> 
     int top = 120 + PromptHeight + 60;
     for (const Choice &choice : choices) {
         auto *b = named(new CommandButton(choice.caption, this), QStringLiteral("cmdChoice"), choice.square);
-        place(b, Margin, top, Width - 2 * Margin, ButtonHeight);
+        place(b, Margin, top, Width - 2 * Margin, ChoiceHeight);
         b->show();
         const int square = choice.square;
         connect(b, &QPushButton::clicked, this, [this, square] { emit chosen(square); });
@@ -57,8 +57,8 @@ void ChoiceDialog::showChoices(const QString &prompt, const std::vector<Choice> 
         top += ButtonPitch;
     }
     top += 60;
-    place(cmdDone_, Width - Margin - 1150, top, 1150, ButtonHeight);
-    setClientSizeTwips(Width, top + ButtonHeight + 180);
+    place(cmdDone_, Width - Margin - 1150, top, 1150, ChoiceHeight);
+    setClientSizeTwips(Width, top + ChoiceHeight + 180);
 }
 
 QString ChoiceDialog::prompt() const { return lblPrompt_->caption(); }

@@ -8,8 +8,6 @@ namespace tycora::ui {
 
 namespace {
 
-bool onBoard(int square) { return square >= 0 && square < BoardSize; }
-
 // Where money paid to someone other than a player goes.
 std::string destination(const Creditor &creditor)
 {
@@ -26,26 +24,26 @@ std::string raisingText(const GameState &state, int debtor, int owed, const Cred
                           creditor.player < MaxPlayers;
     // Who is paid and how much: "Bob £950", or "£950" paid away.
     const std::string payment =
-        toPlayer ? translatedText("DebtText", "%1 %2", state.Players[creditor.player].Name, pounds(owed))
+        toPlayer ? translatedText("DebtText", "%1 %2").arg(state.Players[creditor.player].Name, pounds(owed))
                  : pounds(owed);
     const std::string start =
-        translatedText("DebtText", "%1 must raise %2 to pay %3", p.Name, pounds(owed - p.Money), payment);
+        translatedText("DebtText", "%1 must raise %2 to pay %3").arg(p.Name, pounds(owed - p.Money), payment);
     const std::string away = toPlayer ? std::string() : destination(creditor);
     const std::string title = onBoard(what.square) ? std::string(squareInfo(what.square).title) : std::string();
     switch (what.what) {
     case OwedFor::What::Rent:
         if (!title.empty())
-            return translatedText("DebtText", "%1 rent for %2", start, title);
+            return translatedText("DebtText", "%1 rent for %2").arg(start, title);
         break;
     case OwedFor::What::Tax:
         if (!title.empty())
-            return translatedText("DebtText", "%1 %2%3", start, title, away);
+            return translatedText("DebtText", "%1 %2%3").arg(start, title, away);
         break;
     case OwedFor::What::Card:
         if (!title.empty())
-            return translatedText("DebtText", "%1 for a %2 card%3", start, title, away);
+            return translatedText("DebtText", "%1 for a %2 card%3").arg(start, title, away);
         break;
-    case OwedFor::What::JailFine: return translatedText("DebtText", "%1 to leave Jail", start);
+    case OwedFor::What::JailFine: return translatedText("DebtText", "%1 to leave Jail").arg(start);
     case OwedFor::What::Payment: break;
     }
     return start + away;

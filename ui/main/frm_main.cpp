@@ -75,7 +75,8 @@ void FrmMain::showEvent(QShowEvent *event)
 
 void FrmMain::createMenu()
 {
-    // The game menu exists but is never shown and does nothing.
+    // The game menu is never shown; its Save and Load do what Ctrl+S and
+    // Ctrl+O do (the save control answers them).
     auto *game = named(new QMenu(tr("&Game"), this), QStringLiteral("mnugame"));
     named(game->addAction(tr("&New")), QStringLiteral("mnugamenew"));
     named(game->addAction(tr("&Save")), QStringLiteral("mnugamesave"));

@@ -29,13 +29,6 @@
 
 namespace tycora::ui {
 
-namespace {
-
-bool onBoard(int square) { return square >= 0 && square < BoardSize; }
-
-
-} // namespace
-
 MainScreen::MainScreen(const GameState &state, MainViews &views, MessageBoxes &boxes, QWidget &window)
     : state_(state), views_(views), boxes_(boxes), window_(window)
 {
@@ -216,7 +209,7 @@ void MainScreen::stopAnimations()
 
 void MainScreen::showDebt(int payer, int payee, int amount)
 {
-    const std::string owes = translatedText("MainScreen", "%1 owes %2 %3", state_.Players[payer].Name,
+    const std::string owes = translatedText("MainScreen", "%1 owes %2 %3").arg(state_.Players[payer].Name,
                                             state_.Players[payee].Name, pounds(amount));
     // Under the Full rules and at the quicker paces the game goes on while
     // the money counts down; the screen keeps the line only while it is news.

@@ -26,8 +26,6 @@ namespace tycora::ui {
 
 namespace {
 
-bool onBoard(int square) { return square >= 0 && square < BoardSize; }
-
 QString jailCardsText(int cards, bool shortly)
 {
     if (shortly)
