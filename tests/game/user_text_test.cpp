@@ -153,8 +153,8 @@ TEST(UserTextInAGame, TheLogIsTheSameWhateverTheTranslationAndFuturesLookNothing
     const auto play = [] {
         SimulationOptions options;
         options.players = 2;
-        options.turns = 80;
-        options.seed = 777;
+        options.turns = 30;
+        options.seed = 1;
         options.game.rules = RuleSet::Full;
         options.game.trading = true;
         options.levels = {ComputerLevel::Hard, ComputerLevel::Normal};
