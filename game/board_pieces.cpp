@@ -34,10 +34,11 @@ std::vector<int> piecesOn(const GameState &state, int square)
 
 void noteArrival(GameState &state, int player)
 {
+    // Run at every step of every walk: no list is made.
     const int square = pieceSquare(state, player);
     Integer last = 0;
-    for (const int other : piecesOn(state, square))
-        if (other != player)
+    for (int other = 0; square >= 0 && other < state.PlayerCount; ++other)
+        if (other != player && pieceSquare(state, other) == square)
             last = std::max(last, state.Players[other].Place);
     state.Players[player].Place = static_cast<Integer>(last + 1);
 }
