@@ -108,7 +108,6 @@ void OnlineTable::gameSent()
         pace_ = paceOf(game);
         moves_.setOptions(options_);
         seatPlayers(state_, game);
-        publicState_ = state;
         applyPublicState(state_, state);
         if (started_)
             started_();
@@ -119,7 +118,6 @@ void OnlineTable::gameSent()
         return;
     }
     // Back after a lost connection: the board drawn again from the state.
-    publicState_ = state;
     applyPublicState(state_, state);
     screen_.drawWhole(options_);
     showLastThrow(game);
@@ -133,10 +131,8 @@ void OnlineTable::eventsSent(const QJsonArray &events, const QJsonObject &change
         return;
     // The state is as the events left it; the figures they show are read
     // from it.
-    if (!change.isEmpty()) {
-        publicState_ = net::withChange(std::move(publicState_), change);
-        applyPublicState(state_, publicState_);
-    }
+    if (!change.isEmpty())
+        applyPublicState(state_, net::withChange(net::publicState(state_), change));
     for (const QJsonValue &event : events)
         show(event.toObject());
 }

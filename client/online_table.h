@@ -74,7 +74,6 @@ private:
     GameOptions options_;
     Pace pace_ = Pace::Classic;
     Auction auction_;   // as last shown
-    QJsonObject publicState_;   // as the server last left it
     RemoteMoves moves_;
     int winner_ = -1;
 };

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace tycora::net {
 
@@ -476,21 +477,24 @@ void GameRoom::flush()
     flushPosted_ = false;
     if (!engine_)
         return;
-    QJsonObject batch{{"type", "events"}, {"events", std::exchange(events_, {})}};
+    const QJsonArray events = std::exchange(events_, {});
+    QJsonObject batch{{"type", "events"}, {"events", events}};
     // What changed in the state goes with the events, and what is open
     // when it changed: every player then holds the state as it now is.
     QJsonObject state = publicState(state_);
-    if (const QJsonObject change = stateChange(lastState_, state); !change.isEmpty()) {
+    const QJsonObject change = stateChange(lastState_, state);
+    if (!change.isEmpty()) {
         batch.insert("change", change);
         lastState_ = std::move(state);
     }
-    if (QJsonObject moves = openMoves(*engine_); moves != lastMoves_) {
+    QJsonObject moves = openMoves(*engine_);
+    const bool movesChanged = moves != lastMoves_;
+    if (movesChanged) {
         batch.insert("moves", moves);
         lastMoves_ = std::move(moves);
     }
-    if (batch.value("events").toArray().isEmpty() && batch.size() == 2)
-        return;
-    outbox_(-1, batch);
+    if (!events.isEmpty() || !change.isEmpty() || movesChanged)
+        outbox_(-1, batch);
 }
 
 } // namespace tycora::net

@@ -7,9 +7,6 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
-#include <algorithm>
-#include <iterator>
-
 namespace tycora::net {
 
 ParsedCommand parseCommand(const QByteArray &bytes)
@@ -86,12 +83,8 @@ QJsonObject publicState(const GameState &s)
 
 namespace {
 
-constexpr const char *ListKeys[] = {"players", "squares"};
-
-bool isList(const QString &key)
-{
-    return std::any_of(std::begin(ListKeys), std::end(ListKeys), [&](const char *k) { return key == QLatin1String(k); });
-}
+// The entries of these lists change one by one; every other field whole.
+bool isList(const QString &key) { return key == QLatin1String("players") || key == QLatin1String("squares"); }
 
 } // namespace
 

@@ -224,6 +224,12 @@ QJsonObject snapshotJson(const SavedGame &game)
 
 // ---- reading -------------------------------------------------------------------
 
+// The path of a list's entry: "setup.players[2].".
+QString at(const QString &path, const char *key, qsizetype index)
+{
+    return path + key + "[" + QString::number(index) + "].";
+}
+
 // Reads fields and keeps the first problem, named by the field's path.
 class Fields {
 public:
@@ -249,6 +255,14 @@ public:
         if (!v.isUndefined() && !v.isObject())
             fail(path + key + " is not an object");
         return v.toObject();
+    }
+
+    // Entry `index` of the list `key`, which must be an object.
+    QJsonObject entry(const QJsonArray &list, const QString &path, const char *key, qsizetype index)
+    {
+        if (!list[index].isObject())
+            fail(at(path, key, index).chopped(1) + " is not an object");
+        return list[index].toObject();
     }
 
     QJsonArray array(const QJsonObject &o, const QString &path, const char *key, qsizetype lo, qsizetype hi)
@@ -351,11 +365,6 @@ private:
     QString problem_;
 };
 
-QString at(const QString &path, const char *key, qsizetype index)
-{
-    return path + key + "[" + QString::number(index) + "].";
-}
-
 constexpr std::array<std::string_view, 2> RuleNames{"Classic", "Full"};
 constexpr std::array<std::string_view, 3> PaceNames{"Classic", "Fast", "Instant"};
 
@@ -366,11 +375,9 @@ void readSetup(Fields &f, const QJsonObject &root, SavedGame &game)
     const QJsonArray players = f.array(setup, path, "players", 0, 64);
     for (qsizetype i = 0; i < players.size() && !f.failed(); ++i) {
         const QString p = at(path, "players", i);
-        if (!players[i].isObject()) {
-            f.fail(p.chopped(1) + " is not an object");
+        const QJsonObject o = f.entry(players, path, "players", i);
+        if (f.failed())
             break;
-        }
-        const QJsonObject o = players[i].toObject();
         NewPlayer np;
         np.name = f.text(o, p, "name").toStdString();
         np.piece = std::string(PieceNames[static_cast<std::size_t>(f.oneOf(o, p, "piece", PieceNames))]);
@@ -412,6 +419,8 @@ void readDeck(Fields &f, const QJsonObject &snapshot, const char *key, std::arra
     holder = f.playerOrNobody(deck, path, "jailCardHolder");
 }
 
+void readTrading(Fields &f, const QJsonObject &snap, SavedGame &game);
+
 void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
 {
     const QString path = "snapshot.";
@@ -426,9 +435,7 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
     const QJsonArray players = f.array(snap, path, "players", count, count);
     for (qsizetype i = 0; i < players.size() && i < count && !f.failed(); ++i) {
         const QString p = at(path, "players", i);
-        const QJsonObject o = players[i].toObject();
-        if (!players[i].isObject())
-            f.fail(p.chopped(1) + " is not an object");
+        const QJsonObject o = f.entry(players, path, "players", i);
         Player &pl = s.Players[static_cast<std::size_t>(i)];
         pl.Money = f.whole(o, p, "money", -MaxSavedMoney, MaxSavedMoney);
         pl.Square = static_cast<Integer>(f.whole(o, p, "square", -1, BoardSize - 1));
@@ -448,9 +455,7 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
     const QJsonArray squares = f.array(snap, path, "squares", BoardSize, BoardSize);
     for (qsizetype sq = 0; sq < squares.size() && sq < BoardSize && !f.failed(); ++sq) {
         const QString p = at(path, "squares", sq);
-        const QJsonObject o = squares[sq].toObject();
-        if (!squares[sq].isObject())
-            f.fail(p.chopped(1) + " is not an object");
+        const QJsonObject o = f.entry(squares, path, "squares", sq);
         Property &d = s.Properties[static_cast<std::size_t>(sq)];
         Building &b = s.Buildings[static_cast<std::size_t>(sq)];
         const int owner = f.playerOrNobody(o, p, "owner");
@@ -484,6 +489,8 @@ void readSnapshot(Fields &f, const QJsonObject &root, SavedGame &game)
     const QJsonArray given = f.array(dice, d, "given", 0, 100'000);
     for (qsizetype i = 0; i < given.size() && !f.failed(); ++i)
         game.dice.givenDice.push_back(static_cast<int>(f.whole(given[i], d + "given[" + QString::number(i) + "]", 1, 6)));
+    if (!f.failed())
+        readTrading(f, snap, game);
 }
 
 std::vector<int> readSquares(Fields &f, const QJsonObject &o, const QString &path, const char *key)
@@ -543,9 +550,8 @@ std::vector<std::uint64_t> readFingerprints(Fields &f, const QJsonObject &o, con
 
 // This turn's offers and the computers' memory of their own, written only
 // for a game that trades; a game saved without them goes on with none.
-void readTrading(Fields &f, const QJsonObject &root, SavedGame &game)
+void readTrading(Fields &f, const QJsonObject &snap, SavedGame &game)
 {
-    const QJsonObject snap = root.value(QLatin1String("snapshot")).toObject();
     if (!game.options.trading || !snap.contains(QLatin1String("trading")))
         return;
     const QString path = "snapshot.trading.";
@@ -563,11 +569,9 @@ void readTrading(Fields &f, const QJsonObject &root, SavedGame &game)
     const QJsonArray computers = f.array(o, path, "computers", count, count);
     for (qsizetype i = 0; i < computers.size() && !f.failed(); ++i) {
         const QString p = at(path, "computers", i);
-        if (!computers[i].isObject()) {
-            f.fail(p.chopped(1) + " is not an object");
+        const QJsonObject c = f.entry(computers, path, "computers", i);
+        if (f.failed())
             break;
-        }
-        const QJsonObject c = computers[i].toObject();
         ComputerTradeMemory &m = memory.computers[static_cast<std::size_t>(i)];
         m.sentOffers = readFingerprints(f, c, p, "sentOffers", ComputerTradeMemory::MaxSent);
         m.askedTurn = f.whole(c, p, "askedTurn", -1, game.progress.handOvers);
@@ -585,11 +589,9 @@ void readHistory(Fields &f, const QJsonObject &root, SavedGame &game)
     const int count = game.state.PlayerCount;
     for (qsizetype i = 0; i < history.size() && !f.failed(); ++i) {
         const QString p = at("", "history", i);
-        const QJsonObject o = history[i].toObject();
-        if (!history[i].isObject()) {
-            f.fail(p.chopped(1) + " is not an object");
+        const QJsonObject o = f.entry(history, "", "history", i);
+        if (f.failed())
             break;
-        }
         Decision d;
         d.player = static_cast<int>(f.whole(o, p, "player", 0, count - 1));
         int kinds = 0;
@@ -719,8 +721,6 @@ ReadGame readGameDocument(const QByteArray &bytes)
         read.game.state = stateForSetup(read.game.players);
     if (!f.failed())
         readSnapshot(f, root, read.game);
-    if (!f.failed())
-        readTrading(f, root, read.game);
     if (!f.failed())
         readHistory(f, root, read.game);
     if (!f.failed())

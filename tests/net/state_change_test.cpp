@@ -39,8 +39,7 @@ TEST(StateChange, CarriesWhatChangedAndRebuildsTheStateExactly)
     state.CurrentPlayer = 1;
     const QJsonObject after = net::publicState(state);
     const QJsonObject change = net::stateChange(before, after);
-    EXPECT_EQ(text(change.value("players").toObject()).substr(0, 5), "{\"1\":") << text(change);
-    EXPECT_EQ(change.value("players").toObject().size(), 1) << "Ann did not change";
+    EXPECT_EQ(change.value("players").toObject().keys(), QStringList{"1"}) << "Ann did not change";
     EXPECT_EQ(change.value("squares").toObject().keys(), QStringList{"5"});
     EXPECT_EQ(change.value("currentPlayer").toInt(), 1);
     EXPECT_FALSE(change.contains("housesLeft"));

@@ -191,12 +191,6 @@ TEST_F(OnlineWindows, HostAndJoinerPlayAFewTurnsAndSeeTheSameGameLog)
         }
 }
 
-} // namespace
-} // namespace tycora::testing
-
-namespace tycora::testing {
-namespace {
-
 TEST_F(OnlineWindows, ALostConnectionShowsABannerAndTheSeatComesBackWithItsToken)
 {
     auto ann = player(annBoxes);
@@ -226,14 +220,6 @@ TEST_F(OnlineWindows, ALostConnectionShowsABannerAndTheSeatComesBackWithItsToken
     EXPECT_TRUE(gameLogOf(*ann->board()).last().startsWith(QStringLiteral("Ann (£1500) rolls:  ")))
         << gameLogOf(*ann->board()).last().toStdString();
 }
-
-} // namespace
-} // namespace tycora::testing
-
-#include "support/find_control.h"
-
-namespace tycora::testing {
-namespace {
 
 TEST_F(OnlineWindows, TheHostEndsTheGameForEveryoneAndARefusalShowsOnTheBoard)
 {
